@@ -1,0 +1,31 @@
+# Selvane: the two everyday commands are `make run` and `make test`.
+BUILD_DIR ?= build
+JOBS      ?= $(shell nproc)
+CMAKE_ARGS = -G Ninja -DCMAKE_BUILD_TYPE=Release
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD_DIR)/build.ninja: | deps
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_ARGS)
+
+configure: deps $(BUILD_DIR)/build.ninja
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/selvane
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD_DIR)/bench/selvane_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+clean:
+	rm -rf $(BUILD_DIR) build-asan

@@ -1,0 +1,117 @@
+#include "engine/timebase.h"
+
+#include "engine/numeric.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace selvane {
+
+const MonthNames& EnglishMonthNames()
+{
+    static const MonthNames names = {"January", "February", "March",     "April",
+                                     "May",     "June",     "July",      "August",
+                                     "September", "October", "November", "December"};
+    return names;
+}
+
+JulianDay DateTimeToJD(int year, int month, int day, int hour, int minute, int second) noexcept
+{
+    const double f = day + (hour * 3600.0 + minute * 60.0 + second) / kSecondsPerDay;
+    if (month <= 2) {
+        month += 12;
+        year -= 1;
+    }
+    const int a = year / 100;
+    const int b = 2 - a + a / 4;
+    return static_cast<double>(Trunc(365.25 * year)) + static_cast<double>(Trunc(30.6001 * (month + 1))) +
+           f + 1720994.5 + b;
+}
+
+JulianDay UniversalJD(const ClockTime& clock, std::int32_t utOffsetMinutes) noexcept
+{
+    return DateTimeToJD(clock.Year, clock.Month, clock.Day, clock.Hour, clock.Minute,
+                        clock.Second) +
+           utOffsetMinutes / kMinutesPerDay;
+}
+
+CalendarInstant JDToCalendar(JulianDay jd) noexcept
+{
+    const std::int64_t z = Trunc(jd + 0.5);
+    const double f = (jd + 0.5) - static_cast<double>(z);
+    std::int64_t a = z;
+    if (z > 2299160) {
+        const std::int64_t alpha = Trunc((static_cast<double>(z) - 1867216.25) / 36524.25);
+        a = z + 1 + alpha - Trunc(alpha / 4.0);
+    }
+    const std::int64_t b = a + 1524;
+    const std::int64_t c = Trunc((static_cast<double>(b) - 122.1) / 365.25);
+    const std::int64_t d = Trunc(365.25 * static_cast<double>(c));
+    const std::int64_t e = Trunc(static_cast<double>(b - d) / 30.6001);
+
+    const double dayWithFraction = static_cast<double>(b - d) - Int(30.6001 * static_cast<double>(e)) + f;
+    CalendarInstant out;
+    out.Day = static_cast<int>(Trunc(dayWithFraction));
+    out.Month = static_cast<int>(e > 13 ? e - 13 : e - 1);
+    out.Year = static_cast<int>(out.Month > 2 ? c - 4716 : c - 4715);
+
+    const double hours = kHoursPerDay * (dayWithFraction - out.Day);
+    out.Hour = static_cast<int>(Trunc(hours));
+    out.Minute = static_cast<int>(Trunc(60.0 * (hours - out.Hour)));
+    return out;
+}
+
+DateText JDToDateText(JulianDay jd, const MonthNames& monthNames)
+{
+    const CalendarInstant c = JDToCalendar(jd);
+    char head[16];
+    std::snprintf(head, sizeof head, "%02d:%02d  %02d ", c.Hour, c.Minute, c.Day);
+    char year[8];
+    std::snprintf(year, sizeof year, " %04d", c.Year);
+    const std::string& month = (c.Month >= 1 && c.Month <= 12) ? monthNames[c.Month - 1] : "";
+
+    DateText out;
+    out.Year = static_cast<std::uint16_t>(c.Year);
+    out.Month = static_cast<std::uint16_t>(c.Month);
+    out.Day = static_cast<std::uint16_t>(c.Day);
+    out.Text = Utf8Left(std::string(head) + month + year, 30);
+    return out;
+}
+
+std::optional<std::int32_t> ParseDecimal(std::string_view text) noexcept
+{
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    std::int32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+double DmsToDegrees(const LocationAngle& angle) noexcept
+{
+    const double value = ParseDecimal(angle.Degrees).value_or(0) +
+                         ParseDecimal(angle.Minutes).value_or(0) / 60.0 +
+                         ParseDecimal(angle.Seconds).value_or(0) / 3600.0;
+    return (angle.Direction == "South" || angle.Direction == "East") ? -value : value;
+}
+
+std::int32_t UTOffsetFromSettings(std::int32_t timeZone, bool daylightSavings) noexcept
+{
+    return (12 - timeZone) * 60 - (daylightSavings ? 60 : 0);
+}
+
+std::string Utf8Left(std::string_view text, std::size_t n)
+{
+    std::size_t i = 0;
+    for (std::size_t count = 0; i < text.size() && count < n; ++count) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+            ++i; // continuation bytes belong to the same code point
+    }
+    return std::string(text.substr(0, i));
+}
+
+} // namespace selvane

@@ -1,0 +1,98 @@
+#pragma once
+// The engine's one time scale and the calendar conversions.
+//
+// Universal time comes from the local clock, the configured zone and the daylight-saving
+// flag; no Delta-T is applied anywhere. Series published for dynamical time are evaluated
+// with this universal-time Julian Day.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace selvane {
+
+// Days in the astronomical Julian Day scale (2451545.0 is 2000 January 1, 12:00).
+using JulianDay = double;
+
+// A local wall-clock reading. DayOfWeek counts from 0 = Sunday and is not used by the engine.
+struct ClockTime {
+    std::uint16_t Year = 0;
+    std::uint16_t Month = 0;
+    std::uint16_t DayOfWeek = 0;
+    std::uint16_t Day = 0;
+    std::uint16_t Hour = 0;
+    std::uint16_t Minute = 0;
+    std::uint16_t Second = 0;
+    std::uint16_t Milliseconds = 0;
+    friend bool operator==(const ClockTime&, const ClockTime&) = default;
+};
+
+// The observer as the engine sees it.
+struct Observer {
+    double Latitude = 0.0;             // degrees, north positive
+    double Longitude = 0.0;            // degrees, WEST positive (hour angle = theta - L - alpha)
+    std::int32_t UTOffsetMinutes = 0;  // add to local clock time to get universal time
+};
+
+// The stored text form of one coordinate: three decimal integers and a direction text
+// ("North"/"South" for a latitude, "East"/"West" for a longitude).
+struct LocationAngle {
+    std::string Degrees;
+    std::string Minutes;
+    std::string Seconds;
+    std::string Direction;
+    friend bool operator==(const LocationAngle&, const LocationAngle&) = default;
+};
+
+// Full month names, January first, in UTF-8; the program passes the locale's.
+using MonthNames = std::array<std::string, 12>;
+
+// The English names, for tests and as a fallback.
+const MonthNames& EnglishMonthNames();
+
+// Calendar date and time to Julian Day, proleptic Gregorian for every date.
+// (7.1) p. 61, without the switch to the Julian calendar.
+JulianDay DateTimeToJD(int year, int month, int day, int hour, int minute, int second) noexcept;
+
+// The universal-time Julian Day of a local clock reading (milliseconds unused).
+JulianDay UniversalJD(const ClockTime& clock, std::int32_t utOffsetMinutes) noexcept;
+
+// Julian Day back to a calendar date (the Julian calendar before 1582 October 15),
+// chapter 7 p. 63. Hour and minute are truncated, never rounded up.
+struct CalendarInstant {
+    int Year = 0;
+    int Month = 0;
+    int Day = 0;
+    int Hour = 0;
+    int Minute = 0;
+};
+CalendarInstant JDToCalendar(JulianDay jd) noexcept;
+
+// JDToCalendar with the display text "hh:mm  dd mmmm yyyy" (at most 30 characters),
+// for example "14:37  05 March 2024".
+struct DateText {
+    std::uint16_t Year = 0;
+    std::uint16_t Month = 0;
+    std::uint16_t Day = 0;
+    std::string Text;
+};
+DateText JDToDateText(JulianDay jd, const MonthNames& monthNames);
+
+// A strictly converted decimal integer: optional sign and digits only, within 32 bits.
+std::optional<std::int32_t> ParseDecimal(std::string_view text) noexcept;
+
+// Signed decimal degrees of a stored coordinate: "South" and "East" (exactly so) are
+// negative. A part that is not a decimal integer counts as 0, the first-run value of
+// every part; the settings loader already replaces such texts.
+double DmsToDegrees(const LocationAngle& angle) noexcept;
+
+// Minutes to add to local clock time to get universal time, for the settings' time-zone
+// index (0..24: zone index - 12 hours east of Greenwich) and daylight-saving flag.
+std::int32_t UTOffsetFromSettings(std::int32_t timeZone, bool daylightSavings) noexcept;
+
+// The first n characters (code points) of a UTF-8 text.
+std::string Utf8Left(std::string_view text, std::size_t n);
+
+} // namespace selvane

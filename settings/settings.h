@@ -1,0 +1,58 @@
+#pragma once
+// The persisted preferences and their loading from and saving to the settings store.
+
+#include "engine/timebase.h"
+
+#include <cstdint>
+#include <string>
+
+namespace selvane {
+
+class SettingsStore;
+
+// One program-wide record, filled at start-up and changed only by the two settings windows.
+// Texts are UTF-8.
+struct Settings {
+    std::uint8_t DayOrder = 0;                   // first calendar column: 0 Sunday .. 6 Saturday
+    LocationAngle Lat{"00", "00", "00", "North"};
+    LocationAngle Long{"00", "00", "00", "West"};
+    std::string Location;                        // free name of the place, at most 64 characters
+    std::string DateLayout = "dd/mm/yyyy";       // or "mm/dd/yyyy"
+    std::uint8_t DateLayoutIdx = 0;              // position of DateLayout in its list
+    bool PrintSunTimes = true;
+    bool PrintLunarTimes = true;
+    std::uint8_t PhasePrintout = 3;              // 0 daily pictures, 1 major phases, 2 neither, 3 both
+    bool DaylightSavings = false;
+    std::uint8_t PhaseDensity = 75;              // darkness of printed daily shadows, percent
+    std::int32_t TimeZone = 12;                  // 0..24, zone (index - 12) hours east of GMT
+
+    friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+// Booleans are stored as these texts; only exactly "True" reads as true.
+inline const char* BoolText(bool value) { return value ? "True" : "False"; }
+
+// Loads the record, first writing the complete set of defaults when the key does not exist
+// and completing a missing "PhaseDensity" or "Timezone". Never fails: a strictly converted
+// value that is not an integer, a time-zone index outside 0..24 and a day order outside 0..6
+// load as their first-run defaults, and over-long texts keep their first characters.
+// Writes that fail leave the store as it was; the loaded record is the same.
+Settings LoadSettings(SettingsStore& store);
+
+// Whether the stored latitude asks for the Moon pictures turned to the southern view.
+inline bool StartsInSouthernView(const Settings& s) { return s.Lat.Direction == "South"; }
+
+// What a settings window's save found: whether the key could be opened for saving (when it
+// could not, the window reports it and writes anyway) and whether the writes reached the store.
+struct SaveOutcome {
+    bool KeyOpened = false;
+    bool Written = false;
+};
+
+// The configuration window's values: location, day order, date layout, zone, daylight saving.
+SaveOutcome SaveConfiguration(SettingsStore& store, const Settings& s);
+
+// The print options window's values.
+SaveOutcome SavePrintOptions(SettingsStore& store, const Settings& s);
+
+} // namespace selvane

@@ -1,0 +1,53 @@
+#pragma once
+// The per-user settings store: one key of named text values. Value names (and the key's
+// name) match without regard to letter case, as in the registry the settings come from:
+// "TimeZone" and "Timezone" are one value.
+
+#include <QSettings>
+#include <QString>
+
+namespace selvane {
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    virtual bool keyExists() const = 0;
+    // Creates the key when it does not exist yet.
+    virtual void createKey() = 0;
+    // The named value's text; a value that does not exist reads as the empty text.
+    virtual QString read(const QString& name) const = 0;
+    // Creates or replaces the named value.
+    virtual void write(const QString& name, const QString& value) = 0;
+    // Makes the writes durable; false when they could not be written. A failed commit leaves
+    // the stored values as they were before.
+    virtual bool commit() = 0;
+};
+
+// The store as an INI file through QSettings, the key "HKEY_SELVANE" as its group.
+// QSettings writes through a temporary file that replaces the old one, so a failed write
+// never leaves a half-written file.
+class IniSettingsStore final : public SettingsStore {
+public:
+    explicit IniSettingsStore(const QString& filePath);
+
+    // The user's file: Selvane/Selvane.ini in the XDG config folder.
+    static QString defaultFilePath();
+
+    QString filePath() const { return m_settings.fileName(); }
+
+    bool keyExists() const override;
+    void createKey() override;
+    QString read(const QString& name) const override;
+    void write(const QString& name, const QString& value) override;
+    bool commit() override;
+
+private:
+    QString groupName() const;
+    QString storedName(const QString& group, const QString& name) const;
+
+    mutable QSettings m_settings;
+    bool m_keyCreated = false;
+};
+
+} // namespace selvane

@@ -1,0 +1,12 @@
+# Fails when a file of the engine includes a Qt header.
+file(GLOB_RECURSE sources "${ENGINE_DIR}/*.h" "${ENGINE_DIR}/*.cpp")
+foreach(f IN LISTS sources)
+    file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q")
+    if(hits)
+        message(FATAL_ERROR "${f} includes Qt: ${hits}")
+    endif()
+endforeach()
+list(LENGTH sources n)
+if(n EQUAL 0)
+    message(FATAL_ERROR "no engine sources found in ${ENGINE_DIR}")
+endif()

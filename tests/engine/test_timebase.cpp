@@ -1,0 +1,147 @@
+#include "engine/numeric.h"
+#include "engine/timebase.h"
+
+#include <gtest/gtest.h>
+
+namespace selvane {
+namespace {
+
+struct JdCase {
+    int y, mo, d, h, mi, s;
+    double jd;
+};
+
+TEST(DateTimeToJD, MeeusChapter7Examples)
+{
+    // Example 7.a and the table of chapter 7 p. 62.
+    const JdCase cases[] = {
+        {2000, 1, 1, 12, 0, 0, 2451545.0}, {1987, 6, 19, 12, 0, 0, 2446966.0},
+        {1999, 1, 1, 0, 0, 0, 2451179.5},  {1957, 10, 4, 19, 26, 24, 2436116.31},
+        {1988, 1, 27, 0, 0, 0, 2447187.5}, {1600, 12, 31, 0, 0, 0, 2305812.5},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(DateTimeToJD(c.y, c.mo, c.d, c.h, c.mi, c.s), c.jd, 5e-6)
+            << c.y << "-" << c.mo << "-" << c.d;
+}
+
+TEST(DateTimeToJD, IsGregorianBefore1582ButJDToCalendarIsJulian)
+{
+    // Read as a Gregorian date; the inverse applies the Julian calendar before 1582-10-15.
+    const JulianDay jd = DateTimeToJD(1582, 10, 4, 0, 0, 0);
+    EXPECT_DOUBLE_EQ(jd, 2299149.5);
+    const CalendarInstant c = JDToCalendar(jd);
+    EXPECT_EQ(c.Year, 1582);
+    EXPECT_EQ(c.Month, 9);
+    EXPECT_EQ(c.Day, 24);
+
+    // From 1582 October 15 on, both directions agree.
+    const CalendarInstant g = JDToCalendar(DateTimeToJD(1582, 10, 15, 0, 0, 0));
+    EXPECT_EQ(g.Year, 1582);
+    EXPECT_EQ(g.Month, 10);
+    EXPECT_EQ(g.Day, 15);
+}
+
+TEST(DateTimeToJD, RoundTripsEveryDayOfModernYears)
+{
+    for (int year : {1600, 1900, 2000, 2024, 2100, 9999}) {
+        JulianDay jd = DateTimeToJD(year, 1, 1, 0, 0, 0);
+        for (int i = 0; i < 366; ++i, jd += 1.0) {
+            const CalendarInstant c = JDToCalendar(jd);
+            if (c.Year != year)
+                break;
+            ASSERT_DOUBLE_EQ(DateTimeToJD(c.Year, c.Month, c.Day, 0, 0, 0), jd) << year << " +" << i;
+        }
+    }
+}
+
+TEST(JDToDateText, WritesTimeTwoSpacesAndDate)
+{
+    const DateText t = JDToDateText(2451545.0, EnglishMonthNames());
+    EXPECT_EQ(t.Year, 2000);
+    EXPECT_EQ(t.Month, 1);
+    EXPECT_EQ(t.Day, 1);
+    EXPECT_EQ(t.Text, "12:00  01 January 2000");
+}
+
+TEST(JDToDateText, TruncatesNeverShowing2400)
+{
+    EXPECT_EQ(JDToDateText(2451546.49999, EnglishMonthNames()).Text, "23:59  02 January 2000");
+    // One second before midnight stays on the day.
+    const JulianDay lastSecond = DateTimeToJD(2024, 2, 29, 23, 59, 59);
+    EXPECT_EQ(JDToDateText(lastSecond, EnglishMonthNames()).Text, "23:59  29 February 2024");
+}
+
+TEST(JDToDateText, PadsTheYearToFourDigitsAndTakesTheMonthNamesGiven)
+{
+    MonthNames german = EnglishMonthNames();
+    german[2] = "M\u00e4rz";
+    EXPECT_EQ(JDToDateText(DateTimeToJD(2024, 3, 5, 14, 37, 0), german).Text,
+              "14:37  05 M\u00e4rz 2024");
+    EXPECT_EQ(JDToDateText(DateTimeToJD(999, 7, 9, 6, 5, 0), EnglishMonthNames()).Text.substr(7),
+              "04 July 0999"); // 999-07-09 Gregorian is 999-07-04 Julian
+}
+
+TEST(JDToDateText, CutsAtThirtyCharactersNotInsideACharacter)
+{
+    MonthNames longNames;
+    longNames.fill(std::string(20, 'x') + "\u00e9\u00e9");
+    const std::string text = JDToDateText(2451545.0, longNames).Text;
+    EXPECT_EQ(text, "12:00  01 " + std::string(20, 'x')); // 30 characters
+}
+
+TEST(DmsToDegrees, SouthAndEastAreNegative)
+{
+    EXPECT_NEAR(DmsToDegrees({"53", "20", "0", "North"}), 53.333333333, 1e-9);
+    EXPECT_DOUBLE_EQ(DmsToDegrees({"6", "15", "0", "East"}), -6.25);
+    EXPECT_DOUBLE_EQ(DmsToDegrees({"6", "15", "0", "West"}), 6.25);
+    EXPECT_NEAR(DmsToDegrees({"51", "28", "38", "North"}), 51.477222222, 1e-9);
+    EXPECT_NEAR(DmsToDegrees({"51", "28", "38", "South"}), -51.477222222, 1e-9);
+    EXPECT_NEAR(DmsToDegrees({"00", "00", "05", "West"}), 0.001388889, 1e-9);
+    EXPECT_NEAR(DmsToDegrees({"00", "00", "05", "East"}), -0.001388889, 1e-9);
+    // Only the exact texts turn the sign.
+    EXPECT_DOUBLE_EQ(DmsToDegrees({"10", "0", "0", "south"}), 10.0);
+    // No range check: 75 minutes are simply added.
+    EXPECT_DOUBLE_EQ(DmsToDegrees({"10", "75", "0", "North"}), 11.25);
+}
+
+TEST(ParseDecimal, AcceptsOnlyWholeDecimalIntegers)
+{
+    EXPECT_EQ(ParseDecimal("12"), 12);
+    EXPECT_EQ(ParseDecimal("-7"), -7);
+    EXPECT_EQ(ParseDecimal("+7"), 7);
+    EXPECT_EQ(ParseDecimal("007"), 7);
+    for (const char* bad : {"", " ", "12a", "1.5", "--1", "+-1", "+", "0x10", "99999999999", " 5"})
+        EXPECT_FALSE(ParseDecimal(bad).has_value()) << '"' << bad << '"';
+}
+
+TEST(UTOffsetFromSettings, ZoneIndexAndDaylightSaving)
+{
+    EXPECT_EQ(UTOffsetFromSettings(12, false), 0);
+    EXPECT_EQ(UTOffsetFromSettings(0, true), 660);
+    EXPECT_EQ(UTOffsetFromSettings(24, true), -780);
+    EXPECT_EQ(UTOffsetFromSettings(13, false), -60); // one hour east: UT is an hour behind
+}
+
+TEST(UniversalJD, AddsTheOffsetToTheClock)
+{
+    ClockTime berlinNoon{2024, 6, 5, 21, 12, 0, 0, 0};
+    EXPECT_DOUBLE_EQ(UniversalJD(berlinNoon, -120), DateTimeToJD(2024, 6, 21, 10, 0, 0));
+}
+
+TEST(Numeric, RoundsHalvesToEvenAndNormalizes)
+{
+    EXPECT_EQ(Round(368409.5), 368410.0);
+    EXPECT_EQ(Round(368410.5), 368410.0);
+    EXPECT_EQ(Round(-2.5), -2.0);
+    EXPECT_EQ(Trunc(-2.7), -2);
+    EXPECT_DOUBLE_EQ(Frac(-2.75), -0.75);
+    EXPECT_DOUBLE_EQ(Normalize360(-10.0), 350.0);
+    EXPECT_DOUBLE_EQ(Normalize360(720.0), 0.0);
+    EXPECT_DOUBLE_EQ(Normalize360(359.9999), 359.9999);
+    EXPECT_LT(Normalize360(-1e-14), 360.0);
+    EXPECT_DOUBLE_EQ(RadToDeg(ArcSin(1.0 + 1e-15)), 90.0);
+    EXPECT_DOUBLE_EQ(RadToDeg(ArcCos(-1.0 - 1e-15)), 180.0);
+}
+
+} // namespace
+} // namespace selvane

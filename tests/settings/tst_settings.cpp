@@ -1,0 +1,324 @@
+#include "settings/settings.h"
+#include "settings/settingsstore.h"
+
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace selvane;
+
+namespace {
+
+// A store in memory that records the order of writes; names match without case.
+class RecordingStore final : public SettingsStore {
+public:
+    bool exists = false;
+    QMap<QString, QString> values; // lower-case name -> text
+    QStringList writes;
+
+    bool keyExists() const override { return exists; }
+    void createKey() override { exists = true; }
+    QString read(const QString& name) const override { return values.value(name.toLower()); }
+    void write(const QString& name, const QString& value) override
+    {
+        writes << name;
+        values[name.toLower()] = value;
+    }
+    bool commit() override { return true; }
+};
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(data);
+}
+
+// Lets no process write a byte into regular files while it lives (root included).
+class NoFileWrites {
+public:
+    NoFileWrites()
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit none = m_old;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~NoFileWrites()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstRunWritesTheEighteenDefaultsInOrder();
+    void firstRunFileReadsBackTwelveThroughTheOtherSpelling();
+    void missingDensityAndZoneAreCompleted();
+    void booleansAreTrueOnlyForExactTrue();
+    void southTurnsTheViewOnlyWhenExact();
+    void longTextsKeepTheirFirstCharacters();
+    void junkValuesLoadAsTheirDefaults_data();
+    void junkValuesLoadAsTheirDefaults();
+    void namesMatchWithoutCaseInTheFile();
+    void handEditedTextWithCommasStaysOneText();
+    void savedValuesLoadBack();
+    void saveToAStoreWithoutTheKeyReportsItAndWrites();
+    void unwritableStoreReportsFailureAndKeepsOldValues();
+};
+
+void TestSettings::firstRunWritesTheEighteenDefaultsInOrder()
+{
+    RecordingStore store;
+    const Settings s = LoadSettings(store);
+    QCOMPARE(store.writes, QStringList({"LatDeg", "LatMin", "LatSec", "LatDir", "LongDeg", "LongMin",
+                                        "LongSec", "LongDir", "Location", "DayOrder", "DateLayout",
+                                        "DateLayoutIdx", "PrintSunTimes", "PrintLunarTimes",
+                                        "PhasePrintout", "PhaseDensity", "TimeZone",
+                                        "DaylightSavings"}));
+    QVERIFY(s == Settings());
+    QCOMPARE(s.TimeZone, 12);
+    QCOMPARE(s.PhaseDensity, 75);
+    QCOMPARE(s.Long.Direction, std::string("West"));
+    QCOMPARE(s.DateLayout, std::string("dd/mm/yyyy"));
+    QVERIFY(s.PrintSunTimes && s.PrintLunarTimes && !s.DaylightSavings);
+}
+
+void TestSettings::firstRunFileReadsBackTwelveThroughTheOtherSpelling()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane/Selvane.ini");
+    {
+        IniSettingsStore store(path);
+        QVERIFY(!store.keyExists());
+        LoadSettings(store);
+    }
+    const QByteArray file = readFile(path);
+    QVERIFY2(file.contains("[HKEY_SELVANE]"), file.constData());
+    QVERIFY(file.contains("TimeZone=12"));
+    QVERIFY(!file.contains("Timezone"));
+    QVERIFY(file.contains("PrintSunTimes=True"));
+
+    IniSettingsStore again(path);
+    QVERIFY(again.keyExists());
+    QCOMPARE(again.read("Timezone"), QString("12"));
+    const Settings s = LoadSettings(again);
+    QCOMPARE(s.TimeZone, 12);
+    QCOMPARE(readFile(path), file); // a complete key is not written again
+}
+
+void TestSettings::missingDensityAndZoneAreCompleted()
+{
+    RecordingStore store;
+    LoadSettings(store);
+    store.values.remove("phasedensity");
+    store.values.remove("timezone");
+    store.writes.clear();
+
+    const Settings s = LoadSettings(store);
+    QCOMPARE(s.PhaseDensity, 75);
+    QCOMPARE(s.TimeZone, 12);
+    QCOMPARE(store.writes, QStringList({"PhaseDensity", "Timezone"}));
+    QCOMPARE(store.read("PhaseDensity"), QString("75"));
+    QCOMPARE(store.read("TIMEZONE"), QString("12"));
+}
+
+void TestSettings::booleansAreTrueOnlyForExactTrue()
+{
+    RecordingStore store;
+    LoadSettings(store);
+    for (const char* text : {"true", "TRUE", "", "1", "True "}) {
+        store.values["daylightsavings"] = text;
+        store.values["printsuntimes"] = text;
+        const Settings s = LoadSettings(store);
+        QVERIFY2(!s.DaylightSavings && !s.PrintSunTimes, text);
+    }
+    store.values["daylightsavings"] = "True";
+    QVERIFY(LoadSettings(store).DaylightSavings);
+}
+
+void TestSettings::southTurnsTheViewOnlyWhenExact()
+{
+    RecordingStore store;
+    LoadSettings(store);
+    store.values["latdir"] = "South";
+    QVERIFY(StartsInSouthernView(LoadSettings(store)));
+    for (const char* text : {"south", "SOUTH", "North", ""}) {
+        store.values["latdir"] = text;
+        QVERIFY2(!StartsInSouthernView(LoadSettings(store)), text);
+    }
+}
+
+void TestSettings::longTextsKeepTheirFirstCharacters()
+{
+    RecordingStore store;
+    LoadSettings(store);
+    const QString location = QString(70, QChar(u'\u00e9'));
+    store.values["location"] = location;
+    store.values["datelayout"] = "dd/mm/yyyy and more";
+    store.values["latdir"] = "Southern";
+    store.values["latdeg"] = "1234";
+    const Settings s = LoadSettings(store);
+    QCOMPARE(QString::fromStdString(s.Location), location.left(64));
+    QCOMPARE(s.DateLayout, std::string("dd/mm/yyyy"));
+    QCOMPARE(s.Lat.Direction, std::string("Southe"));
+    QCOMPARE(s.Lat.Degrees, std::string("123"));
+    QVERIFY(!StartsInSouthernView(s));
+}
+
+void TestSettings::junkValuesLoadAsTheirDefaults_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("day order not a number") << "DayOrder" << "Monday";
+    QTest::newRow("day order out of range") << "DayOrder" << "7";
+    QTest::newRow("day order negative") << "DayOrder" << "-1";
+    QTest::newRow("zone not a number") << "Timezone" << "GMT";
+    QTest::newRow("zone above 24") << "Timezone" << "25";
+    QTest::newRow("zone negative") << "Timezone" << "-3";
+    QTest::newRow("zone with a fraction") << "Timezone" << "5.5";
+    QTest::newRow("printout not a number") << "PhasePrintout" << "both";
+    QTest::newRow("density not a number") << "PhaseDensity" << "dark";
+    QTest::newRow("latitude degrees") << "LatDeg" << "5x";
+    QTest::newRow("latitude minutes empty") << "LatMin" << "";
+    QTest::newRow("longitude seconds") << "LongSec" << "1.5";
+    QTest::newRow("layout index") << "DateLayoutIdx" << "first";
+}
+
+void TestSettings::junkValuesLoadAsTheirDefaults()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    RecordingStore store;
+    LoadSettings(store);
+    store.values["latdeg"] = "51";
+    store.values["latmin"] = "28";
+    store.values["longsec"] = "5";
+    Settings expected = LoadSettings(store);
+    if (name.startsWith("Lat"))
+        (name == "LatDeg" ? expected.Lat.Degrees : expected.Lat.Minutes) = "00";
+    if (name == "LongSec")
+        expected.Long.Seconds = "00";
+
+    store.values[name.toLower()] = text;
+    const Settings s = LoadSettings(store);
+    QVERIFY(s == expected);
+}
+
+void TestSettings::namesMatchWithoutCaseInTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    writeFile(path, "[hkey_selvane]\nTIMEZONE=5\nlatdeg=10\nLatDir=South\nDAYLIGHTSAVINGS=True\n");
+
+    IniSettingsStore store(path);
+    QVERIFY(store.keyExists());
+    const Settings s = LoadSettings(store);
+    QCOMPARE(s.TimeZone, 5);
+    QCOMPARE(s.Lat.Degrees, std::string("10"));
+    QVERIFY(s.DaylightSavings);
+    QVERIFY(StartsInSouthernView(s));
+
+    store.write("Timezone", "7");
+    QVERIFY(store.commit());
+    const QByteArray file = readFile(path);
+    QCOMPARE(file.count("imezone"), 0); // the value kept its stored spelling
+    QCOMPARE(file.count("TIMEZONE=7"), 1);
+    QVERIFY(!file.contains("[HKEY_SELVANE]"));
+    QCOMPARE(IniSettingsStore(path).read("timezone"), QString("7"));
+}
+
+void TestSettings::handEditedTextWithCommasStaysOneText()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    writeFile(path, "[HKEY_SELVANE]\nLocation=Greenwich, London\n");
+    QCOMPARE(QString::fromStdString(LoadSettings(*std::make_unique<IniSettingsStore>(path)).Location),
+             QString("Greenwich, London"));
+}
+
+void TestSettings::savedValuesLoadBack()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    Settings s;
+    {
+        IniSettingsStore store(path);
+        s = LoadSettings(store);
+        s.Lat = {"51", "28", "38", "North"};
+        s.Long = {"0", "0", "5", "West"};
+        s.Location = "Greenwich, \"Royal\" Observatory = 1";
+        s.DayOrder = 1;
+        s.DateLayout = "mm/dd/yyyy";
+        s.DateLayoutIdx = 1;
+        s.TimeZone = 13;
+        s.DaylightSavings = true;
+        QVERIFY(SaveConfiguration(store, s).Written);
+        s.PhasePrintout = 2;
+        s.PrintLunarTimes = false;
+        s.PhaseDensity = 40;
+        QVERIFY(SavePrintOptions(store, s).Written);
+    }
+    IniSettingsStore store(path);
+    QVERIFY(LoadSettings(store) == s);
+}
+
+void TestSettings::saveToAStoreWithoutTheKeyReportsItAndWrites()
+{
+    QTemporaryDir dir;
+    IniSettingsStore store(dir.filePath("Selvane.ini"));
+    Settings s;
+    s.PhaseDensity = 10;
+    const SaveOutcome outcome = SavePrintOptions(store, s);
+    QVERIFY(!outcome.KeyOpened);
+    QVERIFY(outcome.Written);
+    QCOMPARE(IniSettingsStore(dir.filePath("Selvane.ini")).read("PhaseDensity"), QString("10"));
+}
+
+void TestSettings::unwritableStoreReportsFailureAndKeepsOldValues()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    {
+        IniSettingsStore store(path);
+        LoadSettings(store);
+    }
+    const QByteArray before = readFile(path);
+    QVERIFY(before.contains("LatDeg=00"));
+
+    Settings changed;
+    changed.Lat = {"45", "0", "0", "South"};
+    SaveOutcome outcome;
+    {
+        IniSettingsStore store(path);
+        NoFileWrites guard;
+        outcome = SaveConfiguration(store, changed);
+    }
+    QVERIFY(outcome.KeyOpened);
+    QVERIFY(!outcome.Written);
+    QCOMPARE(readFile(path), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Selvane.ini"}); // no leftovers
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
