@@ -5,8 +5,7 @@
 
 namespace {
 
-void BM_JDToDateText(benchmark::State& state)
-{
+void BM_JDToDateText(benchmark::State& state) {
     double jd = 2460385.0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(selvane::JDToDateText(jd, selvane::EnglishMonthNames()));

@@ -10,8 +10,7 @@ namespace selvane {
 namespace {
 
 // "0" before single digits: the two-digit fields of the clock and angle texts.
-std::string TwoDigits(std::int64_t value)
-{
+std::string TwoDigits(std::int64_t value) {
     std::string text(value < 10 ? "0" : "");
     text += std::to_string(value);
     return text;
@@ -29,8 +28,7 @@ constexpr std::array<ModeMarks, 2> kModeMarks = {{
 
 } // namespace
 
-std::string HoursToText(double hours)
-{
+std::string HoursToText(double hours) {
     std::string text;
     if (hours < 0.0) {
         text = "-";
@@ -45,8 +43,7 @@ std::string HoursToText(double hours)
     return text + TwoDigits(h) + ":" + TwoDigits(m);
 }
 
-SexagesimalPieces MakeSexagesimal(SexagesimalMode mode, double value)
-{
+SexagesimalPieces MakeSexagesimal(SexagesimalMode mode, double value) {
     const ModeMarks& marks = kModeMarks[static_cast<std::size_t>(mode)];
     std::string prefix = " ";
     if (value < 0.0) {

@@ -22,29 +22,40 @@ inline constexpr double kMinutesPerDay = 1440.0;
 inline constexpr double kHoursPerDay = 24.0;
 inline constexpr double kSecondsPerDay = 86400.0;
 
-inline constexpr double kJ2000 = 2451545.0;               // 2000 January 1.5 TT, as a JD
+inline constexpr double kJ2000 = 2451545.0; // 2000 January 1.5 TT, as a JD
 inline constexpr double kDaysPerJulianCentury = 36525.0;
 inline constexpr double kDaysPerJulianMillennium = 365250.0;
 
 // Integer part toward zero, as an integer.
-inline std::int64_t Trunc(double x) noexcept { return static_cast<std::int64_t>(std::trunc(x)); }
+inline std::int64_t Trunc(double x) noexcept {
+    return static_cast<std::int64_t>(std::trunc(x));
+}
 
 // Integer part toward zero, as a floating value.
-inline double Int(double x) noexcept { return std::trunc(x); }
+inline double Int(double x) noexcept {
+    return std::trunc(x);
+}
 
 // x - Int(x): keeps the sign of x.
-inline double Frac(double x) noexcept { return x - std::trunc(x); }
+inline double Frac(double x) noexcept {
+    return x - std::trunc(x);
+}
 
 // Nearest integer with halves to the even neighbour (368410.5 -> 368410). std::round would
 // send halves away from zero; nearbyint follows the default round-to-nearest-even mode.
-inline double Round(double x) noexcept { return std::nearbyint(x); }
+inline double Round(double x) noexcept {
+    return std::nearbyint(x);
+}
 
-inline double DegToRad(double degrees) noexcept { return degrees * kRadPerDeg; }
-inline double RadToDeg(double radians) noexcept { return radians * kDegPerRad; }
+inline double DegToRad(double degrees) noexcept {
+    return degrees * kRadPerDeg;
+}
+inline double RadToDeg(double radians) noexcept {
+    return radians * kDegPerRad;
+}
 
 // Reduces an angle in degrees to [0, 360).
-inline double Normalize360(double degrees) noexcept
-{
+inline double Normalize360(double degrees) noexcept {
     double r = degrees - 360.0 * std::trunc(degrees / 360.0);
     if (r < 0.0)
         r += 360.0;
@@ -54,7 +65,11 @@ inline double Normalize360(double degrees) noexcept
 
 // The inverse sine and cosine through atan2. The square root is clamped at zero so an
 // argument a rounding error beyond +-1 gives +-90 degrees (or 0/180) instead of NaN.
-inline double ArcSin(double x) noexcept { return std::atan2(x, std::sqrt(std::fmax(0.0, 1.0 - x * x))); }
-inline double ArcCos(double x) noexcept { return std::atan2(std::sqrt(std::fmax(0.0, 1.0 - x * x)), x); }
+inline double ArcSin(double x) noexcept {
+    return std::atan2(x, std::sqrt(std::fmax(0.0, 1.0 - x * x)));
+}
+inline double ArcCos(double x) noexcept {
+    return std::atan2(std::sqrt(std::fmax(0.0, 1.0 - x * x)), x);
+}
 
 } // namespace selvane

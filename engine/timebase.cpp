@@ -7,16 +7,14 @@
 
 namespace selvane {
 
-const MonthNames& EnglishMonthNames()
-{
-    static const MonthNames names = {"January", "February", "March",     "April",
-                                     "May",     "June",     "July",      "August",
-                                     "September", "October", "November", "December"};
+const MonthNames& EnglishMonthNames() {
+    static const MonthNames names = {"January",   "February", "March",    "April",
+                                     "May",       "June",     "July",     "August",
+                                     "September", "October",  "November", "December"};
     return names;
 }
 
-JulianDay DateTimeToJD(int year, int month, int day, int hour, int minute, int second) noexcept
-{
+JulianDay DateTimeToJD(int year, int month, int day, int hour, int minute, int second) noexcept {
     const double f = day + (hour * 3600.0 + minute * 60.0 + second) / kSecondsPerDay;
     if (month <= 2) {
         month += 12;
@@ -24,19 +22,17 @@ JulianDay DateTimeToJD(int year, int month, int day, int hour, int minute, int s
     }
     const int a = year / 100;
     const int b = 2 - a + a / 4;
-    return static_cast<double>(Trunc(365.25 * year)) + static_cast<double>(Trunc(30.6001 * (month + 1))) +
-           f + 1720994.5 + b;
+    return static_cast<double>(Trunc(365.25 * year)) +
+           static_cast<double>(Trunc(30.6001 * (month + 1))) + f + 1720994.5 + b;
 }
 
-JulianDay UniversalJD(const ClockTime& clock, std::int32_t utOffsetMinutes) noexcept
-{
+JulianDay UniversalJD(const ClockTime& clock, std::int32_t utOffsetMinutes) noexcept {
     return DateTimeToJD(clock.Year, clock.Month, clock.Day, clock.Hour, clock.Minute,
                         clock.Second) +
            utOffsetMinutes / kMinutesPerDay;
 }
 
-CalendarInstant JDToCalendar(JulianDay jd) noexcept
-{
+CalendarInstant JDToCalendar(JulianDay jd) noexcept {
     const std::int64_t z = Trunc(jd + 0.5);
     const double f = (jd + 0.5) - static_cast<double>(z);
     std::int64_t a = z;
@@ -49,7 +45,8 @@ CalendarInstant JDToCalendar(JulianDay jd) noexcept
     const std::int64_t d = Trunc(365.25 * static_cast<double>(c));
     const std::int64_t e = Trunc(static_cast<double>(b - d) / 30.6001);
 
-    const double dayWithFraction = static_cast<double>(b - d) - Int(30.6001 * static_cast<double>(e)) + f;
+    const double dayWithFraction =
+        static_cast<double>(b - d) - Int(30.6001 * static_cast<double>(e)) + f;
     CalendarInstant out;
     out.Day = static_cast<int>(Trunc(dayWithFraction));
     out.Month = static_cast<int>(e > 13 ? e - 13 : e - 1);
@@ -61,8 +58,7 @@ CalendarInstant JDToCalendar(JulianDay jd) noexcept
     return out;
 }
 
-DateText JDToDateText(JulianDay jd, const MonthNames& monthNames)
-{
+DateText JDToDateText(JulianDay jd, const MonthNames& monthNames) {
     const CalendarInstant c = JDToCalendar(jd);
     char head[16];
     std::snprintf(head, sizeof head, "%02d:%02d  %02d ", c.Hour, c.Minute, c.Day);
@@ -78,8 +74,7 @@ DateText JDToDateText(JulianDay jd, const MonthNames& monthNames)
     return out;
 }
 
-std::optional<std::int32_t> ParseDecimal(std::string_view text) noexcept
-{
+std::optional<std::int32_t> ParseDecimal(std::string_view text) noexcept {
     if (text.size() > 1 && text.front() == '+' && text[1] != '-')
         text.remove_prefix(1);
     std::int32_t value = 0;
@@ -90,21 +85,18 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text) noexcept
     return value;
 }
 
-double DmsToDegrees(const LocationAngle& angle) noexcept
-{
+double DmsToDegrees(const LocationAngle& angle) noexcept {
     const double value = ParseDecimal(angle.Degrees).value_or(0) +
                          ParseDecimal(angle.Minutes).value_or(0) / 60.0 +
                          ParseDecimal(angle.Seconds).value_or(0) / 3600.0;
     return (angle.Direction == "South" || angle.Direction == "East") ? -value : value;
 }
 
-std::int32_t UTOffsetFromSettings(std::int32_t timeZone, bool daylightSavings) noexcept
-{
+std::int32_t UTOffsetFromSettings(std::int32_t timeZone, bool daylightSavings) noexcept {
     return (12 - timeZone) * 60 - (daylightSavings ? 60 : 0);
 }
 
-std::string Utf8Left(std::string_view text, std::size_t n)
-{
+std::string Utf8Left(std::string_view text, std::size_t n) {
     std::size_t i = 0;
     for (std::size_t count = 0; i < text.size() && count < n; ++count) {
         ++i;

@@ -31,9 +31,9 @@ struct ClockTime {
 
 // The observer as the engine sees it.
 struct Observer {
-    double Latitude = 0.0;             // degrees, north positive
-    double Longitude = 0.0;            // degrees, WEST positive (hour angle = theta - L - alpha)
-    std::int32_t UTOffsetMinutes = 0;  // add to local clock time to get universal time
+    double Latitude = 0.0;            // degrees, north positive
+    double Longitude = 0.0;           // degrees, WEST positive (hour angle = theta - L - alpha)
+    std::int32_t UTOffsetMinutes = 0; // add to local clock time to get universal time
 };
 
 // The stored text form of one coordinate: three decimal integers and a direction text

@@ -18,17 +18,27 @@ constexpr int kDateLayoutLength = 10;
 // The first run writes these, in this order. The zone goes in as "TimeZone" while every later
 // read and write says "Timezone": names match without case, so both are one value.
 const std::pair<const char*, const char*> kFirstRunValues[] = {
-    {"LatDeg", "00"},          {"LatMin", "00"},        {"LatSec", "00"},
-    {"LatDir", "North"},       {"LongDeg", "00"},       {"LongMin", "00"},
-    {"LongSec", "00"},         {"LongDir", "West"},     {"Location", ""},
-    {"DayOrder", "0"},         {"DateLayout", "dd/mm/yyyy"},
-    {"DateLayoutIdx", "0"},    {"PrintSunTimes", "True"},
-    {"PrintLunarTimes", "True"}, {"PhasePrintout", "3"}, {"PhaseDensity", "75"},
-    {"TimeZone", "12"},        {"DaylightSavings", "False"},
+    {"LatDeg", "00"},
+    {"LatMin", "00"},
+    {"LatSec", "00"},
+    {"LatDir", "North"},
+    {"LongDeg", "00"},
+    {"LongMin", "00"},
+    {"LongSec", "00"},
+    {"LongDir", "West"},
+    {"Location", ""},
+    {"DayOrder", "0"},
+    {"DateLayout", "dd/mm/yyyy"},
+    {"DateLayoutIdx", "0"},
+    {"PrintSunTimes", "True"},
+    {"PrintLunarTimes", "True"},
+    {"PhasePrintout", "3"},
+    {"PhaseDensity", "75"},
+    {"TimeZone", "12"},
+    {"DaylightSavings", "False"},
 };
 
-std::string cut(const QString& text, int length)
-{
+std::string cut(const QString& text, int length) {
     // Cut by characters, never inside a surrogate pair.
     QString t = text.left(length);
     if (!t.isEmpty() && t.back().isHighSurrogate())
@@ -36,45 +46,40 @@ std::string cut(const QString& text, int length)
     return t.toStdString();
 }
 
-std::optional<std::int32_t> strictInt(const QString& text)
-{
+std::optional<std::int32_t> strictInt(const QString& text) {
     return ParseDecimal(text.toStdString());
 }
 
 // Strict conversion, low 8 bits kept; the default when the text is not an integer.
-std::uint8_t strictByte(const QString& text, std::uint8_t fallback)
-{
+std::uint8_t strictByte(const QString& text, std::uint8_t fallback) {
     const auto v = strictInt(text);
     return v ? static_cast<std::uint8_t>(*v & 0xFF) : fallback;
 }
 
 // Lenient conversion: anything that is not an integer counts as 0.
-std::uint8_t lenientByte(const QString& text)
-{
+std::uint8_t lenientByte(const QString& text) {
     return static_cast<std::uint8_t>(strictInt(text).value_or(0) & 0xFF);
 }
 
-std::string dmsPart(const QString& text)
-{
+std::string dmsPart(const QString& text) {
     const std::string part = cut(text, kDmsLength);
     return ParseDecimal(part) ? part : "00";
 }
 
-LocationAngle readAngle(const SettingsStore& store, const QString& prefix)
-{
+LocationAngle readAngle(const SettingsStore& store, const QString& prefix) {
     return {dmsPart(store.read(prefix + "Deg")), dmsPart(store.read(prefix + "Min")),
             dmsPart(store.read(prefix + "Sec")), cut(store.read(prefix + "Dir"), kDirectionLength)};
 }
 
-bool readBool(const SettingsStore& store, const char* name)
-{
+bool readBool(const SettingsStore& store, const char* name) {
     return store.read(QString::fromLatin1(name)) == QLatin1String("True");
 }
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
-void writeAngle(SettingsStore& store, const QString& prefix, const LocationAngle& a)
-{
+void writeAngle(SettingsStore& store, const QString& prefix, const LocationAngle& a) {
     store.write(prefix + "Deg", qs(a.Degrees));
     store.write(prefix + "Min", qs(a.Minutes));
     store.write(prefix + "Sec", qs(a.Seconds));
@@ -83,8 +88,7 @@ void writeAngle(SettingsStore& store, const QString& prefix, const LocationAngle
 
 } // namespace
 
-Settings LoadSettings(SettingsStore& store)
-{
+Settings LoadSettings(SettingsStore& store) {
     const Settings defaults;
     Settings s;
     bool wrote = false;
@@ -101,15 +105,17 @@ Settings LoadSettings(SettingsStore& store)
     s.Location = cut(store.read(QStringLiteral("Location")), kLocationLength);
 
     const auto dayOrder = strictInt(store.read(QStringLiteral("DayOrder")));
-    s.DayOrder = (dayOrder && *dayOrder >= 0 && *dayOrder <= 6) ? static_cast<std::uint8_t>(*dayOrder)
-                                                                : defaults.DayOrder;
+    s.DayOrder = (dayOrder && *dayOrder >= 0 && *dayOrder <= 6)
+                     ? static_cast<std::uint8_t>(*dayOrder)
+                     : defaults.DayOrder;
 
     s.DateLayout = cut(store.read(QStringLiteral("DateLayout")), kDateLayoutLength);
     s.DateLayoutIdx = lenientByte(store.read(QStringLiteral("DateLayoutIdx")));
 
     s.PrintSunTimes = readBool(store, "PrintSunTimes");
     s.PrintLunarTimes = readBool(store, "PrintLunarTimes");
-    s.PhasePrintout = strictByte(store.read(QStringLiteral("PhasePrintout")), defaults.PhasePrintout);
+    s.PhasePrintout =
+        strictByte(store.read(QStringLiteral("PhasePrintout")), defaults.PhasePrintout);
 
     const QString density = store.read(QStringLiteral("PhaseDensity"));
     if (density.isEmpty()) {
@@ -135,8 +141,7 @@ Settings LoadSettings(SettingsStore& store)
     return s;
 }
 
-SaveOutcome SaveConfiguration(SettingsStore& store, const Settings& s)
-{
+SaveOutcome SaveConfiguration(SettingsStore& store, const Settings& s) {
     SaveOutcome outcome;
     outcome.KeyOpened = store.keyExists();
     writeAngle(store, QStringLiteral("Lat"), s.Lat);
@@ -146,17 +151,18 @@ SaveOutcome SaveConfiguration(SettingsStore& store, const Settings& s)
     store.write(QStringLiteral("DateLayout"), qs(s.DateLayout));
     store.write(QStringLiteral("DateLayoutIdx"), QString::number(s.DateLayoutIdx));
     store.write(QStringLiteral("Timezone"), QString::number(s.TimeZone));
-    store.write(QStringLiteral("DaylightSavings"), QString::fromLatin1(BoolText(s.DaylightSavings)));
+    store.write(QStringLiteral("DaylightSavings"),
+                QString::fromLatin1(BoolText(s.DaylightSavings)));
     outcome.Written = store.commit();
     return outcome;
 }
 
-SaveOutcome SavePrintOptions(SettingsStore& store, const Settings& s)
-{
+SaveOutcome SavePrintOptions(SettingsStore& store, const Settings& s) {
     SaveOutcome outcome;
     outcome.KeyOpened = store.keyExists();
     store.write(QStringLiteral("PhasePrintout"), QString::number(s.PhasePrintout));
-    store.write(QStringLiteral("PrintLunarTimes"), QString::fromLatin1(BoolText(s.PrintLunarTimes)));
+    store.write(QStringLiteral("PrintLunarTimes"),
+                QString::fromLatin1(BoolText(s.PrintLunarTimes)));
     store.write(QStringLiteral("PrintSunTimes"), QString::fromLatin1(BoolText(s.PrintSunTimes)));
     store.write(QStringLiteral("PhaseDensity"), QString::number(s.PhaseDensity));
     outcome.Written = store.commit();

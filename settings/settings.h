@@ -13,24 +13,26 @@ class SettingsStore;
 // One program-wide record, filled at start-up and changed only by the two settings windows.
 // Texts are UTF-8.
 struct Settings {
-    std::uint8_t DayOrder = 0;                   // first calendar column: 0 Sunday .. 6 Saturday
+    std::uint8_t DayOrder = 0; // first calendar column: 0 Sunday .. 6 Saturday
     LocationAngle Lat{"00", "00", "00", "North"};
     LocationAngle Long{"00", "00", "00", "West"};
-    std::string Location;                        // free name of the place, at most 64 characters
-    std::string DateLayout = "dd/mm/yyyy";       // or "mm/dd/yyyy"
-    std::uint8_t DateLayoutIdx = 0;              // position of DateLayout in its list
+    std::string Location;                  // free name of the place, at most 64 characters
+    std::string DateLayout = "dd/mm/yyyy"; // or "mm/dd/yyyy"
+    std::uint8_t DateLayoutIdx = 0;        // position of DateLayout in its list
     bool PrintSunTimes = true;
     bool PrintLunarTimes = true;
-    std::uint8_t PhasePrintout = 3;              // 0 daily pictures, 1 major phases, 2 neither, 3 both
+    std::uint8_t PhasePrintout = 3; // 0 daily pictures, 1 major phases, 2 neither, 3 both
     bool DaylightSavings = false;
-    std::uint8_t PhaseDensity = 75;              // darkness of printed daily shadows, percent
-    std::int32_t TimeZone = 12;                  // 0..24, zone (index - 12) hours east of GMT
+    std::uint8_t PhaseDensity = 75; // darkness of printed daily shadows, percent
+    std::int32_t TimeZone = 12;     // 0..24, zone (index - 12) hours east of GMT
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 // Booleans are stored as these texts; only exactly "True" reads as true.
-inline const char* BoolText(bool value) { return value ? "True" : "False"; }
+inline const char* BoolText(bool value) {
+    return value ? "True" : "False";
+}
 
 // Loads the record, first writing the complete set of defaults when the key does not exist
 // and completing a missing "PhaseDensity" or "Timezone". Never fails: a strictly converted
@@ -40,7 +42,9 @@ inline const char* BoolText(bool value) { return value ? "True" : "False"; }
 Settings LoadSettings(SettingsStore& store);
 
 // Whether the stored latitude asks for the Moon pictures turned to the southern view.
-inline bool StartsInSouthernView(const Settings& s) { return s.Lat.Direction == "South"; }
+inline bool StartsInSouthernView(const Settings& s) {
+    return s.Lat.Direction == "South";
+}
 
 // What a settings window's save found: whether the key could be opened for saving (when it
 // could not, the window reports it and writes anyway) and whether the writes reached the store.

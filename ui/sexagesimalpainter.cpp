@@ -5,14 +5,14 @@
 
 namespace selvane {
 
-void DrawSexagesimal(QPainter& painter, SexagesimalMode mode, int rightX, int y, double value)
-{
+void DrawSexagesimal(QPainter& painter, SexagesimalMode mode, int rightX, int y, double value) {
     const SexagesimalPieces pieces = MakeSexagesimal(mode, value);
     const QFontMetrics metrics(painter.font());
     for (std::size_t i = 0; i < pieces.Text.size(); ++i) {
         const QString text = QString::fromStdString(pieces.Text[i]);
         const int right = rightX + pieces.RightOffset[i];
-        painter.drawText(QPoint(right - metrics.horizontalAdvance(text), y + metrics.ascent()), text);
+        painter.drawText(QPoint(right - metrics.horizontalAdvance(text), y + metrics.ascent()),
+                         text);
     }
 }
 

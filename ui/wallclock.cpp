@@ -4,8 +4,7 @@
 
 namespace selvane {
 
-ClockTime SystemClock::now() const
-{
+ClockTime SystemClock::now() const {
     const QDateTime t = QDateTime::currentDateTime();
     const QDate d = t.date();
     const QTime tm = t.time();

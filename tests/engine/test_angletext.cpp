@@ -8,21 +8,26 @@
 namespace selvane {
 namespace {
 
-TEST(HoursToText, ClockTexts)
-{
+TEST(HoursToText, ClockTexts) {
     const std::vector<std::pair<double, std::string>> cases = {
-        {0.0, "00:00"},    {10.0, "10:00"},   {5.5, "05:30"},   {13.258, "13:15"},
-        {9.9999, "10:00"}, {23.9999, "24:00"}, {-0.25, "-00:15"},
+        {0.0, "00:00"},
+        {10.0, "10:00"},
+        {5.5, "05:30"},
+        {13.258, "13:15"},
+        {9.9999, "10:00"},
+        {23.9999, "24:00"},
+        {-0.25, "-00:15"},
         // Minutes of exactly n + 0.5 go to the even neighbour.
-        {0.125, "00:08"},  {0.375, "00:22"},  {1.0 + 37.5 / 60, "01:38"},
+        {0.125, "00:08"},
+        {0.375, "00:22"},
+        {1.0 + 37.5 / 60, "01:38"},
         {12.0 + 59.5 / 60, "13:00"}, // 59.5 rounds to 60 and carries
     };
     for (const auto& [hours, text] : cases)
         EXPECT_EQ(HoursToText(hours), text) << hours;
 }
 
-TEST(Sexagesimal, AngleModePiecesAndOffsets)
-{
+TEST(Sexagesimal, AngleModePiecesAndOffsets) {
     const SexagesimalPieces p = MakeSexagesimal(SexagesimalMode::Angle, -5.5);
     EXPECT_EQ(p.Text[0], "-    5\u00BA ");
     EXPECT_EQ(p.Text[1], "30' ");
@@ -36,8 +41,7 @@ TEST(Sexagesimal, AngleModePiecesAndOffsets)
     EXPECT_EQ(MakeSexagesimal(SexagesimalMode::Angle, 23.5).Text[0], "   23\u00BA ");
 }
 
-TEST(Sexagesimal, TimeModeTruncatesNeverShowing60)
-{
+TEST(Sexagesimal, TimeModeTruncatesNeverShowing60) {
     const SexagesimalPieces p = MakeSexagesimal(SexagesimalMode::Time, 23.999);
     EXPECT_EQ(p.Text[0], "   23h ");
     EXPECT_EQ(p.Text[1], "59m ");

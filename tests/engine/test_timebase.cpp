@@ -11,8 +11,7 @@ struct JdCase {
     double jd;
 };
 
-TEST(DateTimeToJD, MeeusChapter7Examples)
-{
+TEST(DateTimeToJD, MeeusChapter7Examples) {
     // Example 7.a and the table of chapter 7 p. 62.
     const JdCase cases[] = {
         {2000, 1, 1, 12, 0, 0, 2451545.0}, {1987, 6, 19, 12, 0, 0, 2446966.0},
@@ -24,8 +23,7 @@ TEST(DateTimeToJD, MeeusChapter7Examples)
             << c.y << "-" << c.mo << "-" << c.d;
 }
 
-TEST(DateTimeToJD, IsGregorianBefore1582ButJDToCalendarIsJulian)
-{
+TEST(DateTimeToJD, IsGregorianBefore1582ButJDToCalendarIsJulian) {
     // Read as a Gregorian date; the inverse applies the Julian calendar before 1582-10-15.
     const JulianDay jd = DateTimeToJD(1582, 10, 4, 0, 0, 0);
     EXPECT_DOUBLE_EQ(jd, 2299149.5);
@@ -41,21 +39,20 @@ TEST(DateTimeToJD, IsGregorianBefore1582ButJDToCalendarIsJulian)
     EXPECT_EQ(g.Day, 15);
 }
 
-TEST(DateTimeToJD, RoundTripsEveryDayOfModernYears)
-{
+TEST(DateTimeToJD, RoundTripsEveryDayOfModernYears) {
     for (int year : {1600, 1900, 2000, 2024, 2100, 9999}) {
         JulianDay jd = DateTimeToJD(year, 1, 1, 0, 0, 0);
         for (int i = 0; i < 366; ++i, jd += 1.0) {
             const CalendarInstant c = JDToCalendar(jd);
             if (c.Year != year)
                 break;
-            ASSERT_DOUBLE_EQ(DateTimeToJD(c.Year, c.Month, c.Day, 0, 0, 0), jd) << year << " +" << i;
+            ASSERT_DOUBLE_EQ(DateTimeToJD(c.Year, c.Month, c.Day, 0, 0, 0), jd)
+                << year << " +" << i;
         }
     }
 }
 
-TEST(JDToDateText, WritesTimeTwoSpacesAndDate)
-{
+TEST(JDToDateText, WritesTimeTwoSpacesAndDate) {
     const DateText t = JDToDateText(2451545.0, EnglishMonthNames());
     EXPECT_EQ(t.Year, 2000);
     EXPECT_EQ(t.Month, 1);
@@ -63,16 +60,14 @@ TEST(JDToDateText, WritesTimeTwoSpacesAndDate)
     EXPECT_EQ(t.Text, "12:00  01 January 2000");
 }
 
-TEST(JDToDateText, TruncatesNeverShowing2400)
-{
+TEST(JDToDateText, TruncatesNeverShowing2400) {
     EXPECT_EQ(JDToDateText(2451546.49999, EnglishMonthNames()).Text, "23:59  02 January 2000");
     // One second before midnight stays on the day.
     const JulianDay lastSecond = DateTimeToJD(2024, 2, 29, 23, 59, 59);
     EXPECT_EQ(JDToDateText(lastSecond, EnglishMonthNames()).Text, "23:59  29 February 2024");
 }
 
-TEST(JDToDateText, PadsTheYearToFourDigitsAndTakesTheMonthNamesGiven)
-{
+TEST(JDToDateText, PadsTheYearToFourDigitsAndTakesTheMonthNamesGiven) {
     MonthNames german = EnglishMonthNames();
     german[2] = "M\u00e4rz";
     EXPECT_EQ(JDToDateText(DateTimeToJD(2024, 3, 5, 14, 37, 0), german).Text,
@@ -81,16 +76,14 @@ TEST(JDToDateText, PadsTheYearToFourDigitsAndTakesTheMonthNamesGiven)
               "04 July 0999"); // 999-07-09 Gregorian is 999-07-04 Julian
 }
 
-TEST(JDToDateText, CutsAtThirtyCharactersNotInsideACharacter)
-{
+TEST(JDToDateText, CutsAtThirtyCharactersNotInsideACharacter) {
     MonthNames longNames;
     longNames.fill(std::string(20, 'x') + "\u00e9\u00e9");
     const std::string text = JDToDateText(2451545.0, longNames).Text;
     EXPECT_EQ(text, "12:00  01 " + std::string(20, 'x')); // 30 characters
 }
 
-TEST(DmsToDegrees, SouthAndEastAreNegative)
-{
+TEST(DmsToDegrees, SouthAndEastAreNegative) {
     EXPECT_NEAR(DmsToDegrees({"53", "20", "0", "North"}), 53.333333333, 1e-9);
     EXPECT_DOUBLE_EQ(DmsToDegrees({"6", "15", "0", "East"}), -6.25);
     EXPECT_DOUBLE_EQ(DmsToDegrees({"6", "15", "0", "West"}), 6.25);
@@ -104,8 +97,7 @@ TEST(DmsToDegrees, SouthAndEastAreNegative)
     EXPECT_DOUBLE_EQ(DmsToDegrees({"10", "75", "0", "North"}), 11.25);
 }
 
-TEST(ParseDecimal, AcceptsOnlyWholeDecimalIntegers)
-{
+TEST(ParseDecimal, AcceptsOnlyWholeDecimalIntegers) {
     EXPECT_EQ(ParseDecimal("12"), 12);
     EXPECT_EQ(ParseDecimal("-7"), -7);
     EXPECT_EQ(ParseDecimal("+7"), 7);
@@ -114,22 +106,19 @@ TEST(ParseDecimal, AcceptsOnlyWholeDecimalIntegers)
         EXPECT_FALSE(ParseDecimal(bad).has_value()) << '"' << bad << '"';
 }
 
-TEST(UTOffsetFromSettings, ZoneIndexAndDaylightSaving)
-{
+TEST(UTOffsetFromSettings, ZoneIndexAndDaylightSaving) {
     EXPECT_EQ(UTOffsetFromSettings(12, false), 0);
     EXPECT_EQ(UTOffsetFromSettings(0, true), 660);
     EXPECT_EQ(UTOffsetFromSettings(24, true), -780);
     EXPECT_EQ(UTOffsetFromSettings(13, false), -60); // one hour east: UT is an hour behind
 }
 
-TEST(UniversalJD, AddsTheOffsetToTheClock)
-{
+TEST(UniversalJD, AddsTheOffsetToTheClock) {
     ClockTime berlinNoon{2024, 6, 5, 21, 12, 0, 0, 0};
     EXPECT_DOUBLE_EQ(UniversalJD(berlinNoon, -120), DateTimeToJD(2024, 6, 21, 10, 0, 0));
 }
 
-TEST(Numeric, RoundsHalvesToEvenAndNormalizes)
-{
+TEST(Numeric, RoundsHalvesToEvenAndNormalizes) {
     EXPECT_EQ(Round(368409.5), 368410.0);
     EXPECT_EQ(Round(368410.5), 368410.0);
     EXPECT_EQ(Round(-2.5), -2.0);

@@ -23,22 +23,19 @@ public:
     bool keyExists() const override { return exists; }
     void createKey() override { exists = true; }
     QString read(const QString& name) const override { return values.value(name.toLower()); }
-    void write(const QString& name, const QString& value) override
-    {
+    void write(const QString& name, const QString& value) override {
         writes << name;
         values[name.toLower()] = value;
     }
     bool commit() override { return true; }
 };
 
-QByteArray readFile(const QString& path)
-{
+QByteArray readFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& data)
-{
+void writeFile(const QString& path, const QByteArray& data) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(data);
@@ -47,16 +44,14 @@ void writeFile(const QString& path, const QByteArray& data)
 // Lets no process write a byte into regular files while it lives (root included).
 class NoFileWrites {
 public:
-    NoFileWrites()
-    {
+    NoFileWrites() {
         getrlimit(RLIMIT_FSIZE, &m_old);
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit none = m_old;
         none.rlim_cur = 0;
         setrlimit(RLIMIT_FSIZE, &none);
     }
-    ~NoFileWrites()
-    {
+    ~NoFileWrites() {
         setrlimit(RLIMIT_FSIZE, &m_old);
         std::signal(SIGXFSZ, m_oldHandler);
     }
@@ -87,15 +82,14 @@ private slots:
     void unwritableStoreReportsFailureAndKeepsOldValues();
 };
 
-void TestSettings::firstRunWritesTheEighteenDefaultsInOrder()
-{
+void TestSettings::firstRunWritesTheEighteenDefaultsInOrder() {
     RecordingStore store;
     const Settings s = LoadSettings(store);
-    QCOMPARE(store.writes, QStringList({"LatDeg", "LatMin", "LatSec", "LatDir", "LongDeg", "LongMin",
-                                        "LongSec", "LongDir", "Location", "DayOrder", "DateLayout",
-                                        "DateLayoutIdx", "PrintSunTimes", "PrintLunarTimes",
-                                        "PhasePrintout", "PhaseDensity", "TimeZone",
-                                        "DaylightSavings"}));
+    QCOMPARE(store.writes,
+             QStringList({"LatDeg", "LatMin", "LatSec", "LatDir", "LongDeg", "LongMin", "LongSec",
+                          "LongDir", "Location", "DayOrder", "DateLayout", "DateLayoutIdx",
+                          "PrintSunTimes", "PrintLunarTimes", "PhasePrintout", "PhaseDensity",
+                          "TimeZone", "DaylightSavings"}));
     QVERIFY(s == Settings());
     QCOMPARE(s.TimeZone, 12);
     QCOMPARE(s.PhaseDensity, 75);
@@ -104,8 +98,7 @@ void TestSettings::firstRunWritesTheEighteenDefaultsInOrder()
     QVERIFY(s.PrintSunTimes && s.PrintLunarTimes && !s.DaylightSavings);
 }
 
-void TestSettings::firstRunFileReadsBackTwelveThroughTheOtherSpelling()
-{
+void TestSettings::firstRunFileReadsBackTwelveThroughTheOtherSpelling() {
     QTemporaryDir dir;
     const QString path = dir.filePath("Selvane/Selvane.ini");
     {
@@ -127,8 +120,7 @@ void TestSettings::firstRunFileReadsBackTwelveThroughTheOtherSpelling()
     QCOMPARE(readFile(path), file); // a complete key is not written again
 }
 
-void TestSettings::missingDensityAndZoneAreCompleted()
-{
+void TestSettings::missingDensityAndZoneAreCompleted() {
     RecordingStore store;
     LoadSettings(store);
     store.values.remove("phasedensity");
@@ -143,8 +135,7 @@ void TestSettings::missingDensityAndZoneAreCompleted()
     QCOMPARE(store.read("TIMEZONE"), QString("12"));
 }
 
-void TestSettings::booleansAreTrueOnlyForExactTrue()
-{
+void TestSettings::booleansAreTrueOnlyForExactTrue() {
     RecordingStore store;
     LoadSettings(store);
     for (const char* text : {"true", "TRUE", "", "1", "True "}) {
@@ -157,8 +148,7 @@ void TestSettings::booleansAreTrueOnlyForExactTrue()
     QVERIFY(LoadSettings(store).DaylightSavings);
 }
 
-void TestSettings::southTurnsTheViewOnlyWhenExact()
-{
+void TestSettings::southTurnsTheViewOnlyWhenExact() {
     RecordingStore store;
     LoadSettings(store);
     store.values["latdir"] = "South";
@@ -169,8 +159,7 @@ void TestSettings::southTurnsTheViewOnlyWhenExact()
     }
 }
 
-void TestSettings::longTextsKeepTheirFirstCharacters()
-{
+void TestSettings::longTextsKeepTheirFirstCharacters() {
     RecordingStore store;
     LoadSettings(store);
     const QString location = QString(70, QChar(u'\u00e9'));
@@ -186,27 +175,38 @@ void TestSettings::longTextsKeepTheirFirstCharacters()
     QVERIFY(!StartsInSouthernView(s));
 }
 
-void TestSettings::junkValuesLoadAsTheirDefaults_data()
-{
+void TestSettings::junkValuesLoadAsTheirDefaults_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
-    QTest::newRow("day order not a number") << "DayOrder" << "Monday";
-    QTest::newRow("day order out of range") << "DayOrder" << "7";
-    QTest::newRow("day order negative") << "DayOrder" << "-1";
-    QTest::newRow("zone not a number") << "Timezone" << "GMT";
-    QTest::newRow("zone above 24") << "Timezone" << "25";
-    QTest::newRow("zone negative") << "Timezone" << "-3";
-    QTest::newRow("zone with a fraction") << "Timezone" << "5.5";
-    QTest::newRow("printout not a number") << "PhasePrintout" << "both";
-    QTest::newRow("density not a number") << "PhaseDensity" << "dark";
-    QTest::newRow("latitude degrees") << "LatDeg" << "5x";
-    QTest::newRow("latitude minutes empty") << "LatMin" << "";
-    QTest::newRow("longitude seconds") << "LongSec" << "1.5";
-    QTest::newRow("layout index") << "DateLayoutIdx" << "first";
+    QTest::newRow("day order not a number") << "DayOrder"
+                                            << "Monday";
+    QTest::newRow("day order out of range") << "DayOrder"
+                                            << "7";
+    QTest::newRow("day order negative") << "DayOrder"
+                                        << "-1";
+    QTest::newRow("zone not a number") << "Timezone"
+                                       << "GMT";
+    QTest::newRow("zone above 24") << "Timezone"
+                                   << "25";
+    QTest::newRow("zone negative") << "Timezone"
+                                   << "-3";
+    QTest::newRow("zone with a fraction") << "Timezone"
+                                          << "5.5";
+    QTest::newRow("printout not a number") << "PhasePrintout"
+                                           << "both";
+    QTest::newRow("density not a number") << "PhaseDensity"
+                                          << "dark";
+    QTest::newRow("latitude degrees") << "LatDeg"
+                                      << "5x";
+    QTest::newRow("latitude minutes empty") << "LatMin"
+                                            << "";
+    QTest::newRow("longitude seconds") << "LongSec"
+                                       << "1.5";
+    QTest::newRow("layout index") << "DateLayoutIdx"
+                                  << "first";
 }
 
-void TestSettings::junkValuesLoadAsTheirDefaults()
-{
+void TestSettings::junkValuesLoadAsTheirDefaults() {
     QFETCH(QString, name);
     QFETCH(QString, text);
     RecordingStore store;
@@ -225,8 +225,7 @@ void TestSettings::junkValuesLoadAsTheirDefaults()
     QVERIFY(s == expected);
 }
 
-void TestSettings::namesMatchWithoutCaseInTheFile()
-{
+void TestSettings::namesMatchWithoutCaseInTheFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath("Selvane.ini");
     writeFile(path, "[hkey_selvane]\nTIMEZONE=5\nlatdeg=10\nLatDir=South\nDAYLIGHTSAVINGS=True\n");
@@ -248,17 +247,16 @@ void TestSettings::namesMatchWithoutCaseInTheFile()
     QCOMPARE(IniSettingsStore(path).read("timezone"), QString("7"));
 }
 
-void TestSettings::handEditedTextWithCommasStaysOneText()
-{
+void TestSettings::handEditedTextWithCommasStaysOneText() {
     QTemporaryDir dir;
     const QString path = dir.filePath("Selvane.ini");
     writeFile(path, "[HKEY_SELVANE]\nLocation=Greenwich, London\n");
-    QCOMPARE(QString::fromStdString(LoadSettings(*std::make_unique<IniSettingsStore>(path)).Location),
-             QString("Greenwich, London"));
+    QCOMPARE(
+        QString::fromStdString(LoadSettings(*std::make_unique<IniSettingsStore>(path)).Location),
+        QString("Greenwich, London"));
 }
 
-void TestSettings::savedValuesLoadBack()
-{
+void TestSettings::savedValuesLoadBack() {
     QTemporaryDir dir;
     const QString path = dir.filePath("Selvane.ini");
     Settings s;
@@ -283,8 +281,7 @@ void TestSettings::savedValuesLoadBack()
     QVERIFY(LoadSettings(store) == s);
 }
 
-void TestSettings::saveToAStoreWithoutTheKeyReportsItAndWrites()
-{
+void TestSettings::saveToAStoreWithoutTheKeyReportsItAndWrites() {
     QTemporaryDir dir;
     IniSettingsStore store(dir.filePath("Selvane.ini"));
     Settings s;
@@ -295,8 +292,7 @@ void TestSettings::saveToAStoreWithoutTheKeyReportsItAndWrites()
     QCOMPARE(IniSettingsStore(dir.filePath("Selvane.ini")).read("PhaseDensity"), QString("10"));
 }
 
-void TestSettings::unwritableStoreReportsFailureAndKeepsOldValues()
-{
+void TestSettings::unwritableStoreReportsFailureAndKeepsOldValues() {
     QTemporaryDir dir;
     const QString path = dir.filePath("Selvane.ini");
     {

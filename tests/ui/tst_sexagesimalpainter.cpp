@@ -9,8 +9,7 @@ using namespace selvane;
 namespace {
 
 // Columns of the image that hold a pixel of the pen colour.
-QVector<int> inkedColumns(const QImage& image)
-{
+QVector<int> inkedColumns(const QImage& image) {
     QVector<int> columns;
     for (int x = 0; x < image.width(); ++x)
         for (int y = 0; y < image.height(); ++y)
@@ -31,8 +30,7 @@ private slots:
     void columnsOfDifferentValuesLineUp();
 };
 
-void TestSexagesimalPainter::piecesEndAtTheirRightEdges()
-{
+void TestSexagesimalPainter::piecesEndAtTheirRightEdges() {
     QImage image(200, 30, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter p(&image);
@@ -51,8 +49,7 @@ void TestSexagesimalPainter::piecesEndAtTheirRightEdges()
     QVERIFY2(cols.first() > 35 && cols.first() < 52, qPrintable(QString::number(cols.first())));
 }
 
-void TestSexagesimalPainter::columnsOfDifferentValuesLineUp()
-{
+void TestSexagesimalPainter::columnsOfDifferentValuesLineUp() {
     // A value of three digits and one of one digit: their degree marks end at the same x.
     QImage a(200, 30, QImage::Format_RGB32), b(200, 30, QImage::Format_RGB32);
     for (auto [image, value] : {std::pair{&a, 285.04}, std::pair{&b, -5.5}}) {
