@@ -1,0 +1,87 @@
+#include "engine/apsides.h"
+
+#include "engine/numeric.h"
+#include "engine/tables/tables.h"
+
+#include <cmath>
+
+namespace selvane {
+
+namespace {
+
+constexpr double kEarthRadiusKm = 6378.14;
+
+double Reduced(double degrees) {
+    return DegToRad(Normalize360(degrees));
+}
+
+template <std::size_t N>
+double SineSeries(const std::array<tables::ApsisTerm, N>& terms, double D, double M, double F,
+                  double T) {
+    double sum = 0.0;
+    for (const auto& t : terms)
+        sum += (t.Coeff + t.TCoeff * T) * std::sin(t.D * D + t.M * M + t.F * F);
+    return sum;
+}
+
+template <std::size_t N>
+double CosineSeries(const std::array<tables::ApsisTerm, N>& terms, double D, double M, double F,
+                    double T) {
+    double sum = 0.0;
+    for (const auto& t : terms)
+        sum += (t.Coeff + t.TCoeff * T) * std::cos(t.D * D + t.M * M + t.F * F);
+    return sum;
+}
+
+} // namespace
+
+Apsis jdXgee(double k) noexcept {
+    using namespace tables;
+    const double T = k / 1325.55;
+    const double T2 = T * T;
+    const double T3 = T2 * T;
+    const double T4 = T3 * T;
+    const double jde =
+        2451534.6698 + 27.55454988 * k - 0.0006886 * T2 - 0.000001098 * T3 + 0.0000000052 * T4;
+    const double D =
+        Reduced(171.9179 + 335.9106046 * k - 0.0100250 * T2 - 0.00001156 * T3 + 0.000000055 * T4);
+    const double M = Reduced(347.3477 + 27.1577721 * k - 0.0008323 * T2 - 0.0000010 * T3);
+    const double F = Reduced(316.6109 + 364.5287911 * k - 0.0125131 * T2 - 0.0000148 * T3);
+
+    const bool apogee = k - Int(k) != 0.0;
+    Apsis a;
+    double correction;
+    if (apogee) {
+        correction = SineSeries(kApogeeTime, D, M, F, T);
+        a.Parallax = CosineSeries(kApogeeParallax, D, M, F, T);
+    } else {
+        correction = SineSeries(kPerigeeTime, D, M, F, T);
+        a.Parallax = CosineSeries(kPerigeeParallax, D, M, F, T);
+    }
+    a.Distance = static_cast<std::int32_t>(
+        Round(kEarthRadiusKm / std::sin(DegToRad(a.Parallax / kArcsecPerDeg))));
+    a.JD = jde + correction;
+    return a;
+}
+
+ApogeePerigee getApogeePerigee(const ClockTime& clock, std::int32_t utOffsetMinutes,
+                               const MonthNames& monthNames) {
+    const double decimalYear = clock.Year + (DateTimeToJD(clock.Year, clock.Month, clock.Day,
+                                                          clock.Hour, clock.Minute, clock.Second) -
+                                             DateTimeToJD(clock.Year, 1, 1, 0, 0, 0) - 1.0) /
+                                                365.25;
+    const auto k = static_cast<double>(Trunc((decimalYear - 1999.97) * 13.2555));
+
+    const Apsis perigee = jdXgee(k);
+    const Apsis apogee = jdXgee(k - 0.5);
+    const double offsetDays = utOffsetMinutes / kMinutesPerDay;
+
+    ApogeePerigee out;
+    out.PerigeeText = Utf8Left(JDToDateText(perigee.JD - offsetDays, monthNames).Text, 13);
+    out.ApogeeText = Utf8Left(JDToDateText(apogee.JD - offsetDays, monthNames).Text, 13);
+    out.PerigeeDistance = perigee.Distance;
+    out.ApogeeDistance = apogee.Distance;
+    return out;
+}
+
+} // namespace selvane

@@ -1,0 +1,33 @@
+#pragma once
+// The Moon's apparent position, distance and illuminated fraction.
+
+#include "engine/timebase.h"
+
+#include <cstdint>
+
+namespace selvane {
+
+struct LunarPosition {
+    double RA = 0.0;           // apparent geocentric right ascension, degrees, in (-180, 180]
+    double Dec = 0.0;          // apparent geocentric declination, degrees
+    std::int32_t Distance = 0; // centre of Earth to centre of Moon, whole km (halves to even)
+    double HourAngle = 0.0;    // local hour angle, radians, [0, 2 pi)
+    double NutationInRA = 0.0; // delta-psi * cos(epsilon), arcseconds
+    double Altitude = 0.0;     // geocentric, degrees, no refraction
+    double Azimuth = 0.0;      // degrees from north through east, [0, 360)
+    double PhaseAngle = 0.0;   // Sun-Moon-Earth angle, degrees (0 at Full Moon)
+    double Parallax = 0.0;     // equatorial horizontal parallax, degrees
+    int Percent = 0;           // illuminated fraction of the disc, whole percent 0..100
+
+    double Longitude = 0.0; // apparent ecliptic longitude, degrees, not reduced
+    double Latitude = 0.0;  // ecliptic latitude, degrees
+    double DeltaPsi = 0.0;  // nutation in longitude, degrees
+    double Epsilon = 0.0;   // true obliquity, degrees
+};
+
+// The Moon at a universal-time Julian Day for an observer: chapter 47 with the complete
+// Tables 47.A and 47.B and the first edition's mean elements; phase angle after chapter 48
+// with a low-precision Sun referred to 1900 January 0.5.
+LunarPosition CLP(JulianDay jd, const Observer& observer) noexcept;
+
+} // namespace selvane

@@ -1,0 +1,42 @@
+#pragma once
+// The instants of the Moon's major phases and the phases of a calendar month.
+
+#include "engine/timebase.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace selvane {
+
+// 0 New Moon, 1 First Quarter, 2 Full Moon, 3 Last Quarter.
+inline constexpr std::array<const char*, 4> kPhaseCodes = {"NM", "FQ", "FM", "LQ"};
+
+// The instant of the true phase with lunation index k (k = 0: the New Moon of 2000 January 6;
+// +0.25, +0.5, +0.75 for the other phases), as a universal-time Julian Day. `phase` is the
+// fraction of k (0, 0.25, 0.5 or 0.75). (49.1) p. 349 plus the periodic correction.
+JulianDay getMoonJD(double k, double phase) noexcept;
+
+// The correction in days from the mean to the true phase, T = k / 1236.85. Chapter 49.
+double calculateMajorPhase(double k, double phase, double T) noexcept;
+
+struct MajorPhaseEntry {
+    double PhaseJD = 0.0;        // universal time
+    std::int32_t PhaseIndex = 0; // 0..3
+    std::string PhaseCode;       // "NM", "FQ", "FM", "LQ"
+};
+
+// The major phases whose universal-time instant falls in a calendar month (3 to 5 of them),
+// with the label text of each: the local time and date, "hh:mm  dd mmmm yyyy".
+struct MonthPhases {
+    std::array<MajorPhaseEntry, 5> MajorPhaseTable;
+    std::int32_t MajorPhaseCount = 0;
+    std::array<std::string, 5> Texts;
+};
+
+// The month's phases for `year` and `month` (1..12). The month's bounds are the Julian Days of
+// its first and the next month's first local midnight, taken as they are.
+MonthPhases FindMonthPhases(int year, int month, std::int32_t utOffsetMinutes,
+                            const MonthNames& monthNames);
+
+} // namespace selvane

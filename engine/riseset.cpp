@@ -1,0 +1,242 @@
+#include "engine/riseset.h"
+
+#include "engine/angletext.h"
+#include "engine/lunar.h"
+#include "engine/numeric.h"
+#include "engine/nutation.h"
+#include "engine/solar.h"
+
+#include <cmath>
+#include <utility>
+
+namespace selvane {
+
+namespace {
+
+constexpr double kInterpolationOffsetDays = 0.000775462962963; // 67 s
+constexpr double kConvergenceDays = 1e-10;
+constexpr double kSiderealRate = 360.985647; // degrees per day
+// Near the limit of circumpolarity the iteration may creep or oscillate. An event still moving
+// after this many steps is treated as not occurring that date: a time shown from an
+// unconverged iteration could be anywhere in the day.
+constexpr int kMaxIterations = 50;
+constexpr double kMaxDrift = 0.5; // days
+constexpr double kMoonRefractionDeg = 34.0 / 60.0;
+
+bool IsEvent(double v) {
+    return v != kNoEvent;
+}
+
+// Apparent sidereal time at 0h UT of the day of T, (12.3) p. 87 plus the nutation in RA.
+double SiderealTimeAt0h(double T, double nutationInRaArcsec) {
+    return Normalize360(100.460618375 + 36000.770053608 * T + 0.000387933333 * T * T -
+                        T * T * T / 38710000.0 + nutationInRaArcsec / kArcsecPerDeg);
+}
+
+// Corrects an event's day fraction m by step(m) until the step is below the convergence limit.
+// An iteration that wanders more than half a day from its start has left this day's event
+// (near grazing it can settle on the crossing of another day); that event is not this date's.
+template <typename Step>
+double Iterate(double m, Step step) {
+    const double start = m;
+    for (int i = 0; i < kMaxIterations; ++i) {
+        const double dm = step(m);
+        if (!std::isfinite(dm))
+            return kNoEvent;
+        m += dm;
+        if (std::fabs(m - start) > kMaxDrift)
+            return kNoEvent;
+        if (std::fabs(dm) < kConvergenceDays)
+            return m;
+    }
+    return kNoEvent;
+}
+
+// The UT offset in days.
+double OffsetDays(const Observer& o) {
+    return o.UTOffsetMinutes / kMinutesPerDay;
+}
+
+// The Moon's three events for the day starting at 0h UT `jd0`, as fractions counted from
+// local midnight (not yet repaired).
+RiseSetTimes LunarDay(JulianDay jd0, const Observer& observer, int* percent) {
+    const double T = (jd0 - kJ2000) / kDaysPerJulianCentury;
+    const LunarPosition before = CLP(jd0 - 1.0, observer);
+    const LunarPosition day = CLP(jd0, observer);
+    const LunarPosition after = CLP(jd0 + 1.0, observer);
+    if (percent)
+        *percent = day.Percent;
+
+    const double h0 = 0.7275 * day.Parallax - kMoonRefractionDeg;
+    RiseSetTimes t = CalculateRiseSet({0.0, before.RA, day.RA, after.RA}, observer.Latitude,
+                                      observer.Longitude, {0.0, before.Dec, day.Dec, after.Dec},
+                                      DegToRad(h0), SiderealTimeAt0h(T, day.NutationInRA));
+    for (double* v : {&t.Transit, &t.Rise, &t.Set})
+        if (IsEvent(*v))
+            *v -= OffsetDays(observer);
+    return t;
+}
+
+bool AllNone(const RiseSetTimes& t) {
+    return !IsEvent(t.Transit) && !IsEvent(t.Rise) && !IsEvent(t.Set);
+}
+
+bool InDay(double v) {
+    return IsEvent(v) && v >= 0.0 && v <= 1.0;
+}
+
+std::string MoonTimeText(double v) {
+    if (!IsEvent(v))
+        return kOtherDayText;
+    if (v < 0.0)
+        v += 1.0;
+    // Still before the local date after one day: the event belongs to another date.
+    if (v < 0.0)
+        return kOtherDayText;
+    const double hours = v * kHoursPerDay;
+    return hours > 24.0 ? kOtherDayText : Utf8Left(HoursToText(hours), 10);
+}
+
+// The Sun's events for the day whose local midnight is the universal instant `jd0`, as
+// fractions of a day counted from that local midnight.
+RiseSetTimes SolarDay(JulianDay jd0, const Observer& observer, double altitude) {
+    const SolarResult before = SolarPositionAt(jd0 - 1.0, observer);
+    const SolarResult day = SolarPositionAt(jd0, observer);
+    const SolarResult after = SolarPositionAt(jd0 + 1.0, observer);
+    // The sidereal time at the sampled instant itself, so that the fractions count from local
+    // midnight like the samples they are interpolated between.
+    const double theta0 = Normalize360(ApparentSiderealTime(jd0, day.NutationInRA));
+    return CalculateRiseSet({0.0, before.RA, day.RA, after.RA}, observer.Latitude,
+                            observer.Longitude, {0.0, before.Dec, day.Dec, after.Dec},
+                            DegToRad(altitude), theta0);
+}
+
+std::string SunTimeText(double v) {
+    if (!IsEvent(v))
+        return kNoneText;
+    while (v > 1.0)
+        v -= 1.0;
+    while (v < 0.0)
+        v += 1.0;
+    return Utf8Left(HoursToText(v * kHoursPerDay), 10);
+}
+
+} // namespace
+
+double Interpolate(const DaySeries& s, double n) noexcept {
+    const double a = s.Y2 - s.Y1;
+    const double b = s.Y3 - s.Y2;
+    const double c = b - a;
+    return s.Y2 + n / 2.0 * (a + b + n * c);
+}
+
+RiseSetTimes CalculateRiseSet(DaySeries ra, double latitude, double longitude, DaySeries dec,
+                              double h0, double theta0) noexcept {
+    if (ra.Y1 > ra.Y2)
+        ra.Y1 -= 360.0;
+    if (ra.Y3 < ra.Y2)
+        ra.Y3 += 360.0;
+
+    const double phi = DegToRad(latitude);
+    const double cosH0 = (std::sin(h0) - std::sin(phi) * std::sin(DegToRad(dec.Y2))) /
+                         (std::cos(phi) * std::cos(DegToRad(dec.Y2)));
+    // Also catches the division by zero at the poles: circumpolar or never up.
+    if (!(std::fabs(cosH0) <= 1.0))
+        return {};
+    const double H0 = RadToDeg(ArcCos(cosH0));
+
+    double m0 = (ra.Y2 + longitude - theta0) / 360.0;
+    double m1 = m0 - H0 / 360.0;
+    double m2 = m0 + H0 / 360.0;
+    for (double* m : {&m0, &m1, &m2})
+        while (*m < 0.0)
+            *m += 1.0;
+
+    const double h0Deg = RadToDeg(h0);
+    // The hour angle at day fraction m of the interpolated place; fills dec.Current.
+    auto hourAngle = [&](double m) {
+        const double n = m + kInterpolationOffsetDays;
+        ra.Current = Normalize360(Interpolate(ra, n));
+        dec.Current = Interpolate(dec, n);
+        const double theta = Normalize360(theta0 + kSiderealRate * m);
+        return std::remainder(theta - longitude - ra.Current, 360.0); // [-180, 180]
+    };
+    auto altitudeStep = [&](double m) {
+        const double H = DegToRad(hourAngle(m));
+        const double d = DegToRad(dec.Current);
+        const double h = RadToDeg(
+            ArcSin(std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(H)));
+        return (h - h0Deg) / (360.0 * std::cos(d) * std::cos(phi) * std::sin(H));
+    };
+
+    RiseSetTimes t;
+    t.Rise = Iterate(m1, altitudeStep);
+    t.Set = Iterate(m2, altitudeStep);
+    t.Transit = Iterate(m0, [&](double m) { return -hourAngle(m) / 360.0; });
+    return t;
+}
+
+LunarRiseSet CalcLunarRiseSet(const ClockTime& clock, const Observer& observer) {
+    const JulianDay jd0 = DateTimeToJD(clock.Year, clock.Month, clock.Day, 0, 0, 0);
+    LunarRiseSet out;
+    out.Entries = {{{"Transit:", kNoneText}, {"Moonrise:", kNoneText}, {"Moonset:", kNoneText}}};
+
+    RiseSetTimes day = LunarDay(jd0, observer, &out.Percent);
+    if (AllNone(day))
+        return out;
+
+    if (!(InDay(day.Transit) && InDay(day.Rise) && InDay(day.Set))) {
+        // An event pushed off the local date by the zone is taken from the neighbouring UT day.
+        if (observer.UTOffsetMinutes < 0) {
+            const RiseSetTimes prev = LunarDay(jd0 - 1.0, observer, nullptr);
+            for (auto [v, n] : {std::pair{&day.Transit, prev.Transit},
+                                std::pair{&day.Rise, prev.Rise}, std::pair{&day.Set, prev.Set}})
+                if (IsEvent(*v) && IsEvent(n) && *v > 1.0 && n > 1.0)
+                    *v = n - 1.0;
+        } else {
+            const RiseSetTimes next = LunarDay(jd0 + 1.0, observer, nullptr);
+            for (auto [v, n] : {std::pair{&day.Transit, next.Transit},
+                                std::pair{&day.Rise, next.Rise}, std::pair{&day.Set, next.Set}}) {
+                if (!IsEvent(*v))
+                    continue;
+                if (!IsEvent(n)) {
+                    if (*v < 0.0)
+                        *v = kNoEvent; // the neighbour has no such event to give
+                    continue;
+                }
+                if ((*v < 0.0 && n > 0.0) || (*v > 0.0 && n < 0.0))
+                    n += 1.0;
+                if (*v < 0.0)
+                    *v = n;
+            }
+        }
+    }
+
+    out.Entries[0].Time = MoonTimeText(day.Transit);
+    out.Entries[1].Time = MoonTimeText(day.Rise);
+    out.Entries[2].Time = MoonTimeText(day.Set);
+    return out;
+}
+
+std::array<MoonRiseSetEntry, 3> SortedByTime(std::array<MoonRiseSetEntry, 3> e) {
+    for (auto [i, j] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}})
+        if (e[j].Time < e[i].Time)
+            std::swap(e[i], e[j]);
+    return e;
+}
+
+std::array<std::string, 3> CalcSolarRiseSet(const ClockTime& clock, const Observer& observer,
+                                            double altitude) {
+    const JulianDay jd0 =
+        DateTimeToJD(clock.Year, clock.Month, clock.Day, 0, 0, 0) + OffsetDays(observer);
+    RiseSetTimes t = SolarDay(jd0, observer, altitude);
+    if (AllNone(t))
+        return {kNoneText, kNoneText, kNoneText};
+
+    if (IsEvent(t.Rise) && t.Rise >= 0.0 && IsEvent(t.Set) && t.Set < 0.0)
+        t.Rise = SolarDay(jd0 - 1.0, observer, altitude).Rise;
+
+    return {SunTimeText(t.Transit), SunTimeText(t.Rise), SunTimeText(t.Set)};
+}
+
+} // namespace selvane

@@ -1,0 +1,89 @@
+#include "engine/solar.h"
+
+#include "engine/numeric.h"
+#include "engine/nutation.h"
+#include "engine/tables/tables.h"
+
+#include <cmath>
+
+namespace selvane {
+
+namespace {
+
+constexpr double kVsopUnit = 1e-8; // radians (L, B) or AU (R) per unit of the series
+
+template <std::size_t N>
+double Series(const std::array<tables::Vsop87Term, N>& terms, double tau) noexcept {
+    double sum = 0.0;
+    for (const auto& t : terms)
+        sum += t.A * std::cos(t.B + t.C * tau);
+    return sum;
+}
+
+} // namespace
+
+SolarResult SolarPositionAt(JulianDay jd, const Observer& observer) noexcept {
+    using namespace tables;
+    const double tau = (jd - kJ2000) / kDaysPerJulianMillennium;
+    const double T = 10.0 * tau;
+
+    // Heliocentric coordinates of the Earth, (32.2) p. 218.
+    const double L = Normalize360(RadToDeg(
+        (Series(kEarthL0, tau) +
+         tau * (Series(kEarthL1, tau) +
+                tau * (Series(kEarthL2, tau) +
+                       tau * (Series(kEarthL3, tau) +
+                              tau * (Series(kEarthL4, tau) + tau * Series(kEarthL5, tau)))))) *
+        kVsopUnit));
+    const double B = RadToDeg((Series(kEarthB0, tau) + tau * Series(kEarthB1, tau)) * kVsopUnit);
+    const double R = (Series(kEarthR0, tau) +
+                      tau * (Series(kEarthR1, tau) +
+                             tau * (Series(kEarthR2, tau) +
+                                    tau * (Series(kEarthR3, tau) + tau * Series(kEarthR4, tau))))) *
+                     kVsopUnit;
+
+    // Geocentric, then to the FK5 system, (25.9) p. 166.
+    double theta = L + 180.0;
+    double beta = -B;
+    const double geometricLongitude = theta;
+    const double lambdaPrime = DegToRad(theta - 1.397 * T - 0.00031 * T * T);
+    theta += -0.09033 / kArcsecPerDeg;
+    beta += 0.03916 / kArcsecPerDeg * (std::cos(lambdaPrime) - std::sin(lambdaPrime));
+
+    const ObliquityResult nut = Obliquity(T);
+    const double aberration = -20.4898 / kArcsecPerDeg / R; // (25.10) p. 167
+    const double lambda = theta + aberration + nut.DeltaPsi;
+
+    // To equatorial coordinates, (13.3) and (13.4) p. 93.
+    const double lam = DegToRad(lambda);
+    const double eps = DegToRad(nut.Epsilon);
+    const double bet = DegToRad(beta);
+    SolarResult r;
+    r.RA = RadToDeg(
+        std::atan2(std::sin(lam) * std::cos(eps) - std::tan(bet) * std::sin(eps), std::cos(lam)));
+    r.Dec = RadToDeg(
+        ArcSin(std::sin(bet) * std::cos(eps) + std::cos(bet) * std::sin(eps) * std::sin(lam)));
+
+    // Mean sidereal time at Greenwich, (12.4) p. 88, without the nutation term.
+    const double thetaG = Normalize360(ApparentSiderealTime(jd, 0.0));
+    const double H = DegToRad(Normalize360(thetaG - observer.Longitude - r.RA));
+    const double phi = DegToRad(observer.Latitude);
+    const double dec = DegToRad(r.Dec);
+    r.Azimuth = Normalize360(RadToDeg(std::atan2(std::sin(H), std::cos(H) * std::sin(phi) -
+                                                                  std::tan(dec) * std::cos(phi))) +
+                             180.0);
+    r.Altitude = RadToDeg(
+        ArcSin(std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(H)));
+
+    r.NutationInRA = std::cos(eps) * nut.DeltaPsi * kArcsecPerDeg;
+    r.Radius = R;
+    r.GeometricLongitude = geometricLongitude;
+    r.ApparentLongitude = lambda;
+    return r;
+}
+
+SolarResult SolarPosition(const ClockTime& clock, const Observer& observer) noexcept {
+    return SolarPositionAt(UniversalJD(clock, observer.UTOffsetMinutes), observer);
+}
+
+} // namespace selvane
