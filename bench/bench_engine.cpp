@@ -1,17 +1,48 @@
-#include "engine/angletext.h"
-#include "engine/timebase.h"
+// Speed of the engine work behind the main window's one-second tick and the month's time list.
+
+#include "engine/lunarprops.h"
+#include "engine/riseset.h"
+#include "engine/solar.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void BM_JDToDateText(benchmark::State& state) {
-    double jd = 2460385.0;
+using namespace selvane;
+
+const Observer kGreenwich{51.4769, 0.0, 0};
+
+// Everything the engine computes for one tick of the main window.
+void BM_tick(benchmark::State& state) {
+    ClockTime clock{2024, 3, 5, 15, 12, 0, 0, 0};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(selvane::JDToDateText(jd, selvane::EnglishMonthNames()));
-        jd += 0.37;
+        clock.Second = static_cast<std::uint16_t>((clock.Second + 1) % 60);
+        const MoonPanel panel = CalculateSelvane(clock, kGreenwich, EnglishMonthNames());
+        const SolarResult sun = SolarPosition(clock, kGreenwich);
+        benchmark::DoNotOptimize(
+            BrightLimbAngle(panel.Geocentric.RA, panel.Geocentric.Dec, sun.RA, sun.Dec));
+        benchmark::DoNotOptimize(CalculateLunarProperties(clock, kGreenwich, EnglishMonthNames()));
+        benchmark::DoNotOptimize(CalcLunarRiseSet(clock, kGreenwich));
+        for (double altitude :
+             {kSunriseAltitude, kCivilTwilight, kNauticalTwilight, kAstronomicalTwilight})
+            benchmark::DoNotOptimize(CalcSolarRiseSet(clock, kGreenwich, altitude));
+        benchmark::DoNotOptimize(
+            LocalSiderealTimeText(UniversalJD(clock, 0), kGreenwich.Longitude));
     }
 }
-BENCHMARK(BM_JDToDateText);
+BENCHMARK(BM_tick)->Unit(benchmark::kMicrosecond);
+
+// The 31 days of a time-list month: the Moon's events and the Sun at four altitudes per day.
+void BM_month_table(benchmark::State& state) {
+    for (auto _ : state)
+        for (std::uint16_t day = 1; day <= 31; ++day) {
+            const ClockTime clock{2024, 3, 0, day, 0, 0, 0, 0};
+            benchmark::DoNotOptimize(CalcLunarRiseSet(clock, kGreenwich));
+            for (double altitude :
+                 {kSunriseAltitude, kCivilTwilight, kNauticalTwilight, kAstronomicalTwilight})
+                benchmark::DoNotOptimize(CalcSolarRiseSet(clock, kGreenwich, altitude));
+        }
+}
+BENCHMARK(BM_month_table)->Unit(benchmark::kMillisecond);
 
 } // namespace
