@@ -32,11 +32,14 @@ JulianDay UniversalJD(const ClockTime& clock, std::int32_t utOffsetMinutes) noex
            utOffsetMinutes / kMinutesPerDay;
 }
 
-CalendarInstant JDToCalendar(JulianDay jd) noexcept {
+namespace {
+
+// Chapter 7 p. 63; the Gregorian correction is applied from 1582 October 15 on, or always.
+CalendarInstant FromJD(JulianDay jd, bool gregorianAlways) noexcept {
     const std::int64_t z = Trunc(jd + 0.5);
     const double f = (jd + 0.5) - static_cast<double>(z);
     std::int64_t a = z;
-    if (z > 2299160) {
+    if (gregorianAlways || z > 2299160) {
         const std::int64_t alpha = Trunc((static_cast<double>(z) - 1867216.25) / 36524.25);
         a = z + 1 + alpha - Trunc(alpha / 4.0);
     }
@@ -56,6 +59,16 @@ CalendarInstant JDToCalendar(JulianDay jd) noexcept {
     out.Hour = static_cast<int>(Trunc(hours));
     out.Minute = static_cast<int>(Trunc(60.0 * (hours - out.Hour)));
     return out;
+}
+
+} // namespace
+
+CalendarInstant JDToCalendar(JulianDay jd) noexcept {
+    return FromJD(jd, false);
+}
+
+CalendarInstant JDToGregorianCalendar(JulianDay jd) noexcept {
+    return FromJD(jd, true);
 }
 
 DateText JDToDateText(JulianDay jd, const MonthNames& monthNames) {

@@ -70,6 +70,9 @@ struct CalendarInstant {
 };
 CalendarInstant JDToCalendar(JulianDay jd) noexcept;
 
+// The inverse of DateTimeToJD: the proleptic Gregorian date for every Julian Day.
+CalendarInstant JDToGregorianCalendar(JulianDay jd) noexcept;
+
 // JDToCalendar with the display text "hh:mm  dd mmmm yyyy" (at most 30 characters),
 // for example "14:37  05 March 2024".
 struct DateText {

@@ -32,6 +32,11 @@ TEST(DateTimeToJD, IsGregorianBefore1582ButJDToCalendarIsJulian) {
     EXPECT_EQ(c.Month, 9);
     EXPECT_EQ(c.Day, 24);
 
+    // The Gregorian inverse gives the date back.
+    const CalendarInstant back = JDToGregorianCalendar(jd);
+    EXPECT_EQ(back.Month, 10);
+    EXPECT_EQ(back.Day, 4);
+
     // From 1582 October 15 on, both directions agree.
     const CalendarInstant g = JDToCalendar(DateTimeToJD(1582, 10, 15, 0, 0, 0));
     EXPECT_EQ(g.Year, 1582);
@@ -39,15 +44,19 @@ TEST(DateTimeToJD, IsGregorianBefore1582ButJDToCalendarIsJulian) {
     EXPECT_EQ(g.Day, 15);
 }
 
-TEST(DateTimeToJD, RoundTripsEveryDayOfModernYears) {
-    for (int year : {1600, 1900, 2000, 2024, 2100, 9999}) {
+TEST(DateTimeToJD, RoundTripsEveryDayOfTheYearsAUserCanEnter) {
+    for (int year : {1, 4, 100, 1000, 1500, 1582, 1600, 1900, 2000, 2024, 2100, 9999}) {
         JulianDay jd = DateTimeToJD(year, 1, 1, 0, 0, 0);
         for (int i = 0; i < 366; ++i, jd += 1.0) {
-            const CalendarInstant c = JDToCalendar(jd);
+            const CalendarInstant c = JDToGregorianCalendar(jd + 0.75);
             if (c.Year != year)
                 break;
             ASSERT_DOUBLE_EQ(DateTimeToJD(c.Year, c.Month, c.Day, 0, 0, 0), jd)
                 << year << " +" << i;
+            ASSERT_EQ(c.Hour, 18);
+            if (year >= 1600) { // the split calendar agrees once it is Gregorian
+                ASSERT_EQ(JDToCalendar(jd).Day, c.Day);
+            }
         }
     }
 }
