@@ -1,16 +1,40 @@
 // Selvane: a desktop Moon calendar.
 
-#include "settings/settings.h"
 #include "settings/settingsstore.h"
+#include "ui/appicon.h"
+#include "ui/localetexts.h"
+#include "ui/tselvane.h"
+#include "ui/wallclock.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QProxyStyle>
+
+namespace {
+
+// Hints wait three seconds before they appear.
+class HintDelayStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == QStyle::SH_ToolTip_WakeUpDelay)
+            return 3000;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Selvane"));
+    QApplication::setStyle(new HintDelayStyle);
 
     selvane::IniSettingsStore store(selvane::IniSettingsStore::defaultFilePath());
-    const selvane::Settings settings = selvane::LoadSettings(store);
-    (void)settings;
-    return 0;
+    selvane::SystemClock clock;
+    selvane::TSelvane window(store, clock, selvane::LocaleTexts::from(QLocale::system()));
+    QApplication::setWindowIcon(
+        selvane::ApplicationIcon(QDir::currentPath(), QCoreApplication::applicationDirPath()));
+    window.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,479 @@
+#include "fixedclock.h"
+
+#include "engine/lunarprops.h"
+#include "engine/riseset.h"
+#include "settings/settingsstore.h"
+#include "ui/calendargrid.h"
+#include "ui/moondisc.h"
+#include "ui/tmonthselect.h"
+#include "ui/tselvane.h"
+#include "ui/yearentry.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace selvane;
+
+namespace {
+
+// 2024 March 15, 12:00:00 local time, a Friday.
+const ClockTime kNoon15March{2024, 3, 5, 15, 12, 0, 0, 0};
+
+LocaleTexts English() {
+    return LocaleTexts::from(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
+
+// A main window over a settings file in a fresh folder, its clock fixed and its timer stopped.
+struct Fixture {
+    explicit Fixture(ClockTime time, const QString& latDir = QStringLiteral("North"),
+                     const QString& timezone = QStringLiteral("12"))
+        : clock(time) {
+        store = std::make_unique<IniSettingsStore>(dir.filePath(QStringLiteral("Selvane.ini")));
+        LoadSettings(*store);
+        const std::pair<const char*, QString> values[] = {
+            {"LatDeg", "51"},   {"LatMin", "28"},    {"LatSec", "38"},
+            {"LatDir", latDir}, {"LongDeg", "0"},    {"LongMin", "0"},
+            {"LongSec", "5"},   {"LongDir", "West"}, {"Timezone", timezone}};
+        for (const auto& [name, value] : values)
+            store->write(QString::fromLatin1(name), value);
+        store->commit();
+        window = std::make_unique<TSelvane>(*store, clock, English());
+        window->Timer1->stop();
+        window->showMessage = [this](const QString& text) {
+            messages << text;
+        };
+        window->beep = [this] {
+            ++beeps;
+        };
+    }
+
+    QLabel* label(const char* name) const {
+        return window->findChild<QLabel*>(QString::fromLatin1(name));
+    }
+    TDateLabel* cellOfDay(int day) const {
+        for (TDateLabel* c : window->calendar().DateCells)
+            if (c->day() == day)
+                return c;
+        return nullptr;
+    }
+    void type(const QString& keys) {
+        for (QChar k : keys)
+            QTest::keyClick(window.get(), k.toLatin1());
+    }
+
+    QTemporaryDir dir;
+    FixedClock clock;
+    std::unique_ptr<IniSettingsStore> store;
+    std::unique_ptr<TSelvane> window;
+    QStringList messages;
+    int beeps = 0;
+};
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+bool HasColour(const QImage& image, const QRect& area, QRgb colour, int tolerance = 40) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(colour)) + std::abs(qGreen(p) - qGreen(colour)) +
+                    std::abs(qBlue(p) - qBlue(colour)) <=
+                tolerance)
+                return true;
+        }
+    return false;
+}
+
+bool SameImage(const QImage& screen, QPoint at, const QImage& picture) {
+    return screen.copy(QRect(at, picture.size())).convertToFormat(QImage::Format_RGB32) ==
+           picture.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class TestTSelvane : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsEmptyAtItsPlace();
+    void tickWritesTheEngineResults();
+    void tickPaintsPicturesAndValuesInTheirPlaces();
+    void statusStripAndSiderealTimeTexts();
+    void dayClickSelectsAndBlankClickDoesNothing();
+    void selectionFollowsTheClockAcrossMidnight();
+    void selectionStaysTenDaysAheadAcrossMidnight();
+    void monthPickKeepsTheDayWhereTheMonthAllows();
+    void monthPickerChoosesTheRowUnderTheMouse();
+    void yearTypingEditsAndAcceptsTheYear();
+    void yearBeforeTheGregorianReformKeepsThePickedDay();
+    void badYearsAreRefusedAndTheEntryStaysOpen();
+    void keysDoNothingWhileTheEntryIsClosed();
+    void hemisphereSwitchTwiceRestoresEverything();
+    void southernStoreStartsTurned();
+    void titleDragMovesByTheMouseTravel();
+};
+
+void TestTSelvane::startsEmptyAtItsPlace() {
+    Fixture f(kNoon15March);
+    QCOMPARE(f.window->pos(), QPoint(135, 120));
+    QCOMPARE(f.window->size(), QSize(640, 480));
+    QCOMPARE(f.window->windowTitle(), QString("Doviveva"));
+    QVERIFY(f.window->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(f.label("lblVisible")->text().isEmpty());
+    QVERIFY(f.label("lblRSValue1")->text().isEmpty());
+    QCOMPARE(f.label("lblRSTitle1")->text(), QString("MoonRise:"));
+    QCOMPARE(f.window->SelectedDay, 15);
+    QCOMPARE(f.window->Latitude, 51 + 28 / 60.0 + 38 / 3600.0);
+    QCOMPARE(f.window->Longitude, 5 / 3600.0);
+    QCOMPARE(f.window->findChild<QWidget*>("lblConfig")->toolTip(), QString("Configuration"));
+    QCOMPARE(f.window->findChild<QWidget*>("imgHemisphere")->toolTip(),
+             QString("Northern/Southern Hemisphere switch"));
+    QCOMPARE(f.window->Timer1->interval(), 1000);
+}
+
+void TestTSelvane::tickWritesTheEngineResults() {
+    Fixture f(kNoon15March);
+    f.window->Timer1Timer();
+    const Observer o{f.window->Latitude, f.window->Longitude, 0};
+    const MonthNames& months = English().Months;
+
+    const MoonPanel moon = CalculateSelvane(kNoon15March, o, months);
+    QCOMPARE(f.label("lblVisible")->text(), Q(moon.VisibleText));
+    QCOMPARE(f.label("lblDistance")->text(), Q(moon.DistanceText));
+    QCOMPARE(f.window->Phases.MajorPhaseCount, 4);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(f.label(qPrintable(QString("lblPh%1Time").arg(i + 1)))->text(),
+                 Q(moon.Phases.Texts[i]));
+    QCOMPARE(f.label("lblPh1Time")->text(), QString("15:24  03 March 2024"));
+    QVERIFY(!f.label("lblPh5Time")->isVisibleTo(f.window.get()));
+    QVERIFY(f.label("lblPh4Time")->isVisibleTo(f.window.get()));
+
+    const LunarProperties props = CalculateLunarProperties(kNoon15March, o, months);
+    QCOMPARE(f.label("lblAOM")->text(), Q(props.AgeText));
+    QCOMPARE(f.label("lblPerigeeDate")->text(), QString("07:06  10 Mar"));
+    QCOMPARE(f.label("lblPerigeeDist")->text(), QString("356896 km"));
+    QCOMPARE(f.label("lblApogeeDate")->text(), QString("15:01  25 Feb"));
+    QCOMPARE(f.label("lblApogeeDist")->text(), QString("406314 km"));
+
+    const auto entries = SortedByTime(CalcLunarRiseSet(kNoon15March, o).Entries);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(f.label(qPrintable(QString("lblRSTitle%1").arg(i + 1)))->text(),
+                 Q(entries[i].Title));
+        QCOMPARE(f.label(qPrintable(QString("lblRSValue%1").arg(i + 1)))->text(),
+                 Q(entries[i].Time));
+    }
+    const auto sun = CalcSolarRiseSet(kNoon15March, o, kSunriseAltitude);
+    QCOMPARE(f.label("lblSunTransit")->text(), Q(sun[0]));
+    QCOMPARE(f.label("lblSunrise")->text(), Q(sun[1]));
+    QCOMPARE(f.label("lblSunset")->text(), Q(sun[2]));
+    const auto astro = CalcSolarRiseSet(kNoon15March, o, kAstronomicalTwilight);
+    QCOMPARE(f.label("lblAstroStart")->text(), Q(astro[1]));
+    QCOMPARE(f.label("lblAstroEnd")->text(), Q(astro[2]));
+    QCOMPARE(f.label("lblCivilStart")->text(),
+             Q(CalcSolarRiseSet(kNoon15March, o, kCivilTwilight)[1]));
+    QCOMPARE(f.label("lblNauticalEnd")->text(),
+             Q(CalcSolarRiseSet(kNoon15March, o, kNauticalTwilight)[2]));
+    // The painted values leave their labels empty.
+    QVERIFY(f.label("lblRA")->text().isEmpty());
+}
+
+void TestTSelvane::tickPaintsPicturesAndValuesInTheirPlaces() {
+    Fixture f(kNoon15March);
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    f.window->Timer1Timer();
+    const QImage screen = f.window->grab().toImage();
+
+    QVERIFY(SameImage(screen, {26, 86}, f.window->moonPicture()));
+    QVERIFY(SameImage(screen, {0, 40}, f.window->statusStrip()));
+    QVERIFY(SameImage(screen, {317, 254}, f.window->dataPanel()));
+    // March 2024: Last Quarter, New, First Quarter, Full Moon, then the blank icon.
+    const int order[] = {3, 0, 1, 2, 4};
+    for (int i = 0; i < 5; ++i)
+        QVERIFY2(SameImage(screen, {431, 83 + 30 * i}, f.window->phaseIcon(order[i])),
+                 qPrintable(QString::number(i)));
+
+    // Right ascension, declination, parallax and diameter in aqua left of x 268 + 50.
+    for (int y : {139, 153, 167, 181}) {
+        QVERIFY2(HasColour(screen, QRect(230, y, 38, 12), qRgb(0, 255, 255)),
+                 qPrintable(QString::number(y)));
+        QVERIFY(!HasColour(screen, QRect(320, y, 60, 12), qRgb(0, 255, 255), 100));
+    }
+    // Light-yellow values in the data panel: the Sun's azimuth and the Moon's phase angle.
+    QVERIFY(HasColour(screen, QRect(317 + 5, 254 + 37, 68, 12), qRgb(255, 255, 176)));
+    QVERIFY(HasColour(screen, QRect(317 + 5, 254 + 188, 22, 12), qRgb(255, 255, 176)));
+    // The waxing crescent of 33 % keeps its left side in shadow in the north.
+    QCOMPARE(screen.pixel(26 + 40, 86 + 75), qRgb(30, 30, 30));
+    QVERIFY(screen.pixel(26 + 140, 86 + 75) != qRgb(30, 30, 30));
+}
+
+void TestTSelvane::statusStripAndSiderealTimeTexts() {
+    Fixture f(kNoon15March);
+    f.window->Timer1Timer();
+    const QString status = f.window->findChild<QLabel*>("lblTextPhase")->text();
+    QCOMPARE(status, QString("12:00:00  15 March 2024 - Waxing Crescent"));
+    const QString lst = f.window->findChild<QLabel*>("lblLST")->text();
+    QVERIFY2(QRegularExpression("^LST: [0-2][0-9]:[0-5][0-9]:[0-5][0-9]$").match(lst).hasMatch(),
+             qPrintable(lst));
+    QCOMPARE(lst, Q(LocalSiderealTimeText(DateTimeToJD(2024, 3, 15, 12, 0, 0), 5 / 3600.0)));
+
+    // A selected date changes the strip's date but not the sidereal time.
+    f.window->DateLabelClick(f.cellOfDay(3));
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->findChild<QLabel*>("lblTextPhase")->text(),
+             QString("12:00:00  3 March 2024 - Last Quarter"));
+    QCOMPARE(f.window->findChild<QLabel*>("lblLST")->text(), lst);
+}
+
+void TestTSelvane::dayClickSelectsAndBlankClickDoesNothing() {
+    Fixture f(kNoon15March);
+    f.window->show();
+    f.window->Timer1Timer();
+    TDateLabel* cell20 = f.cellOfDay(20);
+    QTest::mouseClick(cell20, Qt::LeftButton);
+    QCOMPARE(f.window->SelectedDay, 20);
+    QCOMPARE(f.window->DayOffset, 5.0);
+    QCOMPARE(f.window->calendar().Image5->pos(), cell20->pos() + QPoint(-1, -3));
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->DisplayTime.Day, 20);
+    QCOMPARE(f.label("lblVisible")->text(),
+             Q(CalculateSelvane(ClockTime{2024, 3, 3, 20, 12, 0, 0, 0}, f.window->observer(),
+                                English().Months)
+                   .VisibleText));
+
+    // March 2024 starts on a Friday: the first five cells are blank.
+    QCOMPARE(f.window->calendar().FirstColumn, 5);
+    TDateLabel* blank = f.window->calendar().DateCells[0];
+    QCOMPARE(blank->text(), QString(" "));
+    QTest::mouseClick(blank, Qt::LeftButton);
+    QCOMPARE(f.window->SelectedDay, 20);
+    QCOMPARE(f.window->DayOffset, 5.0);
+    QCOMPARE(f.window->calendar().Image5->pos(), cell20->pos() + QPoint(-1, -3));
+}
+
+void TestTSelvane::selectionFollowsTheClockAcrossMidnight() {
+    Fixture f(ClockTime{2024, 3, 0, 31, 23, 59, 58, 0});
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->SelectedDay, 31);
+    f.clock.advance(4); // 2024-04-01 00:00:02
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->SelectedMonth, 4);
+    QCOMPARE(f.window->SelectedDay, 1);
+    QCOMPARE(f.window->calendar().lblSelectedMonth->text(), QString("April"));
+    QCOMPARE(f.window->calendar().FirstColumn, 1); // 1 April 2024 is a Monday
+}
+
+void TestTSelvane::selectionStaysTenDaysAheadAcrossMidnight() {
+    Fixture f(ClockTime{2024, 3, 5, 15, 23, 59, 58, 0});
+    f.window->DateLabelClick(f.cellOfDay(25));
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->SelectedDay, 25);
+    f.clock.advance(4);
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->SelectedDay, 26);
+    QCOMPARE(f.window->DisplayTime.Day, 26);
+    QCOMPARE(f.window->DisplayTime.Hour, 0);
+}
+
+void TestTSelvane::monthPickKeepsTheDayWhereTheMonthAllows() {
+    Fixture f(ClockTime{2024, 3, 0, 31, 12, 0, 0, 0});
+    f.window->Timer1Timer();
+    f.window->MonthPicked(4);
+    // The tick ran at once: April is shown with its last day selected.
+    QCOMPARE(f.window->SelectedDay, 30);
+    QCOMPARE(f.window->DisplayTime.Month, 4);
+    QCOMPARE(f.window->calendar().lblSelectedMonth->text(), QString("April"));
+    QCOMPARE(f.window->Phases.MajorPhaseTable[1].PhaseCode, std::string("NM")); // 8 April 2024
+    f.window->MonthPicked(2);
+    QCOMPARE(f.window->SelectedDay, 29); // 2024 is a leap year
+}
+
+void TestTSelvane::monthPickerChoosesTheRowUnderTheMouse() {
+    Fixture f(kNoon15March);
+    f.window->show();
+    TMonthSelect& picker = f.window->monthSelect();
+    QCOMPARE(picker.size(), QSize(100, 348));
+
+    // Opened from the heading, the picker sits right of the calendar; a click on the
+    // seventh row picks July and closes it.
+    QTimer::singleShot(0, &picker, [&] {
+        const int screenWidth = picker.screen()->size().width();
+        QCOMPARE(picker.pos(), QPoint(std::min(135 + 582, screenWidth - 100), 120 + 50));
+        QTest::mouseMove(picker.imgMonths, QPoint(50, 6 * 29 + 10));
+        picker.imgMonthsMouseMove(6 * 29 + 10);
+        QCOMPARE(picker.imgArrow->pos(), QPoint(9, 6 * 29 + 6));
+        QTest::mouseClick(picker.imgMonths, Qt::LeftButton, {}, QPoint(50, 6 * 29 + 10));
+    });
+    f.window->lblSelectedMonthClick();
+    QVERIFY(!picker.isVisible());
+    QCOMPARE(f.window->SelectedMonth, 7);
+    QCOMPARE(f.window->DisplayTime.Month, 7);
+    QCOMPARE(f.window->SelectedDay, 15);
+
+    // Near the bottom right of the screen the picker stays fully on screen.
+    f.window->move(f.window->screen()->size().width() - 100,
+                   f.window->screen()->size().height() - 60);
+    QTimer::singleShot(0, &picker, [&] {
+        const QSize screen = picker.screen()->size();
+        QCOMPARE(picker.x() + picker.width(), screen.width());
+        QCOMPARE(picker.y() + picker.height(), screen.height());
+        picker.reject();
+    });
+    f.window->lblSelectedMonthClick();
+}
+
+void TestTSelvane::yearTypingEditsAndAcceptsTheYear() {
+    Fixture f(ClockTime{2024, 2, 4, 29, 12, 0, 0, 0});
+    f.window->show();
+    f.window->Timer1Timer();
+    QTest::mouseClick(f.window->calendar().lblSelectedYear, Qt::LeftButton);
+    YearEntry& entry = f.window->yearEntry();
+    QVERIFY(entry.isOpen());
+    QCOMPARE(entry.text(), QString("2024"));
+    QVERIFY(!f.window->calendar().lblSelectedYear->isVisible());
+
+    f.type("5"); // a fifth digit is ignored
+    QCOMPARE(entry.text(), QString("2024"));
+    QTest::keyClick(f.window.get(), Qt::Key_Backspace);
+    QTest::keyClick(f.window.get(), Qt::Key_Backspace);
+    QCOMPARE(entry.text(), QString("20"));
+    QTest::keyClick(f.window.get(), Qt::Key_2, Qt::KeypadModifier); // the keypad is ignored
+    QCOMPARE(entry.text(), QString("20"));
+    f.type("23");
+    QTest::keyClick(f.window.get(), Qt::Key_Return);
+    QVERIFY(!entry.isOpen());
+    QCOMPARE(f.window->SelectedYear, 2023);
+    QCOMPARE(f.window->SelectedDay, 28); // 29 February becomes 28 February in a common year
+    QCOMPARE(f.window->calendar().lblSelectedYear->text(), QString("2023"));
+    QVERIFY(f.window->calendar().lblSelectedYear->isVisible());
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->DisplayTime.Year, 2023);
+    QCOMPARE(f.window->DisplayTime.Month, 2);
+    QCOMPARE(f.window->DisplayTime.Day, 28);
+    QVERIFY(f.messages.isEmpty());
+
+    // Backspace on an empty entry beeps.
+    f.window->lblSelectedYearClick();
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(f.window.get(), Qt::Key_Backspace);
+    QCOMPARE(f.beeps, 0);
+    QTest::keyClick(f.window.get(), Qt::Key_Backspace);
+    QCOMPARE(f.beeps, 1);
+}
+
+void TestTSelvane::yearBeforeTheGregorianReformKeepsThePickedDay() {
+    Fixture f(kNoon15March);
+    f.window->Timer1Timer();
+    f.window->lblSelectedYearClick();
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(f.window.get(), Qt::Key_Backspace);
+    f.type("1500");
+    QVERIFY(f.window->AcceptYear());
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->DisplayTime.Year, 1500);
+    QCOMPARE(f.window->DisplayTime.Month, 3);
+    QCOMPARE(f.window->DisplayTime.Day, 15);
+    QCOMPARE(f.window->calendar().Image5->pos(), f.cellOfDay(15)->pos() + QPoint(-1, -3));
+}
+
+void TestTSelvane::badYearsAreRefusedAndTheEntryStaysOpen() {
+    Fixture f(kNoon15March);
+    f.window->Timer1Timer();
+    f.window->lblSelectedYearClick();
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(f.window.get(), Qt::Key_Backspace);
+    QTest::keyClick(f.window.get(), Qt::Key_Return);
+    QCOMPARE(f.messages, QStringList{"'' is not a valid integer value"});
+    QVERIFY(f.window->yearEntry().isOpen());
+
+    f.type("0");
+    QTest::keyClick(f.window.get(), Qt::Key_Enter);
+    QCOMPARE(f.messages.last(), QString("Invalid argument to date encode"));
+    QVERIFY(f.window->yearEntry().isOpen());
+    QCOMPARE(f.window->DayOffset, 0.0);
+
+    // A command that first accepts the year does not go on after a refusal.
+    const double latitude = f.window->Latitude;
+    f.window->imgHemisphereClick();
+    QCOMPARE(f.window->Latitude, latitude);
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->DisplayTime.Year, 2024);
+}
+
+void TestTSelvane::keysDoNothingWhileTheEntryIsClosed() {
+    Fixture f(kNoon15March);
+    f.window->Timer1Timer();
+    f.type("1999");
+    QTest::keyClick(f.window.get(), Qt::Key_Return);
+    QTest::keyClick(f.window.get(), Qt::Key_Backspace);
+    QCOMPARE(f.beeps, 0);
+    QCOMPARE(f.window->SelectedYear, 2024);
+    QVERIFY(!f.window->yearEntry().isOpen());
+}
+
+void TestTSelvane::hemisphereSwitchTwiceRestoresEverything() {
+    Fixture f(kNoon15March);
+    f.window->show();
+    f.window->Timer1Timer();
+    auto* face = f.window->findChild<QLabel*>("imgHemisphere");
+    const QImage startFace = face->pixmap().toImage();
+    const QImage startMoon = f.window->moonPicture();
+    const QImage startIcon = f.window->phaseIcon(1);
+    const double latitude = f.window->Latitude;
+
+    QTest::mouseClick(face, Qt::LeftButton);
+    QVERIFY(!f.window->NorthernView);
+    QCOMPARE(f.window->Latitude, -latitude);
+    QVERIFY(face->pixmap().toImage() != startFace);
+    QCOMPARE(f.window->phaseIcon(1), startIcon.mirrored(true, true));
+    f.window->Timer1Timer();
+    // Turned: the waxing crescent's shadow is now on the right.
+    QCOMPARE(f.window->moonPicture().pixel(110, 75), qRgb(30, 30, 30));
+    QVERIFY(f.window->moonPicture().pixel(40, 75) != qRgb(30, 30, 30));
+
+    QTest::mouseClick(face, Qt::LeftButton);
+    QVERIFY(f.window->NorthernView);
+    QCOMPARE(f.window->Latitude, latitude);
+    QCOMPARE(face->pixmap().toImage(), startFace);
+    QCOMPARE(f.window->phaseIcon(1), startIcon);
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->moonPicture(), startMoon);
+}
+
+void TestTSelvane::southernStoreStartsTurned() {
+    Fixture north(kNoon15March);
+    Fixture south(kNoon15March, QStringLiteral("South"));
+    QVERIFY(north.window->NorthernView);
+    QVERIFY(!south.window->NorthernView);
+    QVERIFY(south.window->Latitude < 0);
+    QCOMPARE(south.window->phaseIcon(0), north.window->phaseIcon(0).mirrored(true, true));
+    QCOMPARE(south.window->phaseIcon(4), north.window->phaseIcon(4)); // the blank icon stays
+    north.window->Timer1Timer();
+    south.window->Timer1Timer();
+    QCOMPARE(south.window->moonPicture().pixel(110, 75), qRgb(30, 30, 30));
+}
+
+void TestTSelvane::titleDragMovesByTheMouseTravel() {
+    Fixture f(kNoon15March);
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    auto* title = f.window->findChild<QWidget*>("lblTitle");
+    const QPoint start = f.window->pos();
+    QTest::mousePress(title, Qt::RightButton, {}, QPoint(10, 10));
+    QVERIFY(f.window->Dragging);
+    QMouseEvent move(QEvent::MouseMove, QPointF(40, 5), title->mapToGlobal(QPointF(40, 5)),
+                     Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(title, &move);
+    QCOMPARE(f.window->pos(), start + QPoint(30, -5));
+    QTest::mouseRelease(title, Qt::RightButton, {}, QPoint(40, 5));
+    QVERIFY(!f.window->Dragging);
+}
+
+QTEST_MAIN(TestTSelvane)
+#include "tst_tselvane.moc"

@@ -1,0 +1,138 @@
+#include "ui/calendargrid.h"
+
+#include "ui/localetexts.h"
+#include "ui/widgetstyle.h"
+
+#include <QDate>
+#include <QPixmap>
+
+namespace selvane {
+
+namespace {
+
+constexpr int kGridLeft = 425;
+constexpr int kColumnStep = 28;
+constexpr int kTitleTop = 290;
+constexpr int kCellTop = 315;
+constexpr int kRowStep = 25;
+constexpr int kHeadingTop = 260;
+constexpr int kHeadingGap = 12; // between month and year
+constexpr int kHeadingBandLeft = 400;
+constexpr int kHeadingBandWidth = 240;
+
+template <typename Label>
+Label* HeadingLabel(QWidget* window, const char* name) {
+    auto* label = new Label(window);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(ArialPixels(19, true));
+    label->move(0, kHeadingTop);
+    return label;
+}
+
+} // namespace
+
+std::uint8_t GetDaysInMonth(std::uint16_t month, std::uint16_t year) {
+    static constexpr std::uint8_t lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month == 2 && year % 4 == 0 && (year % 100 != 0 || year % 400 == 0))
+        return 29;
+    return lengths[(month - 1) % 12];
+}
+
+TDayLabel::TDayLabel(QWidget* parent)
+    : QLabel(QStringLiteral(" "), parent) {
+    setFont(ArialPixels(12, false));
+    SetTextColour(this, kAqua);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setAttribute(Qt::WA_TranslucentBackground);
+    resize(29, 16);
+}
+
+TDateLabel::TDateLabel(QWidget* parent)
+    : HotSpotLabel(parent) {
+    setText(QStringLiteral(" "));
+    setFont(ArialPixels(15, true));
+    setAlignment(Qt::AlignRight | Qt::AlignTop);
+    resize(20, 16);
+}
+
+int TDateLabel::day() const {
+    return text().trimmed().toInt();
+}
+
+CalendarGrid::CalendarGrid(QWidget* window, const LocaleTexts& texts)
+    : m_texts(texts) {
+    // Shadow copies first: each heading lies above its shadow.
+    lblShadowMonth = HeadingLabel<HotSpotLabel>(window, "lblShadowMonth");
+    lblshadowYear = HeadingLabel<QLabel>(window, "lblshadowYear");
+    lblSelectedMonth = HeadingLabel<HotSpotLabel>(window, "lblSelectedMonth");
+    lblSelectedYear = HeadingLabel<HotSpotLabel>(window, "lblSelectedYear");
+    SetTextColour(lblSelectedMonth, QColor(72, 72, 72));
+    SetTextColour(lblSelectedYear, QColor(67, 67, 67));
+    SetTextColour(lblShadowMonth, QColor(192, 192, 192));
+    SetTextColour(lblshadowYear, QColor(192, 192, 192));
+
+    Image5 = new QLabel(window);
+    Image5->setObjectName(QStringLiteral("Image5"));
+    Image5->setPixmap(QPixmap(QStringLiteral(":/selection.png")));
+    Image5->resize(25, 23);
+
+    for (int i = 0; i < 7; ++i) {
+        auto* title = new TDayLabel(window);
+        title->setObjectName(QStringLiteral("lblDay%1").arg(i));
+        title->move(kGridLeft + kColumnStep * i, kTitleTop);
+        DayTitles << title;
+    }
+    for (int row = 0; row < 6; ++row)
+        for (int column = 0; column < 7; ++column) {
+            auto* cell = new TDateLabel(window);
+            cell->setObjectName(
+                QStringLiteral("lblDate%1%2").arg(QChar('A' + row), QChar('A' + column)));
+            cell->move(kGridLeft + kColumnStep * column, kCellTop + kRowStep * row);
+            DateCells << cell;
+        }
+}
+
+void CalendarGrid::SetDayTitles(int dayOrder) {
+    for (int i = 0; i < DayTitles.size(); ++i)
+        DayTitles[i]->setText(m_texts.ShortDays[static_cast<std::size_t>((dayOrder + i) % 7)]);
+}
+
+TDateLabel* CalendarGrid::ShowMonth(int year, int month, int day, int dayOrder) {
+    SetDayTitles(dayOrder);
+    const int weekday = QDate(year, month, 1).dayOfWeek() % 7 + 1; // 1 = Sunday .. 7 = Saturday
+    FirstColumn = (weekday - 1 + 7 - dayOrder) % 7;
+    const int days =
+        GetDaysInMonth(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year));
+    for (int i = 0; i < DateCells.size(); ++i) {
+        const bool inMonth = i >= FirstColumn && i < FirstColumn + days;
+        DateCells[i]->setText(inMonth ? QString::number(i - FirstColumn + 1) : QStringLiteral(" "));
+        SetTextColour(DateCells[i], kLightYellow);
+    }
+
+    const QString monthName = m_texts.MonthHeadings[static_cast<std::size_t>(month - 1)];
+    const QString yearText = QString::number(year);
+    for (QLabel* l : {static_cast<QLabel*>(lblSelectedMonth), static_cast<QLabel*>(lblShadowMonth)})
+        l->setText(monthName);
+    for (QLabel* l : {static_cast<QLabel*>(lblSelectedYear), lblshadowYear})
+        l->setText(yearText);
+    for (QLabel* l : {static_cast<QLabel*>(lblSelectedMonth), static_cast<QLabel*>(lblSelectedYear),
+                      static_cast<QLabel*>(lblShadowMonth), lblshadowYear})
+        l->adjustSize();
+
+    const int wM = lblSelectedMonth->width();
+    const int wY = lblSelectedYear->width();
+    const int x = (kHeadingBandWidth - (wM + wY + kHeadingGap)) / 2 + kHeadingBandLeft;
+    lblSelectedMonth->move(x, kHeadingTop);
+    lblSelectedYear->move(x + wM + kHeadingGap, kHeadingTop);
+    lblShadowMonth->move(lblSelectedMonth->pos() + QPoint(1, 1));
+    lblshadowYear->move(lblSelectedYear->pos() + QPoint(1, 1));
+
+    const int index = day + FirstColumn - 1;
+    return (index >= 0 && index < DateCells.size()) ? DateCells[index] : nullptr;
+}
+
+void CalendarGrid::MarkCell(const TDateLabel* cell) {
+    Image5->move(cell->x() - 1, cell->y() - 3);
+}
+
+} // namespace selvane

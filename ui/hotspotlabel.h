@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLabel>
+
+namespace selvane {
+
+// A transparent label lying over a picture: a clickable command, a drag handle or a text
+// that forwards its clicks. It reports presses, moves and releases in its own coordinates.
+class HotSpotLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit HotSpotLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+    void pressed(QPoint position);
+    void moved(QPoint position);
+    void released();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+} // namespace selvane

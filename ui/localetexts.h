@@ -1,0 +1,22 @@
+#pragma once
+
+#include "engine/timebase.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+
+namespace selvane {
+
+// The locale's names the windows show. Tests pass a fixed locale.
+struct LocaleTexts {
+    MonthNames Months;                     // full names as used inside a date ("5 March 2024")
+    std::array<QString, 12> MonthHeadings; // full names standing alone (the calendar heading)
+    std::array<QString, 7> ShortDays;      // abbreviated weekday names, 0 = Sunday
+
+    static LocaleTexts from(const QLocale& locale);
+    QString month(int month) const { return QString::fromStdString(Months[month - 1]); }
+};
+
+} // namespace selvane

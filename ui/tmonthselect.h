@@ -1,0 +1,39 @@
+#pragma once
+// The month picker: twelve stacked buttons in one picture, opened below the calendar heading.
+
+#include <QDialog>
+
+class QLabel;
+
+namespace selvane {
+
+class TMonthSelect : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TMonthSelect(QWidget* mainWindow);
+
+    static constexpr int kRowHeight = 29;
+
+    QLabel* imgMonths;
+    QLabel* imgArrow;
+
+    // Moves the arrow to the row under y (picture coordinates).
+    void imgMonthsMouseMove(int y);
+    // Picks the month under y; the dialog closes on the release of the same click.
+    void imgMonthsMouseDown(int y);
+
+signals:
+    // Month 1..12 picked with the mouse.
+    void monthPicked(int month);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    QWidget* m_mainWindow;
+};
+
+} // namespace selvane

@@ -1,0 +1,638 @@
+#include "ui/tselvane.h"
+
+#include "engine/angletext.h"
+#include "engine/riseset.h"
+#include "engine/solar.h"
+#include "settings/settingsstore.h"
+#include "ui/calendargrid.h"
+#include "ui/hotspotlabel.h"
+#include "ui/moondisc.h"
+#include "ui/resources.h"
+#include "ui/sexagesimalpainter.h"
+#include "ui/tmonthselect.h"
+#include "ui/wallclock.h"
+#include "ui/widgetstyle.h"
+#include "ui/yearentry.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTimer>
+
+namespace selvane {
+
+namespace {
+
+constexpr int kWindowWidth = 640;
+constexpr int kWindowHeight = 480;
+const QPoint kWindowPosition(135, 120);
+const QColor kWindowGrey(128, 128, 128);
+constexpr int kLabelPixels = 12;   // the panels' texts
+constexpr int kSurfacePixels = 12; // 9 point at 96 dpi: the values painted on the window
+constexpr int kStatusPixels = 15;
+
+const QPoint kStatusStripAt(0, 40);
+const QPoint kMoonAt(26, 86);
+const QPoint kDataPanelAt(317, 254);
+constexpr int kPhaseIconX = 431;
+constexpr int kPhaseIconTop = 83;
+constexpr int kPhaseRowStep = 30;
+constexpr int kBlankIcon = 4;
+
+// Command hot spots over the icons of the background.
+struct HotSpot {
+    const char* Name;
+    int X, Y, W, H;
+    const char* Hint;
+};
+constexpr HotSpot kHotSpots[] = {
+    {"lblPrint", 21, 14, 18, 19, "Print Lunar Calendar"},
+    {"lblList", 76, 12, 16, 19, "Display data for the month"},
+    {"lblLinks", 102, 14, 19, 19, "Homepage"},
+    {"lblTitle", 276, 8, 93, 27, nullptr},
+    {"lblVESK", 446, 12, 19, 21, "Homepage"},
+    {"lblConfig", 479, 12, 18, 21, "Configuration"},
+    {"lblHelp", 510, 12, 23, 21, "Help"},
+    {"lblAbout", 542, 12, 19, 21, "About Selvane"},
+    {"lblMinimise", 590, 14, 17, 15, nullptr},
+    {"lblExit", 612, 14, 17, 15, nullptr},
+};
+
+enum class Ink { Yellow, Black, Aqua, LightYellow };
+
+QColor Colour(Ink ink) {
+    switch (ink) {
+    case Ink::Yellow:
+        return kYellow;
+    case Ink::Black:
+        return Qt::black;
+    case Ink::Aqua:
+        return kAqua;
+    case Ink::LightYellow:
+        return kLightYellow;
+    }
+    return Qt::black;
+}
+
+// Fixed captions; a name is given where a later step rewrites the caption.
+struct Caption {
+    const char* Name;
+    const char* Text;
+    int X, Y;
+    Ink Colour;
+    int Pixels;
+    bool Bold;
+};
+constexpr Caption kCaptions[] = {
+    {nullptr, "Visible:", 187, 82, Ink::Yellow, 12, false},
+    {nullptr, "Age:", 187, 98, Ink::Yellow, 12, false},
+    {nullptr, "Distance:", 187, 114, Ink::Yellow, 12, false},
+    {nullptr, "RA:", 187, 139, Ink::Yellow, 12, false},
+    {nullptr, "Dec:", 187, 153, Ink::Yellow, 12, false},
+    {nullptr, "Parallax:", 187, 167, Ink::Yellow, 12, false},
+    {nullptr, "Diameter:", 187, 181, Ink::Yellow, 12, false},
+    {nullptr, "Apogee:", 187, 206, Ink::Yellow, 12, false},
+    {nullptr, "Perigee:", 187, 222, Ink::Yellow, 12, false},
+    {nullptr, "Sunrise:", 27, 291, Ink::Black, 12, true},
+    {nullptr, "Transit:", 27, 307, Ink::Black, 12, true},
+    {nullptr, "Sunset:", 27, 323, Ink::Black, 12, true},
+    {"lblRSTitle1", "MoonRise:", 149, 291, Ink::Black, 12, true},
+    {"lblRSTitle2", "Transit:", 149, 307, Ink::Black, 12, true},
+    {"lblRSTitle3", "MoonSet:", 149, 323, Ink::Black, 12, true},
+    {nullptr, "Civil:", 27, 410, Ink::Black, 12, true},
+    {nullptr, "Nautical:", 27, 426, Ink::Black, 12, true},
+    {nullptr, "Astronomical:", 27, 442, Ink::Black, 12, true},
+    {nullptr, "Start", 126, 386, Ink::Black, 13, true},
+    {nullptr, "End", 215, 386, Ink::Black, 13, true},
+    {nullptr, "Az.:", 287, 291, Ink::Aqua, 12, false},
+    {nullptr, "Alt.:", 287, 307, Ink::Aqua, 12, false},
+    {nullptr, "Az.:", 287, 394, Ink::Aqua, 12, false},
+    {nullptr, "Alt.:", 287, 410, Ink::Aqua, 12, false},
+    {nullptr, "PA:", 287, 426, Ink::Aqua, 12, false},
+    {nullptr, "Ph.A:", 287, 442, Ink::Aqua, 12, false},
+};
+
+// Value labels, emptied at start-up and rewritten by every tick.
+struct ValueLabel {
+    const char* Name;
+    int X, Y;
+    Ink Colour;
+};
+constexpr ValueLabel kValueLabels[] = {
+    {"lblVisible", 244, 82, Ink::Aqua},
+    {"lblAOM", 244, 98, Ink::Aqua},
+    {"lblDistance", 244, 114, Ink::Aqua},
+    {"lblApogeeDate", 244, 208, Ink::Aqua},
+    {"lblApogeeDist", 326, 208, Ink::Aqua},
+    {"lblPerigeeDate", 244, 222, Ink::Aqua},
+    {"lblPerigeeDist", 326, 222, Ink::Aqua},
+    {"lblRA", 244, 139, Ink::Aqua},
+    {"lblDec", 244, 153, Ink::Aqua},
+    {"lblParallax", 244, 167, Ink::Aqua},
+    {"lblPh1Time", 464, 89, Ink::Aqua},
+    {"lblPh2Time", 464, 119, Ink::Aqua},
+    {"lblPh3Time", 464, 149, Ink::Aqua},
+    {"lblPh4Time", 464, 180, Ink::Aqua},
+    {"lblPh5Time", 464, 213, Ink::Aqua},
+    {"lblRSValue1", 215, 291, Ink::LightYellow},
+    {"lblRSValue2", 215, 307, Ink::LightYellow},
+    {"lblRSValue3", 215, 323, Ink::LightYellow},
+    {"lblSunrise", 81, 291, Ink::LightYellow},
+    {"lblSunTransit", 81, 307, Ink::LightYellow},
+    {"lblSunset", 81, 323, Ink::LightYellow},
+    {"lblCivilStart", 126, 410, Ink::LightYellow},
+    {"lblNauticalStart", 126, 426, Ink::LightYellow},
+    {"lblAstroStart", 126, 442, Ink::LightYellow},
+    {"lblCivilEnd", 215, 410, Ink::LightYellow},
+    {"lblNauticalEnd", 215, 426, Ink::LightYellow},
+    {"lblAstroEnd", 215, 442, Ink::LightYellow},
+};
+
+// The Sun's altitudes and the labels of their start, transit and end texts.
+struct SunRow {
+    double Altitude;
+    const char* Start;
+    const char* Transit;
+    const char* End;
+};
+constexpr SunRow kSunRows[] = {
+    {kSunriseAltitude, "lblSunrise", "lblSunTransit", "lblSunset"},
+    {kCivilTwilight, "lblCivilStart", nullptr, "lblCivilEnd"},
+    {kNauticalTwilight, "lblNauticalStart", nullptr, "lblNauticalEnd"},
+    {kAstronomicalTwilight, "lblAstroStart", nullptr, "lblAstroEnd"},
+};
+
+QImage LoadPicture(const char* resource) {
+    return QImage(QString::fromLatin1(resource)).convertToFormat(QImage::Format_RGB32);
+}
+
+void SetCaption(QLabel* label, const QString& text) {
+    if (label->text() != text) {
+        label->setText(text);
+        label->adjustSize();
+    }
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Draws a text with its top-left corner at (x, y).
+void DrawTextAt(QPainter& p, int x, int y, const QString& text) {
+    p.drawText(QPoint(x, y + QFontMetrics(p.font()).ascent()), text);
+}
+
+} // namespace
+
+TSelvane::TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts texts, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint)
+    , Timer1(new QTimer(this))
+    , m_store(store)
+    , m_clock(clock)
+    , m_texts(std::move(texts)) {
+    InitResources();
+    showMessage = [this](const QString& text) {
+        QMessageBox::information(this, QStringLiteral("Selvane"), text);
+    };
+    beep = [] {
+        QApplication::beep();
+    };
+    FormCreate();
+}
+
+TSelvane::~TSelvane() = default;
+
+void TSelvane::FormCreate() {
+    setObjectName(QStringLiteral("TSelvane"));
+    setWindowTitle(QStringLiteral("Doviveva"));
+    setFixedSize(kWindowWidth, kWindowHeight);
+    move(kWindowPosition);
+    setFocusPolicy(Qt::StrongFocus);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kWindowGrey);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    m_image4 = LoadPicture(":/background.jpg");
+    m_image3 = LoadPicture(":/statusstrip.png");
+    m_image6 = LoadPicture(":/datapanel.png");
+    m_image2 = LoadPicture(":/moon.png");
+    const char* icons[] = {":/phase_new.png", ":/phase_firstquarter.png", ":/phase_full.png",
+                           ":/phase_lastquarter.png", ":/phase_blank.png"};
+    for (std::size_t i = 0; i < m_icons.size(); ++i)
+        m_icons[i] = LoadPicture(icons[i]);
+    m_northFace = QImage(QStringLiteral(":/hemisphere_north.png"));
+    m_southFace = QImage(QStringLiteral(":/hemisphere_south.png"));
+
+    CreateControls();
+    GetConfigData();
+    Latitude = DmsToDegrees(m_settings.Lat);
+    Longitude = DmsToDegrees(m_settings.Long);
+
+    UTOffsetMinutes = GetTimeInfo(DisplayTime);
+    SelectedYear = DisplayTime.Year;
+    SelectedMonth = DisplayTime.Month;
+    SelectedDay = DisplayTime.Day;
+
+    ShowSelectedMonth(DisplayTime); // CreateCalendar: the grid was made with the controls
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TSelvane::Timer1Timer);
+    Timer1->start();
+}
+
+void TSelvane::CreateControls() {
+    for (const HotSpot& h : kHotSpots) {
+        auto* spot = new HotSpotLabel(this);
+        spot->setObjectName(QString::fromLatin1(h.Name));
+        spot->setGeometry(h.X, h.Y, h.W, h.H);
+        if (h.Hint)
+            spot->setToolTip(QString::fromLatin1(h.Hint));
+    }
+    auto* title = findChild<HotSpotLabel*>(QStringLiteral("lblTitle"));
+    connect(title, &HotSpotLabel::pressed, this, &TSelvane::lblTitleMouseDown);
+    connect(title, &HotSpotLabel::moved, this, &TSelvane::lblTitleMouseMove);
+    connect(title, &HotSpotLabel::released, this, &TSelvane::lblTitleMouseUp);
+    connect(findChild<HotSpotLabel*>(QStringLiteral("lblMinimise")), &HotSpotLabel::clicked, this,
+            &TSelvane::lblMinimiseClick);
+    connect(findChild<HotSpotLabel*>(QStringLiteral("lblExit")), &HotSpotLabel::clicked, this,
+            &TSelvane::lblExitClick);
+
+    auto* hemisphere = new HotSpotLabel(this);
+    hemisphere->setObjectName(QStringLiteral("imgHemisphere"));
+    hemisphere->setGeometry(47, 11, 22, 24);
+    hemisphere->setToolTip(QStringLiteral("Northern/Southern Hemisphere switch"));
+    hemisphere->setPixmap(QPixmap::fromImage(m_northFace));
+    connect(hemisphere, &HotSpotLabel::clicked, this, &TSelvane::imgHemisphereClick);
+    m_imgHemisphere = hemisphere;
+
+    for (const Caption& c : kCaptions) {
+        auto* l = new QLabel(QString::fromLatin1(c.Text), this);
+        if (c.Name)
+            l->setObjectName(QString::fromLatin1(c.Name));
+        l->setFont(ArialPixels(c.Pixels, c.Bold));
+        SetTextColour(l, Colour(c.Colour));
+        l->adjustSize();
+        l->move(c.X, c.Y);
+    }
+    for (const ValueLabel& v : kValueLabels) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QString::fromLatin1(v.Name));
+        l->setFont(ArialPixels(kLabelPixels));
+        SetTextColour(l, Colour(v.Colour));
+        l->move(v.X, v.Y);
+        l->resize(0, 0);
+    }
+
+    // Hidden texts that lend their captions and fonts to the status strip.
+    m_lblTextPhase = new QLabel(this);
+    m_lblTextPhase->setObjectName(QStringLiteral("lblTextPhase"));
+    m_lblLST = new QLabel(this);
+    m_lblLST->setObjectName(QStringLiteral("lblLST"));
+    for (QLabel* l : {m_lblTextPhase, m_lblLST}) {
+        l->setFont(ArialPixels(kStatusPixels, true));
+        SetTextColour(l, kNavy);
+        l->hide();
+    }
+
+    m_calendar = std::make_unique<CalendarGrid>(this, m_texts);
+    for (TDateLabel* cell : m_calendar->DateCells)
+        connect(cell, &HotSpotLabel::clicked, this, [this, cell] { DateLabelClick(cell); });
+    connect(m_calendar->lblSelectedMonth, &HotSpotLabel::clicked, this,
+            &TSelvane::lblSelectedMonthClick);
+    connect(m_calendar->lblShadowMonth, &HotSpotLabel::clicked, this,
+            &TSelvane::lblSelectedMonthClick);
+    connect(m_calendar->lblSelectedYear, &HotSpotLabel::clicked, this,
+            &TSelvane::lblSelectedYearClick);
+
+    m_yearEntry = new YearEntry(this);
+    connect(m_yearEntry->lblEditYear, &HotSpotLabel::clicked, this,
+            &TSelvane::lblSelectedYearClick);
+
+    m_monthSelect = new TMonthSelect(this);
+    connect(m_monthSelect, &TMonthSelect::monthPicked, this, &TSelvane::MonthPicked);
+}
+
+QLabel* TSelvane::label(const char* name) const {
+    return findChild<QLabel*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+void TSelvane::GetConfigData() {
+    m_settings = LoadSettings(m_store);
+    Latitude = DmsToDegrees(m_settings.Lat);
+    NorthernView = true;
+    if (StartsInSouthernView(m_settings))
+        InvertMoon();
+}
+
+std::int32_t TSelvane::GetTimeInfo(ClockTime& time) const {
+    time = m_clock.now();
+    return UTOffsetFromSettings(m_settings.TimeZone, m_settings.DaylightSavings);
+}
+
+void TSelvane::Timer1Timer() {
+    m_imgTextBgnd = m_image6;
+
+    UTOffsetMinutes = GetTimeInfo(DisplayTime);
+    const ClockTime clockNow = DisplayTime;
+    const JulianDay now = DateTimeToJD(DisplayTime.Year, DisplayTime.Month, DisplayTime.Day,
+                                       DisplayTime.Hour, DisplayTime.Minute, DisplayTime.Second);
+    // Back to a date with the inverse of DateTimeToJD, so that a date before 1582 stays the
+    // day the user picked.
+    const CalendarInstant selected = JDToGregorianCalendar(now + DayOffset);
+    SelectedYear = static_cast<std::uint16_t>(selected.Year);
+    SelectedMonth = static_cast<std::uint16_t>(selected.Month);
+    SelectedDay = static_cast<std::uint16_t>(selected.Day);
+    DisplayTime.Year = SelectedYear;
+    DisplayTime.Month = SelectedMonth;
+    DisplayTime.Day = SelectedDay;
+
+    const Observer o = observer();
+    QPainter panel(&m_imgTextBgnd);
+    panel.setFont(ArialPixels(kSurfacePixels));
+    panel.setPen(kLightYellow);
+
+    // The Moon panel.
+    const MoonPanel moon = CalculateSelvane(DisplayTime, o, m_texts.Months);
+    ShowPhases(moon.Phases);
+    SetCaption(label("lblVisible"), Q(moon.VisibleText));
+    SetCaption(label("lblDistance"), Q(moon.DistanceText));
+    m_topoRAHours = moon.TopoRAHours;
+    m_topoDec = moon.Topo.Dec;
+    m_parallax = moon.Position.Parallax;
+    m_diameter = moon.Diameter;
+    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 140, moon.Position.Azimuth);
+    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 156, moon.Position.Altitude);
+    const QString phaseAngle = Q(moon.PhaseAngleText);
+    DrawTextAt(panel, 27 - QFontMetrics(panel.font()).horizontalAdvance(phaseAngle), 188,
+               phaseAngle);
+
+    // The position angle of the bright limb from the Sun's place.
+    const SolarResult sun = SolarPosition(DisplayTime, o);
+    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 172,
+                    BrightLimbAngle(moon.Geocentric.RA, moon.Geocentric.Dec, sun.RA, sun.Dec));
+
+    // Age and apsides.
+    const LunarProperties props = CalculateLunarProperties(DisplayTime, o, m_texts.Months);
+    SetCaption(label("lblAOM"), Q(props.AgeText));
+    SetCaption(label("lblApogeeDate"), Q(props.Apsides.ApogeeText));
+    SetCaption(label("lblApogeeDist"), Q(props.ApogeeDistanceText));
+    SetCaption(label("lblPerigeeDate"), Q(props.Apsides.PerigeeText));
+    SetCaption(label("lblPerigeeDist"), Q(props.PerigeeDistanceText));
+
+    // Rise, transit and set; the Sun's present place in the panel.
+    ShowRiseSet(DisplayTime);
+    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 37, sun.Azimuth);
+    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 53, sun.Altitude);
+    panel.end();
+
+    drawMoon(DisplayTime, moon.Percent);
+    RefreshDisplay(clockNow);
+}
+
+void TSelvane::ShowPhases(const MonthPhases& phases) {
+    Phases = phases;
+    static const char* const names[] = {"lblPh1Time", "lblPh2Time", "lblPh3Time", "lblPh4Time",
+                                        "lblPh5Time"};
+    const int count = phases.MajorPhaseCount;
+    for (int i = 0; i < 5; ++i) {
+        if (i < count) {
+            SetCaption(label(names[i]), Q(phases.Texts[static_cast<std::size_t>(i)]));
+            m_iconAt[static_cast<std::size_t>(i)] =
+                phases.MajorPhaseTable[static_cast<std::size_t>(i)].PhaseIndex;
+        } else {
+            m_iconAt[static_cast<std::size_t>(i)] = kBlankIcon;
+        }
+    }
+    label("lblPh4Time")->setVisible(count >= 4);
+    label("lblPh5Time")->setVisible(count >= 5);
+}
+
+void TSelvane::ShowRiseSet(const ClockTime& time) {
+    const Observer o = observer();
+    const LunarRiseSet moon = CalcLunarRiseSet(time, o);
+    const auto entries = SortedByTime(moon.Entries);
+    static const char* const titles[] = {"lblRSTitle1", "lblRSTitle2", "lblRSTitle3"};
+    static const char* const values[] = {"lblRSValue1", "lblRSValue2", "lblRSValue3"};
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        SetCaption(label(titles[i]), Q(entries[i].Title));
+        SetCaption(label(values[i]), Q(entries[i].Time));
+    }
+
+    for (const SunRow& row : kSunRows) {
+        const auto texts = CalcSolarRiseSet(time, o, row.Altitude);
+        if (row.Transit)
+            SetCaption(label(row.Transit), Q(texts[0]));
+        SetCaption(label(row.Start), Q(texts[1]));
+        SetCaption(label(row.End), Q(texts[2]));
+    }
+}
+
+void TSelvane::RefreshDisplay(const ClockTime& clockNow) {
+    const ClockTime& t = DisplayTime;
+    const QString status = QStringLiteral("%1:%2:%3  %4 %5 %6 -%7")
+                               .arg(t.Hour, 2, 10, QChar('0'))
+                               .arg(t.Minute, 2, 10, QChar('0'))
+                               .arg(t.Second, 2, 10, QChar('0'))
+                               .arg(t.Day)
+                               .arg(m_texts.month(t.Month))
+                               .arg(t.Year, 4, 10, QChar('0'))
+                               .arg(PhaseName);
+    SetCaption(m_lblTextPhase, status);
+    SetCaption(m_lblLST, ShowSiderealTime(clockNow));
+
+    m_image1 = m_image3;
+    QPainter strip(&m_image1);
+    strip.setFont(m_lblTextPhase->font());
+    strip.setPen(kNavy);
+    const QFontMetrics metrics(strip.font());
+    DrawTextAt(strip, (382 - metrics.horizontalAdvance(status)) / 2 + 20, 4, status);
+    DrawTextAt(strip, (200 - metrics.horizontalAdvance(m_lblLST->text())) / 2 + 422, 4,
+               m_lblLST->text());
+    strip.end();
+
+    ShowSelectedMonth(DisplayTime);
+    m_ticked = true;
+    update();
+}
+
+QString TSelvane::ShowSiderealTime(const ClockTime& clockNow) const {
+    // The real present, whatever date is selected.
+    return Q(LocalSiderealTimeText(UniversalJD(clockNow, UTOffsetMinutes), Longitude));
+}
+
+void TSelvane::drawMoon(const ClockTime& time, int percent) {
+    const PhaseState state = ChoosePhaseState(UniversalJD(time, UTOffsetMinutes), Phases);
+    PhaseName = PhaseStateName(state);
+    m_moon = m_image2;
+    QPainter p(&m_moon);
+    Shadow(p, percent, state, NorthernView);
+}
+
+void TSelvane::InvertMoon() {
+    // Every call turns the pictures, so the view flips with them; at a latitude of exactly 0
+    // the sign alone could not tell the two views apart.
+    NorthernView = !NorthernView;
+    m_imgHemisphere->setPixmap(QPixmap::fromImage(NorthernView ? m_northFace : m_southFace));
+    m_image2 = TurnedHalfway(m_image2);
+    for (std::size_t i = 0; i < 4; ++i)
+        m_icons[i] = TurnedHalfway(m_icons[i]);
+    if (m_ticked)
+        update();
+}
+
+void TSelvane::imgHemisphereClick() {
+    if (m_yearEntry->isOpen() && !AcceptYear())
+        return;
+    Latitude = -Latitude;
+    InvertMoon();
+}
+
+void TSelvane::ShowSelectedMonth(const ClockTime& time) {
+    TDateLabel* cell = m_calendar->ShowMonth(time.Year, time.Month, time.Day, m_settings.DayOrder);
+    if (cell)
+        DateSelect(cell);
+}
+
+void TSelvane::DateSelect(TDateLabel* cell) {
+    const int day = cell->day();
+    if (day == 0)
+        return;
+    SelectedDay = static_cast<std::uint16_t>(day);
+    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay);
+    m_calendar->MarkCell(cell);
+}
+
+void TSelvane::SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
+    ClockTime present;
+    GetTimeInfo(present);
+    DayOffset =
+        DateTimeToJD(year, month, day, DisplayTime.Hour, DisplayTime.Minute, DisplayTime.Second) -
+        DateTimeToJD(present.Year, present.Month, present.Day, present.Hour, present.Minute,
+                     present.Second);
+}
+
+void TSelvane::DateLabelClick(TDateLabel* cell) {
+    if (m_yearEntry->isOpen() && !AcceptYear())
+        return;
+    DateSelect(cell);
+}
+
+void TSelvane::lblSelectedMonthClick() {
+    if (m_yearEntry->isOpen() && !AcceptYear())
+        return;
+    m_monthSelect->exec();
+}
+
+void TSelvane::MonthPicked(int month) {
+    SelectedMonth = static_cast<std::uint16_t>(month);
+    SelectedDay = std::min<std::uint16_t>(SelectedDay, GetDaysInMonth(SelectedMonth, SelectedYear));
+    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay);
+    Timer1Timer();
+}
+
+void TSelvane::lblSelectedYearClick() {
+    m_calendar->lblSelectedYear->hide();
+    m_calendar->lblshadowYear->hide();
+    m_yearEntry->open(m_calendar->lblSelectedYear);
+}
+
+void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (!m_yearEntry->isOpen())
+        return;
+    if (key == Qt::Key_Backspace) {
+        if (!m_yearEntry->backspace())
+            beep();
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        AcceptYear();
+    } else if (key >= Qt::Key_0 && key <= Qt::Key_9 && !(modifiers & Qt::KeypadModifier)) {
+        m_yearEntry->appendDigit(QChar('0' + (key - Qt::Key_0)));
+    }
+}
+
+bool TSelvane::AcceptYear() {
+    const QString typed = m_yearEntry->text();
+    const auto year = ParseDecimal(typed.toStdString());
+    if (!year) {
+        showMessage(QStringLiteral("'%1' is not a valid integer value").arg(typed));
+        return false;
+    }
+    if (*year < 1 || *year > 9999) {
+        showMessage(QStringLiteral("Invalid argument to date encode"));
+        return false;
+    }
+    SelectedYear = static_cast<std::uint16_t>(*year);
+    SelectedDay = std::min<std::uint16_t>(SelectedDay, GetDaysInMonth(SelectedMonth, SelectedYear));
+    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay);
+
+    m_yearEntry->close();
+    for (QLabel* l :
+         {static_cast<QLabel*>(m_calendar->lblSelectedYear), m_calendar->lblshadowYear}) {
+        l->setText(typed);
+        l->adjustSize();
+        l->show();
+    }
+    return true;
+}
+
+void TSelvane::lblMinimiseClick() {
+    showMinimized();
+}
+
+void TSelvane::lblExitClick() {
+    Timer1->stop();
+    close();
+    QApplication::quit();
+}
+
+void TSelvane::lblTitleMouseDown(QPoint position) {
+    DragX = position.x();
+    DragY = position.y();
+    Dragging = true;
+}
+
+void TSelvane::lblTitleMouseMove(QPoint position) {
+    if (Dragging)
+        move(x() + position.x() - DragX, y() + position.y() - DragY);
+}
+
+void TSelvane::lblTitleMouseUp() {
+    Dragging = false;
+}
+
+void TSelvane::keyPressEvent(QKeyEvent* event) {
+    FormKeyDown(event->key(), event->modifiers());
+    QWidget::keyPressEvent(event);
+}
+
+void TSelvane::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, m_image4);
+    if (!m_ticked)
+        return;
+    p.drawImage(kStatusStripAt, m_image1);
+    p.drawImage(kMoonAt, m_moon);
+    p.drawImage(kDataPanelAt, m_imgTextBgnd);
+    for (int i = 0; i < 5; ++i) {
+        const int icon = m_iconAt[static_cast<std::size_t>(i)];
+        // Rows 1 to 3 always hold a phase; an empty row 4 or 5 shows the blank icon.
+        if (i < 3 && icon == kBlankIcon)
+            continue;
+        p.drawImage(kPhaseIconX, kPhaseIconTop + kPhaseRowStep * i,
+                    m_icons[static_cast<std::size_t>(icon)]);
+    }
+
+    // The Moon's place, painted on black boxes.
+    p.setFont(ArialPixels(kSurfacePixels));
+    p.setPen(kAqua);
+    p.setBackground(Qt::black);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    DrawSexagesimal(p, SexagesimalMode::Time, 268, 139, m_topoRAHours);
+    DrawSexagesimal(p, SexagesimalMode::Angle, 268, 153, m_topoDec);
+    DrawSexagesimal(p, SexagesimalMode::Angle, 268, 167, m_parallax);
+    DrawSexagesimal(p, SexagesimalMode::Angle, 268, 181, m_diameter);
+}
+
+} // namespace selvane

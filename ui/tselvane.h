@@ -1,0 +1,147 @@
+#pragma once
+// The main window: a fixed 640 x 480 borderless Moon calendar refreshed once a second.
+// It owns the selected date, the observer and the painted state; the engine computes, the
+// parts below draw, and this class puts their results in place.
+
+#include "engine/lunarprops.h"
+#include "engine/timebase.h"
+#include "settings/settings.h"
+#include "ui/localetexts.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QTimer;
+
+namespace selvane {
+
+class CalendarGrid;
+class HotSpotLabel;
+class SettingsStore;
+class TDateLabel;
+class TMonthSelect;
+class WallClock;
+class YearEntry;
+
+class TSelvane : public QWidget {
+    Q_OBJECT
+
+public:
+    TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts texts,
+             QWidget* parent = nullptr);
+    ~TSelvane() override;
+
+    // The observer (latitude north positive, longitude west positive) and the UT offset.
+    double Latitude = 0.0;
+    double Longitude = 0.0;
+    std::int32_t UTOffsetMinutes = 0;
+
+    // The clock reading of the latest tick with the selected date in place of today's.
+    ClockTime DisplayTime;
+    std::uint16_t SelectedYear = 0;
+    std::uint16_t SelectedMonth = 0;
+    std::uint16_t SelectedDay = 0;
+    // Selected date (at the clock time of the latest tick) minus the present instant, days.
+    double DayOffset = 0.0;
+
+    // True while the Moon pictures are north up.
+    bool NorthernView = true;
+    // The name of the phase state drawn by the latest tick, with a leading space.
+    QString PhaseName;
+    // The selected month's major phases from the latest tick.
+    MonthPhases Phases;
+
+    bool Dragging = false;
+    int DragX = 0;
+    int DragY = 0;
+
+    const Settings& settings() const { return m_settings; }
+    Observer observer() const { return {Latitude, Longitude, UTOffsetMinutes}; }
+    CalendarGrid& calendar() { return *m_calendar; }
+    YearEntry& yearEntry() { return *m_yearEntry; }
+    TMonthSelect& monthSelect() { return *m_monthSelect; }
+
+    // The one-second refresh.
+    void Timer1Timer();
+    QTimer* Timer1;
+
+    // User errors are reported here; tests replace it. The default shows a message box.
+    std::function<void(const QString&)> showMessage;
+    // The system beep; tests replace it.
+    std::function<void()> beep;
+
+    // Commands.
+    void imgHemisphereClick();
+    void DateLabelClick(TDateLabel* cell);
+    void lblSelectedMonthClick();
+    void lblSelectedYearClick();
+    void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // Applies the typed year; false (with a message) when it is not a valid year.
+    bool AcceptYear();
+    // The month picker's choice: the same day (or the month's last) of that month.
+    void MonthPicked(int month);
+    void lblMinimiseClick();
+    void lblExitClick();
+
+    // Turns the Moon pictures and phase icons by 180 degrees and the switch to the other face.
+    void InvertMoon();
+
+    // The pictures as the tick left them (for tests and the printed calendar).
+    const QImage& moonPicture() const { return m_moon; }
+    const QImage& statusStrip() const { return m_image1; }
+    const QImage& dataPanel() const { return m_imgTextBgnd; }
+    const QImage& phaseIcon(int index) const { return m_icons[static_cast<std::size_t>(index)]; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormCreate();
+    void GetConfigData();
+    std::int32_t GetTimeInfo(ClockTime& time) const;
+    void CreateControls();
+    void RefreshDisplay(const ClockTime& clockNow);
+    QString ShowSiderealTime(const ClockTime& clockNow) const;
+    void drawMoon(const ClockTime& time, int percent);
+    void ShowSelectedMonth(const ClockTime& time);
+    void DateSelect(TDateLabel* cell);
+    void ShowPhases(const MonthPhases& phases);
+    void ShowRiseSet(const ClockTime& time);
+    void SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day);
+    void lblTitleMouseDown(QPoint position);
+    void lblTitleMouseMove(QPoint position);
+    void lblTitleMouseUp();
+    QLabel* label(const char* name) const;
+
+    SettingsStore& m_store;
+    const WallClock& m_clock;
+    const LocaleTexts m_texts;
+    Settings m_settings;
+
+    std::unique_ptr<CalendarGrid> m_calendar;
+    YearEntry* m_yearEntry = nullptr;
+    TMonthSelect* m_monthSelect = nullptr;
+    QLabel* m_imgHemisphere = nullptr;
+    QLabel* m_lblTextPhase = nullptr;
+    QLabel* m_lblLST = nullptr;
+
+    // Pictures: the background, the status strip's gradient and composed copy, the data
+    // panel's background and composed copy, the pristine and the shadowed Moon, the phase
+    // icons (New, First Quarter, Full, Last Quarter, blank) and the switch's two faces.
+    QImage m_image4, m_image3, m_image1, m_image6, m_imgTextBgnd, m_image2, m_moon;
+    std::array<QImage, 5> m_icons;
+    QImage m_northFace, m_southFace;
+
+    // What the latest tick painted straight onto the window.
+    bool m_ticked = false;
+    std::array<int, 5> m_iconAt{}; // icon index per phase row (4 = blank)
+    double m_topoRAHours = 0.0, m_topoDec = 0.0, m_parallax = 0.0, m_diameter = 0.0;
+};
+
+} // namespace selvane

@@ -1,0 +1,87 @@
+#include "ui/yearentry.h"
+
+#include "ui/widgetstyle.h"
+
+#include <QPixmap>
+
+namespace selvane {
+
+namespace {
+
+constexpr int kMaxDigits = 4;
+
+} // namespace
+
+YearEntry::YearEntry(QWidget* window)
+    : QObject(window)
+    , lblEditYear(new HotSpotLabel(window))
+    , imgEditYear(new QLabel(window))
+    , lblCursor(new QLabel(QStringLiteral("| "), window))
+    , Cursor(new QTimer(this)) {
+    imgEditYear->setObjectName(QStringLiteral("imgEditYear"));
+    imgEditYear->setPixmap(QPixmap(QStringLiteral(":/yearbox.png")));
+    imgEditYear->resize(60, 29);
+    imgEditYear->hide();
+    lblEditYear->raise(); // the digits stand on the box
+
+    lblEditYear->setObjectName(QStringLiteral("lblEditYear"));
+    lblEditYear->setFont(ArialPixels(19, true));
+    lblEditYear->hide();
+
+    lblCursor->setObjectName(QStringLiteral("lblCursor"));
+    lblCursor->setFont(ArialPixels(17, false));
+    lblCursor->setAttribute(Qt::WA_TranslucentBackground);
+    lblCursor->adjustSize();
+    lblCursor->hide();
+
+    SetTextColour(lblEditYear, Qt::black);
+    SetTextColour(lblCursor, Qt::black);
+
+    Cursor->setObjectName(QStringLiteral("Cursor"));
+    Cursor->setInterval(250);
+    connect(Cursor, &QTimer::timeout, this, &YearEntry::CursorTimer);
+}
+
+void YearEntry::open(const QLabel* heading) {
+    setText(heading->text());
+    lblEditYear->move(heading->pos());
+    imgEditYear->move(lblEditYear->x() - (imgEditYear->width() - lblEditYear->width()) / 2,
+                      lblEditYear->y() - (imgEditYear->height() - lblEditYear->height()) / 2);
+    imgEditYear->show();
+    lblEditYear->show();
+    imgEditYear->raise();
+    lblEditYear->raise();
+    lblCursor->raise();
+    Cursor->start();
+}
+
+void YearEntry::close() {
+    Cursor->stop();
+    lblCursor->hide();
+    lblEditYear->hide();
+    imgEditYear->hide();
+}
+
+void YearEntry::appendDigit(QChar digit) {
+    if (text().size() < kMaxDigits)
+        setText(text() + digit);
+}
+
+bool YearEntry::backspace() {
+    if (text().isEmpty())
+        return false;
+    setText(text().chopped(1));
+    return true;
+}
+
+void YearEntry::setText(const QString& text) {
+    lblEditYear->setText(text);
+    lblEditYear->adjustSize();
+}
+
+void YearEntry::CursorTimer() {
+    lblCursor->move(lblEditYear->x() + lblEditYear->width(), lblEditYear->y());
+    lblCursor->setVisible(!lblCursor->isVisible());
+}
+
+} // namespace selvane
