@@ -24,8 +24,10 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
+BENCH_FLAGS = --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 bench: build
-	$(BUILD_DIR)/bench/selvane_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	$(BUILD_DIR)/bench/selvane_bench $(BENCH_FLAGS)
+	$(BUILD_DIR)/bench/selvane_window_bench $(BENCH_FLAGS)
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan

@@ -1,0 +1,48 @@
+// Speed of a whole main-window tick (engine, labels, pictures and the repaint), offscreen.
+
+#include "settings/settingsstore.h"
+#include "ui/localetexts.h"
+#include "ui/tselvane.h"
+#include "ui/wallclock.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace selvane;
+
+class TickingClock final : public WallClock {
+public:
+    ClockTime now() const override { return time; }
+    ClockTime time{2024, 3, 5, 15, 12, 0, 0, 0};
+};
+
+void BM_window_tick(benchmark::State& state) {
+    QTemporaryDir dir;
+    IniSettingsStore store(dir.filePath(QStringLiteral("Selvane.ini")));
+    TickingClock clock;
+    TSelvane window(store, clock, LocaleTexts::from(QLocale(QLocale::English)));
+    window.Timer1->stop();
+    window.show();
+    for (auto _ : state) {
+        clock.time.Second = static_cast<std::uint16_t>((clock.time.Second + 1) % 60);
+        window.Timer1Timer();
+        window.repaint();
+    }
+}
+BENCHMARK(BM_window_tick)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
