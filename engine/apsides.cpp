@@ -11,26 +11,21 @@ namespace {
 
 constexpr double kEarthRadiusKm = 6378.14;
 
-double Reduced(double degrees) {
-    return DegToRad(Normalize360(degrees));
-}
-
-template <std::size_t N>
-double SineSeries(const std::array<tables::ApsisTerm, N>& terms, double D, double M, double F,
-                  double T) {
+// The sum of (Coeff + TCoeff*T) * trig(D*D + M*M + F*F) over a series.
+template <std::size_t N, typename Trig>
+double Series(const std::array<tables::ApsisTerm, N>& terms, Trig trig, double D, double M,
+              double F, double T) {
     double sum = 0.0;
     for (const auto& t : terms)
-        sum += (t.Coeff + t.TCoeff * T) * std::sin(t.D * D + t.M * M + t.F * F);
+        sum += (t.Coeff + t.TCoeff * T) * trig(t.D * D + t.M * M + t.F * F);
     return sum;
 }
 
-template <std::size_t N>
-double CosineSeries(const std::array<tables::ApsisTerm, N>& terms, double D, double M, double F,
-                    double T) {
-    double sum = 0.0;
-    for (const auto& t : terms)
-        sum += (t.Coeff + t.TCoeff * T) * std::cos(t.D * D + t.M * M + t.F * F);
-    return sum;
+double Sin(double x) {
+    return std::sin(x);
+}
+double Cos(double x) {
+    return std::cos(x);
 }
 
 } // namespace
@@ -43,20 +38,20 @@ Apsis jdXgee(double k) noexcept {
     const double T4 = T3 * T;
     const double jde =
         2451534.6698 + 27.55454988 * k - 0.0006886 * T2 - 0.000001098 * T3 + 0.0000000052 * T4;
-    const double D =
-        Reduced(171.9179 + 335.9106046 * k - 0.0100250 * T2 - 0.00001156 * T3 + 0.000000055 * T4);
-    const double M = Reduced(347.3477 + 27.1577721 * k - 0.0008323 * T2 - 0.0000010 * T3);
-    const double F = Reduced(316.6109 + 364.5287911 * k - 0.0125131 * T2 - 0.0000148 * T3);
+    const double D = ReducedRadians(171.9179 + 335.9106046 * k - 0.0100250 * T2 - 0.00001156 * T3 +
+                                    0.000000055 * T4);
+    const double M = ReducedRadians(347.3477 + 27.1577721 * k - 0.0008323 * T2 - 0.0000010 * T3);
+    const double F = ReducedRadians(316.6109 + 364.5287911 * k - 0.0125131 * T2 - 0.0000148 * T3);
 
     const bool apogee = k - Int(k) != 0.0;
     Apsis a;
     double correction;
     if (apogee) {
-        correction = SineSeries(kApogeeTime, D, M, F, T);
-        a.Parallax = CosineSeries(kApogeeParallax, D, M, F, T);
+        correction = Series(kApogeeTime, Sin, D, M, F, T);
+        a.Parallax = Series(kApogeeParallax, Cos, D, M, F, T);
     } else {
-        correction = SineSeries(kPerigeeTime, D, M, F, T);
-        a.Parallax = CosineSeries(kPerigeeParallax, D, M, F, T);
+        correction = Series(kPerigeeTime, Sin, D, M, F, T);
+        a.Parallax = Series(kPerigeeParallax, Cos, D, M, F, T);
     }
     a.Distance = static_cast<std::int32_t>(
         Round(kEarthRadiusKm / std::sin(DegToRad(a.Parallax / kArcsecPerDeg))));

@@ -1,5 +1,6 @@
 #include "engine/lunar.h"
 
+#include "engine/coordinates.h"
 #include "engine/numeric.h"
 #include "engine/nutation.h"
 #include "engine/tables/tables.h"
@@ -16,10 +17,6 @@ constexpr double kMeanDistanceKm = 385000.56;
 constexpr double kEarthRadiusKm = 6378.14;
 constexpr double kJ1900 = 2415020.0; // 1900 January 0.5
 
-double Reduced(double degrees) {
-    return DegToRad(Normalize360(degrees));
-}
-
 // E for |multiplier of M| = 1, E^2 for 2.
 double EccentricityFactor(int m, double E) {
     return m == 0 ? 1.0 : (std::abs(m) == 1 ? E : E * E);
@@ -35,18 +32,19 @@ LunarPosition CLP(JulianDay jd, const Observer& observer) noexcept {
     const double T4 = T3 * T;
 
     // Mean elements, first edition coefficients.
-    const double Lp = Reduced(218.3164591 + 481267.88134236 * T - 0.0013268 * T2 + T3 / 538841.0 -
-                              T4 / 65194000.0);
-    const double D = Reduced(297.8502042 + 445267.1115168 * T - 0.0016300 * T2 + T3 / 545868.0 -
-                             T4 / 113065000.0);
-    const double M = Reduced(357.5291092 + 35999.0502909 * T - 0.0001536 * T2 + T3 / 24490000.0);
-    const double Mp =
-        Reduced(134.9634114 + 477198.8676313 * T + 0.0089970 * T2 + T3 / 69699.0 - T4 / 14712000.0);
-    const double F = Reduced(93.2720993 + 483202.0175273 * T - 0.0034029 * T2 - T3 / 3526000.0 +
-                             T4 / 863310000.0);
-    const double A1 = Reduced(119.75 + 131.849 * T);
-    const double A2 = Reduced(53.09 + 479264.290 * T);
-    const double A3 = Reduced(313.45 + 481266.484 * T);
+    const double Lp = ReducedRadians(218.3164591 + 481267.88134236 * T - 0.0013268 * T2 +
+                                     T3 / 538841.0 - T4 / 65194000.0);
+    const double D = ReducedRadians(297.8502042 + 445267.1115168 * T - 0.0016300 * T2 +
+                                    T3 / 545868.0 - T4 / 113065000.0);
+    const double M =
+        ReducedRadians(357.5291092 + 35999.0502909 * T - 0.0001536 * T2 + T3 / 24490000.0);
+    const double Mp = ReducedRadians(134.9634114 + 477198.8676313 * T + 0.0089970 * T2 +
+                                     T3 / 69699.0 - T4 / 14712000.0);
+    const double F = ReducedRadians(93.2720993 + 483202.0175273 * T - 0.0034029 * T2 -
+                                    T3 / 3526000.0 + T4 / 863310000.0);
+    const double A1 = ReducedRadians(119.75 + 131.849 * T);
+    const double A2 = ReducedRadians(53.09 + 479264.290 * T);
+    const double A3 = ReducedRadians(313.45 + 481266.484 * T);
     const double E = 1.0 - 0.002516 * T - 0.0000074 * T2; // (47.6)
 
     double sumL = 0.0, sumR = 0.0, sumB = 0.0;
@@ -78,36 +76,30 @@ LunarPosition CLP(JulianDay jd, const Observer& observer) noexcept {
     r.Distance = static_cast<std::int32_t>(Round(kMeanDistanceKm + sumR * kSeriesUnitKm));
     r.Parallax = RadToDeg(ArcSin(kEarthRadiusKm / r.Distance));
 
-    const double lambda = DegToRad(r.Longitude);
-    const double beta = DegToRad(r.Latitude);
-    r.RA = RadToDeg(std::atan2(std::sin(lambda) * std::cos(eps) - std::tan(beta) * std::sin(eps),
-                               std::cos(lambda)));
-    r.Dec = RadToDeg(
-        ArcSin(std::sin(beta) * std::cos(eps) + std::cos(beta) * std::sin(eps) * std::sin(lambda)));
+    const Equatorial eq = EclipticToEquatorial(r.Longitude, r.Latitude, nut.Epsilon);
+    r.RA = eq.RA;
+    r.Dec = eq.Dec;
 
     const double theta = ApparentSiderealTime(jd, r.NutationInRA);
-    const double H = DegToRad(Normalize360(theta - observer.Longitude - r.RA));
-    r.HourAngle = H;
-    const double phi = DegToRad(observer.Latitude);
-    const double dec = DegToRad(r.Dec);
-    r.Azimuth = Normalize360(RadToDeg(std::atan2(std::sin(H), std::cos(H) * std::sin(phi) -
-                                                                  std::tan(dec) * std::cos(phi))) +
-                             180.0);
-    r.Altitude = RadToDeg(
-        ArcSin(std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(H)));
+    const double H = Normalize360(theta - observer.Longitude - r.RA);
+    r.HourAngle = DegToRad(H);
+    const Horizontal hz = EquatorialToHorizontal(H, r.Dec, observer.Latitude);
+    r.Azimuth = hz.Azimuth;
+    r.Altitude = hz.Altitude;
 
     // A low-precision Sun for the phase angle (T0 centuries from 1900 January 0.5).
     const double T0 = (jd - kJ1900) / kDaysPerJulianCentury;
     const double L0 = 279.69668 + 36000.76892 * T0 + 0.0003025 * T0 * T0;
-    const double Ms =
-        Reduced(358.47583 + 35999.04975 * T0 - 0.000150 * T0 * T0 - 0.0000033 * T0 * T0 * T0);
+    const double Ms = ReducedRadians(358.47583 + 35999.04975 * T0 - 0.000150 * T0 * T0 -
+                                     0.0000033 * T0 * T0 * T0);
     const double C = (1.919460 - 0.004789 * T0 - 0.000014 * T0 * T0) * std::sin(Ms) +
                      (0.020094 - 0.000100 * T0) * std::sin(2.0 * Ms) +
                      0.000293 * std::sin(3.0 * Ms);
     const double sunLongitude = DegToRad(Normalize360(L0 + C));
 
     // Elongation and phase angle with the first-order correction for the Sun's finite distance.
-    const double psi = ArcCos(std::cos(beta) * std::cos(lambda - sunLongitude));
+    const double psi =
+        ArcCos(std::cos(DegToRad(r.Latitude)) * std::cos(DegToRad(r.Longitude) - sunLongitude));
     r.PhaseAngle =
         180.0 - RadToDeg(psi) -
         0.1468 * (1.0 - 0.0549 * std::sin(Mp)) / (1.0 - 0.0167 * std::sin(Ms)) * std::sin(psi);

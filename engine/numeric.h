@@ -63,6 +63,11 @@ inline double Normalize360(double degrees) noexcept {
     return r >= 360.0 ? r - 360.0 : r;
 }
 
+// An angle of a polynomial reduced to [0, 360) degrees, in radians, ready for sin and cos.
+inline double ReducedRadians(double degrees) noexcept {
+    return DegToRad(Normalize360(degrees));
+}
+
 // The inverse sine and cosine through atan2. The square root is clamped at zero so an
 // argument a rounding error beyond +-1 gives +-90 degrees (or 0/180) instead of NaN.
 inline double ArcSin(double x) noexcept {

@@ -11,11 +11,6 @@ namespace {
 
 constexpr double kTableUnitArcsec = 0.0001; // unit of the nutation table's coefficients
 
-// Reduces a polynomial value in degrees and converts it to radians.
-double Reduced(double degrees) {
-    return DegToRad(Normalize360(degrees));
-}
-
 } // namespace
 
 ObliquityResult Obliquity(double T) noexcept {
@@ -23,11 +18,11 @@ ObliquityResult Obliquity(double T) noexcept {
     const double T3 = T2 * T;
 
     // Fundamental arguments, p. 144.
-    const double D = Reduced(297.85036 + 445267.111480 * T - 0.0019142 * T2 + T3 / 189474.0);
-    const double M = Reduced(357.52772 + 35999.050340 * T - 0.0001603 * T2 - T3 / 300000.0);
-    const double Mp = Reduced(134.96298 + 477198.867398 * T + 0.0086972 * T2 + T3 / 56250.0);
-    const double F = Reduced(93.27191 + 483202.017538 * T - 0.0036825 * T2 + T3 / 327270.0);
-    const double Om = Reduced(125.04452 - 1934.136261 * T + 0.0020708 * T2 + T3 / 450000.0);
+    const double D = ReducedRadians(297.85036 + 445267.111480 * T - 0.0019142 * T2 + T3 / 189474.0);
+    const double M = ReducedRadians(357.52772 + 35999.050340 * T - 0.0001603 * T2 - T3 / 300000.0);
+    const double Mp = ReducedRadians(134.96298 + 477198.867398 * T + 0.0086972 * T2 + T3 / 56250.0);
+    const double F = ReducedRadians(93.27191 + 483202.017538 * T - 0.0036825 * T2 + T3 / 327270.0);
+    const double Om = ReducedRadians(125.04452 - 1934.136261 * T + 0.0020708 * T2 + T3 / 450000.0);
 
     double sumPsi = 0.0;
     double sumEps = 0.0;

@@ -11,10 +11,6 @@ namespace {
 
 constexpr double kLunationsPerYear = 12.3685;
 
-double Reduced(double degrees) {
-    return DegToRad(Normalize360(degrees));
-}
-
 double EPowerFactor(int power, double E) {
     return power == 0 ? 1.0 : (power == 1 ? E : E * E);
 }
@@ -35,12 +31,12 @@ double calculateMajorPhase(double k, double phase, double T) noexcept {
     const double E = 1.0 - 0.002516 * T - 0.0000074 * T2;
 
     // Mean elements, first edition constants.
-    const double M = Reduced(2.5534 + 29.10535669 * k - 0.0000218 * T2 - 0.00000011 * T3);
-    const double Mp =
-        Reduced(201.5643 + 385.81693528 * k + 0.0107438 * T2 + 0.00001239 * T3 - 0.000000058 * T4);
-    const double F =
-        Reduced(160.7108 + 390.67050274 * k - 0.0016341 * T2 - 0.00000227 * T3 + 0.000000011 * T4);
-    const double Om = Reduced(124.7746 - 1.5637558 * k + 0.0020691 * T2 + 0.00000215 * T3);
+    const double M = ReducedRadians(2.5534 + 29.10535669 * k - 0.0000218 * T2 - 0.00000011 * T3);
+    const double Mp = ReducedRadians(201.5643 + 385.81693528 * k + 0.0107438 * T2 +
+                                     0.00001239 * T3 - 0.000000058 * T4);
+    const double F = ReducedRadians(160.7108 + 390.67050274 * k - 0.0016341 * T2 - 0.00000227 * T3 +
+                                    0.000000011 * T4);
+    const double Om = ReducedRadians(124.7746 - 1.5637558 * k + 0.0020691 * T2 + 0.00000215 * T3);
 
     double correction = 0.0;
     if (phase != 0.0 && phase != 0.5) {
@@ -63,7 +59,8 @@ double calculateMajorPhase(double k, double phase, double T) noexcept {
     }
 
     for (const auto& a : kPhasePlanetary)
-        correction += a.Correction * std::sin(Reduced(a.Constant + a.KCoeff * k + a.T2Coeff * T2));
+        correction +=
+            a.Correction * std::sin(ReducedRadians(a.Constant + a.KCoeff * k + a.T2Coeff * T2));
     return correction;
 }
 

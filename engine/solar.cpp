@@ -1,5 +1,6 @@
 #include "engine/solar.h"
 
+#include "engine/coordinates.h"
 #include "engine/numeric.h"
 #include "engine/nutation.h"
 #include "engine/tables/tables.h"
@@ -54,28 +55,19 @@ SolarResult SolarPositionAt(JulianDay jd, const Observer& observer) noexcept {
     const double aberration = -20.4898 / kArcsecPerDeg / R; // (25.10) p. 167
     const double lambda = theta + aberration + nut.DeltaPsi;
 
-    // To equatorial coordinates, (13.3) and (13.4) p. 93.
-    const double lam = DegToRad(lambda);
-    const double eps = DegToRad(nut.Epsilon);
-    const double bet = DegToRad(beta);
     SolarResult r;
-    r.RA = RadToDeg(
-        std::atan2(std::sin(lam) * std::cos(eps) - std::tan(bet) * std::sin(eps), std::cos(lam)));
-    r.Dec = RadToDeg(
-        ArcSin(std::sin(bet) * std::cos(eps) + std::cos(bet) * std::sin(eps) * std::sin(lam)));
+    const Equatorial eq = EclipticToEquatorial(lambda, beta, nut.Epsilon);
+    r.RA = eq.RA;
+    r.Dec = eq.Dec;
 
     // Mean sidereal time at Greenwich, (12.4) p. 88, without the nutation term.
     const double thetaG = Normalize360(ApparentSiderealTime(jd, 0.0));
-    const double H = DegToRad(Normalize360(thetaG - observer.Longitude - r.RA));
-    const double phi = DegToRad(observer.Latitude);
-    const double dec = DegToRad(r.Dec);
-    r.Azimuth = Normalize360(RadToDeg(std::atan2(std::sin(H), std::cos(H) * std::sin(phi) -
-                                                                  std::tan(dec) * std::cos(phi))) +
-                             180.0);
-    r.Altitude = RadToDeg(
-        ArcSin(std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(H)));
+    const Horizontal hz = EquatorialToHorizontal(Normalize360(thetaG - observer.Longitude - r.RA),
+                                                 r.Dec, observer.Latitude);
+    r.Azimuth = hz.Azimuth;
+    r.Altitude = hz.Altitude;
 
-    r.NutationInRA = std::cos(eps) * nut.DeltaPsi * kArcsecPerDeg;
+    r.NutationInRA = std::cos(DegToRad(nut.Epsilon)) * nut.DeltaPsi * kArcsecPerDeg;
     r.Radius = R;
     r.GeometricLongitude = geometricLongitude;
     r.ApparentLongitude = lambda;
