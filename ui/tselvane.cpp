@@ -270,8 +270,10 @@ void TSelvane::CreateControls() {
 
     for (const Caption& c : kCaptions) {
         auto* l = new QLabel(QString::fromLatin1(c.Text), this);
-        if (c.Name)
+        if (c.Name) {
             l->setObjectName(QString::fromLatin1(c.Name));
+            m_labels.insert(l->objectName(), l);
+        }
         l->setFont(ArialPixels(c.Pixels, c.Bold));
         SetTextColour(l, Colour(c.Colour));
         l->adjustSize();
@@ -280,6 +282,7 @@ void TSelvane::CreateControls() {
     for (const ValueLabel& v : kValueLabels) {
         auto* l = new QLabel(this);
         l->setObjectName(QString::fromLatin1(v.Name));
+        m_labels.insert(l->objectName(), l);
         l->setFont(ArialPixels(kLabelPixels));
         SetTextColour(l, Colour(v.Colour));
         l->move(v.X, v.Y);
@@ -316,7 +319,7 @@ void TSelvane::CreateControls() {
 }
 
 QLabel* TSelvane::label(const char* name) const {
-    return findChild<QLabel*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    return m_labels.value(QLatin1String(name));
 }
 
 void TSelvane::GetConfigData() {

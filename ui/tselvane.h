@@ -8,6 +8,7 @@
 #include "settings/settings.h"
 #include "ui/localetexts.h"
 
+#include <QHash>
 #include <QImage>
 #include <QWidget>
 
@@ -130,6 +131,7 @@ private:
     QLabel* m_imgHemisphere = nullptr;
     QLabel* m_lblTextPhase = nullptr;
     QLabel* m_lblLST = nullptr;
+    QHash<QString, QLabel*> m_labels; // the named captions and value labels
 
     // Pictures: the background, the status strip's gradient and composed copy, the data
     // panel's background and composed copy, the pristine and the shadowed Moon, the phase
