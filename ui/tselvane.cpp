@@ -235,7 +235,7 @@ void TSelvane::FormCreate() {
     SelectedMonth = DisplayTime.Month;
     SelectedDay = DisplayTime.Day;
 
-    ShowSelectedMonth(DisplayTime); // CreateCalendar: the grid was made with the controls
+    ShowSelectedMonth(DisplayTime, DisplayTime); // the grid was made with the controls
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
@@ -456,7 +456,7 @@ void TSelvane::RefreshDisplay(const ClockTime& clockNow) {
                m_lblLST->text());
     strip.end();
 
-    ShowSelectedMonth(DisplayTime);
+    ShowSelectedMonth(DisplayTime, clockNow); // the tick's own clock reading
     m_ticked = true;
     update();
 }
@@ -493,24 +493,23 @@ void TSelvane::imgHemisphereClick() {
     InvertMoon();
 }
 
-void TSelvane::ShowSelectedMonth(const ClockTime& time) {
+void TSelvane::ShowSelectedMonth(const ClockTime& time, const ClockTime& present) {
     TDateLabel* cell = m_calendar->ShowMonth(time.Year, time.Month, time.Day, m_settings.DayOrder);
     if (cell)
-        DateSelect(cell);
+        DateSelect(cell, present);
 }
 
-void TSelvane::DateSelect(TDateLabel* cell) {
+void TSelvane::DateSelect(TDateLabel* cell, const ClockTime& present) {
     const int day = cell->day();
     if (day == 0)
         return;
     SelectedDay = static_cast<std::uint16_t>(day);
-    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay);
+    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, present);
     m_calendar->MarkCell(cell);
 }
 
-void TSelvane::SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day) {
-    ClockTime present;
-    GetTimeInfo(present);
+void TSelvane::SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day,
+                              const ClockTime& present) {
     DayOffset =
         DateTimeToJD(year, month, day, DisplayTime.Hour, DisplayTime.Minute, DisplayTime.Second) -
         DateTimeToJD(present.Year, present.Month, present.Day, present.Hour, present.Minute,
@@ -520,7 +519,7 @@ void TSelvane::SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint
 void TSelvane::DateLabelClick(TDateLabel* cell) {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    DateSelect(cell);
+    DateSelect(cell, m_clock.now());
 }
 
 void TSelvane::lblSelectedMonthClick() {
@@ -532,7 +531,7 @@ void TSelvane::lblSelectedMonthClick() {
 void TSelvane::MonthPicked(int month) {
     SelectedMonth = static_cast<std::uint16_t>(month);
     SelectedDay = std::min<std::uint16_t>(SelectedDay, GetDaysInMonth(SelectedMonth, SelectedYear));
-    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay);
+    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, m_clock.now());
     Timer1Timer();
 }
 
@@ -568,7 +567,7 @@ bool TSelvane::AcceptYear() {
     }
     SelectedYear = static_cast<std::uint16_t>(*year);
     SelectedDay = std::min<std::uint16_t>(SelectedDay, GetDaysInMonth(SelectedMonth, SelectedYear));
-    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay);
+    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, m_clock.now());
 
     m_yearEntry->close();
     for (QLabel* l :

@@ -110,11 +110,13 @@ private:
     void RefreshDisplay(const ClockTime& clockNow);
     QString ShowSiderealTime(const ClockTime& clockNow) const;
     void drawMoon(const ClockTime& time, int percent);
-    void ShowSelectedMonth(const ClockTime& time);
-    void DateSelect(TDateLabel* cell);
+    // `present` is the clock reading the day offset is measured from.
+    void ShowSelectedMonth(const ClockTime& time, const ClockTime& present);
+    void DateSelect(TDateLabel* cell, const ClockTime& present);
     void ShowPhases(const MonthPhases& phases);
     void ShowRiseSet(const ClockTime& time);
-    void SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day);
+    void SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day,
+                        const ClockTime& present);
     void lblTitleMouseDown(QPoint position);
     void lblTitleMouseMove(QPoint position);
     void lblTitleMouseUp();
