@@ -7,6 +7,7 @@
 #include "engine/solar.h"
 
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace selvane {
@@ -20,7 +21,7 @@ constexpr double kSiderealRate = 360.985647; // degrees per day
 // after this many steps is treated as not occurring that date: a time shown from an
 // unconverged iteration could be anywhere in the day.
 constexpr int kMaxIterations = 50;
-constexpr double kMaxDrift = 0.5; // days
+constexpr double kMaxDrift = 0.5; // days, the Sun's guard
 constexpr double kMoonRefractionDeg = 34.0 / 60.0;
 
 bool IsEvent(double v) {
@@ -33,18 +34,19 @@ double SiderealTimeAt0h(double T, double nutationInRaArcsec) {
                         T * T * T / 38710000.0 + nutationInRaArcsec / kArcsecPerDeg);
 }
 
-// Corrects an event's day fraction m by step(m) until the step is below the convergence limit.
-// An iteration that wanders more than half a day from its start has left this day's event
-// (near grazing it can settle on the crossing of another day); that event is not this date's.
+// Corrects an event's day fraction m by step(m) until the step is below the convergence limit;
+// kNoEvent when it does not settle within kMaxIterations. With `driftGuard`, an iteration that
+// wanders more than half a day from its start has left this day's event (near grazing the
+// Sun's can settle on the crossing of another day) and counts as no event.
 template <typename Step>
-double Iterate(double m, Step step) {
+double Iterate(double m, bool driftGuard, Step step) {
     const double start = m;
     for (int i = 0; i < kMaxIterations; ++i) {
         const double dm = step(m);
         if (!std::isfinite(dm))
             return kNoEvent;
         m += dm;
-        if (std::fabs(m - start) > kMaxDrift)
+        if (driftGuard && std::fabs(m - start) > kMaxDrift)
             return kNoEvent;
         if (std::fabs(dm) < kConvergenceDays)
             return m;
@@ -68,9 +70,10 @@ RiseSetTimes LunarDay(JulianDay jd0, const Observer& observer, int* percent) {
         *percent = day.Percent;
 
     const double h0 = 0.7275 * day.Parallax - kMoonRefractionDeg;
-    RiseSetTimes t = CalculateRiseSet({0.0, before.RA, day.RA, after.RA}, observer.Latitude,
-                                      observer.Longitude, {0.0, before.Dec, day.Dec, after.Dec},
-                                      DegToRad(h0), SiderealTimeAt0h(T, day.NutationInRA));
+    RiseSetTimes t =
+        CalculateRiseSet({0.0, before.RA, day.RA, after.RA}, observer.Latitude, observer.Longitude,
+                         {0.0, before.Dec, day.Dec, after.Dec}, DegToRad(h0),
+                         SiderealTimeAt0h(T, day.NutationInRA), CrossingCheck::Direction);
     for (double* v : {&t.Transit, &t.Rise, &t.Set})
         if (IsEvent(*v))
             *v -= OffsetDays(observer);
@@ -85,16 +88,10 @@ bool InDay(double v) {
     return IsEvent(v) && v >= 0.0 && v <= 1.0;
 }
 
+// The text of a Moon event counted from local midnight: a clock time on this date, else
+// "*****".
 std::string MoonTimeText(double v) {
-    if (!IsEvent(v))
-        return kOtherDayText;
-    if (v < 0.0)
-        v += 1.0;
-    // Still before the local date after one day: the event belongs to another date.
-    if (v < 0.0)
-        return kOtherDayText;
-    const double hours = v * kHoursPerDay;
-    return hours > 24.0 ? kOtherDayText : Utf8Left(HoursToText(hours), 10);
+    return InDay(v) ? Utf8Left(HoursToText(v * kHoursPerDay), 10) : kOtherDayText;
 }
 
 // The Sun's events for the day whose local midnight is the universal instant `jd0`, as
@@ -131,7 +128,7 @@ double Interpolate(const DaySeries& s, double n) noexcept {
 }
 
 RiseSetTimes CalculateRiseSet(DaySeries ra, double latitude, double longitude, DaySeries dec,
-                              double h0, double theta0) noexcept {
+                              double h0, double theta0, CrossingCheck check) noexcept {
     if (ra.Y1 > ra.Y2)
         ra.Y1 -= 360.0;
     if (ra.Y3 < ra.Y2)
@@ -169,10 +166,19 @@ RiseSetTimes CalculateRiseSet(DaySeries ra, double latitude, double longitude, D
         return (h - h0Deg) / (360.0 * std::cos(d) * std::cos(phi) * std::sin(H));
     };
 
+    const bool driftGuard = check == CrossingCheck::DriftGuard;
+    // A converged root with the hour angle on the wrong side is the other crossing (near
+    // grazing the two lie close together): no event of this kind.
+    auto crossing = [&](double m, double sign) {
+        if (driftGuard || m == kNoEvent)
+            return m;
+        return sign * hourAngle(m) > 0.0 ? m : kNoEvent;
+    };
+
     RiseSetTimes t;
-    t.Rise = Iterate(m1, altitudeStep);
-    t.Set = Iterate(m2, altitudeStep);
-    t.Transit = Iterate(m0, [&](double m) { return -hourAngle(m) / 360.0; });
+    t.Rise = crossing(Iterate(m1, driftGuard, altitudeStep), -1.0);
+    t.Set = crossing(Iterate(m2, driftGuard, altitudeStep), +1.0);
+    t.Transit = Iterate(m0, driftGuard, [&](double m) { return -hourAngle(m) / 360.0; });
     return t;
 }
 
@@ -186,29 +192,24 @@ LunarRiseSet CalcLunarRiseSet(const ClockTime& clock, const Observer& observer) 
         return out;
 
     if (!(InDay(day.Transit) && InDay(day.Rise) && InDay(day.Set))) {
-        // An event pushed off the local date by the zone is taken from the neighbouring UT day.
-        if (observer.UTOffsetMinutes < 0) {
-            const RiseSetTimes prev = LunarDay(jd0 - 1.0, observer, nullptr);
-            for (auto [v, n] : {std::pair{&day.Transit, prev.Transit},
-                                std::pair{&day.Rise, prev.Rise}, std::pair{&day.Set, prev.Set}})
-                if (IsEvent(*v) && IsEvent(n) && *v > 1.0 && n > 1.0)
-                    *v = n - 1.0;
-        } else {
-            const RiseSetTimes next = LunarDay(jd0 + 1.0, observer, nullptr);
-            for (auto [v, n] : {std::pair{&day.Transit, next.Transit},
-                                std::pair{&day.Rise, next.Rise}, std::pair{&day.Set, next.Set}}) {
-                if (!IsEvent(*v))
-                    continue;
-                if (!IsEvent(n)) {
-                    if (*v < 0.0)
-                        *v = kNoEvent; // the neighbour has no such event to give
-                    continue;
-                }
-                if ((*v < 0.0 && n > 0.0) || (*v > 0.0 && n < 0.0))
-                    n += 1.0;
-                if (*v < 0.0)
-                    *v = n;
-            }
+        // An event the UT day's search put on another local date (the zone shifts the date
+        // against the UT day, and the Moon's day is longer than 24 hours) may still have a
+        // namesake on this date: the neighbouring UT days' events, counted from this date's
+        // midnight, are taken where they fall on it. Both neighbours are asked, because a
+        // search can land on the crossing before the date as well as the one after it.
+        const RiseSetTimes before = LunarDay(jd0 - 1.0, observer, nullptr);
+        const RiseSetTimes after = LunarDay(jd0 + 1.0, observer, nullptr);
+        for (auto [v, b, a] : {std::tuple{&day.Transit, before.Transit, after.Transit},
+                               std::tuple{&day.Rise, before.Rise, after.Rise},
+                               std::tuple{&day.Set, before.Set, after.Set}}) {
+            if (InDay(*v))
+                continue;
+            if (IsEvent(b) && InDay(b - 1.0))
+                *v = b - 1.0;
+            else if (IsEvent(a) && InDay(a + 1.0))
+                *v = a + 1.0;
+            else
+                *v = kNoEvent;
         }
     }
 

@@ -30,11 +30,21 @@ struct RiseSetTimes {
 // The three-point interpolation (3.3) p. 25 at n days after the middle sample.
 double Interpolate(const DaySeries& series, double n) noexcept;
 
+// How CalculateRiseSet tells a converged crossing of this day from a wrong one.
+enum class CrossingCheck {
+    // The Sun: an iteration that drifts more than half a day from its start is no event.
+    DriftGuard,
+    // The Moon: a rise must cross with the hour angle negative (east of the meridian), a set
+    // with it positive; the caller's neighbour-day repair handles what lands outside the day.
+    Direction,
+};
+
 // Chapter 15: the three events from the right ascensions and declinations (degrees) on three
 // days, iterated to convergence. Latitude and west-positive longitude in degrees, the altitude
 // h0 in radians, Theta0 the apparent sidereal time at the day's zero instant in degrees.
 RiseSetTimes CalculateRiseSet(DaySeries ra, double latitude, double longitude, DaySeries dec,
-                              double h0, double theta0) noexcept;
+                              double h0, double theta0,
+                              CrossingCheck check = CrossingCheck::DriftGuard) noexcept;
 
 inline constexpr const char* kNoneText = "None";      // never rises or sets that day
 inline constexpr const char* kOtherDayText = "*****"; // a Moon event not on this local date
