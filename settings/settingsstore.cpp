@@ -1,5 +1,7 @@
 #include "settings/settingsstore.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -45,6 +47,24 @@ bool IniSettingsStore::keyExists() const {
 void IniSettingsStore::createKey() {
     // An INI group exists once it holds a value; the first write creates it in the file.
     m_keyCreated = true;
+    const QString path = filePath();
+    if (QFileInfo(path).size() == 0)
+        return; // a first run: nothing to keep
+    // The file is there but holds no settings we can read (damaged, or not ours). Writing the
+    // defaults would replace it, so a copy is kept first; without a copy nothing is written.
+    QString copy = path + QStringLiteral(".bak");
+    for (int n = 1; QFileInfo::exists(copy); ++n)
+        copy = path + QStringLiteral(".bak.%1").arg(n);
+    if (QFile::copy(path, copy)) {
+        qWarning("Selvane: %s held no readable settings; kept it as %s and wrote the defaults",
+                 qUtf8Printable(path), qUtf8Printable(copy));
+        m_settings.clear(); // start the file afresh rather than rewrite what was unreadable
+    } else {
+        qWarning("Selvane: %s held no readable settings and could not be copied; left it as it "
+                 "is and started with the defaults",
+                 qUtf8Printable(path));
+        m_readOnly = true;
+    }
 }
 
 QString IniSettingsStore::read(const QString& name) const {
@@ -57,11 +77,15 @@ QString IniSettingsStore::read(const QString& name) const {
 }
 
 void IniSettingsStore::write(const QString& name, const QString& value) {
+    if (m_readOnly)
+        return;
     const QString group = groupName();
     m_settings.setValue(group + '/' + storedName(group, name), value);
 }
 
 bool IniSettingsStore::commit() {
+    if (m_readOnly)
+        return false;
     m_settings.sync();
     return m_settings.status() == QSettings::NoError;
 }

@@ -37,6 +37,9 @@ public:
     QString filePath() const { return m_settings.fileName(); }
 
     bool keyExists() const override;
+    // When the file exists but holds no settings group, a copy of it is kept beside it first
+    // ("Selvane.ini.bak", or ".bak.1", ".bak.2" ... when older copies exist) and the new file
+    // starts empty; when no copy can be made, the file is left alone and nothing is written.
     void createKey() override;
     QString read(const QString& name) const override;
     void write(const QString& name, const QString& value) override;
@@ -48,6 +51,7 @@ private:
 
     mutable QSettings m_settings;
     bool m_keyCreated = false;
+    bool m_readOnly = false; // an unreadable file that could not be copied is never replaced
 };
 
 } // namespace selvane

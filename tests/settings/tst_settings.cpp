@@ -1,8 +1,10 @@
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,6 +77,8 @@ private slots:
     void longTextsKeepTheirFirstCharacters();
     void junkValuesLoadAsTheirDefaults_data();
     void junkValuesLoadAsTheirDefaults();
+    void rangeEndsLoadAsStored();
+    void unreadableFileIsKeptBeforeTheDefaultsReplaceIt();
     void namesMatchWithoutCaseInTheFile();
     void handEditedTextWithCommasStaysOneText();
     void savedValuesLoadBack();
@@ -223,6 +227,55 @@ void TestSettings::junkValuesLoadAsTheirDefaults() {
     store.values[name.toLower()] = text;
     const Settings s = LoadSettings(store);
     QVERIFY(s == expected);
+}
+
+void TestSettings::rangeEndsLoadAsStored() {
+    RecordingStore store;
+    LoadSettings(store);
+    for (auto [zone, dayOrder] : {std::pair{0, 0}, std::pair{24, 6}}) {
+        store.values["timezone"] = QString::number(zone);
+        store.values["dayorder"] = QString::number(dayOrder);
+        const Settings s = LoadSettings(store);
+        QCOMPARE(s.TimeZone, zone);
+        QCOMPARE(int(s.DayOrder), dayOrder);
+    }
+}
+
+void TestSettings::unreadableFileIsKeptBeforeTheDefaultsReplaceIt() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    QByteArray garbage(4096, '\0');
+    quint32 x = 12345;
+    for (char& c : garbage) {
+        x = x * 1103515245u + 12345u;
+        c = static_cast<char>(x >> 24);
+    }
+    const QByteArray otherProgram = "[General]\nsize=3\n";
+
+    for (const QByteArray& old : {garbage, otherProgram}) {
+        writeFile(path, old);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no readable settings; kept it"));
+        const Settings s = [&] {
+            IniSettingsStore store(path);
+            return LoadSettings(store);
+        }();
+        QVERIFY(s == Settings());
+        const QString copy = path + (old == garbage ? ".bak" : ".bak.1");
+        QCOMPARE(readFile(copy), old);
+        // The new file holds the defaults and nothing of the old one.
+        const QByteArray file = readFile(path);
+        QVERIFY(file.startsWith("[HKEY_SELVANE]"));
+        QCOMPARE(file.count('\n'), 19);
+    }
+    QCOMPARE(readFile(path + ".bak"), garbage); // the older copy was not overwritten
+
+    // A first run makes no copy, and neither does a later start.
+    QTemporaryDir fresh;
+    for (int run = 0; run < 2; ++run) {
+        IniSettingsStore store(fresh.filePath("Selvane.ini"));
+        LoadSettings(store);
+    }
+    QCOMPARE(QDir(fresh.path()).entryList(QDir::Files), QStringList{"Selvane.ini"});
 }
 
 void TestSettings::namesMatchWithoutCaseInTheFile() {
