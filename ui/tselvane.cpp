@@ -34,11 +34,17 @@ constexpr int kStatusPixels = 15;
 
 const QPoint kStatusStripAt(0, 40);
 const QPoint kMoonAt(26, 86);
-const QPoint kDataPanelAt(317, 254);
+// The data panel's picture is composed with a strip of the background on its left: the first
+// piece of a value is right-aligned 30 pixels into the panel, and a negative value's sign
+// reaches past the panel's edge into the gap after "Az.:" and "Alt.:".
+constexpr int kPanelSignRoom = 12;
+const QRect kDataPanel(317, 254, 87, 211);
 constexpr int kPhaseIconX = 431;
 constexpr int kPhaseIconTop = 83;
 constexpr int kPhaseRowStep = 30;
 constexpr int kBlankIcon = 4;
+constexpr int kFirstYear = 1; // the calendar's range
+constexpr int kLastYear = 9999;
 
 // Command hot spots over the icons of the background.
 struct HotSpot {
@@ -216,7 +222,14 @@ void TSelvane::FormCreate() {
 
     m_image4 = LoadPicture(":/background.jpg");
     m_image3 = LoadPicture(":/statusstrip.png");
-    m_image6 = LoadPicture(":/datapanel.png");
+    m_image6 =
+        QImage(kDataPanel.width() + kPanelSignRoom, kDataPanel.height(), QImage::Format_RGB32);
+    {
+        QPainter p(&m_image6);
+        p.drawImage(0, 0, m_image4, kDataPanel.x() - kPanelSignRoom, kDataPanel.y(), kPanelSignRoom,
+                    kDataPanel.height());
+        p.drawImage(kPanelSignRoom, 0, LoadPicture(":/datapanel.png"));
+    }
     m_image2 = LoadPicture(":/moon.png");
     const char* icons[] = {":/phase_new.png", ":/phase_firstquarter.png", ":/phase_full.png",
                            ":/phase_lastquarter.png", ":/phase_blank.png"};
@@ -227,8 +240,6 @@ void TSelvane::FormCreate() {
 
     CreateControls();
     GetConfigData();
-    Latitude = DmsToDegrees(m_settings.Lat);
-    Longitude = DmsToDegrees(m_settings.Long);
 
     UTOffsetMinutes = GetTimeInfo(DisplayTime);
     SelectedYear = DisplayTime.Year;
@@ -323,10 +334,17 @@ QLabel* TSelvane::label(const char* name) const {
 }
 
 void TSelvane::GetConfigData() {
-    m_settings = LoadSettings(m_store);
+    ApplySettings(LoadSettings(m_store));
+}
+
+void TSelvane::ApplySettings(const Settings& settings) {
+    m_settings = settings;
     Latitude = DmsToDegrees(m_settings.Lat);
-    NorthernView = true;
-    if (StartsInSouthernView(m_settings))
+    Longitude = DmsToDegrees(m_settings.Long);
+    UTOffsetMinutes = UTOffsetFromSettings(m_settings.TimeZone, m_settings.DaylightSavings);
+    // The pictures turn only when the hemisphere changed, so applying the same place twice
+    // leaves them as they are.
+    if (NorthernView == StartsInSouthernView(m_settings))
         InvertMoon();
 }
 
@@ -344,7 +362,15 @@ void TSelvane::Timer1Timer() {
                                        DisplayTime.Hour, DisplayTime.Minute, DisplayTime.Second);
     // Back to a date with the inverse of DateTimeToJD, so that a date before 1582 stays the
     // day the user picked.
-    const CalendarInstant selected = JDToGregorianCalendar(now + DayOffset);
+    CalendarInstant selected = JDToGregorianCalendar(now + DayOffset);
+    // Years 1 to 9999 are the calendar's range: a selection following the clock past either
+    // end is held at that end's day.
+    if (selected.Year > kLastYear || selected.Year < kFirstYear) {
+        const bool past = selected.Year > kLastYear;
+        selected.Year = past ? kLastYear : kFirstYear;
+        selected.Month = past ? 12 : 1;
+        selected.Day = past ? 31 : 1;
+    }
     SelectedYear = static_cast<std::uint16_t>(selected.Year);
     SelectedMonth = static_cast<std::uint16_t>(selected.Month);
     SelectedDay = static_cast<std::uint16_t>(selected.Day);
@@ -354,6 +380,7 @@ void TSelvane::Timer1Timer() {
 
     const Observer o = observer();
     QPainter panel(&m_imgTextBgnd);
+    panel.translate(kPanelSignRoom, 0); // the panel's own coordinates
     panel.setFont(ArialPixels(kSurfacePixels));
     panel.setPen(kLightYellow);
 
@@ -510,10 +537,11 @@ void TSelvane::DateSelect(TDateLabel* cell, const ClockTime& present) {
 
 void TSelvane::SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day,
                               const ClockTime& present) {
-    DayOffset =
-        DateTimeToJD(year, month, day, DisplayTime.Hour, DisplayTime.Minute, DisplayTime.Second) -
-        DateTimeToJD(present.Year, present.Month, present.Day, present.Hour, present.Minute,
-                     present.Second);
+    // Both instants at the time of day of the one clock reading: a stale tick's time against
+    // a fresh clock would move the selection by a day around midnight.
+    DayOffset = DateTimeToJD(year, month, day, present.Hour, present.Minute, present.Second) -
+                DateTimeToJD(present.Year, present.Month, present.Day, present.Hour, present.Minute,
+                             present.Second);
 }
 
 void TSelvane::DateLabelClick(TDateLabel* cell) {
@@ -561,7 +589,7 @@ bool TSelvane::AcceptYear() {
         showMessage(QStringLiteral("'%1' is not a valid integer value").arg(typed));
         return false;
     }
-    if (*year < 1 || *year > 9999) {
+    if (*year < kFirstYear || *year > kLastYear) {
         showMessage(QStringLiteral("Invalid argument to date encode"));
         return false;
     }
@@ -616,7 +644,7 @@ void TSelvane::paintEvent(QPaintEvent*) {
         return;
     p.drawImage(kStatusStripAt, m_image1);
     p.drawImage(kMoonAt, m_moon);
-    p.drawImage(kDataPanelAt, m_imgTextBgnd);
+    p.drawImage(kDataPanel.x() - kPanelSignRoom, kDataPanel.y(), m_imgTextBgnd);
     for (int i = 0; i < 5; ++i) {
         const int icon = m_iconAt[static_cast<std::size_t>(i)];
         // Rows 1 to 3 always hold a phase; an empty row 4 or 5 shows the blank icon.

@@ -92,6 +92,10 @@ public:
     // Turns the Moon pictures and phase icons by 180 degrees and the switch to the other face.
     void InvertMoon();
 
+    // Takes a settings record: the observer's coordinates and UT offset follow it, and the
+    // pictures turn when its latitude direction is in the other hemisphere.
+    void ApplySettings(const Settings& settings);
+
     // The pictures as the tick left them (for tests and the printed calendar).
     const QImage& moonPicture() const { return m_moon; }
     const QImage& statusStrip() const { return m_image1; }

@@ -1,12 +1,15 @@
 #include "fixedclock.h"
 
+#include "engine/angletext.h"
 #include "engine/lunarprops.h"
 #include "engine/riseset.h"
+#include "engine/solar.h"
 #include "settings/settingsstore.h"
 #include "ui/calendargrid.h"
 #include "ui/moondisc.h"
 #include "ui/tmonthselect.h"
 #include "ui/tselvane.h"
+#include "ui/widgetstyle.h"
 #include "ui/yearentry.h"
 
 #include <QLabel>
@@ -117,6 +120,10 @@ private slots:
     void hemisphereSwitchTwiceRestoresEverything();
     void southernStoreStartsTurned();
     void titleDragMovesByTheMouseTravel();
+    void negativeValuesKeepTheirSign();
+    void dayClickJustAfterMidnightSelectsThatDay();
+    void selectionIsHeldAtTheLastDayOfYear9999();
+    void applyingSettingsTwiceTurnsThePicturesOnce();
 };
 
 void TestTSelvane::startsEmptyAtItsPlace() {
@@ -192,7 +199,8 @@ void TestTSelvane::tickPaintsPicturesAndValuesInTheirPlaces() {
 
     QVERIFY(SameImage(screen, {26, 86}, f.window->moonPicture()));
     QVERIFY(SameImage(screen, {0, 40}, f.window->statusStrip()));
-    QVERIFY(SameImage(screen, {317, 254}, f.window->dataPanel()));
+    // The panel's picture starts 12 pixels left of the panel, where a sign may stand.
+    QVERIFY(SameImage(screen, {317, 254}, f.window->dataPanel().copy(12, 0, 87, 211)));
     // March 2024: Last Quarter, New, First Quarter, Full Moon, then the blank icon.
     const int order[] = {3, 0, 1, 2, 4};
     for (int i = 0; i < 5; ++i)
@@ -473,6 +481,115 @@ void TestTSelvane::titleDragMovesByTheMouseTravel() {
     QCOMPARE(f.window->pos(), start + QPoint(30, -5));
     QTest::mouseRelease(title, Qt::RightButton, {}, QPoint(40, 5));
     QVERIFY(!f.window->Dragging);
+}
+
+void TestTSelvane::negativeValuesKeepTheirSign() {
+    // Sydney, 2024 May 20 at 21:00 (+10 h): the Sun is far below the horizon and the Moon
+    // south of the equator.
+    Fixture f(ClockTime{2024, 5, 1, 20, 21, 0, 0, 0}, QStringLiteral("South"));
+    const std::pair<const char*, QString> place[] = {
+        {"LatDeg", "33"},  {"LatMin", "52"},    {"LatSec", "0"},   {"LongDeg", "151"},
+        {"LongMin", "12"}, {"LongDir", "East"}, {"Timezone", "22"}};
+    for (const auto& [name, value] : place)
+        f.store->write(QString::fromLatin1(name), value);
+    f.window->ApplySettings(LoadSettings(*f.store));
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    f.window->Timer1Timer();
+    const QImage screen = f.window->grab().toImage();
+    const QFontMetrics metrics(ArialPixels(12));
+    // Where the sign of a value's first piece (right end at rightX) starts.
+    auto signX = [&](double value, int rightX) {
+        const std::string first = MakeSexagesimal(SexagesimalMode::Angle, value).Text[0];
+        return rightX - metrics.horizontalAdvance(QString::fromStdString(first));
+    };
+
+    // The Sun's altitude: its first piece ends 30 pixels into the panel at x 317, so the
+    // sign stands left of the panel's edge, in light yellow.
+    const SolarResult sun = SolarPosition(f.window->DisplayTime, f.window->observer());
+    QVERIFY(sun.Altitude < -10.0 && sun.Altitude > -90.0);
+    const int altitudeSign = signX(sun.Altitude, 317 + 30);
+    QVERIFY(altitudeSign < 317);
+    const QRect leftOfPanel(altitudeSign, 254 + 53, 317 - altitudeSign, 12);
+    QVERIFY2(HasColour(screen, leftOfPanel, qRgb(255, 255, 176)),
+             qPrintable(QString::number(altitudeSign)));
+    // The azimuth above it is positive: a space, no sign.
+    QVERIFY(!HasColour(screen, leftOfPanel.translated(0, -16), qRgb(255, 255, 176), 120));
+
+    // The declination is painted on the window in aqua, its sign left of the degrees.
+    const MoonPanel moon =
+        CalculateSelvane(f.window->DisplayTime, f.window->observer(), English().Months);
+    QVERIFY(moon.Topo.Dec < 0.0);
+    const int decSign = signX(moon.Topo.Dec, 268);
+    QVERIFY(HasColour(screen, QRect(decSign, 153, 4, 12), qRgb(0, 255, 255)));
+    // The parallax below it is positive.
+    QVERIFY(!HasColour(screen, QRect(decSign, 167, 4, 12), qRgb(0, 255, 255), 120));
+}
+
+void TestTSelvane::dayClickJustAfterMidnightSelectsThatDay() {
+    Fixture f(ClockTime{2024, 3, 2, 19, 23, 59, 59, 0});
+    f.window->Timer1Timer();
+    f.clock.advance(1); // 20 March, 00:00:00, before the next tick
+    f.window->DateLabelClick(f.cellOfDay(20));
+    QCOMPARE(f.window->DayOffset, 0.0);
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->SelectedDay, 20);
+    QCOMPARE(f.window->DisplayTime.Day, 20);
+}
+
+void TestTSelvane::selectionIsHeldAtTheLastDayOfYear9999() {
+    Fixture f(ClockTime{2024, 3, 5, 15, 23, 59, 58, 0});
+    f.window->Timer1Timer();
+    f.window->lblSelectedYearClick();
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(f.window.get(), Qt::Key_Backspace);
+    f.type("9999");
+    QVERIFY(f.window->AcceptYear());
+    f.window->MonthPicked(12);
+    f.window->DateLabelClick(f.cellOfDay(31));
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->SelectedYear, 9999);
+    QCOMPARE(f.window->SelectedDay, 31);
+
+    // Midnight: the selection would follow the clock into year 10000; it stays.
+    for (int step = 0; step < 3; ++step) {
+        f.clock.advance(2);
+        f.window->Timer1Timer();
+        QCOMPARE(f.window->SelectedYear, 9999);
+        QCOMPARE(f.window->SelectedMonth, 12);
+        QCOMPARE(f.window->SelectedDay, 31);
+        QCOMPARE(f.window->calendar().lblSelectedYear->text(), QString("9999"));
+    }
+    QVERIFY(f.label("lblTextPhase")->text().contains("31 December 9999"));
+    // The year shown can be accepted again.
+    f.window->lblSelectedYearClick();
+    QVERIFY(f.window->AcceptYear());
+    QVERIFY(f.messages.isEmpty());
+}
+
+void TestTSelvane::applyingSettingsTwiceTurnsThePicturesOnce() {
+    Fixture f(kNoon15March);
+    const QImage northIcon = f.window->phaseIcon(0);
+    Settings s = f.window->settings();
+    s.Lat = {"33", "52", "0", "South"};
+    s.Long = {"151", "12", "0", "East"};
+    s.TimeZone = 22;
+    s.DaylightSavings = true;
+    for (int i = 0; i < 2; ++i) {
+        f.window->ApplySettings(s);
+        QVERIFY(!f.window->NorthernView);
+        QCOMPARE(f.window->phaseIcon(0), northIcon.mirrored(true, true));
+        QCOMPARE(f.window->Latitude, -(33 + 52 / 60.0));
+        QCOMPARE(f.window->Longitude, -(151 + 12 / 60.0));
+        QCOMPARE(f.window->UTOffsetMinutes, -660);
+    }
+    // After the hemisphere switch the view is already northern; a northern place keeps it.
+    f.window->imgHemisphereClick();
+    s.Lat.Direction = "North";
+    f.window->ApplySettings(s);
+    QVERIFY(f.window->NorthernView);
+    QCOMPARE(f.window->phaseIcon(0), northIcon);
+    QCOMPARE(f.window->Latitude, 33 + 52 / 60.0);
 }
 
 QTEST_MAIN(TestTSelvane)
