@@ -1,7 +1,7 @@
 // Speed of a whole main-window tick (engine, labels, pictures and the repaint), offscreen.
 
 #include "settings/settingsstore.h"
-#include "ui/localetexts.h"
+#include "widgets/localetexts.h"
 #include "ui/tselvane.h"
 #include "ui/wallclock.h"
 

@@ -87,6 +87,13 @@ DateText JDToDateText(JulianDay jd, const MonthNames& monthNames) {
     return out;
 }
 
+std::uint8_t GetDaysInMonth(std::uint16_t month, std::uint16_t year) noexcept {
+    static constexpr std::uint8_t lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month == 2 && year % 4 == 0 && (year % 100 != 0 || year % 400 == 0))
+        return 29;
+    return lengths[(month - 1) % 12];
+}
+
 std::optional<std::int32_t> ParseDecimal(std::string_view text) noexcept {
     if (text.size() > 1 && text.front() == '+' && text[1] != '-')
         text.remove_prefix(1);

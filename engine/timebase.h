@@ -83,6 +83,9 @@ struct DateText {
 };
 DateText JDToDateText(JulianDay jd, const MonthNames& monthNames);
 
+// The Gregorian length of a month (1..12) in days.
+std::uint8_t GetDaysInMonth(std::uint16_t month, std::uint16_t year) noexcept;
+
 // A strictly converted decimal integer: optional sign and digits only, within 32 bits.
 std::optional<std::int32_t> ParseDecimal(std::string_view text) noexcept;
 

@@ -1,6 +1,6 @@
 #include "ui/appicon.h"
 
-#include "ui/resources.h"
+#include "widgets/resources.h"
 
 #include <QFileInfo>
 #include <QImageReader>

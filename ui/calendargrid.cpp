@@ -1,7 +1,9 @@
 #include "ui/calendargrid.h"
 
-#include "ui/localetexts.h"
-#include "ui/widgetstyle.h"
+#include "engine/timebase.h"
+
+#include "widgets/localetexts.h"
+#include "widgets/widgetstyle.h"
 
 #include <QDate>
 #include <QPixmap>
@@ -30,13 +32,6 @@ Label* HeadingLabel(QWidget* window, const char* name) {
 }
 
 } // namespace
-
-std::uint8_t GetDaysInMonth(std::uint16_t month, std::uint16_t year) {
-    static constexpr std::uint8_t lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month == 2 && year % 4 == 0 && (year % 100 != 0 || year % 400 == 0))
-        return 29;
-    return lengths[(month - 1) % 12];
-}
 
 TDayLabel::TDayLabel(QWidget* parent)
     : QLabel(QStringLiteral(" "), parent) {

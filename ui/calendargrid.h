@@ -2,7 +2,7 @@
 // The month calendar in the lower right of the main window: a heading with the month and
 // year, seven weekday titles and 6 x 7 day cells, one of them marked as selected.
 
-#include "ui/hotspotlabel.h"
+#include "widgets/hotspotlabel.h"
 
 #include <QLabel>
 #include <QList>
@@ -13,9 +13,6 @@
 namespace selvane {
 
 struct LocaleTexts;
-
-// The Gregorian length of a month.
-std::uint8_t GetDaysInMonth(std::uint16_t month, std::uint16_t year);
 
 // A weekday title.
 class TDayLabel : public QLabel {

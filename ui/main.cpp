@@ -2,9 +2,9 @@
 
 #include "settings/settingsstore.h"
 #include "ui/appicon.h"
-#include "ui/localetexts.h"
 #include "ui/tselvane.h"
 #include "ui/wallclock.h"
+#include "widgets/localetexts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,14 +5,15 @@
 #include "engine/solar.h"
 #include "settings/settingsstore.h"
 #include "ui/calendargrid.h"
-#include "ui/hotspotlabel.h"
 #include "ui/moondisc.h"
-#include "ui/resources.h"
-#include "ui/sexagesimalpainter.h"
 #include "ui/tmonthselect.h"
 #include "ui/wallclock.h"
-#include "ui/widgetstyle.h"
 #include "ui/yearentry.h"
+#include "widgets/hotspotlabel.h"
+#include "widgets/resources.h"
+#include "widgets/sexagesimalpainter.h"
+#include "widgets/titledrag.h"
+#include "widgets/widgetstyle.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -262,10 +263,7 @@ void TSelvane::CreateControls() {
         if (h.Hint)
             spot->setToolTip(QString::fromLatin1(h.Hint));
     }
-    auto* title = findChild<HotSpotLabel*>(QStringLiteral("lblTitle"));
-    connect(title, &HotSpotLabel::pressed, this, &TSelvane::lblTitleMouseDown);
-    connect(title, &HotSpotLabel::moved, this, &TSelvane::lblTitleMouseMove);
-    connect(title, &HotSpotLabel::released, this, &TSelvane::lblTitleMouseUp);
+    m_titleDrag = new TitleDrag(this, findChild<HotSpotLabel*>(QStringLiteral("lblTitle")));
     connect(findChild<HotSpotLabel*>(QStringLiteral("lblMinimise")), &HotSpotLabel::clicked, this,
             &TSelvane::lblMinimiseClick);
     connect(findChild<HotSpotLabel*>(QStringLiteral("lblExit")), &HotSpotLabel::clicked, this,
@@ -615,21 +613,6 @@ void TSelvane::lblExitClick() {
     Timer1->stop();
     close();
     QApplication::quit();
-}
-
-void TSelvane::lblTitleMouseDown(QPoint position) {
-    DragX = position.x();
-    DragY = position.y();
-    Dragging = true;
-}
-
-void TSelvane::lblTitleMouseMove(QPoint position) {
-    if (Dragging)
-        move(x() + position.x() - DragX, y() + position.y() - DragY);
-}
-
-void TSelvane::lblTitleMouseUp() {
-    Dragging = false;
 }
 
 void TSelvane::keyPressEvent(QKeyEvent* event) {

@@ -6,7 +6,7 @@
 #include "engine/lunarprops.h"
 #include "engine/timebase.h"
 #include "settings/settings.h"
-#include "ui/localetexts.h"
+#include "widgets/localetexts.h"
 
 #include <QHash>
 #include <QImage>
@@ -26,6 +26,7 @@ class HotSpotLabel;
 class SettingsStore;
 class TDateLabel;
 class TMonthSelect;
+class TitleDrag;
 class WallClock;
 class YearEntry;
 
@@ -57,15 +58,12 @@ public:
     // The selected month's major phases from the latest tick.
     MonthPhases Phases;
 
-    bool Dragging = false;
-    int DragX = 0;
-    int DragY = 0;
-
     const Settings& settings() const { return m_settings; }
     Observer observer() const { return {Latitude, Longitude, UTOffsetMinutes}; }
     CalendarGrid& calendar() { return *m_calendar; }
     YearEntry& yearEntry() { return *m_yearEntry; }
     TMonthSelect& monthSelect() { return *m_monthSelect; }
+    const TitleDrag& titleDrag() const { return *m_titleDrag; }
 
     // The one-second refresh.
     void Timer1Timer();
@@ -121,9 +119,6 @@ private:
     void ShowRiseSet(const ClockTime& time);
     void SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day,
                         const ClockTime& present);
-    void lblTitleMouseDown(QPoint position);
-    void lblTitleMouseMove(QPoint position);
-    void lblTitleMouseUp();
     QLabel* label(const char* name) const;
 
     SettingsStore& m_store;
@@ -134,6 +129,7 @@ private:
     std::unique_ptr<CalendarGrid> m_calendar;
     YearEntry* m_yearEntry = nullptr;
     TMonthSelect* m_monthSelect = nullptr;
+    TitleDrag* m_titleDrag = nullptr;
     QLabel* m_imgHemisphere = nullptr;
     QLabel* m_lblTextPhase = nullptr;
     QLabel* m_lblLST = nullptr;

@@ -1,6 +1,6 @@
 #include "ui/yearentry.h"
 
-#include "ui/widgetstyle.h"
+#include "widgets/widgetstyle.h"
 
 #include <QPixmap>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The year heading turned into a four-digit entry field with a blinking caret.
 
-#include "ui/hotspotlabel.h"
+#include "widgets/hotspotlabel.h"
 
 #include <QLabel>
 #include <QTimer>

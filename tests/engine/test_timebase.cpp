@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace selvane {
 namespace {
 
@@ -139,6 +141,17 @@ TEST(Numeric, RoundsHalvesToEvenAndNormalizes) {
     EXPECT_LT(Normalize360(-1e-14), 360.0);
     EXPECT_DOUBLE_EQ(RadToDeg(ArcSin(1.0 + 1e-15)), 90.0);
     EXPECT_DOUBLE_EQ(RadToDeg(ArcCos(-1.0 - 1e-15)), 180.0);
+}
+
+TEST(GetDaysInMonth, GregorianLeapYears) {
+    for (auto [month, year, days] :
+         {std::tuple{2, 1900, 28}, std::tuple{2, 2100, 28}, std::tuple{2, 2000, 29},
+          std::tuple{2, 2004, 29}, std::tuple{2, 2023, 28}, std::tuple{12, 2023, 31},
+          std::tuple{4, 2023, 30}, std::tuple{2, 9996, 29}, std::tuple{2, 1, 28}})
+        EXPECT_EQ(
+            GetDaysInMonth(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year)),
+            days)
+            << year << "-" << month;
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "ui/calendargrid.h"
-#include "ui/localetexts.h"
+#include "widgets/localetexts.h"
 
 #include <QTest>
 #include <QWidget>
@@ -10,7 +10,6 @@ class TestCalendarGrid : public QObject {
     Q_OBJECT
 
 private slots:
-    void februaryLengths();
     void rowsUsedByTheMonth();
     void mondayFirstPutsASundayInTheLastColumn();
     void namesAndPlacesOfTheCells();
@@ -32,16 +31,6 @@ int LastRowUsed(const CalendarGrid& grid) {
 }
 
 } // namespace
-
-void TestCalendarGrid::februaryLengths() {
-    QCOMPARE(GetDaysInMonth(2, 1900), 28);
-    QCOMPARE(GetDaysInMonth(2, 2100), 28);
-    QCOMPARE(GetDaysInMonth(2, 2000), 29);
-    QCOMPARE(GetDaysInMonth(2, 2004), 29);
-    QCOMPARE(GetDaysInMonth(2, 2023), 28);
-    QCOMPARE(GetDaysInMonth(12, 2023), 31);
-    QCOMPARE(GetDaysInMonth(4, 2023), 30);
-}
 
 void TestCalendarGrid::rowsUsedByTheMonth() {
     QWidget window;

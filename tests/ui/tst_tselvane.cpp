@@ -9,8 +9,9 @@
 #include "ui/moondisc.h"
 #include "ui/tmonthselect.h"
 #include "ui/tselvane.h"
-#include "ui/widgetstyle.h"
 #include "ui/yearentry.h"
+#include "widgets/titledrag.h"
+#include "widgets/widgetstyle.h"
 
 #include <QLabel>
 #include <QRegularExpression>
@@ -474,13 +475,13 @@ void TestTSelvane::titleDragMovesByTheMouseTravel() {
     auto* title = f.window->findChild<QWidget*>("lblTitle");
     const QPoint start = f.window->pos();
     QTest::mousePress(title, Qt::RightButton, {}, QPoint(10, 10));
-    QVERIFY(f.window->Dragging);
+    QVERIFY(f.window->titleDrag().Dragging);
     QMouseEvent move(QEvent::MouseMove, QPointF(40, 5), title->mapToGlobal(QPointF(40, 5)),
                      Qt::NoButton, Qt::RightButton, Qt::NoModifier);
     QApplication::sendEvent(title, &move);
     QCOMPARE(f.window->pos(), start + QPoint(30, -5));
     QTest::mouseRelease(title, Qt::RightButton, {}, QPoint(40, 5));
-    QVERIFY(!f.window->Dragging);
+    QVERIFY(!f.window->titleDrag().Dragging);
 }
 
 void TestTSelvane::negativeValuesKeepTheirSign() {

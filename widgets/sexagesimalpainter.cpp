@@ -1,4 +1,4 @@
-#include "ui/sexagesimalpainter.h"
+#include "widgets/sexagesimalpainter.h"
 
 #include <QFontMetrics>
 #include <QPainter>

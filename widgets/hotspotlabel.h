@@ -14,7 +14,7 @@ public:
 
 signals:
     void clicked();
-    void pressed(QPoint position);
+    void pressed(QPoint position, Qt::MouseButton button);
     void moved(QPoint position);
     void released();
 

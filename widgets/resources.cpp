@@ -1,4 +1,4 @@
-#include "ui/resources.h"
+#include "widgets/resources.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "ui/sexagesimalpainter.h"
+#include "widgets/sexagesimalpainter.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/widgetstyle.h"
+#include "widgets/widgetstyle.h"
 
 #include <QWidget>
 

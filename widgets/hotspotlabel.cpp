@@ -1,4 +1,4 @@
-#include "ui/hotspotlabel.h"
+#include "widgets/hotspotlabel.h"
 
 #include <QMouseEvent>
 
@@ -12,7 +12,7 @@ HotSpotLabel::HotSpotLabel(QWidget* parent)
 
 void HotSpotLabel::mousePressEvent(QMouseEvent* event) {
     m_pressed = true;
-    emit pressed(event->position().toPoint());
+    emit pressed(event->position().toPoint(), event->button());
 }
 
 void HotSpotLabel::mouseMoveEvent(QMouseEvent* event) {

@@ -1,4 +1,4 @@
-#include "ui/localetexts.h"
+#include "widgets/localetexts.h"
 
 namespace selvane {
 

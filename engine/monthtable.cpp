@@ -1,0 +1,47 @@
+#include "engine/monthtable.h"
+
+#include "engine/riseset.h"
+
+namespace selvane {
+
+namespace {
+
+constexpr std::size_t kTextLength = 6; // characters a table text keeps
+
+std::string Cut(const std::string& text) {
+    return Utf8Left(text, kTextLength);
+}
+
+TwilightTimes Twilight(const ClockTime& day, const Observer& observer, double altitude) {
+    const auto t = CalcSolarRiseSet(day, observer, altitude);
+    return {Cut(t[1]), Cut(t[2])};
+}
+
+} // namespace
+
+MonthTimeTable FillMonthTimeTable(int year, int month, const Observer& observer) {
+    MonthTimeTable table;
+    const int days =
+        GetDaysInMonth(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year));
+    ClockTime day;
+    day.Year = static_cast<std::uint16_t>(year);
+    day.Month = static_cast<std::uint16_t>(month);
+    for (int d = 1; d <= days; ++d) {
+        day.Day = static_cast<std::uint16_t>(d);
+        DayTimes& row = table.Days[static_cast<std::size_t>(d - 1)];
+
+        const LunarRiseSet moon = CalcLunarRiseSet(day, observer);
+        row.MoonTimes = {Cut(moon.Entries[0].Time), Cut(moon.Entries[1].Time),
+                         Cut(moon.Entries[2].Time)};
+        row.Illumination = moon.Percent;
+
+        row.AstronomicalTwilight = Twilight(day, observer, kAstronomicalTwilight);
+        row.NauticalTwilight = Twilight(day, observer, kNauticalTwilight);
+        row.CivilTwilight = Twilight(day, observer, kCivilTwilight);
+        const auto sun = CalcSolarRiseSet(day, observer, kSunriseAltitude);
+        row.SunTimes = {Cut(sun[0]), Cut(sun[1]), Cut(sun[2])};
+    }
+    return table;
+}
+
+} // namespace selvane

@@ -1,0 +1,52 @@
+#include "widgets/borderlesswindow.h"
+
+#include "widgets/hotspotlabel.h"
+#include "widgets/resources.h"
+#include "widgets/titledrag.h"
+
+#include <QMessageBox>
+#include <QPainter>
+
+namespace selvane {
+
+BorderlessWindow::BorderlessWindow(QWidget* mainWindow, const QString& name,
+                                   const QString& background, Qt::WindowFlags flags)
+    : QDialog(mainWindow, flags | Qt::FramelessWindowHint)
+    , m_mainWindow(mainWindow) {
+    InitResources();
+    setObjectName(name);
+    setWindowTitle(QStringLiteral("Selvane"));
+    m_background = QImage(background);
+    if (!m_background.isNull())
+        setFixedSize(m_background.size());
+    showMessage = [this](const QString& text) {
+        QMessageBox::information(this, QStringLiteral("Selvane"), text);
+    };
+}
+
+void BorderlessWindow::centreOnMainWindow() {
+    const QRect main = m_mainWindow->geometry();
+    move(main.x() + (main.width() - width()) / 2, main.y() + (main.height() - height()) / 2);
+}
+
+HotSpotLabel* BorderlessWindow::addHotSpot(const char* name, const QRect& geometry,
+                                           const char* hint) {
+    auto* spot = new HotSpotLabel(this);
+    spot->setObjectName(QString::fromLatin1(name));
+    spot->setGeometry(geometry);
+    if (hint)
+        spot->setToolTip(QString::fromLatin1(hint));
+    return spot;
+}
+
+TitleDrag* BorderlessWindow::dragBy(HotSpotLabel* title) {
+    return new TitleDrag(this, title);
+}
+
+void BorderlessWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!m_background.isNull())
+        p.drawImage(0, 0, m_background);
+}
+
+} // namespace selvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+namespace selvane {
+
+// An up/down pair of arrow buttons in one small control (15 x 19 in the settings windows),
+// with no value of its own: each half reports its clicks. Held down, a half repeats like a
+// keyboard key; with the focus, the Up and Down keys click the halves.
+class SpinButton : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SpinButton(QWidget* parent = nullptr);
+
+signals:
+    void upClicked();
+    void downClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    enum class Half { None, Up, Down };
+    void fire(Half half);
+
+    Half m_pressed = Half::None;
+    QTimer m_repeat;
+};
+
+} // namespace selvane
