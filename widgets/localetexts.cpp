@@ -8,8 +8,17 @@ LocaleTexts LocaleTexts::from(const QLocale& locale) {
         t.Months[m - 1] = locale.monthName(m, QLocale::LongFormat).toStdString();
         t.MonthHeadings[m - 1] = locale.standaloneMonthName(m, QLocale::LongFormat);
     }
-    for (int d = 0; d < 7; ++d)
-        t.ShortDays[d] = locale.dayName(d == 0 ? 7 : d, QLocale::ShortFormat); // Qt: 7 = Sunday
+    for (int d = 0; d < 7; ++d) {
+        const int qtDay = d == 0 ? 7 : d; // Qt: 7 = Sunday
+        t.ShortDays[d] = locale.dayName(qtDay, QLocale::ShortFormat);
+        t.LongDays[d] = locale.dayName(qtDay, QLocale::LongFormat);
+    }
+    // The first character of the short date pattern that is not a field letter.
+    for (QChar c : locale.dateFormat(QLocale::ShortFormat))
+        if (!c.isLetter() && !c.isSpace() && c != u'\'') {
+            t.DateSeparator = c;
+            break;
+        }
     return t;
 }
 

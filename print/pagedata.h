@@ -1,0 +1,55 @@
+#pragma once
+// What a printed page needs to know, gathered by the window that prints it. The page
+// routines read nothing else of the program's state.
+
+#include "engine/monthtable.h"
+#include "engine/timebase.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace selvane {
+
+// The print options of the settings.
+struct PrintChoices {
+    bool PrintSunTimes = true;
+    bool PrintLunarTimes = true;
+    std::uint8_t PhasePrintout = 3; // 0 daily pictures, 1 major phases, 2 neither, 3 both
+    std::uint8_t PhaseDensity = 75; // darkness of the daily shadows, percent
+};
+
+// One of the month's major phases as the main window lists it.
+struct ListedPhase {
+    QString Text; // "hh:mm  dd mmmm yyyy", the phase's local time and date
+    QString Code; // "NM", "FQ", "FM" or "LQ"
+};
+
+// The title block and the frame both pages share.
+struct PageHeaderData {
+    int Year = 2000;
+    int Month = 1;
+    QString MonthName; // the locale's full name of the month
+    bool NorthernView = true;
+    LocationAngle Lat; // printed as stored
+    LocationAngle Long;
+    QString LocationEnding; // appended to the location line; empty by default
+};
+
+struct CalendarPageData {
+    PageHeaderData Header;
+    std::array<QString, 7> WeekdayNames; // full names, 0 = Sunday
+    int DayOrder = 0;                    // the weekday of the first column
+    PrintChoices Choices;
+    std::vector<ListedPhase> MajorPhases; // the month's, in time order
+    MonthTimeTable Table;                 // the month's rise, transit and set texts
+};
+
+struct TimeTablePageData {
+    PageHeaderData Header;
+    MonthTimeTable Table;
+};
+
+} // namespace selvane
