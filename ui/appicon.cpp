@@ -1,5 +1,6 @@
 #include "ui/appicon.h"
 
+#include "ui/datafiles.h"
 #include "widgets/resources.h"
 
 #include <QFileInfo>
@@ -8,10 +9,9 @@
 namespace selvane {
 
 QIcon ApplicationIcon(const QString& workingDir, const QString& programDir) {
-    const QString name = QStringLiteral("Selvane.ico");
-    for (const QString& path : {workingDir + '/' + name, programDir + '/' + name,
-                                programDir + QStringLiteral("/../share/selvane/") + name}) {
-        if (QFileInfo::exists(path) && QImageReader(path).canRead())
+    for (const QString& path :
+         DataFilePlaces(QStringLiteral("Selvane.ico"), workingDir, programDir)) {
+        if (QFileInfo(path).isFile() && QImageReader(path).canRead())
             return QIcon(path);
     }
     InitResources();

@@ -5,21 +5,28 @@
 #include "engine/solar.h"
 #include "settings/settingsstore.h"
 #include "ui/calendargrid.h"
+#include "ui/datafiles.h"
 #include "ui/moondisc.h"
+#include "ui/tabout.h"
+#include "ui/tlunarsites.h"
 #include "ui/tmonthselect.h"
 #include "ui/wallclock.h"
 #include "ui/yearentry.h"
 #include "widgets/hotspotlabel.h"
+#include "widgets/product.h"
 #include "widgets/resources.h"
 #include "widgets/sexagesimalpainter.h"
 #include "widgets/titledrag.h"
 #include "widgets/widgetstyle.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QTimer>
+#include <QUrl>
 
 namespace selvane {
 
@@ -205,6 +212,13 @@ TSelvane::TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts tex
     beep = [] {
         QApplication::beep();
     };
+    openUrl = [](const QUrl& url) {
+        QDesktopServices::openUrl(url); // a failure passes silently
+    };
+    findDataFile = [](const QString& relativePath) {
+        return FindDataFile(relativePath, QDir::currentPath(),
+                            QCoreApplication::applicationDirPath());
+    };
     FormCreate();
 }
 
@@ -325,6 +339,21 @@ void TSelvane::CreateControls() {
 
     m_monthSelect = new TMonthSelect(this);
     connect(m_monthSelect, &TMonthSelect::monthPicked, this, &TSelvane::MonthPicked);
+
+    m_about = new TAbout(this);
+    m_lunarSites = new TLunarSites(this);
+    m_lunarSites->openSite = [this](const QString& address) {
+        OpenSite(address);
+    };
+    const std::pair<const char*, void (TSelvane::*)()> commands[] = {
+        {"lblAbout", &TSelvane::lblAboutClick},
+        {"lblLinks", &TSelvane::lblLinksClick},
+        {"lblVESK", &TSelvane::lblVESKClick},
+        {"lblHelp", &TSelvane::lblHelpClick},
+    };
+    for (const auto& [name, handler] : commands)
+        connect(findChild<HotSpotLabel*>(QString::fromLatin1(name)), &HotSpotLabel::clicked, this,
+                handler);
 }
 
 QLabel* TSelvane::label(const char* name) const {
@@ -613,6 +642,31 @@ void TSelvane::lblExitClick() {
     Timer1->stop();
     close();
     QApplication::quit();
+}
+
+void TSelvane::lblAboutClick() {
+    m_about->exec();
+}
+
+void TSelvane::lblLinksClick() {
+    m_lunarSites->show();
+    m_lunarSites->raise();
+}
+
+void TSelvane::lblVESKClick() {
+    OpenSite(QString::fromLatin1(kHomePage));
+}
+
+void TSelvane::lblHelpClick() {
+    const QString help = findDataFile(QStringLiteral("Docs/Selvane.htm"));
+    if (help.isEmpty())
+        showMessage(QStringLiteral("Cannot find Help File"));
+    else
+        openUrl(QUrl::fromLocalFile(help));
+}
+
+void TSelvane::OpenSite(const QString& address) {
+    openUrl(QUrl(address));
 }
 
 void TSelvane::keyPressEvent(QKeyEvent* event) {

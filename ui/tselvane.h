@@ -18,6 +18,7 @@
 
 class QLabel;
 class QTimer;
+class QUrl;
 
 namespace selvane {
 
@@ -25,6 +26,8 @@ class CalendarGrid;
 class HotSpotLabel;
 class SettingsStore;
 class TDateLabel;
+class TAbout;
+class TLunarSites;
 class TMonthSelect;
 class TitleDrag;
 class WallClock;
@@ -63,6 +66,8 @@ public:
     CalendarGrid& calendar() { return *m_calendar; }
     YearEntry& yearEntry() { return *m_yearEntry; }
     TMonthSelect& monthSelect() { return *m_monthSelect; }
+    TAbout& about() { return *m_about; }
+    TLunarSites& lunarSites() { return *m_lunarSites; }
     const TitleDrag& titleDrag() const { return *m_titleDrag; }
 
     // The one-second refresh.
@@ -73,6 +78,11 @@ public:
     std::function<void(const QString&)> showMessage;
     // The system beep; tests replace it.
     std::function<void()> beep;
+    // Hands a web address or a file to the desktop's opener; tests replace it.
+    std::function<void(const QUrl&)> openUrl;
+    // Where a file that ships with the program is ("Docs/Selvane.htm"); empty when nowhere.
+    // The default looks in the working folder, then beside the program and its data folder.
+    std::function<QString(const QString&)> findDataFile;
 
     // Commands.
     void imgHemisphereClick();
@@ -86,6 +96,12 @@ public:
     void MonthPicked(int month);
     void lblMinimiseClick();
     void lblExitClick();
+    void lblAboutClick();
+    void lblLinksClick();
+    void lblVESKClick();
+    void lblHelpClick();
+    // Asks the desktop to open a web address.
+    void OpenSite(const QString& address);
 
     // Turns the Moon pictures and phase icons by 180 degrees and the switch to the other face.
     void InvertMoon();
@@ -129,6 +145,8 @@ private:
     std::unique_ptr<CalendarGrid> m_calendar;
     YearEntry* m_yearEntry = nullptr;
     TMonthSelect* m_monthSelect = nullptr;
+    TAbout* m_about = nullptr;
+    TLunarSites* m_lunarSites = nullptr;
     TitleDrag* m_titleDrag = nullptr;
     QLabel* m_imgHemisphere = nullptr;
     QLabel* m_lblTextPhase = nullptr;

@@ -16,9 +16,10 @@ BorderlessWindow::BorderlessWindow(QWidget* mainWindow, const QString& name,
     InitResources();
     setObjectName(name);
     setWindowTitle(QStringLiteral("Selvane"));
-    m_background = QImage(background);
-    if (!m_background.isNull())
+    if (!background.isEmpty()) {
+        m_background = QImage(background);
         setFixedSize(m_background.size());
+    }
     showMessage = [this](const QString& text) {
         QMessageBox::information(this, QStringLiteral("Selvane"), text);
     };

@@ -1,0 +1,80 @@
+#pragma once
+// A main window over a settings file in a fresh folder, its clock fixed and its timer stopped,
+// with its messages, beeps and desktop requests recorded instead of shown.
+
+#include "fixedclock.h"
+
+#include "settings/settings.h"
+#include "settings/settingsstore.h"
+#include "ui/calendargrid.h"
+#include "ui/datafiles.h"
+#include "ui/tselvane.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+namespace selvane {
+
+// 2024 March 15, 12:00:00 local time, a Friday.
+inline const ClockTime kNoon15March{2024, 3, 5, 15, 12, 0, 0, 0};
+
+inline LocaleTexts English() {
+    return LocaleTexts::from(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
+
+// Greenwich (51 28 38 N, 0 0 5 W) unless the arguments say otherwise.
+struct Fixture {
+    explicit Fixture(ClockTime time, const QString& latDir = QStringLiteral("North"),
+                     const QString& timezone = QStringLiteral("12"))
+        : clock(time) {
+        store = std::make_unique<IniSettingsStore>(dir.filePath(QStringLiteral("Selvane.ini")));
+        LoadSettings(*store);
+        const std::pair<const char*, QString> values[] = {
+            {"LatDeg", "51"},   {"LatMin", "28"},    {"LatSec", "38"},
+            {"LatDir", latDir}, {"LongDeg", "0"},    {"LongMin", "0"},
+            {"LongSec", "5"},   {"LongDir", "West"}, {"Timezone", timezone}};
+        for (const auto& [name, value] : values)
+            store->write(QString::fromLatin1(name), value);
+        store->commit();
+        window = std::make_unique<TSelvane>(*store, clock, English());
+        window->Timer1->stop();
+        window->showMessage = [this](const QString& text) {
+            messages << text;
+        };
+        window->beep = [this] {
+            ++beeps;
+        };
+        window->openUrl = [this](const QUrl& url) {
+            opened << url;
+        };
+    }
+
+    QLabel* label(const char* name) const {
+        return window->findChild<QLabel*>(QString::fromLatin1(name));
+    }
+    TDateLabel* cellOfDay(int day) const {
+        for (TDateLabel* c : window->calendar().DateCells)
+            if (c->day() == day)
+                return c;
+        return nullptr;
+    }
+    void type(const QString& keys) {
+        for (QChar k : keys)
+            QTest::keyClick(window.get(), k.toLatin1());
+    }
+
+    QTemporaryDir dir;
+    FixedClock clock;
+    std::unique_ptr<IniSettingsStore> store;
+    std::unique_ptr<TSelvane> window;
+    QStringList messages;
+    int beeps = 0;
+    QList<QUrl> opened;
+};
+
+} // namespace selvane

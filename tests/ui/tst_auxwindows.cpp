@@ -1,0 +1,112 @@
+#include "mainwindowfixture.h"
+
+#include "ui/tabout.h"
+#include "ui/tlunarsites.h"
+#include "widgets/hotspotlabel.h"
+#include "widgets/product.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+using namespace selvane;
+
+class TestAuxWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aboutCentresOnTheMainWindowAndClosesByItsMark();
+    void linksDropFromTheIconAndOpenOnlyLinkRows();
+    void homePageAndHelp();
+};
+
+void TestAuxWindows::aboutCentresOnTheMainWindowAndClosesByItsMark() {
+    Fixture f(kNoon15March);
+    f.window->show();
+    f.window->move(101, 57); // odd sizes: (640 - 210) / 2 = 215, (480 - 155) / 2 = 162
+    TAbout& about = f.window->about();
+    QCOMPARE(about.size(), QSize(210, 155));
+    QTimer::singleShot(0, &about, [&] {
+        QCOMPARE(about.pos(), QPoint(101 + 215, 57 + 162));
+        QCOMPARE(about.lblExit->geometry(), QRect(185, 12, 15, 15));
+        QTest::mouseClick(about.lblExit, Qt::LeftButton);
+    });
+    QTest::mouseClick(f.window->findChild<QWidget*>("lblAbout"), Qt::LeftButton);
+    QVERIFY(!about.isVisible());
+}
+
+void TestAuxWindows::linksDropFromTheIconAndOpenOnlyLinkRows() {
+    Fixture f(kNoon15March);
+    f.window->show();
+    TLunarSites& links = f.window->lunarSites();
+    QTest::mouseClick(f.window->findChild<QWidget*>("lblLinks"), Qt::LeftButton);
+    QVERIFY(links.isVisible());
+    QCOMPARE(links.geometry(), QRect(f.window->pos() + QPoint(102, 40), QSize(180, 9 * 21)));
+
+    const char* order[] = {"Image1", "Image2", "Image4", "Image5", "Image6",
+                           "Image7", "Image8", "Image3", "Image9"};
+    for (int row = 0; row < 9; ++row) {
+        QLabel* picture = links.findChild<QLabel*>(order[row]);
+        QCOMPARE(picture->geometry(), QRect(0, 21 * row, 180, 21));
+        // The arrow marks the link row under the mouse and hides over a heading.
+        links.RowMouseMove(row);
+        const bool heading = row == 0 || row == 5;
+        QCOMPARE(links.imgArrow->isVisible(), !heading);
+        if (!heading)
+            QCOMPARE(links.imgArrow->geometry(), QRect(6, 21 * row, 15, 21));
+    }
+
+    // A heading does nothing and leaves the window open; a link opens its page and closes it.
+    QTest::mouseClick(links.findChild<QLabel*>("Image7"), Qt::LeftButton);
+    QVERIFY(links.isVisible());
+    QVERIFY(f.opened.isEmpty());
+    QTest::mouseClick(links.findChild<QLabel*>("Image9"), Qt::LeftButton);
+    QVERIFY(!links.isVisible());
+    QCOMPARE(f.opened.size(), 1);
+    QCOMPARE(f.opened[0].scheme(), QString("https"));
+    QVERIFY(f.opened[0].toString().contains("clementine"));
+
+    // All seven links are distinct web addresses.
+    QSet<QString> addresses;
+    for (const auto& row : TLunarSites::kRows)
+        if (*row.Address)
+            addresses.insert(QString::fromLatin1(row.Address));
+    QCOMPARE(addresses.size(), 7);
+}
+
+void TestAuxWindows::homePageAndHelp() {
+    Fixture f(kNoon15March);
+    f.window->show();
+    QTest::mouseClick(f.window->findChild<QWidget*>("lblVESK"), Qt::LeftButton);
+    QCOMPARE(f.opened.value(0), QUrl(QString::fromLatin1(kHomePage)));
+
+    // Without a help file anywhere the user is told so.
+    QTemporaryDir empty;
+    const QString here = QDir::currentPath();
+    QDir::setCurrent(empty.path());
+    f.window->findDataFile = [&](const QString& relative) {
+        return FindDataFile(relative, empty.path(), empty.path());
+    };
+    QTest::mouseClick(f.window->findChild<QWidget*>("lblHelp"), Qt::LeftButton);
+    QCOMPARE(f.messages, QStringList{"Cannot find Help File"});
+    QCOMPARE(f.opened.size(), 1);
+
+    // From the working folder first, then the installed data folder beside bin/.
+    QTemporaryDir install;
+    QVERIFY(QDir(install.path()).mkpath("bin"));
+    QVERIFY(QDir(install.path()).mkpath("share/selvane/Docs"));
+    QFile page(install.filePath("share/selvane/Docs/Selvane.htm"));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.close();
+    f.window->findDataFile = [&](const QString& relative) {
+        return FindDataFile(relative, empty.path(), install.filePath("bin"));
+    };
+    f.window->lblHelpClick();
+    QCOMPARE(f.opened.size(), 2);
+    QCOMPARE(QFileInfo(f.opened[1].toLocalFile()).canonicalFilePath(),
+             QFileInfo(page.fileName()).canonicalFilePath());
+    QDir::setCurrent(here);
+}
+
+QTEST_MAIN(TestAuxWindows)
+#include "tst_auxwindows.moc"

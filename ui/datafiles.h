@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace selvane {
+
+// Where the program looks for a file that ships beside it ("Selvane.ico",
+// "Docs/Selvane.htm"), in this order: the working folder, beside the program (the build
+// folder), and the installed data folder share/selvane beside the program's bin folder.
+QStringList DataFilePlaces(const QString& relativePath, const QString& workingDir,
+                           const QString& programDir);
+
+// The first of those places that holds the file; empty when none does.
+QString FindDataFile(const QString& relativePath, const QString& workingDir,
+                     const QString& programDir);
+
+} // namespace selvane

@@ -1,0 +1,23 @@
+#include "ui/tabout.h"
+
+#include "widgets/hotspotlabel.h"
+
+namespace selvane {
+
+TAbout::TAbout(QWidget* mainWindow)
+    : BorderlessWindow(mainWindow, QStringLiteral("TAbout"), QStringLiteral(":/about.jpg"))
+    , lblExit(addHotSpot("lblExit", QRect(185, 12, 15, 15))) {
+    setModal(true);
+    connect(lblExit, &HotSpotLabel::clicked, this, &TAbout::lblExitClick);
+}
+
+void TAbout::lblExitClick() {
+    close();
+}
+
+void TAbout::showEvent(QShowEvent* event) {
+    centreOnMainWindow(); // FormShow
+    BorderlessWindow::showEvent(event);
+}
+
+} // namespace selvane
