@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS      ?= $(shell nproc)
 CMAKE_ARGS = -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package clean
 
 all: build
 
@@ -28,6 +28,9 @@ BENCH_FLAGS = --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 bench: build
 	$(BUILD_DIR)/bench/selvane_bench $(BENCH_FLAGS)
 	$(BUILD_DIR)/bench/selvane_window_bench $(BENCH_FLAGS)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan
