@@ -59,7 +59,7 @@ Apsis jdXgee(double k) noexcept {
     return a;
 }
 
-ApogeePerigee getApogeePerigee(const ClockTime& clock, std::int32_t utOffsetMinutes,
+ApogeePerigee getApogeePerigee(const ClockTime& clock, const Observer& observer,
                                const MonthNames& monthNames) {
     const double decimalYear = clock.Year + (DateTimeToJD(clock.Year, clock.Month, clock.Day,
                                                           clock.Hour, clock.Minute, clock.Second) -
@@ -69,11 +69,13 @@ ApogeePerigee getApogeePerigee(const ClockTime& clock, std::int32_t utOffsetMinu
 
     const Apsis perigee = jdXgee(k);
     const Apsis apogee = jdXgee(k - 0.5);
-    const double offsetDays = utOffsetMinutes / kMinutesPerDay;
 
+    // Each instant in the local time in force then.
     ApogeePerigee out;
-    out.PerigeeText = Utf8Left(JDToDateText(perigee.JD - offsetDays, monthNames).Text, 13);
-    out.ApogeeText = Utf8Left(JDToDateText(apogee.JD - offsetDays, monthNames).Text, 13);
+    out.PerigeeText =
+        Utf8Left(JDToDateText(UniversalToLocal(perigee.JD, observer), monthNames).Text, 13);
+    out.ApogeeText =
+        Utf8Left(JDToDateText(UniversalToLocal(apogee.JD, observer), monthNames).Text, 13);
     out.PerigeeDistance = perigee.Distance;
     out.ApogeeDistance = apogee.Distance;
     return out;

@@ -27,7 +27,7 @@ struct ApogeePerigee {
 
 // The perigee of the anomalistic month counted from the clock's date and the apogee half a
 // cycle before it, with their local date texts.
-ApogeePerigee getApogeePerigee(const ClockTime& clock, std::int32_t utOffsetMinutes,
+ApogeePerigee getApogeePerigee(const ClockTime& clock, const Observer& observer,
                                const MonthNames& monthNames);
 
 } // namespace selvane

@@ -52,7 +52,7 @@ std::string PhaseAngleText(double phaseAngle) {
 MoonPanel CalculateSelvane(const ClockTime& clock, const Observer& observer,
                            const MonthNames& monthNames) {
     MoonPanel p;
-    p.Phases = FindMonthPhases(clock.Year, clock.Month, observer.UTOffsetMinutes, monthNames);
+    p.Phases = FindMonthPhases(clock.Year, clock.Month, observer, monthNames);
     p.Position = CLP(UniversalJD(clock, observer.UTOffsetMinutes), observer);
     const LunarPosition& m = p.Position;
     p.Percent = m.Percent;
@@ -96,7 +96,7 @@ LunarProperties CalculateLunarProperties(const ClockTime& clock, const Observer&
     p.LatestNewMoon = newMoon;
     p.AgeDays = jd - newMoon;
     p.AgeText = AgeText(p.AgeDays);
-    p.Apsides = getApogeePerigee(clock, observer.UTOffsetMinutes, monthNames);
+    p.Apsides = getApogeePerigee(clock, observer, monthNames);
     p.ApogeeDistanceText = std::to_string(p.Apsides.ApogeeDistance) + " km";
     p.PerigeeDistanceText = std::to_string(p.Apsides.PerigeeDistance) + " km";
     return p;

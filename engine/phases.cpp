@@ -72,7 +72,7 @@ JulianDay getMoonJD(double k, double phase) noexcept {
     return mean + calculateMajorPhase(k, phase, T);
 }
 
-MonthPhases FindMonthPhases(int year, int month, std::int32_t utOffsetMinutes,
+MonthPhases FindMonthPhases(int year, int month, const Observer& observer,
                             const MonthNames& monthNames) {
     const JulianDay yearStart = DateTimeToJD(year, 1, 1, 0, 0, 0);
     const JulianDay monthStart = DateTimeToJD(year, month, 1, 0, 0, 0);
@@ -95,7 +95,7 @@ MonthPhases FindMonthPhases(int year, int month, std::int32_t utOffsetMinutes,
         if (monthStart < jd && jd <= nextStart && i < out.MajorPhaseTable.size()) {
             const auto index = static_cast<std::int32_t>(Trunc(phase * 4.0) % 4);
             out.MajorPhaseTable[i] = {jd, index, kPhaseCodes[static_cast<std::size_t>(index)]};
-            out.Texts[i] = JDToDateText(jd - utOffsetMinutes / kMinutesPerDay, monthNames).Text;
+            out.Texts[i] = JDToDateText(UniversalToLocal(jd, observer), monthNames).Text;
             ++i;
         }
         k += 0.25;

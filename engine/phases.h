@@ -35,8 +35,9 @@ struct MonthPhases {
 };
 
 // The month's phases for `year` and `month` (1..12). The month's bounds are the Julian Days of
-// its first and the next month's first local midnight, taken as they are.
-MonthPhases FindMonthPhases(int year, int month, std::int32_t utOffsetMinutes,
+// its first and the next month's first local midnight, taken as they are; each text is the
+// phase's instant in the observer's local time in force then.
+MonthPhases FindMonthPhases(int year, int month, const Observer& observer,
                             const MonthNames& monthNames);
 
 } // namespace selvane

@@ -54,13 +54,14 @@ double Iterate(double m, bool driftGuard, Step step) {
     return kNoEvent;
 }
 
-// The UT offset in days.
-double OffsetDays(const Observer& o) {
-    return o.UTOffsetMinutes / kMinutesPerDay;
+// An event found as the fraction m of a day from the universal instant `base`, on the local
+// clock: days after the local midnight `localMidnight`, each instant with the offset in force
+// then.
+double OnLocalClock(JulianDay base, double m, JulianDay localMidnight, const Observer& observer) {
+    return IsEvent(m) ? UniversalToLocal(base + m, observer) - localMidnight : kNoEvent;
 }
 
-// The Moon's three events for the day starting at 0h UT `jd0`, as fractions counted from
-// local midnight (not yet repaired).
+// The Moon's three events for the day starting at 0h UT `jd0`, as fractions of a day from it.
 RiseSetTimes LunarDay(JulianDay jd0, const Observer& observer, int* percent) {
     const double T = (jd0 - kJ2000) / kDaysPerJulianCentury;
     const LunarPosition before = CLP(jd0 - 1.0, observer);
@@ -70,14 +71,19 @@ RiseSetTimes LunarDay(JulianDay jd0, const Observer& observer, int* percent) {
         *percent = day.Percent;
 
     const double h0 = 0.7275 * day.Parallax - kMoonRefractionDeg;
-    RiseSetTimes t =
-        CalculateRiseSet({0.0, before.RA, day.RA, after.RA}, observer.Latitude, observer.Longitude,
-                         {0.0, before.Dec, day.Dec, after.Dec}, DegToRad(h0),
-                         SiderealTimeAt0h(T, day.NutationInRA), CrossingCheck::Direction);
-    for (double* v : {&t.Transit, &t.Rise, &t.Set})
-        if (IsEvent(*v))
-            *v -= OffsetDays(observer);
-    return t;
+    return CalculateRiseSet({0.0, before.RA, day.RA, after.RA}, observer.Latitude,
+                            observer.Longitude, {0.0, before.Dec, day.Dec, after.Dec}, DegToRad(h0),
+                            SiderealTimeAt0h(T, day.NutationInRA), CrossingCheck::Direction);
+}
+
+// The Moon's events of the UT day starting at `jd0` on the local clock of the date whose
+// midnight is `localMidnight`.
+RiseSetTimes LunarDayOnLocalClock(JulianDay jd0, JulianDay localMidnight, const Observer& observer,
+                                  int* percent) {
+    const RiseSetTimes t = LunarDay(jd0, observer, percent);
+    return {OnLocalClock(jd0, t.Transit, localMidnight, observer),
+            OnLocalClock(jd0, t.Rise, localMidnight, observer),
+            OnLocalClock(jd0, t.Set, localMidnight, observer)};
 }
 
 bool AllNone(const RiseSetTimes& t) {
@@ -108,6 +114,19 @@ RiseSetTimes SolarDay(JulianDay jd0, const Observer& observer, double altitude) 
                             DegToRad(altitude), theta0);
 }
 
+// The Sun's events for the local date whose midnight is `localMidnight`, on the local clock:
+// days after that midnight.
+RiseSetTimes SolarDayOnLocalClock(JulianDay localMidnight, const Observer& observer,
+                                  double altitude) {
+    const JulianDay jd0 = LocalToUniversal(localMidnight, observer);
+    const RiseSetTimes t = SolarDay(jd0, observer, altitude);
+    return {OnLocalClock(jd0, t.Transit, localMidnight, observer),
+            OnLocalClock(jd0, t.Rise, localMidnight, observer),
+            OnLocalClock(jd0, t.Set, localMidnight, observer)};
+}
+
+// The Sun's times always show a clock time of the day: a value off the date is brought into it
+// by whole days.
 std::string SunTimeText(double v) {
     if (!IsEvent(v))
         return kNoneText;
@@ -183,11 +202,12 @@ RiseSetTimes CalculateRiseSet(DaySeries ra, double latitude, double longitude, D
 }
 
 LunarRiseSet CalcLunarRiseSet(const ClockTime& clock, const Observer& observer) {
+    // 0h UT of the date, which is also the date's midnight on the local clock's scale.
     const JulianDay jd0 = DateTimeToJD(clock.Year, clock.Month, clock.Day, 0, 0, 0);
     LunarRiseSet out;
     out.Entries = {{{"Transit:", kNoneText}, {"Moonrise:", kNoneText}, {"Moonset:", kNoneText}}};
 
-    RiseSetTimes day = LunarDay(jd0, observer, &out.Percent);
+    RiseSetTimes day = LunarDayOnLocalClock(jd0, jd0, observer, &out.Percent);
     if (AllNone(day))
         return out;
 
@@ -197,19 +217,14 @@ LunarRiseSet CalcLunarRiseSet(const ClockTime& clock, const Observer& observer) 
         // namesake on this date: the neighbouring UT days' events, counted from this date's
         // midnight, are taken where they fall on it. Both neighbours are asked, because a
         // search can land on the crossing before the date as well as the one after it.
-        const RiseSetTimes before = LunarDay(jd0 - 1.0, observer, nullptr);
-        const RiseSetTimes after = LunarDay(jd0 + 1.0, observer, nullptr);
+        const RiseSetTimes before = LunarDayOnLocalClock(jd0 - 1.0, jd0, observer, nullptr);
+        const RiseSetTimes after = LunarDayOnLocalClock(jd0 + 1.0, jd0, observer, nullptr);
         for (auto [v, b, a] : {std::tuple{&day.Transit, before.Transit, after.Transit},
                                std::tuple{&day.Rise, before.Rise, after.Rise},
                                std::tuple{&day.Set, before.Set, after.Set}}) {
             if (InDay(*v))
                 continue;
-            if (IsEvent(b) && InDay(b - 1.0))
-                *v = b - 1.0;
-            else if (IsEvent(a) && InDay(a + 1.0))
-                *v = a + 1.0;
-            else
-                *v = kNoEvent;
+            *v = InDay(b) ? b : InDay(a) ? a : kNoEvent;
         }
     }
 
@@ -228,14 +243,15 @@ std::array<MoonRiseSetEntry, 3> SortedByTime(std::array<MoonRiseSetEntry, 3> e) 
 
 std::array<std::string, 3> CalcSolarRiseSet(const ClockTime& clock, const Observer& observer,
                                             double altitude) {
-    const JulianDay jd0 =
-        DateTimeToJD(clock.Year, clock.Month, clock.Day, 0, 0, 0) + OffsetDays(observer);
-    RiseSetTimes t = SolarDay(jd0, observer, altitude);
+    const JulianDay midnight = DateTimeToJD(clock.Year, clock.Month, clock.Day, 0, 0, 0);
+    RiseSetTimes t = SolarDayOnLocalClock(midnight, observer, altitude);
     if (AllNone(t))
         return {kNoneText, kNoneText, kNoneText};
 
+    // A set before the date's midnight with a rise after it: the rise of the day before is the
+    // one that belongs to that set.
     if (IsEvent(t.Rise) && t.Rise >= 0.0 && IsEvent(t.Set) && t.Set < 0.0)
-        t.Rise = SolarDay(jd0 - 1.0, observer, altitude).Rise;
+        t.Rise = SolarDayOnLocalClock(midnight - 1.0, observer, altitude).Rise;
 
     return {SunTimeText(t.Transit), SunTimeText(t.Rise), SunTimeText(t.Set)};
 }

@@ -28,14 +28,14 @@ TEST(JdXgee, IntegerIndicesArePerigees) {
 
 TEST(GetApogeePerigee, TextsAreLocalTimeDayAndMonth) {
     const ClockTime noon{2024, 3, 5, 15, 12, 0, 0, 0};
-    ApogeePerigee a = getApogeePerigee(noon, 0, EnglishMonthNames());
+    ApogeePerigee a = getApogeePerigee(noon, Observer(), EnglishMonthNames());
     EXPECT_EQ(a.PerigeeText, "07:06  10 Mar");
     EXPECT_EQ(a.PerigeeDistance, 356896);
     EXPECT_EQ(a.ApogeeText, "15:01  25 Feb");
     EXPECT_EQ(a.ApogeeDistance, 406314);
 
     // Ten hours east of Greenwich the same apsides show in local time, on their own dates.
-    a = getApogeePerigee(noon, -600, EnglishMonthNames());
+    a = getApogeePerigee(noon, Observer(0.0, 0.0, -600), EnglishMonthNames());
     EXPECT_EQ(a.PerigeeText, "17:06  10 Mar");
     EXPECT_EQ(a.ApogeeText, "01:01  26 Feb");
 }

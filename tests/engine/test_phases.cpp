@@ -14,7 +14,8 @@ struct Listed {
 };
 
 std::vector<Listed> List(int year, int month, int utOffset = 0) {
-    const MonthPhases p = FindMonthPhases(year, month, utOffset, EnglishMonthNames());
+    const MonthPhases p =
+        FindMonthPhases(year, month, Observer(0.0, 0.0, utOffset), EnglishMonthNames());
     std::vector<Listed> out;
     for (int i = 0; i < p.MajorPhaseCount; ++i)
         out.push_back({p.MajorPhaseTable[i].PhaseCode, p.Texts[i]});
@@ -89,7 +90,7 @@ void ExpectNoPhaseMissed(int firstYear, int lastYear) {
     int previousIndex = -1;
     for (int year = firstYear; year <= lastYear; ++year)
         for (int month = 1; month <= 12; ++month) {
-            const MonthPhases p = FindMonthPhases(year, month, 0, EnglishMonthNames());
+            const MonthPhases p = FindMonthPhases(year, month, Observer(), EnglishMonthNames());
             ASSERT_GE(p.MajorPhaseCount, 3) << year << "-" << month;
             const JulianDay start = DateTimeToJD(year, month, 1, 0, 0, 0);
             for (int i = 0; i < p.MajorPhaseCount; ++i) {
