@@ -16,7 +16,8 @@ BorderlessWindow::BorderlessWindow(QWidget* mainWindow, const QString& name,
     InitResources();
     setObjectName(name);
     setWindowTitle(QStringLiteral("Selvane"));
-    m_background = QImage(background);
+    if (!background.isEmpty()) // a window without a picture paints itself
+        m_background = QImage(background);
     if (!m_background.isNull())
         setFixedSize(m_background.size());
     showMessage = [this](const QString& text) {
