@@ -178,19 +178,23 @@ void TRiseSetTimeList::FormCreate() {
         title->move(t.X, t.Group ? kGroupTitleY : kColumnTitleY);
     }
 
-    HotSpotLabel* spots[std::size(kHotSpots)];
-    for (std::size_t i = 0; i < std::size(kHotSpots); ++i) {
-        const HotSpot& h = kHotSpots[i];
-        spots[i] = addHotSpot(h.Name, QRect(h.X, h.Y, h.W, h.H));
-    }
-    dragBy(spots[0]);
-    connect(spots[1], &HotSpotLabel::clicked, this, &TRiseSetTimeList::lblPrintClick);
-    connect(spots[2], &HotSpotLabel::pressed, this, &TRiseSetTimeList::lblScrollUpMouseDown);
-    connect(spots[2], &HotSpotLabel::released, this, &TRiseSetTimeList::lblScrollUpMouseUp);
-    connect(spots[3], &HotSpotLabel::pressed, this, &TRiseSetTimeList::lblScrollDownMouseDown);
-    connect(spots[3], &HotSpotLabel::released, this, &TRiseSetTimeList::lblScrollDownMouseUp);
-    connect(spots[4], &HotSpotLabel::clicked, this, &TRiseSetTimeList::lblMinimiseClick);
-    connect(spots[5], &HotSpotLabel::clicked, this, &TRiseSetTimeList::lblExitClick);
+    for (const HotSpot& h : kHotSpots)
+        addHotSpot(h.Name, QRect(h.X, h.Y, h.W, h.H));
+    const auto spot = [this](const char* name) {
+        return findChild<HotSpotLabel*>(QString::fromLatin1(name));
+    };
+    dragBy(spot("lblTitle"));
+    connect(spot("lblPrint"), &HotSpotLabel::clicked, this, &TRiseSetTimeList::lblPrintClick);
+    connect(spot("lblScrollUp"), &HotSpotLabel::pressed, this,
+            &TRiseSetTimeList::lblScrollUpMouseDown);
+    connect(spot("lblScrollUp"), &HotSpotLabel::released, this,
+            &TRiseSetTimeList::lblScrollUpMouseUp);
+    connect(spot("lblScrollDown"), &HotSpotLabel::pressed, this,
+            &TRiseSetTimeList::lblScrollDownMouseDown);
+    connect(spot("lblScrollDown"), &HotSpotLabel::released, this,
+            &TRiseSetTimeList::lblScrollDownMouseUp);
+    connect(spot("lblMinimise"), &HotSpotLabel::clicked, this, &TRiseSetTimeList::lblMinimiseClick);
+    connect(spot("lblExit"), &HotSpotLabel::clicked, this, &TRiseSetTimeList::lblExitClick);
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTimerInterval);
