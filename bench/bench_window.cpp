@@ -1,9 +1,11 @@
-// Speed of a whole main-window tick (engine, labels, pictures and the repaint), offscreen.
+// Speed of a whole main-window tick (engine, labels, pictures and the repaint) and of the
+// month's time list (the table and its rows drawn), offscreen.
 
+#include "print/trisesettimelist.h"
 #include "settings/settingsstore.h"
-#include "widgets/localetexts.h"
 #include "ui/tselvane.h"
 #include "ui/wallclock.h"
+#include "widgets/localetexts.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -35,6 +37,20 @@ void BM_window_tick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_window_tick)->Unit(benchmark::kMillisecond);
+
+void BM_display_time_list(benchmark::State& state) {
+    QWidget mainWindow;
+    TRiseSetTimeList list(&mainWindow, LocaleTexts::from(QLocale(QLocale::English)), [] {
+        // A 31-day month at Greenwich.
+        return TimeListMonth{2024, 3, Observer{51.4769, 0.0, 0}, QStringLiteral("dd/mm/yyyy")};
+    });
+    MonthTimeTable table;
+    for (auto _ : state) {
+        list.DisplayTimeList(false, table);
+        benchmark::DoNotOptimize(list.listPicture().constBits());
+    }
+}
+BENCHMARK(BM_display_time_list)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -776,9 +776,8 @@ def main():
                     sizes=[(s, s) for s in sizes],
                     append_images=[icons[s] for s in sizes if s != 256])
 
-    import art_aux  # the about window and the links window
-    art_aux.make()
-
+    EXPECTED.update(__import__("art_aux").make())  # the about window and the links window
+    EXPECTED.update(__import__("art_timelist").make())  # the time list window's pictures
     for k, b in headings.items():
         print("heading %-15s ink box x %d..%d, y %d..%d" % (k, b[0], b[2], b[1], b[3]))
     return 0 if verify() else 1

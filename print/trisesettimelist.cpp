@@ -1,0 +1,367 @@
+#include "print/trisesettimelist.h"
+
+#include "widgets/hotspotlabel.h"
+#include "widgets/widgetstyle.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+
+namespace selvane {
+
+namespace {
+
+constexpr int kWindowWidth = 640;
+constexpr int kWindowHeight = 480;
+constexpr int kListWidth = 600;
+constexpr int kStartHeight = 450; // the list picture before the first month is drawn
+// The visible part of the list picture: 600 x 380 at (20, 80).
+const QRect kListArea(20, 80, 600, 380);
+constexpr int kTimerInterval = 100; // ms
+// Arial 12 px is Liberation Sans here: rows 14 pixels apart, the pitch the column layout and
+// the scroll arrows were made for.
+constexpr int kListPixels = 12;
+constexpr int kDateLength = 10; // characters of the date column
+const QColor kBandGrey(64, 64, 64);
+const QColor kHeadingText(236, 239, 246); // the group titles on the header's band
+
+// The pictures around the list.
+struct Picture {
+    const char* Name;
+    int X, Y;
+    const char* Resource;
+};
+constexpr Picture kPictures[] = {
+    {"Image2", 0, 0, ":/timelist_header.png"},
+    {"Image1", 0, 81, ":/timelist_left.png"},
+    {"Image3", 620, 81, ":/timelist_right.png"},
+    {"Image4", 20, 461, ":/timelist_bottom.png"},
+};
+
+// Commands over the header's glyphs.
+struct HotSpot {
+    const char* Name;
+    int X, Y, W, H;
+};
+constexpr HotSpot kHotSpots[] = {
+    {"lblTitle", 222, 8, 201, 27},    {"lblPrint", 20, 14, 17, 17},
+    {"lblScrollUp", 54, 14, 17, 17},  {"lblScrollDown", 74, 14, 17, 17},
+    {"lblMinimise", 592, 14, 17, 15}, {"lblExit", 614, 14, 17, 15},
+};
+
+// Column titles on the header: group titles bold 12 px at y 42, column titles 11 px at y 58,
+// each column's title in the colour of its rows.
+struct ColumnTitle {
+    const char* Text;
+    int X;
+    bool Group;
+    const QColor* Colour;
+};
+constexpr ColumnTitle kColumnTitles[] = {
+    {"Moon", 159, true, &kHeadingText},   {"Twilight Start", 281, true, &kHeadingText},
+    {"Sun", 429, true, &kHeadingText},    {"Twilight End", 527, true, &kHeadingText},
+    {"Date", 29, false, &kHeadingText},   {"Rise", 109, false, &kAqua},
+    {"Transit", 142, false, &kAqua},      {"Set", 187, false, &kAqua},
+    {"Illum.", 219, false, &kAqua},       {"Ast.", 270, false, &kLightYellow},
+    {"Naut.", 306, false, &kLightYellow}, {"Civil", 346, false, &kLightYellow},
+    {"Rise", 392, false, &kYellow},       {"Transit", 425, false, &kYellow},
+    {"Set", 470, false, &kYellow},        {"Civil", 514, false, &kLightYellow},
+    {"Naut.", 550, false, &kLightYellow}, {"Ast.", 590, false, &kLightYellow},
+};
+constexpr int kGroupTitleY = 42;
+constexpr int kGroupTitlePixels = 12;
+constexpr int kColumnTitleY = 58;
+constexpr int kColumnTitlePixels = 11;
+
+// One text of a row: its left edge in the list picture and its colour.
+struct Cell {
+    int X;
+    const QColor& Colour;
+    const std::string& Text;
+};
+
+// The time columns of a row, left to right.
+std::array<Cell, 12> TimeCells(const DayTimes& row) {
+    return {{
+        {85, kAqua, row.MoonTimes.Rise},
+        {123, kAqua, row.MoonTimes.Transit},
+        {161, kAqua, row.MoonTimes.Set},
+        {245, kLightYellow, row.AstronomicalTwilight.Start},
+        {283, kLightYellow, row.NauticalTwilight.Start},
+        {321, kLightYellow, row.CivilTwilight.Start},
+        {368, kYellow, row.SunTimes.Rise},
+        {406, kYellow, row.SunTimes.Transit},
+        {444, kYellow, row.SunTimes.Set},
+        {489, kLightYellow, row.CivilTwilight.End},
+        {527, kLightYellow, row.NauticalTwilight.End},
+        {565, kLightYellow, row.AstronomicalTwilight.End},
+    }};
+}
+
+constexpr int kDateX = 7;
+constexpr int kIlluminationX = 199;
+
+QString Digits(int value, int width) {
+    return QStringLiteral("%1").arg(value, width, 10, QChar(u'0'));
+}
+
+// A row's date in the settings' pattern: "yyyy" is the four-digit year ("yy" its last two
+// digits), "mm" and "dd" the two-digit month and day ("m" and "d" without a leading zero),
+// "/" the system's date separator; any other character stands for itself.
+QString ListDate(const QString& layout, QChar separator, int year, int month, int day) {
+    QString out;
+    for (qsizetype i = 0; i < layout.size();) {
+        const QChar c = layout[i].toLower();
+        qsizetype run = 1;
+        while (i + run < layout.size() && layout[i + run].toLower() == c)
+            ++run;
+        if (c == u'y')
+            out += run > 2 ? Digits(year, 4) : Digits(year % 100, 2);
+        else if (c == u'm')
+            out += run > 1 ? Digits(month, 2) : QString::number(month);
+        else if (c == u'd')
+            out += run > 1 ? Digits(day, 2) : QString::number(day);
+        else if (c == u'/')
+            out += QString(run, separator);
+        else
+            out += layout.mid(i, run);
+        i += run;
+    }
+    return out.left(kDateLength);
+}
+
+// Qt's vectorised fills leave the upper halves of the AVX registers in use; the engine's
+// SSE arithmetic then waits on those halves at every instruction and a month takes ten times
+// as long. Clearing them (a no-op for the lower halves the engine uses) before the month's
+// computation avoids that.
+void ClearUpperVectorHalves() {
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (__builtin_cpu_supports("avx"))
+        asm volatile("vzeroupper");
+#endif
+}
+
+} // namespace
+
+TRiseSetTimeList::TRiseSetTimeList(QWidget* mainWindow, const LocaleTexts& texts,
+                                   std::function<TimeListMonth()> currentMonth)
+    : BorderlessWindow(mainWindow, QStringLiteral("TRiseSetTimeList"), QString(), Qt::Window)
+    , Timer1(new QTimer(this))
+    , m_currentMonth(std::move(currentMonth))
+    , m_dateSeparator(texts.DateSeparator) {
+    FormCreate();
+}
+
+void TRiseSetTimeList::FormCreate() {
+    setFixedSize(kWindowWidth, kWindowHeight);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    for (const Picture& pic : kPictures) {
+        auto* image = new QLabel(this);
+        image->setObjectName(QString::fromLatin1(pic.Name));
+        image->setPixmap(QPixmap(QString::fromLatin1(pic.Resource)));
+        image->move(pic.X, pic.Y);
+        image->adjustSize();
+    }
+    for (const ColumnTitle& t : kColumnTitles) {
+        auto* title = new QLabel(QString::fromLatin1(t.Text), this);
+        title->setFont(ArialPixels(t.Group ? kGroupTitlePixels : kColumnTitlePixels, t.Group));
+        SetTextColour(title, *t.Colour);
+        title->adjustSize();
+        title->move(t.X, t.Group ? kGroupTitleY : kColumnTitleY);
+    }
+
+    for (const HotSpot& h : kHotSpots)
+        addHotSpot(h.Name, QRect(h.X, h.Y, h.W, h.H));
+    const auto spot = [this](const char* name) {
+        return findChild<HotSpotLabel*>(QString::fromLatin1(name));
+    };
+    dragBy(spot("lblTitle"));
+    connect(spot("lblPrint"), &HotSpotLabel::clicked, this, &TRiseSetTimeList::lblPrintClick);
+    connect(spot("lblScrollUp"), &HotSpotLabel::pressed, this,
+            &TRiseSetTimeList::lblScrollUpMouseDown);
+    connect(spot("lblScrollUp"), &HotSpotLabel::released, this,
+            &TRiseSetTimeList::lblScrollUpMouseUp);
+    connect(spot("lblScrollDown"), &HotSpotLabel::pressed, this,
+            &TRiseSetTimeList::lblScrollDownMouseDown);
+    connect(spot("lblScrollDown"), &HotSpotLabel::released, this,
+            &TRiseSetTimeList::lblScrollDownMouseUp);
+    connect(spot("lblMinimise"), &HotSpotLabel::clicked, this, &TRiseSetTimeList::lblMinimiseClick);
+    connect(spot("lblExit"), &HotSpotLabel::clicked, this, &TRiseSetTimeList::lblExitClick);
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTimerInterval);
+    connect(Timer1, &QTimer::timeout, this, &TRiseSetTimeList::Timer1Timer);
+
+    m_listFont = ArialPixels(kListPixels);
+    imgList = QImage(kListWidth, kStartHeight, QImage::Format_RGB32);
+    imgList.fill(Qt::black);
+}
+
+int TRiseSetTimeList::rowHeight() const {
+    return QFontMetrics(m_listFont).height();
+}
+
+void TRiseSetTimeList::DisplayTimeList(bool computeOnly, MonthTimeTable& table) {
+    const TimeListMonth month = m_currentMonth();
+    ClearUpperVectorHalves();
+    table = FillMonthTimeTable(month.Year, month.Month, month.Place);
+    if (computeOnly)
+        return; // the printing's computation leaves the list on screen as it is
+
+    const int days = GetDaysInMonth(static_cast<std::uint16_t>(month.Month),
+                                    static_cast<std::uint16_t>(month.Year));
+    const int h = rowHeight();
+    imgList = QImage(kListWidth, days * h - 1, QImage::Format_RGB32);
+    QPainter p(&imgList);
+    for (int d = 1; d <= days; ++d)
+        p.fillRect(0, (d - 1) * h, kListWidth, h, d % 2 == 0 ? kBandGrey : QColor(Qt::black));
+
+    p.setFont(m_listFont);
+    const int ascent = p.fontMetrics().ascent();
+    for (int d = 1; d <= days; ++d) {
+        const DayTimes& row = table.Days[static_cast<std::size_t>(d - 1)];
+        const int baseline = (d - 1) * h + ascent;
+        p.setPen(Qt::white);
+        p.drawText(kDateX, baseline,
+                   ListDate(month.DateLayout, m_dateSeparator, month.Year, month.Month, d));
+        p.setPen(kAqua);
+        p.drawText(kIlluminationX, baseline, QStringLiteral("%1%").arg(row.Illumination));
+        for (const Cell& c : TimeCells(row)) {
+            p.setPen(c.Colour);
+            p.drawText(c.X, baseline, QString::fromStdString(c.Text));
+        }
+    }
+    p.end();
+
+    // The top of the new list: offsets kept from the last month would show a part the user
+    // never scrolled to, and could lie past the new picture's end.
+    ScrollX = 0;
+    ScrollY = 0;
+    update(kListArea);
+}
+
+void TRiseSetTimeList::CopyScreenArea() {
+    // A picture lower than the visible area stays at its top.
+    ScrollX = std::max(0, std::min(ScrollX, imgList.width() - kListArea.width()));
+    ScrollY = std::max(0, std::min(ScrollY, imgList.height() - kListArea.height()));
+    repaint(kListArea);
+}
+
+void TRiseSetTimeList::paintEvent(QPaintEvent*) {
+    // The part at the current offsets, whatever asked for the repaint, so that the next
+    // scroll or drag continues from what is on screen.
+    QPainter p(this);
+    const QRect source =
+        QRect(ScrollX, ScrollY, kListArea.width(), kListArea.height()) & imgList.rect();
+    p.drawImage(kListArea.topLeft() + source.topLeft() - QPoint(ScrollX, ScrollY), imgList, source);
+}
+
+void TRiseSetTimeList::changeEvent(QEvent* event) {
+    BorderlessWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TRiseSetTimeList::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        centreOnMainWindow();
+    BorderlessWindow::showEvent(event);
+}
+
+void TRiseSetTimeList::FormActivate() {
+    ScrollX = 0;
+    ScrollY = 0;
+    DisplayTimeList(false, Table);
+}
+
+void TRiseSetTimeList::mousePressEvent(QMouseEvent* event) {
+    FormMouseDown(event->position().toPoint());
+}
+
+void TRiseSetTimeList::mouseMoveEvent(QMouseEvent* event) {
+    FormMouseMove(event->position().toPoint());
+}
+
+void TRiseSetTimeList::mouseReleaseEvent(QMouseEvent*) {
+    FormMouseUp();
+}
+
+void TRiseSetTimeList::FormMouseDown(QPoint position) {
+    SavedScrollX = ScrollX;
+    SavedScrollY = ScrollY;
+    // Only a press on the list itself drags it, not one on the header or the frame.
+    const int x = position.x();
+    const int y = position.y();
+    if (x > kListArea.left() && x < kListArea.left() + kListArea.width() && y > kListArea.top() &&
+        y < kListArea.top() + kListArea.height()) {
+        DragStartX = x;
+        DragStartY = y;
+        Dragging = true;
+    }
+}
+
+void TRiseSetTimeList::FormMouseMove(QPoint position) {
+    if (!Dragging)
+        return;
+    // The content follows the pointer.
+    ScrollX = SavedScrollX + DragStartX - position.x();
+    ScrollY = SavedScrollY + DragStartY - position.y();
+    CopyScreenArea();
+}
+
+void TRiseSetTimeList::FormMouseUp() {
+    Dragging = false;
+}
+
+void TRiseSetTimeList::lblScrollUpMouseDown() {
+    ScrollStep = -1;
+    Timer1->start();
+}
+
+void TRiseSetTimeList::lblScrollUpMouseUp() {
+    Timer1->stop();
+}
+
+void TRiseSetTimeList::lblScrollDownMouseDown() {
+    ScrollStep = 1;
+    Timer1->start();
+}
+
+void TRiseSetTimeList::lblScrollDownMouseUp() {
+    Timer1->stop();
+}
+
+void TRiseSetTimeList::Timer1Timer() {
+    // One row per tick, a pixel at a time, each step clamped and shown.
+    const int h = rowHeight();
+    SavedScrollY = ScrollY;
+    for (int i = 1; i <= h; ++i) {
+        ScrollY = SavedScrollY + i * ScrollStep;
+        CopyScreenArea();
+    }
+}
+
+void TRiseSetTimeList::lblMinimiseClick() {
+    showMinimized();
+}
+
+void TRiseSetTimeList::lblExitClick() {
+    hide();
+}
+
+void TRiseSetTimeList::lblPrintClick() {
+    // A copy: printing may show a dialog, and the activation that follows it recomputes Table.
+    const MonthTimeTable copy = Table;
+    if (printTable)
+        printTable(copy);
+}
+
+} // namespace selvane

@@ -1,0 +1,98 @@
+#pragma once
+// The month's time list: for every day of the month selected in the main window, the Moon's
+// and the Sun's rise, transit and set, the Moon's illuminated percentage and the twilights.
+// The rows are drawn into a picture of which the window shows 600 x 380 pixels, scrolled by
+// two arrow commands or by dragging the list.
+
+#include "engine/monthtable.h"
+#include "engine/timebase.h"
+#include "widgets/borderlesswindow.h"
+#include "widgets/localetexts.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+#include <functional>
+
+class QTimer;
+
+namespace selvane {
+
+// What the main window tells the list, asked at each computation.
+struct TimeListMonth {
+    int Year = 2000;
+    int Month = 1;
+    Observer Place;     // latitude, longitude (west positive), UT offset minutes
+    QString DateLayout; // "dd/mm/yyyy" or "mm/dd/yyyy" from the settings
+};
+
+class TRiseSetTimeList : public BorderlessWindow {
+    Q_OBJECT
+
+public:
+    // A top-level window of its own (so it can be minimised), created hidden.
+    TRiseSetTimeList(QWidget* mainWindow, const LocaleTexts& texts,
+                     std::function<TimeListMonth()> currentMonth);
+
+    // Computes the current month into `table`; unless `computeOnly`, draws its rows into the
+    // list picture and shows the top of the list.
+    void DisplayTimeList(bool computeOnly, MonthTimeTable& table);
+    // Clamps ScrollX and ScrollY to the picture and shows that part of it.
+    void CopyScreenArea();
+
+    // The time-table printout; lblPrintClick hands it a copy of Table.
+    std::function<void(const MonthTimeTable&)> printTable;
+    // The window's own table, recomputed on every activation.
+    MonthTimeTable Table;
+
+    // The visible part's offset in the list picture, and the offsets at the start of a drag
+    // or a timer tick.
+    int ScrollX = 0;
+    int ScrollY = 0;
+    int SavedScrollX = 0;
+    int SavedScrollY = 0;
+    int ScrollStep = 0; // +1 scrolls down, -1 up
+    int DragStartX = 0; // the press that started a list drag, window coordinates
+    int DragStartY = 0;
+    bool Dragging = false; // a list drag is under way
+
+    QTimer* Timer1; // scrolls while an arrow is held, every 100 ms
+
+    // The list picture (imgList): 600 wide, one row per day.
+    const QImage& listPicture() const { return imgList; }
+    // One row's height: the list font's text height.
+    int rowHeight() const;
+
+    // Handlers.
+    void FormActivate();
+    void FormMouseDown(QPoint position);
+    void FormMouseMove(QPoint position);
+    void FormMouseUp();
+    void lblScrollUpMouseDown();
+    void lblScrollUpMouseUp();
+    void lblScrollDownMouseDown();
+    void lblScrollDownMouseUp();
+    void Timer1Timer();
+    void lblMinimiseClick();
+    void lblExitClick();
+    void lblPrintClick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void FormCreate();
+
+    std::function<TimeListMonth()> m_currentMonth;
+    QChar m_dateSeparator;
+    QFont m_listFont;
+    QImage imgList;
+};
+
+} // namespace selvane

@@ -1,0 +1,240 @@
+#include "print/trisesettimelist.h"
+
+#include "widgets/hotspotlabel.h"
+#include "widgets/widgetstyle.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QTest>
+#include <QTimer>
+
+#include <vector>
+
+using namespace selvane;
+
+namespace {
+
+const Observer kGreenwich{51.4769, 0.0, 0};
+const Observer kBerlin{52.52, -13.4, -60}; // UTC+1, no daylight saving
+const QColor kGrey(64, 64, 64);
+
+// A list over a plain main window, showing whatever month `month` holds; dates use ".".
+struct Fixture {
+    Fixture() {
+        LocaleTexts texts;
+        texts.DateSeparator = u'.';
+        list = std::make_unique<TRiseSetTimeList>(&main, texts, [this] { return month; });
+    }
+    void activate(int year, int m, const Observer& place = kGreenwich,
+                  const QString& layout = QStringLiteral("dd/mm/yyyy")) {
+        month = {year, m, place, layout};
+        list->FormActivate();
+    }
+    HotSpotLabel* spot(const char* name) const {
+        return list->findChild<HotSpotLabel*>(QString::fromLatin1(name));
+    }
+    QWidget main;
+    TimeListMonth month;
+    std::unique_ptr<TRiseSetTimeList> list;
+};
+
+// A list row as it must look: its band, and every text at its column's left edge.
+QImage ExpectedRow(int day, const QString& date, const DayTimes& t) {
+    QImage row(600, 14, QImage::Format_RGB32);
+    row.fill(day % 2 == 0 ? kGrey : QColor(Qt::black));
+    QPainter p(&row);
+    p.setFont(ArialPixels(12));
+    const std::tuple<int, QColor, std::string> cells[] = {
+        {7, Qt::white, date.toStdString()},
+        {85, kAqua, t.MoonTimes.Rise},
+        {123, kAqua, t.MoonTimes.Transit},
+        {161, kAqua, t.MoonTimes.Set},
+        {199, kAqua, std::to_string(t.Illumination) + "%"},
+        {245, kLightYellow, t.AstronomicalTwilight.Start},
+        {283, kLightYellow, t.NauticalTwilight.Start},
+        {321, kLightYellow, t.CivilTwilight.Start},
+        {368, kYellow, t.SunTimes.Rise},
+        {406, kYellow, t.SunTimes.Transit},
+        {444, kYellow, t.SunTimes.Set},
+        {489, kLightYellow, t.CivilTwilight.End},
+        {527, kLightYellow, t.NauticalTwilight.End},
+        {565, kLightYellow, t.AstronomicalTwilight.End},
+    };
+    for (const auto& [x, colour, text] : cells) {
+        p.setPen(colour);
+        p.drawText(x, p.fontMetrics().ascent(), QString::fromStdString(text));
+    }
+    return row;
+}
+
+} // namespace
+
+class TestTimeList : public QObject {
+    Q_OBJECT
+
+private slots:
+    void monthLengthsAndScrollRange_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("height");     // days x 14 - 1
+        QTest::addColumn<int>("lastScroll"); // height - 380
+        QTest::newRow("28 days") << 2023 << 2 << 391 << 11;
+        QTest::newRow("29 days") << 2024 << 2 << 405 << 25;
+        QTest::newRow("30 days") << 2024 << 4 << 419 << 39;
+        QTest::newRow("31 days") << 2024 << 1 << 433 << 53;
+    }
+    void monthLengthsAndScrollRange() {
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, height);
+        QFETCH(int, lastScroll);
+        Fixture f;
+        f.activate(year, month);
+        QCOMPARE(f.list->listPicture().size(), QSize(600, height));
+        const std::pair<int, int> requests[] = {
+            {10000, lastScroll}, {lastScroll + 1, lastScroll}, {lastScroll, lastScroll}, {-1, 0}};
+        for (const auto& [asked, shown] : requests) {
+            f.list->ScrollX = asked; // the picture is exactly as wide as the view
+            f.list->ScrollY = asked;
+            f.list->CopyScreenArea();
+            QCOMPARE(f.list->ScrollY, shown);
+            QCOMPARE(f.list->ScrollX, 0);
+        }
+    }
+
+    void rowsShowTheMonthsTexts_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("date"); // %1 is the two-digit day
+        QTest::newRow("day first") << "dd/mm/yyyy"
+                                   << "%1.06.2024";
+        QTest::newRow("month first") << "mm/dd/yyyy"
+                                     << "06.%1.2024";
+    }
+    void rowsShowTheMonthsTexts() {
+        QFETCH(QString, layout);
+        QFETCH(QString, date);
+        Fixture f;
+        f.activate(2024, 6, kBerlin, layout);
+        const MonthTimeTable& table = f.list->Table;
+        // Midsummer: no astronomical night. 29 June: the Moon rises on neither side of it.
+        QCOMPARE(table.Days[20].AstronomicalTwilight.Start, std::string("None"));
+        QCOMPARE(table.Days[20].AstronomicalTwilight.End, std::string("None"));
+        QCOMPARE(table.Days[28].MoonTimes.Rise, std::string("*****"));
+
+        const MonthTimeTable engine = FillMonthTimeTable(2024, 6, kBerlin);
+        const QImage& picture = f.list->listPicture();
+        for (int d = 1; d <= 30; ++d) {
+            const DayTimes& t = engine.Days[static_cast<std::size_t>(d - 1)];
+            QCOMPARE(table.Days[static_cast<std::size_t>(d - 1)].MoonTimes.Rise, t.MoonTimes.Rise);
+            const QImage expected = ExpectedRow(d, date.arg(d, 2, 10, QChar(u'0')), t);
+            const int rows = d == 30 ? 13 : 14; // the picture ends one pixel into the last row
+            QVERIFY2(picture.copy(0, (d - 1) * 14, 600, rows) == expected.copy(0, 0, 600, rows),
+                     qPrintable(QStringLiteral("day %1").arg(d)));
+        }
+    }
+
+    void arrowsScrollARowPerTickAndHoldAtTheEnds() {
+        Fixture f;
+        f.list->show();
+        f.activate(2024, 1); // 31 days: 0..53
+        const std::pair<const char*, std::vector<int>> holds[] = {
+            {"lblScrollDown", {14, 28, 42, 53, 53, 53}}, {"lblScrollUp", {39, 25}}};
+        for (const auto& [arrow, positions] : holds) {
+            QTest::mousePress(f.spot(arrow), Qt::LeftButton);
+            QVERIFY(f.list->Timer1->isActive());
+            for (int expected : positions) {
+                f.list->Timer1Timer();
+                QCOMPARE(f.list->ScrollY, expected);
+            }
+            QTest::mouseRelease(f.spot(arrow), Qt::LeftButton);
+            QVERIFY(!f.list->Timer1->isActive());
+        }
+
+        // Any repaint shows the list at the offsets, below the header's last row.
+        const QImage shown = f.list->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.copy(20, 81, 600, 379), f.list->listPicture().copy(0, 26, 600, 379));
+    }
+
+    void dragMovesTheListOnlyFromInside_data() {
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<QPoint>("move");
+        QTest::addColumn<int>("scrollY"); // from 20
+        QTest::newRow("up and sideways") << QPoint(300, 200) << QPoint(250, 170) << 50;
+        QTest::newRow("down past the top") << QPoint(300, 200) << QPoint(300, 240) << 0;
+        QTest::newRow("up past the end") << QPoint(300, 400) << QPoint(300, 100) << 53;
+        QTest::newRow("first inner pixel") << QPoint(21, 81) << QPoint(21, 71) << 30;
+        QTest::newRow("last inner pixel") << QPoint(619, 459) << QPoint(619, 449) << 30;
+        QTest::newRow("left frame") << QPoint(20, 200) << QPoint(20, 100) << 20;
+        QTest::newRow("right frame") << QPoint(620, 200) << QPoint(620, 100) << 20;
+        QTest::newRow("header") << QPoint(300, 80) << QPoint(300, 0) << 20;
+        QTest::newRow("bottom frame") << QPoint(300, 460) << QPoint(300, 360) << 20;
+    }
+    void dragMovesTheListOnlyFromInside() {
+        QFETCH(QPoint, press);
+        QFETCH(QPoint, move);
+        QFETCH(int, scrollY);
+        Fixture f;
+        f.activate(2024, 1);
+        f.list->ScrollY = 20;
+        f.list->FormMouseDown(press);
+        f.list->FormMouseMove(move);
+        QCOMPARE(f.list->ScrollY, scrollY);
+        QCOMPARE(f.list->ScrollX, 0);
+        f.list->FormMouseUp();
+        f.list->FormMouseMove(press + QPoint(0, 100));
+        QCOMPARE(f.list->ScrollY, scrollY);
+    }
+
+    void redrawAndPrintingKeepTheirOwnTables() {
+        Fixture f;
+        f.activate(2024, 1);
+        MonthTimeTable printed;
+        f.list->printTable = [&](const MonthTimeTable& table) {
+            f.activate(2023, 2); // a print dialog's end reactivates the list
+            printed = table;
+        };
+        QTest::mouseClick(f.spot("lblPrint"), Qt::LeftButton);
+        QCOMPARE(printed.Days[30].SunTimes.Transit, std::string("12:13")); // 31 January
+
+        // The main window's redraw shows the new month through a scratch table.
+        f.month = {2024, 4, kGreenwich, QStringLiteral("dd/mm/yyyy")};
+        MonthTimeTable scratch;
+        f.list->ScrollY = 30;
+        f.list->DisplayTimeList(false, scratch);
+        QCOMPARE(f.list->listPicture().height(), 419);
+        QCOMPARE(f.list->ScrollY, 0);
+        QVERIFY(!scratch.Days[29].SunTimes.Rise.empty());
+        QVERIFY(f.list->Table.Days[28].SunTimes.Rise.empty()); // still February's
+        // Computing only leaves the list as it is.
+        f.month.Month = 1;
+        f.list->DisplayTimeList(true, scratch);
+        QVERIFY(!scratch.Days[30].SunTimes.Rise.empty());
+        QCOMPARE(f.list->listPicture().height(), 419);
+    }
+
+    void commandsLieOnTheirGlyphs() {
+        Fixture f;
+        const QImage header =
+            f.list->findChild<QLabel*>(QStringLiteral("Image2"))->pixmap().toImage();
+        for (const char* name :
+             {"lblTitle", "lblPrint", "lblScrollUp", "lblScrollDown", "lblMinimise", "lblExit"}) {
+            const QRect spot = f.spot(name)->geometry();
+            int inside = 0, around = 0;
+            for (int y = spot.top() - 2; y <= spot.bottom() + 2; ++y)
+                for (int x = spot.left() - 2; x <= spot.right() + 2; ++x) {
+                    const QColor c = header.pixelColor(x, y);
+                    if (std::min({c.red(), c.green(), c.blue()}) > 170)
+                        ++(spot.contains(x, y) ? inside : around);
+                }
+            QVERIFY2(inside >= 8 && around == 0, name); // the minimise bar is the smallest
+        }
+        f.list->show();
+        QTest::mouseClick(f.spot("lblMinimise"), Qt::LeftButton);
+        QVERIFY(f.list->isMinimized());
+        QTest::mouseClick(f.spot("lblExit"), Qt::LeftButton);
+        QVERIFY(!f.list->isVisible());
+    }
+};
+
+QTEST_MAIN(TestTimeList)
+#include "tst_trisesettimelist.moc"
