@@ -1,6 +1,7 @@
 #include "print/trisesettimelist.h"
 
 #include "widgets/hotspotlabel.h"
+#include "widgets/vectorstate.h"
 #include "widgets/widgetstyle.h"
 
 #include <QLabel>
@@ -132,17 +133,6 @@ QString ListDate(const QString& layout, QChar separator, int year, int month, in
         i += run;
     }
     return out.left(kDateLength);
-}
-
-// Qt's vectorised fills leave the upper halves of the AVX registers in use; the engine's
-// SSE arithmetic then waits on those halves at every instruction and a month takes ten times
-// as long. Clearing them (a no-op for the lower halves the engine uses) before the month's
-// computation avoids that.
-void ClearUpperVectorHalves() {
-#if defined(__x86_64__) && defined(__GNUC__)
-    if (__builtin_cpu_supports("avx"))
-        asm volatile("vzeroupper");
-#endif
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include "widgets/resources.h"
 #include "widgets/sexagesimalpainter.h"
 #include "widgets/titledrag.h"
+#include "widgets/vectorstate.h"
 #include "widgets/widgetstyle.h"
 
 #include <QApplication>
@@ -381,6 +382,7 @@ std::int32_t TSelvane::GetTimeInfo(ClockTime& time) const {
 }
 
 void TSelvane::Timer1Timer() {
+    ClearUpperVectorHalves(); // after the last repaint, before the engine
     m_imgTextBgnd = m_image6;
 
     UTOffsetMinutes = GetTimeInfo(DisplayTime);
