@@ -3,6 +3,7 @@
 #include "engine/angletext.h"
 #include "engine/riseset.h"
 #include "engine/solar.h"
+#include "print/trisesettimelist.h"
 #include "settings/settingsstore.h"
 #include "ui/calendargrid.h"
 #include "ui/datafiles.h"
@@ -341,15 +342,18 @@ void TSelvane::CreateControls() {
     m_monthSelect = new TMonthSelect(this);
     connect(m_monthSelect, &TMonthSelect::monthPicked, this, &TSelvane::MonthPicked);
 
+    m_timeList = new TRiseSetTimeList(this, m_texts, [this] {
+        return TimeListMonth{SelectedYear, SelectedMonth, observer(),
+                             QString::fromStdString(m_settings.DateLayout)};
+    });
     m_about = new TAbout(this);
     m_lunarSites = new TLunarSites(this);
     m_lunarSites->openSite = [this](const QString& address) {
         OpenSite(address);
     };
     const std::pair<const char*, void (TSelvane::*)()> commands[] = {
-        {"lblAbout", &TSelvane::lblAboutClick},
-        {"lblLinks", &TSelvane::lblLinksClick},
-        {"lblVESK", &TSelvane::lblVESKClick},
+        {"lblList", &TSelvane::lblListClick},   {"lblAbout", &TSelvane::lblAboutClick},
+        {"lblLinks", &TSelvane::lblLinksClick}, {"lblVESK", &TSelvane::lblVESKClick},
         {"lblHelp", &TSelvane::lblHelpClick},
     };
     for (const auto& [name, handler] : commands)
@@ -590,6 +594,14 @@ void TSelvane::MonthPicked(int month) {
     SelectedDay = std::min<std::uint16_t>(SelectedDay, GetDaysInMonth(SelectedMonth, SelectedYear));
     SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, m_clock.now());
     Timer1Timer();
+    RefreshTimeList();
+}
+
+void TSelvane::RefreshTimeList() {
+    if (!m_timeList->isVisible())
+        return;
+    MonthTimeTable scratch; // the list's own Table changes only when it is next activated
+    m_timeList->DisplayTimeList(false, scratch);
 }
 
 void TSelvane::lblSelectedYearClick() {
@@ -644,6 +656,14 @@ void TSelvane::lblExitClick() {
     Timer1->stop();
     close();
     QApplication::quit();
+}
+
+void TSelvane::lblListClick() {
+    if (m_yearEntry->isOpen() && !AcceptYear())
+        return;
+    m_timeList->show();
+    m_timeList->raise();
+    m_timeList->activateWindow();
 }
 
 void TSelvane::lblAboutClick() {

@@ -27,6 +27,7 @@ class HotSpotLabel;
 class SettingsStore;
 class TDateLabel;
 class TAbout;
+class TRiseSetTimeList;
 class TLunarSites;
 class TMonthSelect;
 class TitleDrag;
@@ -67,6 +68,7 @@ public:
     YearEntry& yearEntry() { return *m_yearEntry; }
     TMonthSelect& monthSelect() { return *m_monthSelect; }
     TAbout& about() { return *m_about; }
+    TRiseSetTimeList& timeList() { return *m_timeList; }
     TLunarSites& lunarSites() { return *m_lunarSites; }
     const TitleDrag& titleDrag() const { return *m_titleDrag; }
 
@@ -96,6 +98,7 @@ public:
     void MonthPicked(int month);
     void lblMinimiseClick();
     void lblExitClick();
+    void lblListClick();
     void lblAboutClick();
     void lblLinksClick();
     void lblVESKClick();
@@ -136,6 +139,8 @@ private:
     void SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day,
                         const ClockTime& present);
     QLabel* label(const char* name) const;
+    // Redraws the time list for the current month and settings while it is on screen.
+    void RefreshTimeList();
 
     SettingsStore& m_store;
     const WallClock& m_clock;
@@ -146,6 +151,7 @@ private:
     YearEntry* m_yearEntry = nullptr;
     TMonthSelect* m_monthSelect = nullptr;
     TAbout* m_about = nullptr;
+    TRiseSetTimeList* m_timeList = nullptr;
     TLunarSites* m_lunarSites = nullptr;
     TitleDrag* m_titleDrag = nullptr;
     QLabel* m_imgHemisphere = nullptr;

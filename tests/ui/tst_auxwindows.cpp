@@ -1,5 +1,7 @@
 #include "mainwindowfixture.h"
 
+#include "engine/monthtable.h"
+#include "print/trisesettimelist.h"
 #include "ui/tabout.h"
 #include "ui/tlunarsites.h"
 #include "widgets/hotspotlabel.h"
@@ -18,6 +20,7 @@ private slots:
     void aboutCentresOnTheMainWindowAndClosesByItsMark();
     void linksDropFromTheIconAndOpenOnlyLinkRows();
     void homePageAndHelp();
+    void timeListShowsTheSelectedMonthAndFollowsAPick();
 };
 
 void TestAuxWindows::aboutCentresOnTheMainWindowAndClosesByItsMark() {
@@ -106,6 +109,32 @@ void TestAuxWindows::homePageAndHelp() {
     QCOMPARE(QFileInfo(f.opened[1].toLocalFile()).canonicalFilePath(),
              QFileInfo(page.fileName()).canonicalFilePath());
     QDir::setCurrent(here);
+}
+
+void TestAuxWindows::timeListShowsTheSelectedMonthAndFollowsAPick() {
+    Fixture f(ClockTime{2024, 1, 3, 31, 12, 0, 0, 0});
+    f.window->show();
+    f.window->Timer1Timer();
+    TRiseSetTimeList& list = f.window->timeList();
+    QVERIFY(!list.isVisible());
+    QTest::mouseClick(f.window->findChild<QWidget*>("lblList"), Qt::LeftButton);
+    QVERIFY(list.isVisible());
+    list.FormActivate(); // what the window system's activation does
+    const int h = list.rowHeight();
+    QCOMPARE(list.listPicture().height(), 31 * h - 1);
+    const MonthTimeTable january = FillMonthTimeTable(2024, 1, f.window->observer());
+    QCOMPARE(list.Table.Days[9].SunTimes.Rise, january.Days[9].SunTimes.Rise);
+
+    // February picked in the main window: the list shows 29 days at once; its own table
+    // waits for the next activation.
+    f.window->MonthPicked(2);
+    QCOMPARE(list.listPicture().height(), 29 * h - 1);
+    QCOMPARE(list.Table.Days[30].SunTimes.Rise, january.Days[30].SunTimes.Rise);
+
+    // Hidden, it is not redrawn.
+    list.lblExitClick();
+    f.window->MonthPicked(4);
+    QCOMPARE(list.listPicture().height(), 29 * h - 1);
 }
 
 QTEST_MAIN(TestAuxWindows)

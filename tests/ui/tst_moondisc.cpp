@@ -40,7 +40,8 @@ bool DiscPartDark(const QImage& image, int x0, int x1) {
 }
 
 MonthPhases March2024() {
-    return FindMonthPhases(2024, 3, Observer(), EnglishMonthNames()); // LQ 3rd, NM 10th, FQ 17th, FM 25th
+    return FindMonthPhases(2024, 3, Observer(),
+                           EnglishMonthNames()); // LQ 3rd, NM 10th, FQ 17th, FM 25th
 }
 
 } // namespace
