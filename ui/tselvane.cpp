@@ -30,6 +30,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace selvane {
 
 namespace {
@@ -611,16 +613,105 @@ void TSelvane::lblSelectedYearClick() {
 }
 
 void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    if (!m_yearEntry->isOpen())
-        return;
-    if (key == Qt::Key_Backspace) {
-        if (!m_yearEntry->backspace())
-            beep();
-    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        AcceptYear();
-    } else if (key >= Qt::Key_0 && key <= Qt::Key_9 && !(modifiers & Qt::KeypadModifier)) {
-        m_yearEntry->appendDigit(QChar('0' + (key - Qt::Key_0)));
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    // The commands, whether or not the year entry is open (those that act on the date take
+    // over a typed year first, as the mouse's do).
+    if (ctrl && key == Qt::Key_L)
+        return lblListClick();
+    if (ctrl && key == Qt::Key_Q)
+        return lblExitClick();
+    if (key == Qt::Key_F1)
+        return lblHelpClick();
+
+    if (m_yearEntry->isOpen()) {
+        if (key == Qt::Key_Backspace) {
+            if (!m_yearEntry->backspace())
+                beep();
+            return;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            AcceptYear();
+            return;
+        }
+        if (key >= Qt::Key_0 && key <= Qt::Key_9 && !(modifiers & Qt::KeypadModifier)) {
+            m_yearEntry->appendDigit(QChar('0' + (key - Qt::Key_0)));
+            return;
+        }
+        if (key == Qt::Key_Escape) {
+            CancelYear();
+            return;
+        }
     }
+
+    // Moving the selection: days, weeks, months, years, or back to today.
+    switch (key) {
+    case Qt::Key_Left:
+        return MoveSelectionByDays(-1);
+    case Qt::Key_Right:
+        return MoveSelectionByDays(1);
+    case Qt::Key_Up:
+        return MoveSelectionByDays(-7);
+    case Qt::Key_Down:
+        return MoveSelectionByDays(7);
+    case Qt::Key_PageUp:
+        return MoveSelectionByMonths(ctrl ? -12 : -1);
+    case Qt::Key_PageDown:
+        return MoveSelectionByMonths(ctrl ? 12 : 1);
+    case Qt::Key_Home:
+        return SelectToday();
+    default:
+        break;
+    }
+}
+
+void TSelvane::MoveSelectionByDays(int days) {
+    if (m_yearEntry->isOpen() && !AcceptYear())
+        return;
+    // The calendar's range is years 1 to 9999.
+    const JulianDay first = DateTimeToJD(kFirstYear, 1, 1, 0, 0, 0);
+    const JulianDay last = DateTimeToJD(kLastYear, 12, 31, 0, 0, 0);
+    const JulianDay day = std::clamp(
+        DateTimeToJD(SelectedYear, SelectedMonth, SelectedDay, 0, 0, 0) + days, first, last);
+    const CalendarInstant date = JDToGregorianCalendar(day + 0.5); // noon: no rounding at 0h
+    SelectDate(date.Year, date.Month, date.Day);
+}
+
+void TSelvane::MoveSelectionByMonths(int months) {
+    if (m_yearEntry->isOpen() && !AcceptYear())
+        return;
+    const int index = std::clamp(SelectedYear * 12 + (SelectedMonth - 1) + months, kFirstYear * 12,
+                                 kLastYear * 12 + 11);
+    const int year = index / 12;
+    const int month = index % 12 + 1;
+    // The same day, or the month's last.
+    const int day = std::min<int>(SelectedDay, GetDaysInMonth(static_cast<std::uint16_t>(month),
+                                                              static_cast<std::uint16_t>(year)));
+    SelectDate(year, month, day);
+}
+
+void TSelvane::SelectToday() {
+    if (m_yearEntry->isOpen() && !AcceptYear())
+        return;
+    DayOffset = 0.0;
+    Timer1Timer();
+    RefreshTimeList();
+}
+
+void TSelvane::SelectDate(int year, int month, int day) {
+    const bool newMonth = year != SelectedYear || month != SelectedMonth;
+    SelectedYear = static_cast<std::uint16_t>(year);
+    SelectedMonth = static_cast<std::uint16_t>(month);
+    SelectedDay = static_cast<std::uint16_t>(day);
+    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, m_clock.now());
+    Timer1Timer(); // shown at once, as after a month pick
+    if (newMonth)
+        RefreshTimeList();
+}
+
+void TSelvane::CancelYear() {
+    m_yearEntry->close();
+    m_calendar->lblSelectedYear->show();
+    m_calendar->lblshadowYear->show();
 }
 
 bool TSelvane::AcceptYear() {

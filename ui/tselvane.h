@@ -91,11 +91,15 @@ public:
     void DateLabelClick(TDateLabel* cell);
     void lblSelectedMonthClick();
     void lblSelectedYearClick();
+    // Keys: the year entry's digits, Backspace, Enter and Esc while it is open; the arrows,
+    // Page Up/Down (with Ctrl a year) and Home to move the selection; Ctrl+L, F1 and Ctrl+Q.
     void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
     // Applies the typed year; false (with a message) when it is not a valid year.
     bool AcceptYear();
     // The month picker's choice: the same day (or the month's last) of that month.
     void MonthPicked(int month);
+    // Selects a date (years 1 to 9999) as a click on it would, and shows it at once.
+    void SelectDate(int year, int month, int day);
     void lblMinimiseClick();
     void lblExitClick();
     void lblListClick();
@@ -136,6 +140,11 @@ private:
     void DateSelect(TDateLabel* cell, const ClockTime& present);
     void ShowPhases(const MonthPhases& phases);
     void ShowRiseSet(const ClockTime& time);
+    void MoveSelectionByDays(int days);
+    void MoveSelectionByMonths(int months);
+    void SelectToday();
+    // Closes the year entry without taking the typed year.
+    void CancelYear();
     void SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day,
                         const ClockTime& present);
     QLabel* label(const char* name) const;

@@ -1,0 +1,109 @@
+#include "mainwindowfixture.h"
+
+#include "ui/yearentry.h"
+
+using namespace selvane;
+
+namespace {
+
+struct Date {
+    int Year, Month, Day;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Date)
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keysMoveTheSelection_data();
+    void keysMoveTheSelection();
+    void homeReturnsToTodayAndEscapeLeavesTheYear();
+};
+
+void TestKeyboard::keysMoveTheSelection_data() {
+    QTest::addColumn<Date>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("ctrl");
+    QTest::addColumn<Date>("to");
+    const int left = Qt::Key_Left, right = Qt::Key_Right, up = Qt::Key_Up, down = Qt::Key_Down;
+    const int pgUp = Qt::Key_PageUp, pgDown = Qt::Key_PageDown;
+    QTest::newRow("next day") << Date{2024, 3, 15} << right << false << Date{2024, 3, 16};
+    QTest::newRow("previous day") << Date{2024, 3, 15} << left << false << Date{2024, 3, 14};
+    QTest::newRow("a week earlier") << Date{2024, 3, 15} << up << false << Date{2024, 3, 8};
+    QTest::newRow("a week later") << Date{2024, 3, 28} << down << false << Date{2024, 4, 4};
+    QTest::newRow("into April") << Date{2024, 3, 31} << right << false << Date{2024, 4, 1};
+    QTest::newRow("back to 29 February") << Date{2024, 3, 1} << left << false << Date{2024, 2, 29};
+    QTest::newRow("next month, its last day")
+        << Date{2024, 1, 31} << pgDown << false << Date{2024, 2, 29};
+    QTest::newRow("previous month, common year")
+        << Date{2023, 3, 31} << pgUp << false << Date{2023, 2, 28};
+    QTest::newRow("December to January")
+        << Date{2023, 12, 15} << pgDown << false << Date{2024, 1, 15};
+    QTest::newRow("a year from 29 February")
+        << Date{2024, 2, 29} << pgDown << true << Date{2025, 2, 28};
+    QTest::newRow("a year back") << Date{2024, 2, 29} << pgUp << true << Date{2023, 2, 28};
+    QTest::newRow("first day of year 1") << Date{1, 1, 1} << left << false << Date{1, 1, 1};
+    QTest::newRow("a week before 5 January 1") << Date{1, 1, 5} << up << false << Date{1, 1, 1};
+    QTest::newRow("a year before year 1") << Date{1, 6, 15} << pgUp << true << Date{1, 1, 15};
+    QTest::newRow("last day of 9999") << Date{9999, 12, 31} << right << false << Date{9999, 12, 31};
+    QTest::newRow("a month after December 9999")
+        << Date{9999, 12, 20} << pgDown << false << Date{9999, 12, 20};
+    QTest::newRow("a week into December 9999")
+        << Date{9999, 12, 28} << down << false << Date{9999, 12, 31};
+}
+
+void TestKeyboard::keysMoveTheSelection() {
+    QFETCH(Date, from);
+    QFETCH(int, key);
+    QFETCH(bool, ctrl);
+    QFETCH(Date, to);
+    Fixture f(kNoon15March);
+    f.window->SelectDate(from.Year, from.Month, from.Day);
+    QTest::keyClick(f.window.get(), static_cast<Qt::Key>(key),
+                    ctrl ? Qt::ControlModifier : Qt::NoModifier);
+    // Shown at once, and kept across the next tick as a clicked day is.
+    for (int tick = 0; tick < 2; ++tick) {
+        QCOMPARE(int(f.window->DisplayTime.Year), to.Year);
+        QCOMPARE(int(f.window->DisplayTime.Month), to.Month);
+        QCOMPARE(int(f.window->DisplayTime.Day), to.Day);
+        f.window->Timer1Timer();
+    }
+    QCOMPARE(f.window->calendar().Image5->pos(), f.cellOfDay(to.Day)->pos() + QPoint(-1, -3));
+}
+
+void TestKeyboard::homeReturnsToTodayAndEscapeLeavesTheYear() {
+    Fixture f(kNoon15March);
+    f.window->show();
+    f.window->SelectDate(1999, 7, 4);
+    QVERIFY(f.window->DayOffset < -9000);
+    QTest::keyClick(f.window.get(), Qt::Key_Home);
+    QCOMPARE(f.window->DayOffset, 0.0);
+    QCOMPARE(int(f.window->DisplayTime.Year), 2024);
+    QCOMPARE(int(f.window->DisplayTime.Day), 15);
+
+    // Esc closes the year entry without taking the typed year; the digits still type.
+    f.window->lblSelectedYearClick();
+    QTest::keyClick(f.window.get(), Qt::Key_Backspace);
+    f.type("3");
+    QCOMPARE(f.window->yearEntry().text(), QString("2023"));
+    QTest::keyClick(f.window.get(), Qt::Key_Escape);
+    QVERIFY(!f.window->yearEntry().isOpen());
+    QVERIFY(f.window->calendar().lblSelectedYear->isVisible());
+    QCOMPARE(f.window->calendar().lblSelectedYear->text(), QString("2024"));
+    QCOMPARE(int(f.window->SelectedYear), 2024);
+
+    // With the entry open, a move takes over the typed year first.
+    f.window->lblSelectedYearClick();
+    QTest::keyClick(f.window.get(), Qt::Key_Backspace);
+    f.type("0");
+    QTest::keyClick(f.window.get(), Qt::Key_Right);
+    QCOMPARE(int(f.window->DisplayTime.Year), 2020);
+    QCOMPARE(int(f.window->DisplayTime.Day), 16);
+    QVERIFY(f.messages.isEmpty());
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
