@@ -776,6 +776,8 @@ def main():
                     sizes=[(s, s) for s in sizes],
                     append_images=[icons[s] for s in sizes if s != 256])
 
+    __import__("art_settings").make()  # the configuration and print options backgrounds
+
     for k, b in headings.items():
         print("heading %-15s ink box x %d..%d, y %d..%d" % (k, b[0], b[2], b[1], b[3]))
     return 0 if verify() else 1
