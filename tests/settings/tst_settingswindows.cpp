@@ -1,6 +1,7 @@
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
 #include "settings/tfconfig.h"
+#include "settings/tprintoptions.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/spinbutton.h"
 
@@ -35,11 +36,11 @@ public:
     bool commit() override { return writable; }
 };
 
-// The window over a record and a store; its main window is 641 x 481 at (100, 100).
+// Both windows over one record and store; their main window is 641 x 481 at (100, 100).
 struct Fixture {
     Fixture() {
         main.setGeometry(100, 100, 641, 481);
-        config.showMessage = [this](const QString& text) {
+        config.showMessage = print.showMessage = [this](const QString& text) {
             messages << text;
         };
     }
@@ -68,6 +69,7 @@ struct Fixture {
     RecordingStore store;
     Settings record;
     TfConfig config{record, store, &main};
+    TPrintOptions print{record, store, &main};
     QStringList messages;
 };
 
@@ -75,6 +77,8 @@ const QStringList kConfigurationValues = {
     "LatDeg",     "LatMin",        "LatSec",   "LatDir",         "LongDeg",
     "LongMin",    "LongSec",       "LongDir",  "Location",       "DayOrder",
     "DateLayout", "DateLayoutIdx", "Timezone", "DaylightSavings"};
+const QStringList kPrintValues = {"PhasePrintout", "PrintLunarTimes", "PrintSunTimes",
+                                  "PhaseDensity"};
 
 } // namespace
 
@@ -228,6 +232,61 @@ private slots:
             QCOMPARE(f.record.Location, "Kew");
             QCOMPARE(f.record.Lat.Seconds, "00");
             QCOMPARE(f.record.Long.Degrees, "7");
+        }
+    }
+
+    void printOptionsShowAndStoreTheRecord() {
+        const struct {
+            int Printout;
+            bool Daily, Major;
+        } rows[] = {{0, true, false},
+                    {1, false, true},
+                    {2, false, false},
+                    {3, true, true},
+                    {7, false, false}};
+        for (const auto& row : rows) {
+            Fixture f;
+            QVERIFY(f.open(f.print)); // a first run's record: all ticked, density 75
+            QCOMPARE(f.print.geometry(), QRect(310, 210, 220, 260)); // 100 + 421/2, 100 + 221/2
+            for (QCheckBox* box : {f.print.chkDailyPhases, f.print.chkMajorPhases,
+                                   f.print.chkLunarTimes, f.print.chkSolarTimes})
+                QVERIFY(box->isChecked());
+            QCOMPARE(f.print.pnlPhaseDensity->text(), "75");
+            f.print.hide();
+
+            f.record.PhasePrintout = static_cast<std::uint8_t>(row.Printout);
+            QVERIFY(f.open(f.print));
+            QCOMPARE(f.print.chkDailyPhases->isChecked(), row.Daily);
+            QCOMPARE(f.print.chkMajorPhases->isChecked(), row.Major);
+            QTest::mouseClick(f.print.chkSolarTimes, Qt::LeftButton);
+            f.store.writable = row.Printout != 3;
+            QTest::mouseClick(f.print.lblOK, Qt::LeftButton);
+
+            QVERIFY(!f.print.isVisible());
+            QCOMPARE(f.store.writes, kPrintValues);
+            const QString printout = QString::number(row.Printout == 7 ? 2 : row.Printout);
+            QCOMPARE(f.stored(kPrintValues), QStringList({printout, "True", "False", "75"}));
+            QCOMPARE(QString::number(f.record.PhasePrintout), printout);
+            QVERIFY(!f.record.PrintSunTimes);
+            QCOMPARE(f.messages,
+                     row.Printout == 3 ? QStringList{"Error reading registry"} : QStringList{});
+        }
+    }
+
+    void densityStopsAtZeroAndHundred() {
+        const struct {
+            int Start, Steps, Density; // up when Steps is positive
+        } rows[] = {{98, 3, 100}, {2, -3, 0}, {0, 1, 1}, {100, -1, 99}};
+        for (const auto& row : rows) {
+            Fixture f;
+            f.record.PhaseDensity = static_cast<std::uint8_t>(row.Start);
+            QVERIFY(f.open(f.print));
+            for (int i = 0; i < std::abs(row.Steps); ++i)
+                f.click(f.print.SpinButton1, row.Steps > 0);
+            QCOMPARE(f.print.pnlPhaseDensity->text(), QString::number(row.Density));
+            QTest::mouseClick(f.print.lblOK, Qt::LeftButton);
+            QCOMPARE(f.record.PhaseDensity, row.Density);
+            QCOMPARE(f.store.read("PhaseDensity"), QString::number(row.Density));
         }
     }
 };
