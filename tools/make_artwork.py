@@ -778,6 +778,8 @@ def main():
 
     EXPECTED.update(__import__("art_aux").make())  # the about window and the links window
     EXPECTED.update(__import__("art_timelist").make())  # the time list window's pictures
+    EXPECTED.update(__import__("art_settings").make())  # the two settings windows
+
     for k, b in headings.items():
         print("heading %-15s ink box x %d..%d, y %d..%d" % (k, b[0], b[2], b[1], b[3]))
     return 0 if verify() else 1

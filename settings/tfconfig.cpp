@@ -1,0 +1,423 @@
+#include "settings/tfconfig.h"
+
+#include "settings/settings.h"
+#include "widgets/hotspotlabel.h"
+#include "widgets/spinbutton.h"
+#include "widgets/widgetstyle.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProxyStyle>
+#include <QShowEvent>
+#include <QValidator>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace selvane {
+
+namespace {
+
+constexpr int kTextPixels = 11; // 8 point
+constexpr int kMarkPixels = 12; // 9 point: the unit marks
+const QColor kEntryColour(255, 255, 200);
+const QColor kSilver(192, 192, 192);
+
+// Longest texts the record keeps, in characters.
+constexpr int kDmsLength = 3;
+constexpr int kDirectionLength = 6;
+constexpr int kLocationLength = 64;
+constexpr int kDateLayoutLength = 10;
+
+const char* const kNorth = "North";
+const char* const kSouth = "South";
+const char* const kWest = "West";
+const char* const kEast = "East";
+
+// Where each control lies, in window pixels.
+struct Geometry {
+    const char* Name;
+    int X, Y, W, H;
+};
+constexpr Geometry kGeometry[] = {
+    {"lblTitle", 88, 6, 109, 27},
+    {"lblExit", 253, 13, 17, 15},
+    {"txtLatDeg", 98, 68, 19, 19},
+    {"txtLatMin", 129, 68, 19, 19},
+    {"txtLatSec", 159, 68, 19, 19},
+    {"pnlNS", 203, 68, 36, 19},
+    {"spinNS", 240, 68, 15, 19},
+    {"txtLongDeg", 94, 96, 24, 19},
+    {"txtLongMin", 129, 96, 19, 19},
+    {"txtLongSec", 159, 96, 19, 19},
+    {"pnlEW", 203, 96, 36, 19},
+    {"spinEW", 240, 96, 15, 19},
+    {"txtLocation", 94, 122, 161, 19},
+    {"cmbDayOrder", 94, 180, 161, 21},
+    {"cmbDateFormat", 94, 204, 161, 21},
+    {"cmbTimeZone", 84, 327, 85, 21},
+    {"chkDaylightSavings", 241, 332, 13, 13},
+};
+
+// Fixed texts on the picture: captions, and the unit marks behind the number fields.
+struct FixedText {
+    const char* Text;
+    int X, Y;
+    int Pixels;
+    bool Silver;
+};
+constexpr FixedText kFixedTexts[] = {
+    {"Latitide:", 30, 68, kTextPixels, false},
+    {"Longitude:", 30, 96, kTextPixels, false},
+    {"Location:", 30, 125, kTextPixels, false},
+    {"Day Order: ", 28, 182, kTextPixels, false},
+    {"Date Format:", 28, 208, kTextPixels, false},
+    {"Time Zone:", 28, 332, kTextPixels, false},
+    {"DST:", 210, 332, kTextPixels, true},
+    {"\u00ba", 119, 67, kMarkPixels, false},
+    {"'", 150, 67, kMarkPixels, false},
+    {"\"", 180, 67, kMarkPixels, false},
+    {"\u00ba", 120, 95, kMarkPixels, false},
+    {"'", 150, 95, kMarkPixels, false},
+    {"\"", 180, 95, kMarkPixels, false},
+};
+
+const char* const kDayOrders[] = {
+    "Sunday - Saturday",    "Monday - Sunday",   "Tuesday - Monday",  "Wednesday - Tuesday",
+    "Thursday - Wednesday", "Friday - Thursday", "Saturday - Friday",
+};
+const char* const kDateFormats[] = {"dd/mm/yyyy", "mm/dd/yyyy"};
+constexpr int kZoneCount = 25; // whole hours from 12 west to 12 east of GMT
+constexpr int kGmtIndex = 12;
+
+// "GMT - 12:00" .. "GMT - 01:00", "GMT " (with its space), "GMT + 01:00" .. "GMT + 12:00".
+QString ZoneText(int index) {
+    const int hours = index - kGmtIndex;
+    if (hours == 0)
+        return QStringLiteral("GMT ");
+    return QStringLiteral("GMT %1 %2:00")
+        .arg(hours < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(std::abs(hours), 2, 10, QLatin1Char('0'));
+}
+
+// The number fields: their upper bound (also the end of the range message), their leaving
+// handler and how many digits they take.
+struct NumberField {
+    QLineEdit* TfConfig::*Field;
+    const char* Bound;
+    void (TfConfig::*Exit)();
+    int MaxLength;
+};
+constexpr NumberField kNumberFields[] = {
+    {&TfConfig::txtLatDeg, "90", &TfConfig::txtLatDegExit, 2},
+    {&TfConfig::txtLatMin, "59", &TfConfig::txtLatMinExit, 2},
+    {&TfConfig::txtLatSec, "59", &TfConfig::txtLatSecExit, 2},
+    {&TfConfig::txtLongDeg, "180", &TfConfig::txtLongDegExit, 3},
+    {&TfConfig::txtLongMin, "59", &TfConfig::txtLongMinExit, 2},
+    {&TfConfig::txtLongSec, "59", &TfConfig::txtLongSecExit, 2},
+};
+
+// Holds a number field to the characters RestrictInput lets through. A typed character it
+// swallows changes nothing, and neither does pasted or dropped text holding one; keys that type
+// no character (delete, the cursor keys, Tab) keep working.
+class RestrictedInput : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (QChar c : input)
+            if (TfConfig::RestrictInput(c).isNull())
+                return Invalid;
+        return Acceptable;
+    }
+};
+
+// The first `length` characters, never ending inside a surrogate pair.
+std::string Cut(const QString& text, int length) {
+    QString t = text.left(length);
+    if (!t.isEmpty() && t.back().isHighSurrogate())
+        t.chop(1);
+    return t.toStdString();
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void Colour(QWidget* w) {
+    QPalette p = w->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        p.setColor(role, kEntryColour);
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        p.setColor(role, Qt::black);
+    w->setPalette(p);
+}
+
+QLabel* DirectionPanel(QWidget* parent) {
+    auto* panel = new QLabel(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+// The lists' drop-down button is as narrow as the spin buttons, so that the 85 pixels of the
+// time-zone list show a whole "GMT + 12:00".
+class NarrowListStyle : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        constexpr int kButton = 15, kFrame = 2;
+        const QRect r = option->rect;
+        const QRect button(r.right() - kButton + 1, r.top(), kButton, r.height());
+        const QRect field(r.left() + kFrame, r.top() + kFrame, r.width() - kButton - kFrame - 1,
+                          r.height() - 2 * kFrame);
+        return visualRect(option->direction, r, part == SC_ComboBoxArrow ? button : field);
+    }
+};
+
+// Selects `index` when the list has it, otherwise the item reading `text`, otherwise the first.
+void Select(QComboBox* list, int index, const QString& text) {
+    if (index < 0 || index >= list->count())
+        index = std::max(0, list->findText(text));
+    list->setCurrentIndex(index);
+}
+
+} // namespace
+
+TfConfig::TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow)
+    : BorderlessWindow(mainWindow, QStringLiteral("TfConfig"), QStringLiteral(":/config.png"))
+    , lblTitle(addHotSpot("lblTitle", {}))
+    , lblExit(addHotSpot("lblExit", {}))
+    , txtLatDeg(new QLineEdit(this))
+    , txtLatMin(new QLineEdit(this))
+    , txtLatSec(new QLineEdit(this))
+    , pnlNS(DirectionPanel(this))
+    , spinNS(new SpinButton(this))
+    , txtLongDeg(new QLineEdit(this))
+    , txtLongMin(new QLineEdit(this))
+    , txtLongSec(new QLineEdit(this))
+    , pnlEW(DirectionPanel(this))
+    , spinEW(new SpinButton(this))
+    , txtLocation(new QLineEdit(this))
+    , cmbDayOrder(new QComboBox(this))
+    , cmbDateFormat(new QComboBox(this))
+    , cmbTimeZone(new QComboBox(this))
+    , chkDaylightSavings(new QCheckBox(this))
+    , m_record(record)
+    , m_store(store) {
+    FormCreate();
+}
+
+void TfConfig::FormCreate() {
+    setFont(ArialPixels(kTextPixels));
+    const std::pair<QWidget*, const char*> names[] = {
+        {txtLatDeg, "txtLatDeg"},
+        {txtLatMin, "txtLatMin"},
+        {txtLatSec, "txtLatSec"},
+        {pnlNS, "pnlNS"},
+        {spinNS, "spinNS"},
+        {txtLongDeg, "txtLongDeg"},
+        {txtLongMin, "txtLongMin"},
+        {txtLongSec, "txtLongSec"},
+        {pnlEW, "pnlEW"},
+        {spinEW, "spinEW"},
+        {txtLocation, "txtLocation"},
+        {cmbDayOrder, "cmbDayOrder"},
+        {cmbDateFormat, "cmbDateFormat"},
+        {cmbTimeZone, "cmbTimeZone"},
+        {chkDaylightSavings, "chkDaylightSavings"},
+    };
+    for (const auto& [widget, name] : names)
+        widget->setObjectName(QString::fromLatin1(name));
+    for (const Geometry& g : kGeometry)
+        findChild<QWidget*>(QString::fromLatin1(g.Name))->setGeometry(g.X, g.Y, g.W, g.H);
+
+    for (const FixedText& t : kFixedTexts) {
+        auto* label = new QLabel(QString::fromUtf8(t.Text), this);
+        label->setFont(ArialPixels(t.Pixels));
+        SetTextColour(label, t.Silver ? kSilver : QColor(Qt::black));
+        label->adjustSize();
+        label->move(t.X, t.Y);
+        label->lower(); // under the controls they stand beside
+    }
+
+    for (const NumberField& n : kNumberFields) {
+        QLineEdit* field = this->*n.Field;
+        field->setMaxLength(n.MaxLength);
+        field->setValidator(new RestrictedInput(field));
+    }
+    txtLocation->setMaxLength(kLocationLength);
+
+    for (const char* item : kDayOrders)
+        cmbDayOrder->addItem(QString::fromLatin1(item));
+    for (const char* item : kDateFormats)
+        cmbDateFormat->addItem(QString::fromLatin1(item));
+    for (int i = 0; i < kZoneCount; ++i)
+        cmbTimeZone->addItem(ZoneText(i));
+    auto* listStyle = new NarrowListStyle;
+    listStyle->setParent(this);
+    for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbTimeZone})
+        list->setStyle(listStyle);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             txtLatDeg, txtLatMin, txtLatSec, txtLongDeg, txtLongMin, txtLongSec, pnlNS, pnlEW,
+             txtLocation, cmbDayOrder, cmbDateFormat, cmbTimeZone})
+        Colour(w);
+    for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbTimeZone})
+        Colour(list->view()); // the opened list too
+
+    // The direction panels hold their place in the order but take no focus themselves.
+    QWidget* const order[] = {
+        cmbDayOrder, cmbDateFormat, txtLatDeg,  txtLatMin,   txtLatSec,
+        txtLongDeg,  txtLongMin,    txtLongSec, txtLocation, pnlNS,
+        spinNS,      pnlEW,         spinEW,     cmbTimeZone, chkDaylightSavings};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    dragBy(lblTitle);
+    connect(lblExit, &HotSpotLabel::clicked, this, &TfConfig::lblExitClick);
+    connect(spinNS, &SpinButton::upClicked, this, &TfConfig::spinNSUpClick);
+    connect(spinNS, &SpinButton::downClicked, this, &TfConfig::spinNSDownClick);
+    connect(spinEW, &SpinButton::upClicked, this, &TfConfig::spinEWUpClick);
+    connect(spinEW, &SpinButton::downClicked, this, &TfConfig::spinEWDownClick);
+    connect(qApp, &QApplication::focusChanged, this, &TfConfig::FocusChanged);
+}
+
+void TfConfig::FormShow() {
+    centreOnMainWindow();
+}
+
+void TfConfig::FormActivate() {
+    txtLatDeg->setText(Q(m_record.Lat.Degrees));
+    txtLatMin->setText(Q(m_record.Lat.Minutes));
+    txtLatSec->setText(Q(m_record.Lat.Seconds));
+    pnlNS->setText(Q(m_record.Lat.Direction));
+    txtLongDeg->setText(Q(m_record.Long.Degrees));
+    txtLongMin->setText(Q(m_record.Long.Minutes));
+    txtLongSec->setText(Q(m_record.Long.Seconds));
+    pnlEW->setText(Q(m_record.Long.Direction));
+    txtLocation->setText(Q(m_record.Location));
+    txtLocation->setCursorPosition(0); // a long name shows its beginning
+    Select(cmbDayOrder, m_record.DayOrder, {});
+    Select(cmbDateFormat, m_record.DateLayoutIdx, Q(m_record.DateLayout));
+    Select(cmbTimeZone, m_record.TimeZone, {});
+    chkDaylightSavings->setChecked(m_record.DaylightSavings);
+}
+
+void TfConfig::showEvent(QShowEvent* event) {
+    // A window restored by the window system keeps its place and what the user typed.
+    if (!event->spontaneous()) {
+        m_saved = false;
+        FormShow();
+        FormActivate();
+        m_opening = true; // the focus the window opens with leaves no field
+        cmbDayOrder->setFocus();
+        m_opening = false;
+    }
+    BorderlessWindow::showEvent(event);
+}
+
+QChar TfConfig::RestrictInput(QChar key) {
+    constexpr char16_t kBackspace = 8;
+    return (key >= u'0' && key <= u'9') || key == QChar(kBackspace) ? key : QChar();
+}
+
+bool TfConfig::ValidateInput(QLineEdit* field, const QString& bound) {
+    if (field->text().toInt() <= bound.toInt())
+        return true;
+    showMessage(QStringLiteral("Valid Range is 0 - ") + bound);
+    field->setFocus();
+    return false;
+}
+
+void TfConfig::NumberFieldExit(QLineEdit* field) {
+    if (field->text().isEmpty())
+        field->setText(QStringLiteral("00"));
+    for (const NumberField& n : kNumberFields)
+        if (this->*n.Field == field)
+            ValidateInput(field, QString::fromLatin1(n.Bound));
+}
+
+void TfConfig::txtLatDegExit() {
+    NumberFieldExit(txtLatDeg);
+}
+void TfConfig::txtLatMinExit() {
+    NumberFieldExit(txtLatMin);
+}
+void TfConfig::txtLatSecExit() {
+    NumberFieldExit(txtLatSec);
+}
+void TfConfig::txtLongDegExit() {
+    NumberFieldExit(txtLongDeg);
+}
+void TfConfig::txtLongMinExit() {
+    NumberFieldExit(txtLongMin);
+}
+void TfConfig::txtLongSecExit() {
+    NumberFieldExit(txtLongSec);
+}
+
+void TfConfig::FocusChanged(QWidget* old, QWidget* now) {
+    if (m_opening || !isVisible() || !now || now->window() != this)
+        return;
+    for (const NumberField& n : kNumberFields)
+        if (old == this->*n.Field)
+            (this->*n.Exit)();
+}
+
+void TfConfig::spinNSUpClick() {
+    pnlNS->setText(QString::fromLatin1(pnlNS->text() == kNorth ? kSouth : kNorth));
+}
+void TfConfig::spinNSDownClick() {
+    spinNSUpClick();
+}
+void TfConfig::spinEWUpClick() {
+    pnlEW->setText(QString::fromLatin1(pnlEW->text() == kWest ? kEast : kWest));
+}
+void TfConfig::spinEWDownClick() {
+    spinEWUpClick();
+}
+
+void TfConfig::lblExitClick() {
+    close();
+}
+
+void TfConfig::done(int result) {
+    if (!m_saved) {
+        m_saved = true;
+        FormClose();
+    }
+    BorderlessWindow::done(result);
+}
+
+void TfConfig::FormClose() {
+    for (const NumberField& n : kNumberFields)
+        if ((this->*n.Field)->text().isEmpty())
+            (this->*n.Field)->setText(QStringLiteral("00"));
+
+    Settings s = m_record;
+    s.Lat = {Cut(txtLatDeg->text(), kDmsLength), Cut(txtLatMin->text(), kDmsLength),
+             Cut(txtLatSec->text(), kDmsLength), Cut(pnlNS->text(), kDirectionLength)};
+    s.Long = {Cut(txtLongDeg->text(), kDmsLength), Cut(txtLongMin->text(), kDmsLength),
+              Cut(txtLongSec->text(), kDmsLength), Cut(pnlEW->text(), kDirectionLength)};
+    s.Location = Cut(txtLocation->text(), kLocationLength);
+    s.DayOrder = static_cast<std::uint8_t>(std::max(0, cmbDayOrder->currentIndex()));
+    s.DateLayout = Cut(cmbDateFormat->currentText(), kDateLayoutLength);
+    s.DateLayoutIdx = static_cast<std::uint8_t>(std::max(0, cmbDateFormat->currentIndex()));
+    s.TimeZone = std::max(0, cmbTimeZone->currentIndex());
+    s.DaylightSavings = chkDaylightSavings->isChecked();
+
+    // The record first: when the store fails, the program goes on with what the user entered.
+    m_record = s;
+    const SaveOutcome outcome = SaveConfiguration(m_store, s);
+    if (!outcome.KeyOpened || !outcome.Written)
+        showMessage(QStringLiteral("Error reading Registry"));
+}
+
+} // namespace selvane

@@ -1,0 +1,99 @@
+#pragma once
+// The configuration window: the observer's place, the calendar's first weekday, the time
+// list's date layout, the time zone and daylight saving. It shows the settings record each
+// time it is opened and, however it is closed, writes what the user entered to the record
+// and to the store.
+
+#include "widgets/borderlesswindow.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace selvane {
+
+class HotSpotLabel;
+class SettingsStore;
+class SpinButton;
+struct Settings;
+
+class TfConfig : public BorderlessWindow {
+    Q_OBJECT
+
+public:
+    // `record` is the program-wide settings record (owned by the main window): the window
+    // reads it on every show and, on closing, writes it and the store.
+    TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow);
+
+    HotSpotLabel* lblTitle;
+    HotSpotLabel* lblExit;
+    QLineEdit* txtLatDeg;
+    QLineEdit* txtLatMin;
+    QLineEdit* txtLatSec;
+    QLabel* pnlNS;
+    SpinButton* spinNS;
+    QLineEdit* txtLongDeg;
+    QLineEdit* txtLongMin;
+    QLineEdit* txtLongSec;
+    QLabel* pnlEW;
+    SpinButton* spinEW;
+    QLineEdit* txtLocation;
+    QComboBox* cmbDayOrder;
+    QComboBox* cmbDateFormat;
+    QComboBox* cmbTimeZone;
+    QCheckBox* chkDaylightSavings;
+
+    // Centres the window on the main window.
+    void FormShow();
+    // Fills the controls from the record.
+    void FormActivate();
+
+    // The typed character when a number field takes it (a digit or backspace), otherwise
+    // the null character: the key is swallowed. Pasted text is held to the same rule.
+    static QChar RestrictInput(QChar key);
+    // Whether the field's number is at most `bound`; when not, shows "Valid Range is 0 - "
+    // with the bound and puts the focus back into the field. The text stays as typed.
+    bool ValidateInput(QLineEdit* field, const QString& bound);
+
+    // Leaving a number field: an empty one becomes "00", then its range is checked.
+    void txtLatDegExit();
+    void txtLatMinExit();
+    void txtLatSecExit();
+    void txtLongDegExit();
+    void txtLongMinExit();
+    void txtLongSecExit();
+
+    // Either arrow toggles the direction.
+    void spinNSUpClick();
+    void spinNSDownClick();
+    void spinEWUpClick();
+    void spinEWDownClick();
+
+    void lblExitClick();
+    // Saving: empty number fields become "00", the record takes the entered values (cut to
+    // the record's lengths) and the fourteen values go to the store. A store that cannot be
+    // opened or written is reported; the record keeps the entered values either way.
+    void FormClose();
+
+    // Every way of closing (the exit label, Escape, the window system) ends here, and saving
+    // runs once per showing.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void NumberFieldExit(QLineEdit* field);
+    // A number field's exit runs when the focus moves from it to another control of this
+    // window, not when the window itself loses the focus (to a message box, say).
+    void FocusChanged(QWidget* old, QWidget* now);
+
+    Settings& m_record;
+    SettingsStore& m_store;
+    bool m_saved = true;    // FormClose has run for the present showing
+    bool m_opening = false; // the window is giving the focus to its first control
+};
+
+} // namespace selvane

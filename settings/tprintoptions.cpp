@@ -1,0 +1,151 @@
+#include "settings/tprintoptions.h"
+
+#include "settings/settings.h"
+#include "widgets/hotspotlabel.h"
+#include "widgets/spinbutton.h"
+#include "widgets/widgetstyle.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QShowEvent>
+
+namespace selvane {
+
+namespace {
+
+constexpr int kTextPixels = 11; // 8 point
+const QColor kPanelColour(255, 255, 176);
+constexpr int kMaxDensity = 100;
+
+// Where each control lies, in window pixels.
+struct Geometry {
+    const char* Name;
+    int X, Y, W, H;
+};
+constexpr Geometry kGeometry[] = {
+    {"lblTitle", 50, 6, 120, 27},       {"chkDailyPhases", 26, 68, 13, 13},
+    {"chkMajorPhases", 26, 88, 13, 13}, {"chkLunarTimes", 26, 108, 13, 13},
+    {"chkSolarTimes", 26, 128, 13, 13}, {"pnlPhaseDensity", 136, 170, 33, 19},
+    {"SpinButton1", 170, 170, 15, 19},  {"lblOK", 60, 210, 101, 29},
+};
+
+// Captions, each drawn in white one pixel right of and below its black copy: a shadow.
+struct Caption {
+    const char* Text;
+    int X, Y; // of the black copy
+};
+constexpr Caption kCaptions[] = {
+    {"Daily Phases", 48, 68},
+    {"Major Phases", 48, 88},
+    {"Moon's Rise/Transit Set Times", 48, 108},
+    {"Sun's Rise/Transit/Set Times", 48, 128},
+    {"Daily Phase Density:", 34, 173},
+};
+
+// What the printout shows of the phases, from the two phase boxes and back.
+enum PhasePrintout : std::uint8_t { kDailyOnly = 0, kMajorOnly = 1, kNeither = 2, kBoth = 3 };
+
+} // namespace
+
+TPrintOptions::TPrintOptions(Settings& record, SettingsStore& store, QWidget* mainWindow)
+    : BorderlessWindow(mainWindow, QStringLiteral("TPrintOptions"),
+                       QStringLiteral(":/printoptions.png"))
+    , lblTitle(addHotSpot("lblTitle", {}))
+    , chkDailyPhases(new QCheckBox(this))
+    , chkMajorPhases(new QCheckBox(this))
+    , chkLunarTimes(new QCheckBox(this))
+    , chkSolarTimes(new QCheckBox(this))
+    , pnlPhaseDensity(new QLabel(this))
+    , SpinButton1(new SpinButton(this))
+    , lblOK(addHotSpot("lblOK", {}))
+    , m_record(record)
+    , m_store(store) {
+    FormCreate();
+}
+
+void TPrintOptions::FormCreate() {
+    setFont(ArialPixels(kTextPixels));
+    chkDailyPhases->setObjectName(QStringLiteral("chkDailyPhases"));
+    chkMajorPhases->setObjectName(QStringLiteral("chkMajorPhases"));
+    chkLunarTimes->setObjectName(QStringLiteral("chkLunarTimes"));
+    chkSolarTimes->setObjectName(QStringLiteral("chkSolarTimes"));
+    pnlPhaseDensity->setObjectName(QStringLiteral("pnlPhaseDensity"));
+    SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
+    for (const Geometry& g : kGeometry)
+        findChild<QWidget*>(QString::fromLatin1(g.Name))->setGeometry(g.X, g.Y, g.W, g.H);
+
+    for (const Caption& c : kCaptions) {
+        for (const auto& [dx, colour] : {std::pair{1, Qt::white}, std::pair{0, Qt::black}}) {
+            auto* label = new QLabel(QString::fromLatin1(c.Text), this);
+            SetTextColour(label, colour);
+            label->adjustSize();
+            label->move(c.X + dx, c.Y + dx);
+            label->lower(); // under the controls
+        }
+    }
+
+    pnlPhaseDensity->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlPhaseDensity->setAlignment(Qt::AlignCenter);
+    pnlPhaseDensity->setAutoFillBackground(true);
+    QPalette p = pnlPhaseDensity->palette();
+    p.setColor(QPalette::Window, kPanelColour);
+    p.setColor(QPalette::WindowText, Qt::black);
+    pnlPhaseDensity->setPalette(p);
+
+    dragBy(lblTitle);
+    connect(SpinButton1, &SpinButton::upClicked, this, &TPrintOptions::SpinButton1UpClick);
+    connect(SpinButton1, &SpinButton::downClicked, this, &TPrintOptions::SpinButton1DownClick);
+    connect(lblOK, &HotSpotLabel::clicked, this, &TPrintOptions::lblOKClick);
+}
+
+void TPrintOptions::showEvent(QShowEvent* event) {
+    // A window restored by the window system keeps its place and the user's choices.
+    if (!event->spontaneous()) {
+        FormShow();
+        FormActivate();
+    }
+    BorderlessWindow::showEvent(event);
+}
+
+void TPrintOptions::FormShow() {
+    centreOnMainWindow();
+}
+
+void TPrintOptions::FormActivate() {
+    const std::uint8_t phases = m_record.PhasePrintout;
+    chkDailyPhases->setChecked(phases == kDailyOnly || phases == kBoth);
+    chkMajorPhases->setChecked(phases == kMajorOnly || phases == kBoth);
+    chkLunarTimes->setChecked(m_record.PrintLunarTimes);
+    chkSolarTimes->setChecked(m_record.PrintSunTimes);
+    pnlPhaseDensity->setText(QString::number(m_record.PhaseDensity));
+}
+
+int TPrintOptions::density() const {
+    return pnlPhaseDensity->text().toInt() & 0xFF;
+}
+
+void TPrintOptions::SpinButton1UpClick() {
+    if (const int d = density(); d < kMaxDensity)
+        pnlPhaseDensity->setText(QString::number(d + 1));
+}
+
+void TPrintOptions::SpinButton1DownClick() {
+    if (const int d = density(); d > 0)
+        pnlPhaseDensity->setText(QString::number(d - 1));
+}
+
+void TPrintOptions::lblOKClick() {
+    const bool daily = chkDailyPhases->isChecked();
+    const bool major = chkMajorPhases->isChecked();
+    m_record.PhasePrintout = daily ? (major ? kBoth : kDailyOnly) : (major ? kMajorOnly : kNeither);
+    m_record.PrintLunarTimes = chkLunarTimes->isChecked();
+    m_record.PrintSunTimes = chkSolarTimes->isChecked();
+    m_record.PhaseDensity = static_cast<std::uint8_t>(density());
+
+    const SaveOutcome outcome = SavePrintOptions(m_store, m_record);
+    if (!outcome.KeyOpened || !outcome.Written)
+        showMessage(QStringLiteral("Error reading registry"));
+    accept();
+}
+
+} // namespace selvane

@@ -1,0 +1,295 @@
+#include "settings/settings.h"
+#include "settings/settingsstore.h"
+#include "settings/tfconfig.h"
+#include "settings/tprintoptions.h"
+#include "widgets/hotspotlabel.h"
+#include "widgets/spinbutton.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QTest>
+#include <QWindow>
+
+using namespace selvane;
+
+namespace {
+
+// A store in memory that records the order of writes and can fail to open or to keep them.
+class RecordingStore final : public SettingsStore {
+public:
+    bool exists = true;
+    bool writable = true;
+    QMap<QString, QString> values; // lower-case name -> text
+    QStringList writes;
+
+    bool keyExists() const override { return exists; }
+    void createKey() override { exists = true; }
+    QString read(const QString& name) const override { return values.value(name.toLower()); }
+    void write(const QString& name, const QString& value) override {
+        writes << name;
+        values[name.toLower()] = value;
+    }
+    bool commit() override { return writable; }
+};
+
+// Both windows over one record and store; their main window is 641 x 481 at (100, 100).
+struct Fixture {
+    Fixture() {
+        main.setGeometry(100, 100, 641, 481);
+        config.showMessage = print.showMessage = [this](const QString& text) {
+            messages << text;
+        };
+    }
+    static bool open(QDialog& window) {
+        window.show();
+        return QTest::qWaitForWindowActive(&window);
+    }
+    // Replaces the field's text by typing, the focus in the field.
+    static void type(QLineEdit* field, const QString& text) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+    static void click(SpinButton* spin, bool up) {
+        QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(7, up ? 4 : 14));
+    }
+    QStringList stored(const QStringList& names) const {
+        QStringList texts;
+        for (const QString& name : names)
+            texts << store.read(name);
+        return texts;
+    }
+
+    QWidget main;
+    RecordingStore store;
+    Settings record;
+    TfConfig config{record, store, &main};
+    TPrintOptions print{record, store, &main};
+    QStringList messages;
+};
+
+const QStringList kConfigurationValues = {
+    "LatDeg",     "LatMin",        "LatSec",   "LatDir",         "LongDeg",
+    "LongMin",    "LongSec",       "LongDir",  "Location",       "DayOrder",
+    "DateLayout", "DateLayoutIdx", "Timezone", "DaylightSavings"};
+const QStringList kPrintValues = {"PhasePrintout", "PrintLunarTimes", "PrintSunTimes",
+                                  "PhaseDensity"};
+
+} // namespace
+
+class TestSettingsWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void configurationShowsTheRecordCentred() {
+        Fixture f;
+        f.record.Lat = {"51", "28", "38", "South"};
+        f.record.Long = {"180", "0", "5", "East"};
+        f.record.Location = "Greenwich";
+        f.record.DayOrder = 6;
+        f.record.DateLayoutIdx = 1;
+        f.record.TimeZone = 24;
+        f.record.DaylightSavings = true;
+        QVERIFY(f.open(f.config));
+        QCOMPARE(f.config.geometry(), QRect(278, 152, 284, 376)); // 100 + 357 / 2, 100 + 105 / 2
+        QCOMPARE(QApplication::focusWidget(), f.config.cmbDayOrder);
+        const TfConfig& c = f.config;
+        QCOMPARE(QStringList({c.txtLatDeg->text(), c.txtLatMin->text(), c.txtLatSec->text(),
+                              c.pnlNS->text(), c.txtLongDeg->text(), c.txtLongSec->text(),
+                              c.pnlEW->text(), c.txtLocation->text(), c.cmbDayOrder->currentText(),
+                              c.cmbDateFormat->currentText(), c.cmbTimeZone->currentText()}),
+                 QStringList({"51", "28", "38", "South", "180", "5", "East", "Greenwich",
+                              "Saturday - Friday", "mm/dd/yyyy", "GMT + 12:00"}));
+        QVERIFY(c.chkDaylightSavings->isChecked());
+        QCOMPARE(c.cmbTimeZone->count(), 25);
+        QCOMPARE(QStringList({c.cmbTimeZone->itemText(0), c.cmbTimeZone->itemText(11),
+                              c.cmbTimeZone->itemText(12), c.cmbDayOrder->itemText(3)}),
+                 QStringList({"GMT - 12:00", "GMT - 01:00", "GMT ", "Wednesday - Tuesday"}));
+    }
+
+    void numberFieldsTakeDigitsOnly() {
+        const struct {
+            const char *Field, *Typed, *Kept;
+        } rows[] = {{"txtLatDeg", "a9-x 0", "90"},
+                    {"txtLatSec", "5.9,1", "59"}, // two digits at most
+                    {"txtLongDeg", "1+8e05", "180"},
+                    {"txtLocation", "Kew 2", "Kew 2"}};
+        Fixture f;
+        QVERIFY(f.open(f.config));
+        for (const auto& row : rows) {
+            auto* field = f.config.findChild<QLineEdit*>(row.Field);
+            f.type(field, row.Typed);
+            QCOMPARE(field->text(), QString(row.Kept));
+            // Keys that type no character still work.
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::keyClick(field, Qt::Key_Home);
+            QTest::keyClick(field, Qt::Key_Delete);
+            const QString trimmed = QString(row.Kept).mid(1).chopped(1);
+            QCOMPARE(field->text(), trimmed);
+            field->insert("4a"); // pasted text that is not all digits is turned away
+            QCOMPARE(field->text(), field == f.config.txtLocation ? "4a" + trimmed : trimmed);
+        }
+    }
+
+    void leavingANumberFieldChecksItsRange() {
+        const struct {
+            const char *Field, *Typed, *Bound; // no bound when the number is in range
+        } rows[] = {{"txtLatDeg", "95", "90"},    {"txtLatDeg", "90", nullptr},
+                    {"txtLatMin", "60", "59"},    {"txtLatSec", "59", nullptr},
+                    {"txtLongDeg", "181", "180"}, {"txtLongDeg", "180", nullptr},
+                    {"txtLongSec", "60", "59"},   {"txtLongMin", "", nullptr}};
+        for (const auto& row : rows) {
+            Fixture f;
+            QVERIFY(f.open(f.config));
+            auto* field = f.config.findChild<QLineEdit*>(row.Field);
+            f.type(field, row.Typed);
+            QTest::keyClick(field, Qt::Key_Tab);
+            const QStringList message =
+                row.Bound ? QStringList{QString("Valid Range is 0 - ") + row.Bound} : QStringList{};
+            const QString kept = *row.Typed ? QString(row.Typed) : QString("00");
+            QCOMPARE(f.messages, message);
+            QCOMPARE(QApplication::focusWidget() == field, row.Bound != nullptr);
+            QCOMPARE(field->text(), kept);
+
+            // Losing and regaining the window's focus neither refills the fields nor checks again.
+            QWidget other;
+            other.show();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            f.config.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f.config));
+            QCOMPARE(field->text(), kept);
+            QCOMPARE(f.messages, message);
+        }
+    }
+
+    void spinButtonsToggleTheDirection() {
+        const struct {
+            bool Latitude;
+            const char *Stored, *AfterUp, *AfterDown;
+        } rows[] = {{true, "North", "South", "North"},
+                    {true, "south", "North", "South"},
+                    {false, "West", "East", "West"},
+                    {false, "", "West", "East"}};
+        for (const auto& row : rows) {
+            Fixture f;
+            (row.Latitude ? f.record.Lat : f.record.Long).Direction = row.Stored;
+            QVERIFY(f.open(f.config));
+            QLabel* panel = row.Latitude ? f.config.pnlNS : f.config.pnlEW;
+            QCOMPARE(panel->text(), QString(row.Stored));
+            f.click(row.Latitude ? f.config.spinNS : f.config.spinEW, true);
+            QCOMPARE(panel->text(), QString(row.AfterUp));
+            f.click(row.Latitude ? f.config.spinNS : f.config.spinEW, false);
+            QCOMPARE(panel->text(), QString(row.AfterDown));
+        }
+    }
+
+    // Closing by the exit label, Escape or the window system, into a store that works, has
+    // lost its key or does not keep what is written: the record keeps what was entered.
+    void everyWayOfClosingSavesOncePerShowing() {
+        enum Way { ExitLabel, Escape, WindowSystem };
+        const struct {
+            Way Closing;
+            bool Exists, Writable;
+        } rows[] = {{ExitLabel, true, true}, {Escape, false, true}, {WindowSystem, true, false}};
+        for (const auto& row : rows) {
+            Fixture f;
+            f.store.exists = row.Exists;
+            f.store.writable = row.Writable;
+            f.record.Lat = {"51", "28", "38", "North"};
+            for (int showing = 1; showing <= 2; ++showing) {
+                QVERIFY(f.open(f.config));
+                f.type(f.config.txtLocation, "Kew");
+                f.config.txtLongDeg->setText("7");
+                f.click(f.config.spinNS, true);
+                f.config.cmbDayOrder->setCurrentIndex(1);
+                f.config.cmbDateFormat->setCurrentIndex(1);
+                f.config.cmbTimeZone->setCurrentIndex(14);
+                f.config.chkDaylightSavings->setChecked(true);
+                f.type(f.config.txtLatSec, ""); // left empty: "00" on closing
+                if (row.Closing == ExitLabel)
+                    QTest::mouseClick(f.config.lblExit, Qt::LeftButton);
+                else if (row.Closing == Escape)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                else
+                    f.config.windowHandle()->close();
+
+                QVERIFY(!f.config.isVisible());
+                QCOMPARE(f.store.writes.size(), 14 * showing);
+                QCOMPARE(f.store.writes.mid(14 * (showing - 1)), kConfigurationValues);
+                QCOMPARE(f.stored(kConfigurationValues),
+                         QStringList({"51", "28", "00", showing == 1 ? "South" : "North", "7", "00",
+                                      "00", "West", "Kew", "1", "mm/dd/yyyy", "1", "14", "True"}));
+                const int failures = row.Exists && row.Writable ? 0 : showing;
+                QCOMPARE(f.messages, QStringList(failures, "Error reading Registry"));
+            }
+            QCOMPARE(f.record.TimeZone, 14);
+            QCOMPARE(f.record.DayOrder, 1);
+            QCOMPARE(f.record.Location, "Kew");
+            QCOMPARE(f.record.Lat.Seconds, "00");
+            QCOMPARE(f.record.Long.Degrees, "7");
+        }
+    }
+
+    void printOptionsShowAndStoreTheRecord() {
+        const struct {
+            int Printout;
+            bool Daily, Major;
+        } rows[] = {{0, true, false},
+                    {1, false, true},
+                    {2, false, false},
+                    {3, true, true},
+                    {7, false, false}};
+        for (const auto& row : rows) {
+            Fixture f;
+            QVERIFY(f.open(f.print)); // a first run's record: all ticked, density 75
+            QCOMPARE(f.print.geometry(), QRect(310, 210, 220, 260)); // 100 + 421/2, 100 + 221/2
+            for (QCheckBox* box : {f.print.chkDailyPhases, f.print.chkMajorPhases,
+                                   f.print.chkLunarTimes, f.print.chkSolarTimes})
+                QVERIFY(box->isChecked());
+            QCOMPARE(f.print.pnlPhaseDensity->text(), "75");
+            f.print.hide();
+
+            f.record.PhasePrintout = static_cast<std::uint8_t>(row.Printout);
+            QVERIFY(f.open(f.print));
+            QCOMPARE(f.print.chkDailyPhases->isChecked(), row.Daily);
+            QCOMPARE(f.print.chkMajorPhases->isChecked(), row.Major);
+            QTest::mouseClick(f.print.chkSolarTimes, Qt::LeftButton);
+            f.store.writable = row.Printout != 3;
+            QTest::mouseClick(f.print.lblOK, Qt::LeftButton);
+
+            QVERIFY(!f.print.isVisible());
+            QCOMPARE(f.store.writes, kPrintValues);
+            const QString printout = QString::number(row.Printout == 7 ? 2 : row.Printout);
+            QCOMPARE(f.stored(kPrintValues), QStringList({printout, "True", "False", "75"}));
+            QCOMPARE(QString::number(f.record.PhasePrintout), printout);
+            QVERIFY(!f.record.PrintSunTimes);
+            QCOMPARE(f.messages,
+                     row.Printout == 3 ? QStringList{"Error reading registry"} : QStringList{});
+        }
+    }
+
+    void densityStopsAtZeroAndHundred() {
+        const struct {
+            int Start, Steps, Density; // up when Steps is positive
+        } rows[] = {{98, 3, 100}, {2, -3, 0}, {0, 1, 1}, {100, -1, 99}};
+        for (const auto& row : rows) {
+            Fixture f;
+            f.record.PhaseDensity = static_cast<std::uint8_t>(row.Start);
+            QVERIFY(f.open(f.print));
+            for (int i = 0; i < std::abs(row.Steps); ++i)
+                f.click(f.print.SpinButton1, row.Steps > 0);
+            QCOMPARE(f.print.pnlPhaseDensity->text(), QString::number(row.Density));
+            QTest::mouseClick(f.print.lblOK, Qt::LeftButton);
+            QCOMPARE(f.record.PhaseDensity, row.Density);
+            QCOMPARE(f.store.read("PhaseDensity"), QString::number(row.Density));
+        }
+    }
+};
+
+QTEST_MAIN(TestSettingsWindows)
+#include "tst_settingswindows.moc"
