@@ -5,6 +5,8 @@
 #include "engine/solar.h"
 #include "print/trisesettimelist.h"
 #include "settings/settingsstore.h"
+#include "settings/tfconfig.h"
+#include "settings/tprintoptions.h"
 #include "ui/calendargrid.h"
 #include "ui/datafiles.h"
 #include "ui/moondisc.h"
@@ -348,14 +350,17 @@ void TSelvane::CreateControls() {
         return TimeListMonth{SelectedYear, SelectedMonth, observer(),
                              QString::fromStdString(m_settings.DateLayout)};
     });
+    m_config = new TfConfig(m_settings, m_store, this);
+    m_printOptions = new TPrintOptions(m_settings, m_store, this);
     m_about = new TAbout(this);
     m_lunarSites = new TLunarSites(this);
     m_lunarSites->openSite = [this](const QString& address) {
         OpenSite(address);
     };
     const std::pair<const char*, void (TSelvane::*)()> commands[] = {
-        {"lblList", &TSelvane::lblListClick},   {"lblAbout", &TSelvane::lblAboutClick},
-        {"lblLinks", &TSelvane::lblLinksClick}, {"lblVESK", &TSelvane::lblVESKClick},
+        {"lblPrint", &TSelvane::lblPrintClick},   {"lblList", &TSelvane::lblListClick},
+        {"lblConfig", &TSelvane::lblConfigClick}, {"lblAbout", &TSelvane::lblAboutClick},
+        {"lblLinks", &TSelvane::lblLinksClick},   {"lblVESK", &TSelvane::lblVESKClick},
         {"lblHelp", &TSelvane::lblHelpClick},
     };
     for (const auto& [name, handler] : commands)
@@ -373,8 +378,10 @@ void TSelvane::GetConfigData() {
 
 void TSelvane::ApplySettings(const Settings& settings) {
     m_settings = settings;
-    Latitude = DmsToDegrees(m_settings.Lat);
-    Longitude = DmsToDegrees(m_settings.Long);
+    // Each field is checked on its own, so 90 59' 59" N and 180 59' 59" W can be stored; the
+    // observer is held to the globe.
+    Latitude = std::clamp(DmsToDegrees(m_settings.Lat), -90.0, 90.0);
+    Longitude = std::clamp(DmsToDegrees(m_settings.Long), -180.0, 180.0);
     UTOffsetMinutes = UTOffsetFromSettings(m_settings.TimeZone, m_settings.DaylightSavings);
     // The pictures turn only when the hemisphere changed, so applying the same place twice
     // leaves them as they are.
@@ -618,6 +625,10 @@ void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     // over a typed year first, as the mouse's do).
     if (ctrl && key == Qt::Key_L)
         return lblListClick();
+    if (ctrl && key == Qt::Key_P)
+        return lblPrintClick();
+    if (ctrl && key == Qt::Key_Comma)
+        return lblConfigClick();
     if (ctrl && key == Qt::Key_Q)
         return lblExitClick();
     if (key == Qt::Key_F1)
@@ -747,6 +758,18 @@ void TSelvane::lblExitClick() {
     Timer1->stop();
     close();
     QApplication::quit();
+}
+
+void TSelvane::lblPrintClick() {
+    if (m_yearEntry->isOpen() && !AcceptYear())
+        return;
+    m_printOptions->exec(); // however it closes, the printing follows
+}
+
+void TSelvane::lblConfigClick() {
+    m_config->exec(); // on closing it has written the record and the store
+    ApplySettings(m_settings);
+    RefreshTimeList();
 }
 
 void TSelvane::lblListClick() {

@@ -27,7 +27,9 @@ class HotSpotLabel;
 class SettingsStore;
 class TDateLabel;
 class TAbout;
+class TPrintOptions;
 class TRiseSetTimeList;
+class TfConfig;
 class TLunarSites;
 class TMonthSelect;
 class TitleDrag;
@@ -69,6 +71,8 @@ public:
     TMonthSelect& monthSelect() { return *m_monthSelect; }
     TAbout& about() { return *m_about; }
     TRiseSetTimeList& timeList() { return *m_timeList; }
+    TfConfig& config() { return *m_config; }
+    TPrintOptions& printOptions() { return *m_printOptions; }
     TLunarSites& lunarSites() { return *m_lunarSites; }
     const TitleDrag& titleDrag() const { return *m_titleDrag; }
 
@@ -102,7 +106,9 @@ public:
     void SelectDate(int year, int month, int day);
     void lblMinimiseClick();
     void lblExitClick();
+    void lblPrintClick();
     void lblListClick();
+    void lblConfigClick();
     void lblAboutClick();
     void lblLinksClick();
     void lblVESKClick();
@@ -161,6 +167,8 @@ private:
     TMonthSelect* m_monthSelect = nullptr;
     TAbout* m_about = nullptr;
     TRiseSetTimeList* m_timeList = nullptr;
+    TfConfig* m_config = nullptr;
+    TPrintOptions* m_printOptions = nullptr;
     TLunarSites* m_lunarSites = nullptr;
     TitleDrag* m_titleDrag = nullptr;
     QLabel* m_imgHemisphere = nullptr;

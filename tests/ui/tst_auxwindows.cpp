@@ -2,13 +2,16 @@
 
 #include "engine/monthtable.h"
 #include "print/trisesettimelist.h"
+#include "settings/tfconfig.h"
 #include "ui/tabout.h"
 #include "ui/tlunarsites.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/product.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTimer>
 
 using namespace selvane;
@@ -21,6 +24,7 @@ private slots:
     void linksDropFromTheIconAndOpenOnlyLinkRows();
     void homePageAndHelp();
     void timeListShowsTheSelectedMonthAndFollowsAPick();
+    void configurationChangesReachTheMainWindow();
 };
 
 void TestAuxWindows::aboutCentresOnTheMainWindowAndClosesByItsMark() {
@@ -135,6 +139,68 @@ void TestAuxWindows::timeListShowsTheSelectedMonthAndFollowsAPick() {
     list.lblExitClick();
     f.window->MonthPicked(4);
     QCOMPARE(list.listPicture().height(), 29 * h - 1);
+}
+
+void TestAuxWindows::configurationChangesReachTheMainWindow() {
+    Fixture f(kNoon15March);
+    f.window->show();
+    f.window->Timer1Timer();
+    TfConfig& config = f.window->config();
+    config.showMessage = [&](const QString& text) {
+        f.messages << text;
+    };
+    const QImage northIcon = f.window->phaseIcon(0);
+    TRiseSetTimeList& list = f.window->timeList();
+    f.window->lblListClick();
+    list.FormActivate();
+    const QImage listBefore = list.listPicture();
+
+    // Sydney: 33 52 S, 151 12 E, GMT + 10, Monday first.
+    auto enterSydney = [&](const char* days, const char* latitudeDegrees) {
+        QTimer::singleShot(0, &config, [&config, days, latitudeDegrees] {
+            const std::pair<QLineEdit*, const char*> fields[] = {
+                {config.txtLatDeg, latitudeDegrees},
+                {config.txtLatMin, "52"},
+                {config.txtLatSec, "59"},
+                {config.txtLongDeg, "151"},
+                {config.txtLongMin, "12"},
+                {config.txtLongSec, "0"}};
+            for (const auto& [field, text] : fields)
+                field->setText(QString::fromLatin1(text));
+            config.pnlNS->setText("South");
+            config.pnlEW->setText("East");
+            config.cmbTimeZone->setCurrentIndex(22);
+            config.cmbDayOrder->setCurrentIndex(QString(days).toInt());
+            config.lblExitClick();
+        });
+        QTest::mouseClick(f.window->findChild<QWidget*>("lblConfig"), Qt::LeftButton);
+    };
+    enterSydney("1", "33");
+    QCOMPARE(f.window->Latitude, -(33 + 52 / 60.0 + 59 / 3600.0));
+    QCOMPARE(f.window->Longitude, -(151 + 12 / 60.0));
+    QVERIFY(!f.window->NorthernView);
+    QCOMPARE(f.window->phaseIcon(0), northIcon.mirrored(true, true));
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->UTOffsetMinutes, -600);
+    QCOMPARE(f.window->calendar().DayTitles[0]->text(), QString("Mon"));
+    // The visible time list was redrawn for the new place.
+    QVERIFY(list.listPicture() != listBefore);
+    QCOMPARE(IniSettingsStore(f.dir.filePath("Selvane.ini")).read("LatDir"), QString("South"));
+
+    // Saved again in the south, the pictures stay turned.
+    enterSydney("1", "33");
+    QVERIFY(!f.window->NorthernView);
+    QCOMPARE(f.window->phaseIcon(0), northIcon.mirrored(true, true));
+
+    // The fields are checked one by one, so 90 52 59 S is stored as typed; the observer is
+    // held to the pole and every text stays well formed.
+    enterSydney("1", "90");
+    QCOMPARE(f.window->settings().Lat.Degrees, std::string("90"));
+    QCOMPARE(f.window->Latitude, -90.0);
+    f.window->Timer1Timer();
+    for (const char* name : {"lblVisible", "lblAOM", "lblSunrise", "lblRSValue1"})
+        QVERIFY2(!f.label(name)->text().contains("nan"), name);
+    QVERIFY(f.messages.isEmpty());
 }
 
 QTEST_MAIN(TestAuxWindows)
