@@ -9,12 +9,6 @@ namespace selvane {
 
 namespace {
 
-// Longest texts the record keeps, in characters.
-constexpr int kDmsLength = 3;
-constexpr int kDirectionLength = 6;
-constexpr int kLocationLength = 64;
-constexpr int kDateLayoutLength = 10;
-
 // The first run writes these, in this order. The zone goes in as "TimeZone" while every later
 // read and write says "Timezone": names match without case, so both are one value.
 const std::pair<const char*, const char*> kFirstRunValues[] = {
@@ -38,14 +32,6 @@ const std::pair<const char*, const char*> kFirstRunValues[] = {
     {"DaylightSavings", "False"},
 };
 
-std::string cut(const QString& text, int length) {
-    // Cut by characters, never inside a surrogate pair.
-    QString t = text.left(length);
-    if (!t.isEmpty() && t.back().isHighSurrogate())
-        t.chop(1);
-    return t.toStdString();
-}
-
 std::optional<std::int32_t> strictInt(const QString& text) {
     return ParseDecimal(text.toStdString());
 }
@@ -62,13 +48,14 @@ std::uint8_t lenientByte(const QString& text) {
 }
 
 std::string dmsPart(const QString& text) {
-    const std::string part = cut(text, kDmsLength);
+    const std::string part = CutText(text, kDmsLength);
     return ParseDecimal(part) ? part : "00";
 }
 
 LocationAngle readAngle(const SettingsStore& store, const QString& prefix) {
     return {dmsPart(store.read(prefix + "Deg")), dmsPart(store.read(prefix + "Min")),
-            dmsPart(store.read(prefix + "Sec")), cut(store.read(prefix + "Dir"), kDirectionLength)};
+            dmsPart(store.read(prefix + "Sec")),
+            CutText(store.read(prefix + "Dir"), kDirectionLength)};
 }
 
 bool readBool(const SettingsStore& store, const char* name) {
@@ -88,6 +75,13 @@ void writeAngle(SettingsStore& store, const QString& prefix, const LocationAngle
 
 } // namespace
 
+std::string CutText(const QString& text, int length) {
+    QString t = text.left(length);
+    if (!t.isEmpty() && t.back().isHighSurrogate())
+        t.chop(1);
+    return t.toStdString();
+}
+
 Settings LoadSettings(SettingsStore& store) {
     const Settings defaults;
     Settings s;
@@ -102,14 +96,14 @@ Settings LoadSettings(SettingsStore& store) {
 
     s.Lat = readAngle(store, QStringLiteral("Lat"));
     s.Long = readAngle(store, QStringLiteral("Long"));
-    s.Location = cut(store.read(QStringLiteral("Location")), kLocationLength);
+    s.Location = CutText(store.read(QStringLiteral("Location")), kLocationLength);
 
     const auto dayOrder = strictInt(store.read(QStringLiteral("DayOrder")));
     s.DayOrder = (dayOrder && *dayOrder >= 0 && *dayOrder <= 6)
                      ? static_cast<std::uint8_t>(*dayOrder)
                      : defaults.DayOrder;
 
-    s.DateLayout = cut(store.read(QStringLiteral("DateLayout")), kDateLayoutLength);
+    s.DateLayout = CutText(store.read(QStringLiteral("DateLayout")), kDateLayoutLength);
     s.DateLayoutIdx = lenientByte(store.read(QStringLiteral("DateLayoutIdx")));
 
     s.PrintSunTimes = readBool(store, "PrintSunTimes");
@@ -135,6 +129,8 @@ Settings LoadSettings(SettingsStore& store) {
     }
 
     s.DaylightSavings = readBool(store, "DaylightSavings");
+    // Not among the first run's values: a file without it keeps the fixed offset.
+    s.ZoneName = CutText(store.read(QStringLiteral("ZoneName")), kZoneNameLength);
 
     if (wrote)
         store.commit(); // a store that cannot be written still loads: the record is complete
@@ -153,6 +149,7 @@ SaveOutcome SaveConfiguration(SettingsStore& store, const Settings& s) {
     store.write(QStringLiteral("Timezone"), QString::number(s.TimeZone));
     store.write(QStringLiteral("DaylightSavings"),
                 QString::fromLatin1(BoolText(s.DaylightSavings)));
+    store.write(QStringLiteral("ZoneName"), qs(s.ZoneName));
     outcome.Written = store.commit();
     return outcome;
 }

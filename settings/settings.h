@@ -3,12 +3,24 @@
 
 #include "engine/timebase.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <string>
 
 namespace selvane {
 
 class SettingsStore;
+
+// Longest texts the record keeps, in characters.
+inline constexpr int kDmsLength = 3;
+inline constexpr int kDirectionLength = 6;
+inline constexpr int kLocationLength = 64;
+inline constexpr int kDateLayoutLength = 10;
+inline constexpr int kZoneNameLength = 64;
+
+// The first `length` characters of a text, never ending inside a surrogate pair, in UTF-8.
+std::string CutText(const QString& text, int length);
 
 // One program-wide record, filled at start-up and changed only by the two settings windows.
 // Texts are UTF-8.
@@ -25,6 +37,9 @@ struct Settings {
     bool DaylightSavings = false;
     std::uint8_t PhaseDensity = 75; // darkness of printed daily shadows, percent
     std::int32_t TimeZone = 12;     // 0..24, zone (index - 12) hours east of GMT
+    // An IANA zone id ("Europe/London"): local times then follow that zone's offset at each
+    // instant. Empty (the default, or a file without it): TimeZone and DaylightSavings.
+    std::string ZoneName;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
@@ -53,7 +68,8 @@ struct SaveOutcome {
     bool Written = false;
 };
 
-// The configuration window's values: location, day order, date layout, zone, daylight saving.
+// The configuration window's values: location, day order, date layout, zone, daylight saving
+// and the zone's name.
 SaveOutcome SaveConfiguration(SettingsStore& store, const Settings& s);
 
 // The print options window's values.

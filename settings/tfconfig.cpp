@@ -27,12 +27,6 @@ constexpr int kMarkPixels = 12; // 9 point: the unit marks
 const QColor kEntryColour(255, 255, 200);
 const QColor kSilver(192, 192, 192);
 
-// Longest texts the record keeps, in characters.
-constexpr int kDmsLength = 3;
-constexpr int kDirectionLength = 6;
-constexpr int kLocationLength = 64;
-constexpr int kDateLayoutLength = 10;
-
 const char* const kNorth = "North";
 const char* const kSouth = "South";
 const char* const kWest = "West";
@@ -134,14 +128,6 @@ public:
         return Acceptable;
     }
 };
-
-// The first `length` characters, never ending inside a surrogate pair.
-std::string Cut(const QString& text, int length) {
-    QString t = text.left(length);
-    if (!t.isEmpty() && t.back().isHighSurrogate())
-        t.chop(1);
-    return t.toStdString();
-}
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -402,13 +388,13 @@ void TfConfig::FormClose() {
             (this->*n.Field)->setText(QStringLiteral("00"));
 
     Settings s = m_record;
-    s.Lat = {Cut(txtLatDeg->text(), kDmsLength), Cut(txtLatMin->text(), kDmsLength),
-             Cut(txtLatSec->text(), kDmsLength), Cut(pnlNS->text(), kDirectionLength)};
-    s.Long = {Cut(txtLongDeg->text(), kDmsLength), Cut(txtLongMin->text(), kDmsLength),
-              Cut(txtLongSec->text(), kDmsLength), Cut(pnlEW->text(), kDirectionLength)};
-    s.Location = Cut(txtLocation->text(), kLocationLength);
+    s.Lat = {CutText(txtLatDeg->text(), kDmsLength), CutText(txtLatMin->text(), kDmsLength),
+             CutText(txtLatSec->text(), kDmsLength), CutText(pnlNS->text(), kDirectionLength)};
+    s.Long = {CutText(txtLongDeg->text(), kDmsLength), CutText(txtLongMin->text(), kDmsLength),
+              CutText(txtLongSec->text(), kDmsLength), CutText(pnlEW->text(), kDirectionLength)};
+    s.Location = CutText(txtLocation->text(), kLocationLength);
     s.DayOrder = static_cast<std::uint8_t>(std::max(0, cmbDayOrder->currentIndex()));
-    s.DateLayout = Cut(cmbDateFormat->currentText(), kDateLayoutLength);
+    s.DateLayout = CutText(cmbDateFormat->currentText(), kDateLayoutLength);
     s.DateLayoutIdx = static_cast<std::uint8_t>(std::max(0, cmbDateFormat->currentIndex()));
     s.TimeZone = std::max(0, cmbTimeZone->currentIndex());
     s.DaylightSavings = chkDaylightSavings->isChecked();

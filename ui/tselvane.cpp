@@ -21,6 +21,7 @@
 #include "widgets/sexagesimalpainter.h"
 #include "widgets/titledrag.h"
 #include "widgets/vectorstate.h"
+#include "widgets/zones.h"
 #include "widgets/widgetstyle.h"
 
 #include <QApplication>
@@ -382,7 +383,12 @@ void TSelvane::ApplySettings(const Settings& settings) {
     // observer is held to the globe.
     Latitude = std::clamp(DmsToDegrees(m_settings.Lat), -90.0, 90.0);
     Longitude = std::clamp(DmsToDegrees(m_settings.Long), -180.0, 180.0);
-    UTOffsetMinutes = UTOffsetFromSettings(m_settings.TimeZone, m_settings.DaylightSavings);
+    // A named zone the system knows gives the offset in force at each instant; without one
+    // (or with one it does not know) the zone index and the daylight-saving flag give it.
+    m_zone = NamedZone(m_settings.ZoneName);
+    m_zoneOffsets = m_zone.isValid() ? OffsetsOf(m_zone) : ZoneOffsets();
+    ClockTime present;
+    UTOffsetMinutes = GetTimeInfo(present);
     // The pictures turn only when the hemisphere changed, so applying the same place twice
     // leaves them as they are.
     if (NorthernView == StartsInSouthernView(m_settings))
@@ -390,8 +396,22 @@ void TSelvane::ApplySettings(const Settings& settings) {
 }
 
 std::int32_t TSelvane::GetTimeInfo(ClockTime& time) const {
-    time = m_clock.now();
+    const QDateTime now = m_clock.now();
+    if (m_zone.isValid()) {
+        // The computer's clock in universal time, read in the named zone: right even when the
+        // computer itself keeps another zone.
+        const QDateTime local = now.toTimeZone(m_zone);
+        time = ClockTimeOf(local);
+        return OffsetAt(observer(), JulianDayOf(local));
+    }
+    time = ClockTimeOf(now);
     return UTOffsetFromSettings(m_settings.TimeZone, m_settings.DaylightSavings);
+}
+
+ClockTime TSelvane::ClockNow() const {
+    ClockTime now;
+    GetTimeInfo(now);
+    return now;
 }
 
 void TSelvane::Timer1Timer() {
@@ -400,6 +420,7 @@ void TSelvane::Timer1Timer() {
 
     UTOffsetMinutes = GetTimeInfo(DisplayTime);
     const ClockTime clockNow = DisplayTime;
+    const JulianDay presentUT = UniversalJD(clockNow, UTOffsetMinutes);
     const JulianDay now = DateTimeToJD(DisplayTime.Year, DisplayTime.Month, DisplayTime.Day,
                                        DisplayTime.Hour, DisplayTime.Minute, DisplayTime.Second);
     // Back to a date with the inverse of DateTimeToJD, so that a date before 1582 stays the
@@ -419,6 +440,12 @@ void TSelvane::Timer1Timer() {
     DisplayTime.Year = SelectedYear;
     DisplayTime.Month = SelectedMonth;
     DisplayTime.Day = SelectedDay;
+    if (m_zone.isValid()) // the offset in force at the selected date's instant
+        UTOffsetMinutes = OffsetAt(
+            observer(), LocalToUniversal(DateTimeToJD(DisplayTime.Year, DisplayTime.Month,
+                                                      DisplayTime.Day, DisplayTime.Hour,
+                                                      DisplayTime.Minute, DisplayTime.Second),
+                                         observer()));
 
     const Observer o = observer();
     QPainter panel(&m_imgTextBgnd);
@@ -461,7 +488,7 @@ void TSelvane::Timer1Timer() {
     panel.end();
 
     drawMoon(DisplayTime, moon.Percent);
-    RefreshDisplay(clockNow);
+    RefreshDisplay(clockNow, presentUT);
 }
 
 void TSelvane::ShowPhases(const MonthPhases& phases) {
@@ -502,7 +529,7 @@ void TSelvane::ShowRiseSet(const ClockTime& time) {
     }
 }
 
-void TSelvane::RefreshDisplay(const ClockTime& clockNow) {
+void TSelvane::RefreshDisplay(const ClockTime& clockNow, JulianDay presentUT) {
     const ClockTime& t = DisplayTime;
     const QString status = QStringLiteral("%1:%2:%3  %4 %5 %6 -%7")
                                .arg(t.Hour, 2, 10, QChar('0'))
@@ -513,7 +540,7 @@ void TSelvane::RefreshDisplay(const ClockTime& clockNow) {
                                .arg(t.Year, 4, 10, QChar('0'))
                                .arg(PhaseName);
     SetCaption(m_lblTextPhase, status);
-    SetCaption(m_lblLST, ShowSiderealTime(clockNow));
+    SetCaption(m_lblLST, ShowSiderealTime(presentUT));
 
     m_image1 = m_image3;
     QPainter strip(&m_image1);
@@ -530,9 +557,9 @@ void TSelvane::RefreshDisplay(const ClockTime& clockNow) {
     update();
 }
 
-QString TSelvane::ShowSiderealTime(const ClockTime& clockNow) const {
+QString TSelvane::ShowSiderealTime(JulianDay presentUT) const {
     // The real present, whatever date is selected.
-    return Q(LocalSiderealTimeText(UniversalJD(clockNow, UTOffsetMinutes), Longitude));
+    return Q(LocalSiderealTimeText(presentUT, Longitude));
 }
 
 void TSelvane::drawMoon(const ClockTime& time, int percent) {
@@ -589,7 +616,7 @@ void TSelvane::SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint
 void TSelvane::DateLabelClick(TDateLabel* cell) {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    DateSelect(cell, m_clock.now());
+    DateSelect(cell, ClockNow());
 }
 
 void TSelvane::lblSelectedMonthClick() {
@@ -601,7 +628,7 @@ void TSelvane::lblSelectedMonthClick() {
 void TSelvane::MonthPicked(int month) {
     SelectedMonth = static_cast<std::uint16_t>(month);
     SelectedDay = std::min<std::uint16_t>(SelectedDay, GetDaysInMonth(SelectedMonth, SelectedYear));
-    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, m_clock.now());
+    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, ClockNow());
     Timer1Timer();
     RefreshTimeList();
 }
@@ -713,7 +740,7 @@ void TSelvane::SelectDate(int year, int month, int day) {
     SelectedYear = static_cast<std::uint16_t>(year);
     SelectedMonth = static_cast<std::uint16_t>(month);
     SelectedDay = static_cast<std::uint16_t>(day);
-    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, m_clock.now());
+    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, ClockNow());
     Timer1Timer(); // shown at once, as after a month pick
     if (newMonth)
         RefreshTimeList();
@@ -738,7 +765,7 @@ bool TSelvane::AcceptYear() {
     }
     SelectedYear = static_cast<std::uint16_t>(*year);
     SelectedDay = std::min<std::uint16_t>(SelectedDay, GetDaysInMonth(SelectedMonth, SelectedYear));
-    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, m_clock.now());
+    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, ClockNow());
 
     m_yearEntry->close();
     for (QLabel* l :

@@ -10,6 +10,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QTimeZone>
 #include <QWidget>
 
 #include <array>
@@ -65,7 +66,9 @@ public:
     MonthPhases Phases;
 
     const Settings& settings() const { return m_settings; }
-    Observer observer() const { return {Latitude, Longitude, UTOffsetMinutes}; }
+    Observer observer() const { return {Latitude, Longitude, UTOffsetMinutes, m_zoneOffsets}; }
+    // The named zone the settings ask for; invalid with the fixed offset.
+    const QTimeZone& zone() const { return m_zone; }
     CalendarGrid& calendar() { return *m_calendar; }
     YearEntry& yearEntry() { return *m_yearEntry; }
     TMonthSelect& monthSelect() { return *m_monthSelect; }
@@ -136,10 +139,14 @@ protected:
 private:
     void FormCreate();
     void GetConfigData();
+    // Reads the present into `time` (in the named zone when there is one) and returns the
+    // offset in force.
     std::int32_t GetTimeInfo(ClockTime& time) const;
+    ClockTime ClockNow() const;
     void CreateControls();
-    void RefreshDisplay(const ClockTime& clockNow);
-    QString ShowSiderealTime(const ClockTime& clockNow) const;
+    // `presentUT`: the tick's clock reading in universal time, for the sidereal time.
+    void RefreshDisplay(const ClockTime& clockNow, JulianDay presentUT);
+    QString ShowSiderealTime(JulianDay presentUT) const;
     void drawMoon(const ClockTime& time, int percent);
     // `present` is the clock reading the day offset is measured from.
     void ShowSelectedMonth(const ClockTime& time, const ClockTime& present);
@@ -161,6 +168,8 @@ private:
     const WallClock& m_clock;
     const LocaleTexts m_texts;
     Settings m_settings;
+    QTimeZone m_zone;
+    ZoneOffsets m_zoneOffsets;
 
     std::unique_ptr<CalendarGrid> m_calendar;
     YearEntry* m_yearEntry = nullptr;

@@ -3,19 +3,25 @@
 
 #include "engine/timebase.h"
 
+#include <QDateTime>
+
 namespace selvane {
 
 class WallClock {
 public:
     virtual ~WallClock() = default;
-    // The local wall-clock time now.
-    virtual ClockTime now() const = 0;
+    // The present instant. Its own reading (QDateTime::date() and time()) is the computer's
+    // local clock; toTimeZone() gives it in any zone.
+    virtual QDateTime now() const = 0;
 };
 
-// The machine's local time.
+// The machine's clock.
 class SystemClock final : public WallClock {
 public:
-    ClockTime now() const override;
+    QDateTime now() const override;
 };
+
+// The eight fields of a date-time's own reading.
+ClockTime ClockTimeOf(const QDateTime& reading);
 
 } // namespace selvane

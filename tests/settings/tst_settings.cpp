@@ -324,6 +324,7 @@ void TestSettings::savedValuesLoadBack() {
         s.DateLayoutIdx = 1;
         s.TimeZone = 13;
         s.DaylightSavings = true;
+        s.ZoneName = "Asia/Kathmandu";
         QVERIFY(SaveConfiguration(store, s).Written);
         s.PhasePrintout = 2;
         s.PrintLunarTimes = false;

@@ -74,9 +74,9 @@ struct Fixture {
 };
 
 const QStringList kConfigurationValues = {
-    "LatDeg",     "LatMin",        "LatSec",   "LatDir",         "LongDeg",
-    "LongMin",    "LongSec",       "LongDir",  "Location",       "DayOrder",
-    "DateLayout", "DateLayoutIdx", "Timezone", "DaylightSavings"};
+    "LatDeg",     "LatMin",        "LatSec",   "LatDir",          "LongDeg",
+    "LongMin",    "LongSec",       "LongDir",  "Location",        "DayOrder",
+    "DateLayout", "DateLayoutIdx", "Timezone", "DaylightSavings", "ZoneName"};
 const QStringList kPrintValues = {"PhasePrintout", "PrintLunarTimes", "PrintSunTimes",
                                   "PhaseDensity"};
 
@@ -219,11 +219,13 @@ private slots:
                     f.config.windowHandle()->close();
 
                 QVERIFY(!f.config.isVisible());
-                QCOMPARE(f.store.writes.size(), 14 * showing);
-                QCOMPARE(f.store.writes.mid(14 * (showing - 1)), kConfigurationValues);
-                QCOMPARE(f.stored(kConfigurationValues),
-                         QStringList({"51", "28", "00", showing == 1 ? "South" : "North", "7", "00",
-                                      "00", "West", "Kew", "1", "mm/dd/yyyy", "1", "14", "True"}));
+                const int n = static_cast<int>(kConfigurationValues.size());
+                QCOMPARE(f.store.writes.size(), n * showing);
+                QCOMPARE(f.store.writes.mid(n * (showing - 1)), kConfigurationValues);
+                QCOMPARE(
+                    f.stored(kConfigurationValues),
+                    QStringList({"51", "28", "00", showing == 1 ? "South" : "North", "7", "00",
+                                 "00", "West", "Kew", "1", "mm/dd/yyyy", "1", "14", "True", ""}));
                 const int failures = row.Exists && row.Writable ? 0 : showing;
                 QCOMPARE(f.messages, QStringList(failures, "Error reading Registry"));
             }

@@ -3,33 +3,26 @@
 
 #include "ui/wallclock.h"
 
-#include <cmath>
+#include <QTimeZone>
 
 namespace selvane {
 
 class FixedClock final : public WallClock {
 public:
-    explicit FixedClock(ClockTime t)
-        : time(t) {}
-    ClockTime now() const override { return time; }
+    // A computer whose local clock reads `local` (its zone is then of no account: with a fixed
+    // offset only the reading counts).
+    explicit FixedClock(ClockTime local)
+        : m_now(QDate(local.Year, local.Month, local.Day),
+                QTime(local.Hour, local.Minute, local.Second), QTimeZone::utc()) {}
+    // A computer at this instant, its own clock in `computerZone`.
+    FixedClock(const QDateTime& instant, const QTimeZone& computerZone)
+        : m_now(instant.toTimeZone(computerZone)) {}
 
-    // Moves the clock by whole seconds (within a day's arithmetic through Julian Days).
-    void advance(int seconds) {
-        const JulianDay jd =
-            DateTimeToJD(time.Year, time.Month, time.Day, time.Hour, time.Minute, time.Second) +
-            seconds / 86400.0 + 1e-7;
-        const CalendarInstant c = JDToGregorianCalendar(jd);
-        const double dayFraction = (jd + 0.5) - std::floor(jd + 0.5);
-        const int totalSeconds = static_cast<int>(dayFraction * 86400.0);
-        time.Year = static_cast<std::uint16_t>(c.Year);
-        time.Month = static_cast<std::uint16_t>(c.Month);
-        time.Day = static_cast<std::uint16_t>(c.Day);
-        time.Hour = static_cast<std::uint16_t>(totalSeconds / 3600);
-        time.Minute = static_cast<std::uint16_t>(totalSeconds / 60 % 60);
-        time.Second = static_cast<std::uint16_t>(totalSeconds % 60);
-    }
+    QDateTime now() const override { return m_now; }
+    void advance(int seconds) { m_now = m_now.addSecs(seconds); }
 
-    ClockTime time;
+private:
+    QDateTime m_now;
 };
 
 } // namespace selvane

@@ -30,7 +30,8 @@ inline LocaleTexts English() {
 // Greenwich (51 28 38 N, 0 0 5 W) unless the arguments say otherwise.
 struct Fixture {
     explicit Fixture(ClockTime time, const QString& latDir = QStringLiteral("North"),
-                     const QString& timezone = QStringLiteral("12"))
+                     const QString& timezone = QStringLiteral("12"),
+                     const QList<std::pair<QString, QString>>& more = {})
         : clock(time) {
         store = std::make_unique<IniSettingsStore>(dir.filePath(QStringLiteral("Selvane.ini")));
         LoadSettings(*store);
@@ -40,6 +41,8 @@ struct Fixture {
             {"LongSec", "5"},   {"LongDir", "West"}, {"Timezone", timezone}};
         for (const auto& [name, value] : values)
             store->write(QString::fromLatin1(name), value);
+        for (const auto& [name, value] : more)
+            store->write(name, value);
         store->commit();
         window = std::make_unique<TSelvane>(*store, clock, English());
         window->Timer1->stop();

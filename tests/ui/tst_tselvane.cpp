@@ -12,6 +12,7 @@
 #include "ui/yearentry.h"
 #include "widgets/titledrag.h"
 #include "widgets/widgetstyle.h"
+#include "widgets/zones.h"
 
 #include <QLabel>
 #include <QRegularExpression>
@@ -24,6 +25,11 @@
 using namespace selvane;
 
 namespace {
+
+// Minutes after midnight of an "hh:mm" text.
+double Minutes(const QString& text) {
+    return text.left(2).toInt() * 60.0 + text.mid(3, 2).toInt();
+}
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -72,6 +78,8 @@ private slots:
     void dayClickJustAfterMidnightSelectsThatDay();
     void selectionIsHeldAtTheLastDayOfYear9999();
     void applyingSettingsTwiceTurnsThePicturesOnce();
+    void aNamedZoneReadsTheComputersClockInThatZone();
+    void aNamedZoneGivesEachSelectedDateItsOwnOffset();
 };
 
 void TestTSelvane::startsEmptyAtItsPlace() {
@@ -538,6 +546,62 @@ void TestTSelvane::applyingSettingsTwiceTurnsThePicturesOnce() {
     QVERIFY(f.window->NorthernView);
     QCOMPARE(f.window->phaseIcon(0), northIcon);
     QCOMPARE(f.window->Latitude, 33 + 52 / 60.0);
+}
+
+void TestTSelvane::aNamedZoneReadsTheComputersClockInThatZone() {
+    // Kolkata (+5:30) on a computer kept in New York time: 06:30 UT is 02:30 on the computer
+    // and noon in Kolkata.
+    const QDateTime instant(QDate(2024, 3, 15), QTime(6, 30), QTimeZone::utc());
+    const QList<std::pair<QString, QString>> kolkata = {
+        {"LatDeg", "22"},  {"LatMin", "34"},  {"LatSec", "21"},   {"LongDeg", "88"},
+        {"LongMin", "21"}, {"LongSec", "50"}, {"LongDir", "East"}};
+    for (const char* name : {"Asia/Kolkata", "Mars/Olympus", ""}) {
+        QList<std::pair<QString, QString>> values = kolkata;
+        values.append({"ZoneName", QString::fromLatin1(name)});
+        Fixture f(kNoon15March, "North", "12", values);
+        f.clock = FixedClock(instant, QTimeZone("America/New_York"));
+        f.window->Timer1Timer();
+        const bool named = *name == 'A';
+        QCOMPARE(f.window->zone().isValid(), named);
+        // An unknown or empty name keeps the fixed offset (here GMT) on the computer's clock.
+        QCOMPARE(int(f.window->DisplayTime.Hour), named ? 12 : 2);
+        QCOMPARE(int(f.window->DisplayTime.Minute), named ? 0 : 30);
+        QCOMPARE(f.window->UTOffsetMinutes, named ? -330 : 0);
+        const QString status = f.label("lblTextPhase")->text();
+        QVERIFY2(status.startsWith(named ? "12:00:00  15 March 2024" : "02:30:00  15 March 2024"),
+                 qPrintable(status));
+        const auto sun =
+            CalcSolarRiseSet(f.window->DisplayTime, f.window->observer(), kSunriseAltitude);
+        QCOMPARE(f.label("lblSunrise")->text(), Q(sun[1]));
+        if (named) {
+            QVERIFY(std::abs(Minutes(f.label("lblSunrise")->text()) - (5 * 60 + 45.21)) <= 1.0);
+            // The sidereal time of the real present, 06:30 UT.
+            QCOMPARE(f.label("lblLST")->text(),
+                     Q(LocalSiderealTimeText(JulianDayOf(instant), f.window->Longitude)));
+        }
+    }
+}
+
+void TestTSelvane::aNamedZoneGivesEachSelectedDateItsOwnOffset() {
+    // Greenwich on the British clock, browsing December in July.
+    const QDateTime july(QDate(2024, 7, 15), QTime(11, 0), QTimeZone::utc()); // 12:00 BST
+    Fixture f(kNoon15March, "North", "12", {{"ZoneName", "Europe/London"}});
+    f.clock = FixedClock(july, QTimeZone::utc());
+    f.window->Timer1Timer();
+    QCOMPARE(f.window->UTOffsetMinutes, -60);
+    QCOMPARE(int(f.window->DisplayTime.Hour), 12);
+    // PyEphem: 05:01:06 BST.
+    QVERIFY(std::abs(Minutes(f.label("lblSunrise")->text()) - (5 * 60 + 1.10)) <= 1.0);
+
+    f.window->SelectDate(2024, 12, 15);
+    QCOMPARE(f.window->UTOffsetMinutes, 0); // noon on 15 December is GMT
+    QCOMPARE(int(f.window->DisplayTime.Hour), 12);
+    // PyEphem: 07:59:24 GMT.
+    QVERIFY(std::abs(Minutes(f.label("lblSunrise")->text()) - (7 * 60 + 59.40)) <= 1.0);
+    // The December Full Moon, 15 December 09:01:38 UT, is shown in GMT.
+    QCOMPARE(f.window->Phases.MajorPhaseTable[2].PhaseCode, std::string("FM"));
+    QVERIFY(f.label("lblPh3Time")->text().startsWith("09:0"));
+    QVERIFY(f.label("lblPh3Time")->text().endsWith("15 December 2024"));
 }
 
 QTEST_MAIN(TestTSelvane)

@@ -1,0 +1,27 @@
+#pragma once
+// Named time zones for the engine: the system's zone database behind the engine's offset
+// function, and the conversions between the engine's Julian Days and Qt's date-times.
+
+#include "engine/timebase.h"
+
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <string>
+
+namespace selvane {
+
+// The universal instant of a date-time, as a Julian Day.
+JulianDay JulianDayOf(const QDateTime& instant);
+
+// A universal instant as a date-time in UTC, to the millisecond.
+QDateTime DateTimeOf(JulianDay universal);
+
+// The zone an IANA id names ("Europe/London"); invalid for an empty or unknown id.
+QTimeZone NamedZone(const std::string& id);
+
+// The zone's offsets as the engine takes them: minutes to add to local clock time to get
+// universal time, in force at each universal instant.
+ZoneOffsets OffsetsOf(const QTimeZone& zone);
+
+} // namespace selvane
