@@ -9,10 +9,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProxyStyle>
 #include <QShowEvent>
+#include <QTimeZone>
 #include <QValidator>
 
 #include <algorithm>
@@ -38,23 +40,15 @@ struct Geometry {
     int X, Y, W, H;
 };
 constexpr Geometry kGeometry[] = {
-    {"lblTitle", 88, 6, 109, 27},
-    {"lblExit", 253, 13, 17, 15},
-    {"txtLatDeg", 98, 68, 19, 19},
-    {"txtLatMin", 129, 68, 19, 19},
-    {"txtLatSec", 159, 68, 19, 19},
-    {"pnlNS", 203, 68, 36, 19},
-    {"spinNS", 240, 68, 15, 19},
-    {"txtLongDeg", 94, 96, 24, 19},
-    {"txtLongMin", 129, 96, 19, 19},
-    {"txtLongSec", 159, 96, 19, 19},
-    {"pnlEW", 203, 96, 36, 19},
-    {"spinEW", 240, 96, 15, 19},
-    {"txtLocation", 94, 122, 161, 19},
-    {"cmbDayOrder", 94, 180, 161, 21},
-    {"cmbDateFormat", 94, 204, 161, 21},
-    {"cmbTimeZone", 84, 327, 85, 21},
-    {"chkDaylightSavings", 241, 332, 13, 13},
+    {"lblTitle", 88, 6, 109, 27},        {"lblExit", 253, 13, 17, 15},
+    {"txtLatDeg", 98, 68, 19, 19},       {"txtLatMin", 129, 68, 19, 19},
+    {"txtLatSec", 159, 68, 19, 19},      {"pnlNS", 203, 68, 36, 19},
+    {"spinNS", 240, 68, 15, 19},         {"txtLongDeg", 94, 96, 24, 19},
+    {"txtLongMin", 129, 96, 19, 19},     {"txtLongSec", 159, 96, 19, 19},
+    {"pnlEW", 203, 96, 36, 19},          {"spinEW", 240, 96, 15, 19},
+    {"txtLocation", 94, 122, 161, 19},   {"cmbDayOrder", 94, 180, 161, 21},
+    {"cmbDateFormat", 94, 204, 161, 21}, {"cmbZone", 94, 270, 161, 21},
+    {"cmbTimeZone", 84, 327, 85, 21},    {"chkDaylightSavings", 241, 332, 13, 13},
 };
 
 // Fixed texts on the picture: captions, and the unit marks behind the number fields.
@@ -70,6 +64,7 @@ constexpr FixedText kFixedTexts[] = {
     {"Location:", 30, 125, kTextPixels, false},
     {"Day Order: ", 28, 182, kTextPixels, false},
     {"Date Format:", 28, 208, kTextPixels, false},
+    {"Zone Name:", 28, 275, kTextPixels, false},
     {"Time Zone:", 28, 332, kTextPixels, false},
     {"DST:", 210, 332, kTextPixels, true},
     {"\u00ba", 119, 67, kMarkPixels, false},
@@ -85,7 +80,9 @@ const char* const kDayOrders[] = {
     "Thursday - Wednesday", "Friday - Thursday", "Saturday - Friday",
 };
 const char* const kDateFormats[] = {"dd/mm/yyyy", "mm/dd/yyyy"};
-constexpr int kZoneCount = 25; // whole hours from 12 west to 12 east of GMT
+constexpr int kZoneCount = 25;        // whole hours from 12 west to 12 east of GMT
+constexpr int kComputersZoneItem = 1; // cmbZone: after "Fixed offset (below)"
+constexpr int kZoneListWidth = 240;
 constexpr int kGmtIndex = 12;
 
 // "GMT - 12:00" .. "GMT - 01:00", "GMT " (with its space), "GMT + 01:00" .. "GMT + 12:00".
@@ -193,6 +190,7 @@ TfConfig::TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow)
     , txtLocation(new QLineEdit(this))
     , cmbDayOrder(new QComboBox(this))
     , cmbDateFormat(new QComboBox(this))
+    , cmbZone(new QComboBox(this))
     , cmbTimeZone(new QComboBox(this))
     , chkDaylightSavings(new QCheckBox(this))
     , m_record(record)
@@ -216,6 +214,7 @@ void TfConfig::FormCreate() {
         {txtLocation, "txtLocation"},
         {cmbDayOrder, "cmbDayOrder"},
         {cmbDateFormat, "cmbDateFormat"},
+        {cmbZone, "cmbZone"},
         {cmbTimeZone, "cmbTimeZone"},
         {chkDaylightSavings, "chkDaylightSavings"},
     };
@@ -246,23 +245,35 @@ void TfConfig::FormCreate() {
         cmbDateFormat->addItem(QString::fromLatin1(item));
     for (int i = 0; i < kZoneCount; ++i)
         cmbTimeZone->addItem(ZoneText(i));
+    cmbZone->addItem(QStringLiteral("Fixed offset (below)"));
+    cmbZone->addItem(QStringLiteral("This computer's zone (%1)")
+                         .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
+        cmbZone->addItem(QString::fromUtf8(id));
+    // Typing part of a name ("kolk") offers the zones that contain it.
+    cmbZone->setEditable(true);
+    cmbZone->setInsertPolicy(QComboBox::NoInsert);
+    cmbZone->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    cmbZone->completer()->setFilterMode(Qt::MatchContains);
+    cmbZone->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    cmbZone->view()->setMinimumWidth(kZoneListWidth); // room for the longest names
     auto* listStyle = new NarrowListStyle;
     listStyle->setParent(this);
-    for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbTimeZone})
+    for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
         list->setStyle(listStyle);
 
     for (QWidget* w : std::initializer_list<QWidget*>{
              txtLatDeg, txtLatMin, txtLatSec, txtLongDeg, txtLongMin, txtLongSec, pnlNS, pnlEW,
-             txtLocation, cmbDayOrder, cmbDateFormat, cmbTimeZone})
+             txtLocation, cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
         Colour(w);
-    for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbTimeZone})
+    for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
         Colour(list->view()); // the opened list too
 
     // The direction panels hold their place in the order but take no focus themselves.
-    QWidget* const order[] = {
-        cmbDayOrder, cmbDateFormat, txtLatDeg,  txtLatMin,   txtLatSec,
-        txtLongDeg,  txtLongMin,    txtLongSec, txtLocation, pnlNS,
-        spinNS,      pnlEW,         spinEW,     cmbTimeZone, chkDaylightSavings};
+    QWidget* const order[] = {cmbDayOrder, cmbDateFormat, txtLatDeg,   txtLatMin,
+                              txtLatSec,   txtLongDeg,    txtLongMin,  txtLongSec,
+                              txtLocation, pnlNS,         spinNS,      pnlEW,
+                              spinEW,      cmbZone,       cmbTimeZone, chkDaylightSavings};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -273,6 +284,29 @@ void TfConfig::FormCreate() {
     connect(spinEW, &SpinButton::upClicked, this, &TfConfig::spinEWUpClick);
     connect(spinEW, &SpinButton::downClicked, this, &TfConfig::spinEWDownClick);
     connect(qApp, &QApplication::focusChanged, this, &TfConfig::FocusChanged);
+    connect(cmbZone, &QComboBox::currentIndexChanged, this, &TfConfig::cmbZoneChange);
+    // A typed name that matches no zone gives way to the zone chosen before.
+    connect(cmbZone->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        const int found = cmbZone->findText(cmbZone->currentText(), Qt::MatchFixedString);
+        if (found >= 0)
+            cmbZone->setCurrentIndex(found);
+        else
+            cmbZone->setEditText(cmbZone->itemText(cmbZone->currentIndex()));
+    });
+}
+
+void TfConfig::cmbZoneChange() {
+    const bool fixed = cmbZone->currentIndex() <= 0;
+    cmbTimeZone->setEnabled(fixed);
+    chkDaylightSavings->setEnabled(fixed);
+}
+
+QString TfConfig::ZoneIdOf(int item) const {
+    if (item <= 0)
+        return {};
+    if (item == kComputersZoneItem)
+        return QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    return cmbZone->itemText(item);
 }
 
 void TfConfig::FormShow() {
@@ -294,6 +328,12 @@ void TfConfig::FormActivate() {
     Select(cmbDateFormat, m_record.DateLayoutIdx, Q(m_record.DateLayout));
     Select(cmbTimeZone, m_record.TimeZone, {});
     chkDaylightSavings->setChecked(m_record.DaylightSavings);
+    // A name the system does not know reads as the fixed offset, as the main window takes it.
+    const int zone = m_record.ZoneName.empty()
+                         ? 0
+                         : cmbZone->findText(Q(m_record.ZoneName), Qt::MatchFixedString);
+    cmbZone->setCurrentIndex(zone > kComputersZoneItem ? zone : 0);
+    cmbZoneChange();
 }
 
 void TfConfig::showEvent(QShowEvent* event) {
@@ -398,6 +438,7 @@ void TfConfig::FormClose() {
     s.DateLayoutIdx = static_cast<std::uint8_t>(std::max(0, cmbDateFormat->currentIndex()));
     s.TimeZone = std::max(0, cmbTimeZone->currentIndex());
     s.DaylightSavings = chkDaylightSavings->isChecked();
+    s.ZoneName = CutText(ZoneIdOf(cmbZone->currentIndex()), kZoneNameLength);
 
     // The record first: when the store fails, the program goes on with what the user entered.
     m_record = s;

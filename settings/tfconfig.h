@@ -41,6 +41,9 @@ public:
     QLineEdit* txtLocation;
     QComboBox* cmbDayOrder;
     QComboBox* cmbDateFormat;
+    // The zone by name: "Fixed offset (below)", "This computer's zone (...)", then every zone
+    // the system knows; typing finds one. A named zone leaves the two controls below unused.
+    QComboBox* cmbZone;
     QComboBox* cmbTimeZone;
     QCheckBox* chkDaylightSavings;
 
@@ -69,6 +72,12 @@ public:
     void spinNSDownClick();
     void spinEWUpClick();
     void spinEWDownClick();
+
+    // A zone picked by name disables the whole-hour list and the daylight-saving box; they
+    // keep their values.
+    void cmbZoneChange();
+    // The zone id an item of cmbZone stands for; empty for the fixed offset.
+    QString ZoneIdOf(int item) const;
 
     void lblExitClick();
     // Saving: empty number fields become "00", the record takes the entered values (cut to

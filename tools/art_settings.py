@@ -9,7 +9,6 @@ spin buttons) and all their texts are not drawn here; the pictures carry only
 the frames behind them, the window titles and the drawn buttons.
 """
 
-import math
 import os
 import sys
 
@@ -28,9 +27,8 @@ CONFIG_TITLE = (88, 6, 196, 32)          # under the drag label at (88, 6), 109 
 CONFIG_EXIT = (253, 13)                  # the drawn close button, 17 x 15
 CONFIG_OBSERVER = (14, 44, 269, 150)     # latitude, longitude, place
 CONFIG_CALENDAR = (14, 158, 269, 236)    # day order, date format
-CONFIG_TIME = (14, 298, 269, 362)        # time zone, daylight saving
+CONFIG_TIME = (14, 244, 269, 362)        # zone by name, time zone, daylight saving
 CONFIG_DST_WELL = (200, 324, 262, 351)   # dark inset behind "DST:" and its check box
-CONFIG_PHASE_ROW_Y = 256                 # top of the row of Moon phases between the panels
 
 PRINT_TITLE = (50, 6, 169, 32)           # under the drag label at (50, 6), 120 x 27
 PRINT_CONTENTS = (10, 44, 209, 150)      # the four check boxes with their captions
@@ -131,17 +129,6 @@ def dark_well(img, box):
     d.line([(x1, y0 + 1), (x1, y1), (x0 + 1, y1)], fill=(150, 162, 186))
 
 
-def phase_row(img, top, count=8, size=22, gap=8):
-    """A row of small Moons through one lunation, centred across the window."""
-    total = count * size + (count - 1) * gap
-    left = (img.width - total) // 2
-    for k in range(count):
-        elongation = 2 * math.pi * k / count
-        sun = (math.sin(elongation), 0.0, -math.cos(elongation))
-        moon = ma.moon_rgba(size, 8, sun=sun, earthshine=0.05, limb=0.12, radius=size / 2 - 0.5)
-        ma.place(img, moon, (left + k * (size + gap), top))
-
-
 def drawn_button(img, box, text):
     """A raised button like the month picker's, its text in bold sans."""
     x0, y0, x1, y1 = box
@@ -165,7 +152,6 @@ def make_config():
     steel_panel(img, CONFIG_CALENDAR, "Calendar")
     steel_panel(img, CONFIG_TIME, "Time")
     dark_well(img, CONFIG_DST_WELL)
-    phase_row(img, CONFIG_PHASE_ROW_Y)
     return img
 
 

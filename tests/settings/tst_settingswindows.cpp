@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QTest>
+#include <QTimeZone>
 #include <QWindow>
 
 using namespace selvane;
@@ -290,6 +291,52 @@ private slots:
             QCOMPARE(f.record.PhaseDensity, row.Density);
             QCOMPARE(f.store.read("PhaseDensity"), QString::number(row.Density));
         }
+    }
+
+    void aNamedZoneIsChosenTypedAndStored() {
+        Fixture f;
+        f.record.TimeZone = 17;
+        f.record.DaylightSavings = true;
+        f.record.ZoneName = "Mars/Olympus"; // unknown: the fixed offset
+        QVERIFY(f.open(f.config));
+        QComboBox* zone = f.config.cmbZone;
+        QCOMPARE(zone->itemText(0), QString("Fixed offset (below)"));
+        QCOMPARE(zone->itemText(1),
+                 QString("This computer's zone (%1)").arg(QString(QTimeZone::systemTimeZoneId())));
+        QVERIFY(zone->findText("Asia/Kathmandu") > 1);
+        QVERIFY(zone->findText("Pacific/Kiritimati") > 1);
+        QCOMPARE(zone->currentIndex(), 0);
+        QVERIFY(f.config.cmbTimeZone->isEnabled() && f.config.chkDaylightSavings->isEnabled());
+
+        // A name typed in full picks its zone; one that names no zone gives way.
+        zone->setFocus();
+        zone->lineEdit()->setText("asia/kolkata");
+        emit zone->lineEdit()->editingFinished();
+        QCOMPARE(zone->currentText(), QString("Asia/Kolkata"));
+        zone->lineEdit()->setText("Mars/Olympus");
+        emit zone->lineEdit()->editingFinished();
+        QCOMPARE(zone->currentText(), QString("Asia/Kolkata"));
+        QVERIFY(!f.config.cmbTimeZone->isEnabled() && !f.config.chkDaylightSavings->isEnabled());
+
+        f.config.lblExitClick();
+        QCOMPARE(f.store.read("ZoneName"), QString("Asia/Kolkata"));
+        QCOMPARE(f.record.ZoneName, std::string("Asia/Kolkata"));
+        // The whole-hour zone and daylight saving keep their values.
+        QCOMPARE(f.store.read("Timezone"), QString("17"));
+        QCOMPARE(f.store.read("DaylightSavings"), QString("True"));
+
+        // Shown again it stands on the stored zone; the computer's zone stores its id and the
+        // fixed offset an empty name.
+        QVERIFY(f.open(f.config));
+        QCOMPARE(zone->currentText(), QString("Asia/Kolkata"));
+        zone->setCurrentIndex(1);
+        f.config.lblExitClick();
+        QCOMPARE(f.store.read("ZoneName"), QString(QTimeZone::systemTimeZoneId()));
+        QVERIFY(f.open(f.config));
+        zone->setCurrentIndex(0);
+        QVERIFY(f.config.cmbTimeZone->isEnabled());
+        f.config.lblExitClick();
+        QCOMPARE(f.store.read("ZoneName"), QString());
     }
 };
 
