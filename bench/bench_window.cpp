@@ -44,7 +44,8 @@ void BM_display_time_list(benchmark::State& state) {
     QWidget mainWindow;
     TRiseSetTimeList list(&mainWindow, LocaleTexts::from(QLocale(QLocale::English)), [] {
         // A 31-day month at Greenwich.
-        return TimeListMonth{2024, 3, Observer{51.4769, 0.0, 0}, QStringLiteral("dd/mm/yyyy")};
+        return TimeListMonth{2024, 3, Observer{51.4769, 0.0, 0}, QStringLiteral("dd/mm/yyyy"),
+                             QStringLiteral("GMT")};
     });
     MonthTimeTable table;
     for (auto _ : state) {

@@ -77,6 +77,8 @@ constexpr int kGroupTitleY = 42;
 constexpr int kGroupTitlePixels = 12;
 constexpr int kColumnTitleY = 58;
 constexpr int kColumnTitlePixels = 11;
+// Right of the title, left of the minimise button.
+const QRect kZoneLabel(428, 14, 156, 15);
 
 // One text of a row: its left edge in the list picture and its colour.
 struct Cell {
@@ -141,6 +143,7 @@ TRiseSetTimeList::TRiseSetTimeList(QWidget* mainWindow, const LocaleTexts& texts
                                    std::function<TimeListMonth()> currentMonth)
     : BorderlessWindow(mainWindow, QStringLiteral("TRiseSetTimeList"), QString(), Qt::Window)
     , Timer1(new QTimer(this))
+    , lblZone(new QLabel(this))
     , m_currentMonth(std::move(currentMonth))
     , m_dateSeparator(texts.DateSeparator) {
     FormCreate();
@@ -190,6 +193,12 @@ void TRiseSetTimeList::FormCreate() {
     Timer1->setInterval(kTimerInterval);
     connect(Timer1, &QTimer::timeout, this, &TRiseSetTimeList::Timer1Timer);
 
+    lblZone->setObjectName(QStringLiteral("lblZone"));
+    lblZone->setFont(ArialPixels(kColumnTitlePixels));
+    SetTextColour(lblZone, kHeadingText);
+    lblZone->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblZone->setGeometry(kZoneLabel);
+
     m_listFont = ArialPixels(kListPixels);
     imgList = QImage(kListWidth, kStartHeight, QImage::Format_RGB32);
     imgList.fill(Qt::black);
@@ -203,6 +212,7 @@ void TRiseSetTimeList::DisplayTimeList(bool computeOnly, MonthTimeTable& table) 
     const TimeListMonth month = m_currentMonth();
     ClearUpperVectorHalves();
     table = FillMonthTimeTable(month.Year, month.Month, month.Place);
+    lblZone->setText(month.Zone);
     if (computeOnly)
         return; // the printing's computation leaves the list on screen as it is
 

@@ -15,6 +15,7 @@
 
 #include <functional>
 
+class QLabel;
 class QTimer;
 
 namespace selvane {
@@ -25,6 +26,7 @@ struct TimeListMonth {
     int Month = 1;
     Observer Place;     // latitude, longitude (west positive), UT offset minutes
     QString DateLayout; // "dd/mm/yyyy" or "mm/dd/yyyy" from the settings
+    QString Zone;       // the clock the times are in, named in the header
 };
 
 class TRiseSetTimeList : public BorderlessWindow {
@@ -57,7 +59,8 @@ public:
     int DragStartY = 0;
     bool Dragging = false; // a list drag is under way
 
-    QTimer* Timer1; // scrolls while an arrow is held, every 100 ms
+    QTimer* Timer1;  // scrolls while an arrow is held, every 100 ms
+    QLabel* lblZone; // the zone of the listed times, in the title strip
 
     // The list picture (imgList): 600 wide, one row per day.
     const QImage& listPicture() const { return imgList; }

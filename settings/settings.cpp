@@ -2,6 +2,7 @@
 
 #include "settings/settingsstore.h"
 
+#include <cstdlib>
 #include <optional>
 #include <utility>
 
@@ -74,6 +75,24 @@ void writeAngle(SettingsStore& store, const QString& prefix, const LocationAngle
 }
 
 } // namespace
+
+QString FixedZoneText(int index) {
+    const int hours = index - 12;
+    if (hours == 0)
+        return QStringLiteral("GMT ");
+    return QStringLiteral("GMT %1 %2:00")
+        .arg(hours < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(std::abs(hours), 2, 10, QLatin1Char('0'));
+}
+
+QString ZoneDescription(const Settings& s, bool namedZoneKnown) {
+    if (namedZoneKnown)
+        return QString::fromStdString(s.ZoneName);
+    QString text = FixedZoneText(s.TimeZone).trimmed();
+    if (s.DaylightSavings)
+        text += QStringLiteral(", Daylight Savings Time");
+    return text;
+}
 
 std::string CutText(const QString& text, int length) {
     QString t = text.left(length);

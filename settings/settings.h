@@ -19,6 +19,17 @@ inline constexpr int kLocationLength = 64;
 inline constexpr int kDateLayoutLength = 10;
 inline constexpr int kZoneNameLength = 64;
 
+// The fixed zones of the settings' index 0..24, (index - 12) hours east of GMT.
+inline constexpr int kFixedZoneCount = 25;
+
+// A fixed zone's name: "GMT - 12:00" .. "GMT - 01:00", "GMT " (with its space), "GMT + 01:00"
+// .. "GMT + 12:00".
+QString FixedZoneText(int index);
+
+// The zone the settings put the observer's clock in, for a heading or a printed line: the
+// named zone's id, else the fixed zone's name, with ", Daylight Savings Time" when in force.
+QString ZoneDescription(const struct Settings& settings, bool namedZoneKnown);
+
 // The first `length` characters of a text, never ending inside a surrogate pair, in UTF-8.
 std::string CutText(const QString& text, int length);
 

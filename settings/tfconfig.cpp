@@ -80,20 +80,8 @@ const char* const kDayOrders[] = {
     "Thursday - Wednesday", "Friday - Thursday", "Saturday - Friday",
 };
 const char* const kDateFormats[] = {"dd/mm/yyyy", "mm/dd/yyyy"};
-constexpr int kZoneCount = 25;        // whole hours from 12 west to 12 east of GMT
 constexpr int kComputersZoneItem = 1; // cmbZone: after "Fixed offset (below)"
 constexpr int kZoneListWidth = 240;
-constexpr int kGmtIndex = 12;
-
-// "GMT - 12:00" .. "GMT - 01:00", "GMT " (with its space), "GMT + 01:00" .. "GMT + 12:00".
-QString ZoneText(int index) {
-    const int hours = index - kGmtIndex;
-    if (hours == 0)
-        return QStringLiteral("GMT ");
-    return QStringLiteral("GMT %1 %2:00")
-        .arg(hours < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-        .arg(std::abs(hours), 2, 10, QLatin1Char('0'));
-}
 
 // The number fields: their upper bound (also the end of the range message), their leaving
 // handler and how many digits they take.
@@ -243,8 +231,8 @@ void TfConfig::FormCreate() {
         cmbDayOrder->addItem(QString::fromLatin1(item));
     for (const char* item : kDateFormats)
         cmbDateFormat->addItem(QString::fromLatin1(item));
-    for (int i = 0; i < kZoneCount; ++i)
-        cmbTimeZone->addItem(ZoneText(i));
+    for (int i = 0; i < kFixedZoneCount; ++i)
+        cmbTimeZone->addItem(FixedZoneText(i));
     cmbZone->addItem(QStringLiteral("Fixed offset (below)"));
     cmbZone->addItem(QStringLiteral("This computer's zone (%1)")
                          .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));

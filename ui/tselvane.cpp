@@ -21,8 +21,8 @@
 #include "widgets/sexagesimalpainter.h"
 #include "widgets/titledrag.h"
 #include "widgets/vectorstate.h"
-#include "widgets/zones.h"
 #include "widgets/widgetstyle.h"
+#include "widgets/zones.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -349,7 +349,8 @@ void TSelvane::CreateControls() {
 
     m_timeList = new TRiseSetTimeList(this, m_texts, [this] {
         return TimeListMonth{SelectedYear, SelectedMonth, observer(),
-                             QString::fromStdString(m_settings.DateLayout)};
+                             QString::fromStdString(m_settings.DateLayout),
+                             ZoneDescription(m_settings, m_zone.isValid())};
     });
     m_config = new TfConfig(m_settings, m_store, this);
     m_printOptions = new TPrintOptions(m_settings, m_store, this);
@@ -442,10 +443,10 @@ void TSelvane::Timer1Timer() {
     DisplayTime.Day = SelectedDay;
     if (m_zone.isValid()) // the offset in force at the selected date's instant
         UTOffsetMinutes = OffsetAt(
-            observer(), LocalToUniversal(DateTimeToJD(DisplayTime.Year, DisplayTime.Month,
-                                                      DisplayTime.Day, DisplayTime.Hour,
-                                                      DisplayTime.Minute, DisplayTime.Second),
-                                         observer()));
+            observer(),
+            LocalToUniversal(DateTimeToJD(DisplayTime.Year, DisplayTime.Month, DisplayTime.Day,
+                                          DisplayTime.Hour, DisplayTime.Minute, DisplayTime.Second),
+                             observer()));
 
     const Observer o = observer();
     QPainter panel(&m_imgTextBgnd);

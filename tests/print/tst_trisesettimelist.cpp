@@ -27,7 +27,7 @@ struct Fixture {
     }
     void activate(int year, int m, const Observer& place = kGreenwich,
                   const QString& layout = QStringLiteral("dd/mm/yyyy")) {
-        month = {year, m, place, layout};
+        month = {year, m, place, layout, QStringLiteral("GMT")};
         list->FormActivate();
     }
     HotSpotLabel* spot(const char* name) const {
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(printed.Days[30].SunTimes.Transit, std::string("12:13")); // 31 January
 
         // The main window's redraw shows the new month through a scratch table.
-        f.month = {2024, 4, kGreenwich, QStringLiteral("dd/mm/yyyy")};
+        f.month = {2024, 4, kGreenwich, QStringLiteral("dd/mm/yyyy"), QStringLiteral("GMT")};
         MonthTimeTable scratch;
         f.list->ScrollY = 30;
         f.list->DisplayTimeList(false, scratch);

@@ -78,6 +78,7 @@ private slots:
     void junkValuesLoadAsTheirDefaults_data();
     void junkValuesLoadAsTheirDefaults();
     void rangeEndsLoadAsStored();
+    void zonesAreNamedForHeadings();
     void unreadableFileIsKeptBeforeTheDefaultsReplaceIt();
     void namesMatchWithoutCaseInTheFile();
     void handEditedTextWithCommasStaysOneText();
@@ -239,6 +240,20 @@ void TestSettings::rangeEndsLoadAsStored() {
         QCOMPARE(s.TimeZone, zone);
         QCOMPARE(int(s.DayOrder), dayOrder);
     }
+}
+
+void TestSettings::zonesAreNamedForHeadings() {
+    Settings s;
+    QCOMPARE(ZoneDescription(s, false), QString("GMT"));
+    s.TimeZone = 0;
+    QCOMPARE(ZoneDescription(s, false), QString("GMT - 12:00"));
+    s.TimeZone = 17;
+    s.DaylightSavings = true;
+    QCOMPARE(ZoneDescription(s, false), QString("GMT + 05:00, Daylight Savings Time"));
+    s.ZoneName = "Asia/Kathmandu";
+    QCOMPARE(ZoneDescription(s, true), QString("Asia/Kathmandu"));
+    // A name the system does not know leaves the fixed zone.
+    QCOMPARE(ZoneDescription(s, false), QString("GMT + 05:00, Daylight Savings Time"));
 }
 
 void TestSettings::unreadableFileIsKeptBeforeTheDefaultsReplaceIt() {

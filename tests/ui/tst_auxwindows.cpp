@@ -183,8 +183,9 @@ void TestAuxWindows::configurationChangesReachTheMainWindow() {
     f.window->Timer1Timer();
     QCOMPARE(f.window->UTOffsetMinutes, -600);
     QCOMPARE(f.window->calendar().DayTitles[0]->text(), QString("Mon"));
-    // The visible time list was redrawn for the new place.
+    // The visible time list was redrawn for the new place and names its clock.
     QVERIFY(list.listPicture() != listBefore);
+    QCOMPARE(list.lblZone->text(), QString("GMT + 10:00"));
     QCOMPARE(IniSettingsStore(f.dir.filePath("Selvane.ini")).read("LatDir"), QString("South"));
 
     // Saved again in the south, the pictures stay turned.
