@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 
 #include <algorithm>
@@ -272,8 +273,17 @@ void PrintShadowArc(QPainter& painter, const QPoint& topLeft, ShadowSide side, i
     painter.drawArc(Box(x + k, y, x + kPicture - k, y + kPicture), kTop, span);
 }
 
-void PrintDailyPhase(QPainter& painter, const QPoint& topLeft, int percent, int phaseState,
+void PrintDailyPhase(QPainter& pagePainter, const QPoint& topLeft, int percent, int phaseState,
                      int phaseDensity, bool northernView) {
+    // The picture is drawn on an image of the page's resolution and placed as a whole: drawn
+    // on a vector device (a PDF, a printer's job), a viewer would smooth each of the touching
+    // arcs by itself and show ripples in the shadow.
+    constexpr int margin = kArcPenWidth + 1;
+    QImage image(kPicture + 2 * margin, kPicture + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.translate(margin - topLeft.x(), margin - topLeft.y());
+
     const int s = ShadeLevel(phaseDensity);
     const QColor shade(s, s, s);
     const int m = kPicture * (100 - std::clamp(percent, 0, 100)) / 100; // the shadow's depth
@@ -338,7 +348,9 @@ void PrintDailyPhase(QPainter& painter, const QPoint& topLeft, int percent, int 
     default: // Full Moon: the outline alone
         break;
     }
-    painter.setPen(QPen(Qt::black, 1));
+    painter.end();
+    pagePainter.drawImage(topLeft - QPoint(margin, margin), image);
+    pagePainter.setPen(QPen(Qt::black, 1));
 }
 
 void PrintMajorPhase(QPainter& painter, const PageState& state, const MonthGrid& grid,
