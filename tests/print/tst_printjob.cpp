@@ -159,32 +159,23 @@ QString TestPrintJob::startCupsd() {
     // A server of its own: its socket, spool and state in the test's folder, which the
     // filters (run as lp) must be able to enter.
     const QString d = m_dir.path();
-    for (const char* sub : {"root", "spool", "state", "cache", "tmp"})
-        QDir(d).mkdir(sub);
-    QFile::setPermissions(d, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                 QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
-                                 QFile::ExeOther);
-    if (chmod(QFile::encodeName(d + "/tmp").constData(), 01777) != 0)
-        return "cannot prepare its temporary folder";
-    QFile conf(d + "/cupsd.conf"), files(d + "/cups-files.conf");
-    if (!conf.open(QIODevice::WriteOnly) || !files.open(QIODevice::WriteOnly))
-        return "cannot write its configuration";
-    conf.write(QString("Listen %1/cups.sock\nLogLevel warn\nBrowsing No\nWebInterface No\n"
-                       "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                       "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                       "</Policy>\n")
-                   .arg(d)
-                   .toUtf8());
-    files.write(QString("ServerRoot %1/root\nRequestRoot %1/spool\nStateDir %1/state\n"
-                        "CacheDir %1/cache\nTempDir %1/tmp\nErrorLog %1/error_log\n"
-                        "AccessLog %1/access_log\nPageLog %1/page_log\nFileDevice No\n")
-                    .arg(d)
-                    .toUtf8());
-    conf.close();
-    files.close();
+    auto write = [&](const QString& name, const char* text) {
+        QFile file(d + name);
+        return file.open(QIODevice::WriteOnly) && file.write(QString(text).arg(d).toUtf8()) > 0;
+    };
+    for (const char* sub : {"/root", "/spool", "/state", "/cache", "/tmp"})
+        QDir().mkdir(d + sub);
+    if (chmod(QFile::encodeName(d).constData(), 0755) != 0 ||
+        chmod(QFile::encodeName(d + "/tmp").constData(), 01777) != 0 ||
+        !write("/cupsd.conf", "Listen %1/cups.sock\nLogLevel warn\nBrowsing No\n"
+                              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n") ||
+        !write("/cups-files.conf",
+               "ServerRoot %1/root\nRequestRoot %1/spool\nStateDir %1/state\nCacheDir "
+               "%1/cache\nTempDir %1/tmp\nErrorLog %1/error_log\nFileDevice No\n"))
+        return "cannot write its configuration in " + d;
     // The server ends with the test, also when the test is killed.
     m_cupsd.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_cupsd.start("/usr/sbin/cupsd", {"-f", "-c", conf.fileName(), "-s", files.fileName()});
+    m_cupsd.start("/usr/sbin/cupsd", {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
     if (!m_cupsd.waitForStarted(5000))
         return m_cupsd.errorString();
     for (int i = 0; i < 100 && m_cupsd.state() == QProcess::Running; ++i) {
