@@ -1,6 +1,9 @@
-// Speed of a whole main-window tick (engine, labels, pictures and the repaint) and of the
-// month's time list (the table and its rows drawn), offscreen.
+// Speed of a whole main-window tick (engine, labels, pictures and the repaint), of the
+// month's time list (the table and its rows drawn), offscreen, and of the printed pages drawn
+// on a 300-dpi A4 landscape image.
 
+#include "engine/phases.h"
+#include "print/printcal.h"
 #include "print/trisesettimelist.h"
 #include "settings/settingsstore.h"
 #include "ui/tselvane.h"
@@ -8,6 +11,7 @@
 #include "widgets/localetexts.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QTimer>
@@ -54,6 +58,50 @@ void BM_display_time_list(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_display_time_list)->Unit(benchmark::kMillisecond);
+
+// March 2024 at Greenwich, everything printed.
+CalendarPageData PrintedMonth() {
+    const LocaleTexts names = LocaleTexts::from(QLocale(QLocale::English));
+    CalendarPageData data;
+    data.Header = {2024,
+                   3,
+                   names.MonthHeadings[2],
+                   true,
+                   {"51", "28", "38", "North"},
+                   {"00", "00", "05", "West"},
+                   {}};
+    data.WeekdayNames = names.LongDays;
+    const MonthPhases phases = FindMonthPhases(2024, 3, Observer(), names.Months);
+    for (int i = 0; i < phases.MajorPhaseCount; ++i)
+        data.MajorPhases.push_back({QString::fromStdString(phases.Texts[i]),
+                                    QString::fromStdString(phases.MajorPhaseTable[i].PhaseCode)});
+    data.Table = FillMonthTimeTable(2024, 3, Observer{51.477222, 0.001389, 0});
+    return data;
+}
+
+// A white A4 landscape page at 300 dpi, drawn on once per iteration.
+template <typename Data, typename Print>
+void PrintToImage(benchmark::State& state, const Data& data, Print print) {
+    QImage page(3508, 2480, QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(300 / 0.0254));
+    page.setDotsPerMeterY(qRound(300 / 0.0254));
+    for (auto _ : state) {
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        print(painter, page.size(), data);
+    }
+}
+
+void BM_print_calendar_page(benchmark::State& state) {
+    PrintToImage(state, PrintedMonth(), PrintCalendarPage);
+}
+BENCHMARK(BM_print_calendar_page)->Unit(benchmark::kMillisecond);
+
+void BM_print_time_table_page(benchmark::State& state) {
+    const CalendarPageData month = PrintedMonth();
+    PrintToImage(state, TimeTablePageData{month.Header, month.Table}, PrintTimeTablePage);
+}
+BENCHMARK(BM_print_time_table_page)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,0 +1,549 @@
+#include "print/printcal.h"
+
+#include "engine/lunar.h"
+#include "engine/phases.h"
+#include "widgets/product.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace selvane {
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+const QColor kBandGrey(180, 180, 180);
+
+constexpr int kPicture = 180;    // the daily picture's square
+constexpr int kPictureHalf = 90; // its centre line, from its left edge
+constexpr int kArcPenWidth = 2;  // the shadow arcs, see PrintDailyPhase
+constexpr int kSymbol = 60;      // a major phase's symbol in a day cell
+constexpr int kLegendSymbol = 30;
+
+QFont PageFont(int pointSize, bool bold, bool italic = false) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+// The box of a shape given by two corners, the first inside it and the second just outside:
+// the box from (0, 0) to (10, 10) covers pixels 0 to 9. A one-unit outline drawn on the
+// returned rectangle covers exactly those pixels.
+QRect Box(int x1, int y1, int x2, int y2) {
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
+    return QRect(x1, y1, std::max(x2 - x1 - 1, 0), std::max(y2 - y1 - 1, 0));
+}
+
+// Qt's angles: sixteenths of a degree, counter-clockwise from three o'clock.
+constexpr int kTop = 90 * 16;
+constexpr int kBottom = 270 * 16;
+constexpr int kHalfTurn = 180 * 16;
+
+int TextHeight(const QPainter& painter) {
+    return painter.fontMetrics().height();
+}
+int TextWidth(const QPainter& painter, const QString& text) {
+    return painter.fontMetrics().horizontalAdvance(text);
+}
+
+// Text with its top left corner at (x, y), on a box of `background` when that is a colour.
+void TextOut(QPainter& painter, int x, int y, const QString& text,
+             const QColor& background = QColor()) {
+    const QFontMetrics metrics = painter.fontMetrics();
+    if (background.isValid())
+        painter.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
+                         background);
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
+void SetPenAndBrush(QPainter& painter, const QColor& pen, const QColor& brush) {
+    painter.setPen(QPen(pen, 1));
+    painter.setBrush(brush.isValid() ? QBrush(brush) : QBrush(Qt::NoBrush));
+}
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QString AngleText(const LocationAngle& a) {
+    return Text(a.Degrees) + QStringLiteral("\u00BA ") + Text(a.Minutes) + QStringLiteral("' ") +
+           Text(a.Seconds) + QStringLiteral("\" ") + Text(a.Direction);
+}
+
+// Column width and row height of the calendar's day cells.
+struct CellSize {
+    int c;
+    int r;
+};
+CellSize CalendarCells(const PageState& state) {
+    return {state.W / 7, (state.H - state.PageCursorY - state.FooterHeight) / 6};
+}
+
+// The day number in a major phase's label, "hh:mm  dd ...": 0 when there is none.
+int LabelDay(const QString& labelText) {
+    bool ok = false;
+    const int day = labelText.mid(7, 2).toInt(&ok);
+    return ok ? day : 0;
+}
+
+// Whether listed phase i falls on a day of the printed month. The list follows universal
+// time, the labels local time, so a phase close to a month boundary may carry the local date
+// of the neighbouring month: it is then the first entry with a day after the second entry's,
+// or the last entry with a day before the one before it. Such a phase has no cell here.
+bool OnADayOfTheMonth(const std::vector<ListedPhase>& phases, std::size_t i, int days) {
+    const int day = LabelDay(phases[i].Text);
+    if (day < 1 || day > days)
+        return false;
+    if (i == 0 && phases.size() > 1 && day > LabelDay(phases[1].Text))
+        return false;
+    if (i + 1 == phases.size() && i > 0 && day < LabelDay(phases[i - 1].Text))
+        return false;
+    return true;
+}
+
+void TwoHalves(QPainter& painter, const QRect& box, bool leftBlack) {
+    // A pie runs counter-clockwise from its start: from the top through the left half to the
+    // bottom, or from the bottom through the right half to the top.
+    painter.setBrush(leftBlack ? Qt::black : Qt::white);
+    painter.drawPie(box, kTop, kHalfTurn);
+    painter.setBrush(leftBlack ? Qt::white : Qt::black);
+    painter.drawPie(box, kBottom, kHalfTurn);
+}
+
+} // namespace
+
+MonthGrid MakeMonthGrid(int year, int month, int dayOrder) {
+    MonthGrid grid;
+    // Weekday of the 1st, 0 = Sunday: the Julian Day number of noon counts from a Monday.
+    const JulianDay first = DateTimeToJD(year, month, 1, 12, 0, 0);
+    const int weekday = static_cast<int>(std::fmod(std::floor(first) + 1.0, 7.0));
+    grid.FirstColumn = ((weekday - dayOrder % 7) % 7 + 7) % 7;
+    grid.Days = GetDaysInMonth(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year));
+    for (int i = 0; i < 42; ++i) {
+        const int day = i - grid.FirstColumn + 1;
+        grid.DateCells[i] =
+            day >= 1 && day <= grid.Days ? QString::number(day) : QStringLiteral(" ");
+    }
+    return grid;
+}
+
+PhaseDates MonthPhaseDates(int year, int month, int day) {
+    PhaseDates dates;
+    dates.D = DateTimeToJD(year, month, day, 0, 0, 0);
+    const JulianDay yearStart = DateTimeToJD(year, 1, 1, 0, 0, 0);
+    const double y = year + (dates.D - yearStart - 1.0) / 365.25;
+    // Quarter steps since the New Moon of 2000 January 6, cut toward zero; a step back for
+    // dates before 2000 keeps the cut below the date there too.
+    auto q = static_cast<long long>((y - 2000.0) * 12.3685 * 4.0);
+    if (q < 0)
+        q -= 4;
+    double k = static_cast<double>(q / 4);
+    if (dates.D - getMoonJD(k, 0.0) < 0.0)
+        k -= 1.0;
+    for (JulianDay& p : dates.P) {
+        double fraction = k - std::trunc(k);
+        if (fraction < 0.0)
+            fraction += 1.0;
+        p = getMoonJD(k, fraction);
+        k += 0.25;
+    }
+    return dates;
+}
+
+int DailyPhaseState(const PhaseDates& dates) {
+    const JulianDay d = dates.D;
+    const auto& p = dates.P;
+    // Each phase's own state lasts a day around a New or Full Moon and half a day around a
+    // quarter; each interval includes its start.
+    struct Span {
+        JulianDay from;
+        JulianDay to;
+        int state;
+    };
+    const std::array<Span, 8> spans = {{{p[0], p[0] + 0.5, 0},
+                                        {p[0] + 0.5, p[1] - 0.25, 7},
+                                        {p[1] - 0.25, p[1] + 0.25, 6},
+                                        {p[1] + 0.25, p[2] - 0.5, 5},
+                                        {p[2] - 0.5, p[2] + 0.5, 4},
+                                        {p[2] + 0.5, p[3] - 0.25, 3},
+                                        {p[3] - 0.25, p[3] + 0.25, 2},
+                                        {p[3] + 0.25, p[4] - 0.5, 1}}};
+    for (const Span& s : spans)
+        if (s.from <= d && d < s.to)
+            return s.state;
+    return 0; // from half a day before the next New Moon
+}
+
+int ShadeLevel(int phaseDensity) {
+    return 255 - std::clamp(phaseDensity, 0, 100) * 255 / 100;
+}
+
+void PrintPageHeader(QPainter& painter, PageState& state, const PageHeaderData& header, int top) {
+    SetPenAndBrush(painter, Qt::black, Qt::white);
+    painter.drawRect(Box(0, 0, state.W, state.H));
+
+    painter.setFont(PageFont(24, true));
+    const QString title = QStringLiteral("%1 %2").arg(header.MonthName).arg(header.Year).left(20);
+    TextOut(painter, (state.W - TextWidth(painter, title)) / 2, top, title, Qt::white);
+    state.PageCursorY = static_cast<std::uint16_t>(3 * TextHeight(painter));
+
+    painter.setFont(PageFont(12, true));
+    const QString location = (header.NorthernView ? QStringLiteral("Northern Hemisphere")
+                                                  : QStringLiteral("Southern Hemisphere")) +
+                             QStringLiteral(":     Latitude: ") + AngleText(header.Lat) +
+                             QStringLiteral(",  Longitude: ") + AngleText(header.Long) +
+                             header.LocationEnding;
+    TextOut(painter, (state.W - TextWidth(painter, location)) / 2, top + 130, location, Qt::white);
+
+    painter.setFont(PageFont(7, true));
+    state.FooterText =
+        (QStringLiteral("Printed by ") + QLatin1String(kProductName) + u' ' +
+         QLatin1String(kProductVersion) + QStringLiteral(" (") + QLatin1String(kHomePage) + u')')
+            .left(100);
+    state.FooterHeight = static_cast<std::uint16_t>(2 * TextHeight(painter));
+}
+
+void PrintWeekdayHeader(QPainter& painter, PageState& state,
+                        const std::array<QString, 7>& weekdayNames, int dayOrder) {
+    painter.setFont(PageFont(12, true));
+    const int c = state.W / 7;
+    const int h = TextHeight(painter) + 40;
+    SetPenAndBrush(painter, Qt::black, kYellow);
+    for (int i = 0; i < 7; ++i) {
+        painter.drawRect(Box(i * c, state.PageCursorY, i * c + c, state.PageCursorY + h));
+        const QString name = weekdayNames[static_cast<std::size_t>((dayOrder + i) % 7)].left(10);
+        TextOut(painter, i * c + (c - TextWidth(painter, name)) / 2, state.PageCursorY + 20, name,
+                kYellow);
+    }
+    state.PageCursorY = static_cast<std::uint16_t>(state.PageCursorY + h);
+}
+
+void PrintDayGrid(QPainter& painter, const PageState& state, const MonthGrid& grid) {
+    painter.setFont(PageFont(12, true));
+    const auto [c, r] = CalendarCells(state);
+    SetPenAndBrush(painter, Qt::black, Qt::white);
+    for (int j = 0; j < 42; ++j) {
+        const QString text = grid.DateCells[static_cast<std::size_t>(j)].left(3);
+        if (text == QStringLiteral(" "))
+            continue;
+        const int x = (j % 7) * c;
+        const int y = (j / 7) * r + state.PageCursorY;
+        painter.drawRect(Box(x, y, x + c, y + r));
+        TextOut(painter, x + 12, y + 12, text, Qt::white);
+    }
+}
+
+void PrintPhaseLegend(QPainter& painter, const PageState& state, bool northernView) {
+    painter.setFont(PageFont(7, false));
+    const int t = TextHeight(painter);
+    const int a = state.W - 250;
+    auto symbolBox = [a](int y) {
+        return Box(a, y, a + kLegendSymbol, y + kLegendSymbol);
+    };
+    auto name = [&](int y, const QString& text) {
+        TextOut(painter, state.W - 208, y + (kLegendSymbol - t) / 2, text);
+    };
+    SetPenAndBrush(painter, Qt::black, Qt::black);
+    painter.drawEllipse(symbolBox(50));
+    name(50, QStringLiteral("New Moon"));
+    TwoHalves(painter, symbolBox(100), northernView);
+    name(100, QStringLiteral("First Quarter"));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(symbolBox(150));
+    name(150, QStringLiteral("Full Moon"));
+    TwoHalves(painter, symbolBox(200), !northernView);
+    name(200, QStringLiteral("Last Quarter"));
+}
+
+void PrintShadowArc(QPainter& painter, const QPoint& topLeft, ShadowSide side, int k) {
+    const int x = topLeft.x();
+    const int y = topLeft.y();
+    // From the top centre down to the bottom centre through the requested side.
+    const int span = side == ShadowSide::Left ? kHalfTurn : -kHalfTurn;
+    painter.drawArc(Box(x + k, y, x + kPicture - k, y + kPicture), kTop, span);
+}
+
+void PrintDailyPhase(QPainter& pagePainter, const QPoint& topLeft, int percent, int phaseState,
+                     int phaseDensity, bool northernView) {
+    // The picture is drawn on an image of the page's resolution and placed as a whole: drawn
+    // on a vector device (a PDF, a printer's job), a viewer would smooth each of the touching
+    // arcs by itself and show ripples in the shadow.
+    constexpr int margin = kArcPenWidth + 1;
+    QImage image(kPicture + 2 * margin, kPicture + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.translate(margin - topLeft.x(), margin - topLeft.y());
+
+    const int s = ShadeLevel(phaseDensity);
+    const QColor shade(s, s, s);
+    const int m = kPicture * (100 - std::clamp(percent, 0, 100)) / 100; // the shadow's depth
+    const int x = topLeft.x();
+    const int y = topLeft.y();
+    const QRect disc = Box(x - 1, y - 1, x + kPicture + 1, y + kPicture + 1);
+
+    SetPenAndBrush(painter, shade, QColor());
+    painter.drawEllipse(disc);
+
+    // The side that is dark after Full Moon is the right one seen from the north.
+    const ShadowSide first = northernView ? ShadowSide::Right : ShadowSide::Left;
+    const ShadowSide second = northernView ? ShadowSide::Left : ShadowSide::Right;
+    // Arcs one unit apart drawn one unit wide leave pinholes between them and a hairline
+    // inside the outline; two units close both. Each side's arcs are kept to their half so
+    // that the wider pen does not reach across the centre line.
+    auto arcs = [&](ShadowSide side, int from, int to) {
+        if (to < from)
+            return;
+        painter.save();
+        painter.setPen(QPen(shade, kArcPenWidth));
+        const int far = kPicture + 2 * kArcPenWidth;
+        painter.setClipRect(side == ShadowSide::Left
+                                ? QRect(x - far, y - far, far + kPictureHalf, 3 * far)
+                                : QRect(x + kPictureHalf, y - far, 2 * far, 3 * far));
+        for (int k = from; k <= to; ++k)
+            PrintShadowArc(painter, topLeft, side, k);
+        painter.restore();
+    };
+    auto centreLine = [&] {
+        for (int cx = x + kPictureHalf - 1; cx <= x + kPictureHalf + 1; ++cx)
+            painter.drawLine(QPoint(cx, y - 1), QPoint(cx, y + kPicture));
+    };
+
+    switch (phaseState) {
+    case 0: // New Moon
+        painter.setBrush(shade);
+        painter.drawEllipse(disc);
+        break;
+    case 1: // Waning Crescent: the whole first half and a lens of the second
+        arcs(first, 0, kPictureHalf + 1);
+        arcs(second, kPictureHalf - 1, m);
+        centreLine();
+        break;
+    case 2: // Last Quarter
+        arcs(first, 0, kPictureHalf + 1);
+        break;
+    case 3: // Waning Gibbous
+        arcs(first, 0, m);
+        break;
+    case 5: // Waxing Gibbous
+        arcs(second, 0, m);
+        break;
+    case 6: // First Quarter
+        arcs(second, 0, kPictureHalf + 1);
+        break;
+    case 7: // Waxing Crescent
+        arcs(second, 0, kPictureHalf + 1);
+        arcs(first, kPictureHalf - 1, m);
+        centreLine();
+        break;
+    default: // Full Moon: the outline alone
+        break;
+    }
+    painter.end();
+    pagePainter.drawImage(topLeft - QPoint(margin, margin), image);
+    pagePainter.setPen(QPen(Qt::black, 1));
+}
+
+void PrintMajorPhase(QPainter& painter, const PageState& state, const MonthGrid& grid,
+                     const QString& labelText, const QString& code, bool northernView) {
+    const auto [c, r] = CalendarCells(state);
+    const int j = LabelDay(labelText) + grid.FirstColumn - 1;
+    const int x = (j % 7) * c + 12;
+    const int y = state.PageCursorY + r * (j / 7 + 1) - kSymbol - 12;
+    TextOut(painter, x + 72, y + (kSymbol - TextHeight(painter)) / 2, labelText.left(5), Qt::white);
+
+    const QRect box = Box(x, y, x + kSymbol, y + kSymbol);
+    SetPenAndBrush(painter, Qt::black, Qt::black);
+    if (code == QStringLiteral("NM")) {
+        painter.drawEllipse(box);
+    } else if (code == QStringLiteral("FM")) {
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(box);
+    } else if (code == QStringLiteral("FQ") || code == QStringLiteral("LQ")) {
+        // The dark half of a First Quarter is the left one seen from the north.
+        TwoHalves(painter, box, (code == QStringLiteral("FQ")) == northernView);
+    }
+    painter.setBrush(Qt::white);
+}
+
+void PrintMonthDetails(QPainter& painter, const PageState& state, const CalendarPageData& data,
+                       const MonthGrid& grid) {
+    const bool north = data.Header.NorthernView;
+    const PrintChoices& choices = data.Choices;
+    painter.setPen(QPen(Qt::black, 1));
+    PrintPhaseLegend(painter, state, north);
+
+    const auto [c, r] = CalendarCells(state);
+    painter.setFont(PageFont(7, false));
+    const int lineHeight = TextHeight(painter);
+    painter.setBrush(Qt::NoBrush);
+    for (int d = 1; d <= grid.Days; ++d) {
+        const DayTimes& times = data.Table.Days[static_cast<std::size_t>(d - 1)];
+        const int j = grid.FirstColumn + d - 1;
+        const int x = (j % 7) * c + c - 80; // the values; their labels stand 52 units left
+        auto line = [&](int y, const char* label, const std::string& value) {
+            TextOut(painter, x - 52, y, QLatin1String(label));
+            TextOut(painter, x, y, Text(value));
+        };
+        if (choices.PrintSunTimes) {
+            const int y = (j / 7) * r + state.PageCursorY + 12;
+            line(y, "SR:", times.SunTimes.Rise);
+            line(y + lineHeight, "ST:", times.SunTimes.Transit);
+            line(y + 2 * lineHeight, "SS:", times.SunTimes.Set);
+        }
+        if (choices.PrintLunarTimes) {
+            const int y = (j / 7) * r + state.PageCursorY + r - 12 - lineHeight;
+            line(y, "MS:", times.MoonTimes.Set);
+            line(y - lineHeight, "MT:", times.MoonTimes.Transit);
+            line(y - 2 * lineHeight, "MR:", times.MoonTimes.Rise);
+        }
+    }
+
+    if (choices.PhasePrintout == 0 || choices.PhasePrintout == 3) {
+        for (int d = 1; d <= grid.Days; ++d) {
+            const PhaseDates dates = MonthPhaseDates(data.Header.Year, data.Header.Month, d);
+            // The illuminated part at the day's local midnight, taken as universal time.
+            const int percent = CLP(dates.D, Observer{}).Percent;
+            const int j = grid.FirstColumn + d - 1;
+            const QPoint topLeft((j % 7) * c + (c - kPicture) / 2,
+                                 (j / 7) * r + state.PageCursorY + (r - kPicture) / 2);
+            PrintDailyPhase(painter, topLeft, percent, DailyPhaseState(dates), choices.PhaseDensity,
+                            north);
+        }
+    }
+
+    if (choices.PhasePrintout == 1 || choices.PhasePrintout == 3) {
+        painter.setPen(QPen(Qt::black, 1));
+        for (std::size_t i = 0; i < data.MajorPhases.size(); ++i)
+            if (OnADayOfTheMonth(data.MajorPhases, i, grid.Days))
+                PrintMajorPhase(painter, state, grid, data.MajorPhases[i].Text,
+                                data.MajorPhases[i].Code, north);
+    }
+}
+
+void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePageData& data) {
+    const int n = GetDaysInMonth(static_cast<std::uint16_t>(data.Header.Month),
+                                 static_cast<std::uint16_t>(data.Header.Year));
+    const double h = static_cast<double>(state.H - state.FooterHeight - state.PageCursorY) / n;
+    const int cx = state.W / 2;
+
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(QPoint(0, 215), QPoint(state.W - 1, 215));
+    painter.drawLine(QPoint(0, 323), QPoint(state.W - 1, 323));
+
+    struct Column {
+        const char* heading;
+        int headingX;
+        int valueX;
+    };
+    static constexpr std::array<Column, 14> columns = {{{"Date", -1500, -1500},
+                                                        {"Rise", -1282, -1300},
+                                                        {"Transit", -1170, -1150},
+                                                        {"Set", -975, -1000},
+                                                        {"Illum.", -852, -850},
+                                                        {"Ast.", -180, -200},
+                                                        {"Naut.", -50, -50},
+                                                        {"Civil", 100, 100},
+                                                        {"Rise", 413, 400},
+                                                        {"Transit", 528, 550},
+                                                        {"Set", 722, 700},
+                                                        {"Ast.", 1015, 1000},
+                                                        {"Naut.", 1130, 1150},
+                                                        {"Civil", 1300, 1300}}};
+
+    painter.setFont(PageFont(9, true));
+    TextOut(painter, cx - 1070, 230, QStringLiteral("Moon"), Qt::white);
+    TextOut(painter, cx - 120, 230, QStringLiteral("Twilight Start"), Qt::white);
+    TextOut(painter, cx + 560, 230, QStringLiteral("Sun"), Qt::white);
+    TextOut(painter, cx + 1075, 230, QStringLiteral("Twilight End"), Qt::white);
+    for (const Column& column : columns)
+        TextOut(painter, cx + column.headingX, 270, QLatin1String(column.heading), Qt::white);
+
+    auto rowTop = [&](int i) {
+        return static_cast<int>(i * h) + state.PageCursorY;
+    };
+    SetPenAndBrush(painter, kBandGrey, kBandGrey);
+    for (int i = 1; i < n; i += 2) // the second, fourth, ... day on a grey band
+        painter.drawRect(Box(100, rowTop(i) + 1, state.W - 100, rowTop(i + 1) + 1));
+
+    // The row texts lie on their band's colour: drawn without a background of their own.
+    painter.setFont(PageFont(9, false));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::NoBrush);
+    const int textOffset = static_cast<int>(h - TextHeight(painter)) / 2;
+    for (int i = 0; i < n; ++i) {
+        const DayTimes& t = data.Table.Days[static_cast<std::size_t>(i)];
+        const std::array<QString, 14> values = {QString::number(i + 1),
+                                                Text(t.MoonTimes.Rise),
+                                                Text(t.MoonTimes.Transit),
+                                                Text(t.MoonTimes.Set),
+                                                QString::number(t.Illumination) + u'%',
+                                                Text(t.AstronomicalTwilight.Start),
+                                                Text(t.NauticalTwilight.Start),
+                                                Text(t.CivilTwilight.Start),
+                                                Text(t.SunTimes.Rise),
+                                                Text(t.SunTimes.Transit),
+                                                Text(t.SunTimes.Set),
+                                                Text(t.AstronomicalTwilight.End),
+                                                Text(t.NauticalTwilight.End),
+                                                Text(t.CivilTwilight.End)};
+        const int y = rowTop(i) + textOffset;
+        for (std::size_t col = 0; col < columns.size(); ++col)
+            TextOut(painter, cx + columns[col].valueX, y, values[col]);
+    }
+}
+
+void PrintFooter(QPainter& painter, const PageState& state) {
+    painter.setFont(PageFont(7, false, true));
+    const int x = (state.W - TextWidth(painter, state.FooterText)) / 2;
+    const int y = state.H - static_cast<int>(state.FooterHeight * 0.75);
+    TextOut(painter, x, y, state.FooterText, Qt::white);
+}
+
+namespace {
+
+void BeginPage(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setPen(QPen(Qt::black, 1));
+}
+
+} // namespace
+
+void PrintCalendarPage(QPainter& painter, const QSize& page, const CalendarPageData& data) {
+    painter.save();
+    BeginPage(painter);
+    PageState state;
+    state.W = page.width();
+    state.H = page.height();
+    const MonthGrid grid = MakeMonthGrid(data.Header.Year, data.Header.Month, data.DayOrder);
+    PrintPageHeader(painter, state, data.Header, 60);
+    PrintWeekdayHeader(painter, state, data.WeekdayNames, data.DayOrder);
+    PrintDayGrid(painter, state, grid);
+    PrintMonthDetails(painter, state, data, grid);
+    PrintFooter(painter, state);
+    painter.restore();
+}
+
+void PrintTimeTablePage(QPainter& painter, const QSize& page, const TimeTablePageData& data) {
+    painter.save();
+    BeginPage(painter);
+    PageState state;
+    state.W = page.width();
+    state.H = page.height();
+    PrintPageHeader(painter, state, data.Header, 10);
+    PrintTimeRows(painter, state, data);
+    PrintFooter(painter, state);
+    painter.restore();
+}
+
+} // namespace selvane

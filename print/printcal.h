@@ -1,0 +1,93 @@
+#pragma once
+// The printed pages: the month's lunar calendar and the month's time table.
+//
+// Every position and size is in device units of the paint device and is taken as it is; the
+// layout is made for a printer at 300 dots per inch. Font sizes are points, so they follow
+// the device's resolution. A QImage stands in for the printer when its dots per metre say
+// 300 dpi.
+
+#include "engine/timebase.h"
+#include "print/pagedata.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+class QPainter;
+class QPoint;
+class QSize;
+
+namespace selvane {
+
+// What the steps of one page pass on to the steps after them.
+struct PageState {
+    int W = 0; // the printable page, device units
+    int H = 0;
+    std::uint16_t PageCursorY = 0;  // top of the area below the title block (and weekday row)
+    std::uint16_t FooterHeight = 0; // twice the text height of the footer line
+    QString FooterText;
+};
+
+// The month's calendar grid: six rows of seven cells, the first column being the weekday
+// `dayOrder` (0 = Sunday).
+struct MonthGrid {
+    int FirstColumn = 0; // the cell of day 1
+    int Days = 0;
+    std::array<QString, 42> DateCells; // the day number, or " " outside the month
+};
+MonthGrid MakeMonthGrid(int year, int month, int dayOrder);
+
+// A day's local midnight as a Julian Day, and the five quarter phases from the New Moon at or
+// before it: P[0] New Moon, P[1] First Quarter, P[2] Full Moon, P[3] Last Quarter, P[4] the
+// next New Moon (universal time).
+struct PhaseDates {
+    JulianDay D = 0.0;
+    std::array<JulianDay, 5> P{};
+};
+PhaseDates MonthPhaseDates(int year, int month, int day);
+
+// The phase state of the day's picture: 0 New Moon, 1 Waning Crescent, 2 Last Quarter,
+// 3 Waning Gibbous, 4 Full Moon, 5 Waxing Gibbous, 6 First Quarter, 7 Waxing Crescent.
+int DailyPhaseState(const PhaseDates& dates);
+
+// The grey of the printed shadows for a density in percent: 0 black .. 255 white.
+int ShadeLevel(int phaseDensity);
+
+// The two whole pages, each on a painter that is already open on the page.
+void PrintCalendarPage(QPainter& painter, const QSize& page, const CalendarPageData& data);
+void PrintTimeTablePage(QPainter& painter, const QSize& page, const TimeTablePageData& data);
+
+// The steps of the pages, in the order the pages call them.
+
+// The page frame, the title at `top`, the location line; sets the cursor and the footer.
+void PrintPageHeader(QPainter& painter, PageState& state, const PageHeaderData& header, int top);
+// The yellow row of weekday names, the first one `dayOrder`; moves the cursor below it.
+void PrintWeekdayHeader(QPainter& painter, PageState& state,
+                        const std::array<QString, 7>& weekdayNames, int dayOrder);
+// A box with its number for each day of the month.
+void PrintDayGrid(QPainter& painter, const PageState& state, const MonthGrid& grid);
+// The legend, the rise, transit and set times, the daily pictures and the major phases.
+void PrintMonthDetails(QPainter& painter, const PageState& state, const CalendarPageData& data,
+                       const MonthGrid& grid);
+// The four major phases' symbols and names at the top right.
+void PrintPhaseLegend(QPainter& painter, const PageState& state, bool northernView);
+
+enum class ShadowSide { Left, Right };
+// The Moon's picture in the 180-unit square at `topLeft`: the outline and the shadow.
+void PrintDailyPhase(QPainter& painter, const QPoint& topLeft, int percent, int phaseState,
+                     int phaseDensity, bool northernView);
+// One shadow arc of the picture at `topLeft`: half of the ellipse between x + k and
+// x + 180 - k, on the given side of the vertical diameter. Draws with the painter's pen.
+void PrintShadowArc(QPainter& painter, const QPoint& topLeft, ShadowSide side, int k);
+// The symbol and the time of one major phase in the bottom left corner of its day's cell.
+// `labelText` is "hh:mm  dd month yyyy"; `code` "NM", "FQ", "FM" or "LQ".
+void PrintMajorPhase(QPainter& painter, const PageState& state, const MonthGrid& grid,
+                     const QString& labelText, const QString& code, bool northernView);
+
+// The time table's headings and one banded row per day.
+void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePageData& data);
+// The centred footer line.
+void PrintFooter(QPainter& painter, const PageState& state);
+
+} // namespace selvane

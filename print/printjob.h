@@ -1,0 +1,37 @@
+#pragma once
+// Printing a page: one landscape page at 300 dpi on the system's default printer. When no
+// printer is installed the user may save the page as a PDF file instead.
+
+#include "print/pagedata.h"
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace selvane {
+
+// What a print job asks or tells the user. The defaults are a file dialog and a message box;
+// tests answer in their place.
+struct PrintPrompts {
+    // No printer is installed: the PDF file to write instead, or an empty text to cancel.
+    std::function<QString(QWidget* parent, const QString& suggestedPath)> AskPdfFileName;
+    // The page could not be printed.
+    std::function<void(QWidget* parent, const QString& message)> ShowError;
+};
+PrintPrompts DefaultPrintPrompts();
+
+// The name of a page's document, also the PDF file's suggested name: "Selvane March 2024",
+// "Selvane Time Table March 2024".
+QString CalendarDocumentName(const PageHeaderData& header);
+QString TimeTableDocumentName(const PageHeaderData& header);
+
+// Each prints one page and returns whether it was handed to the printer or written to the
+// PDF file; a cancelled file dialog returns false without a message, a failure shows one.
+bool PrintCalendar(QWidget* parent, const CalendarPageData& data);
+bool PrintCalendar(QWidget* parent, const CalendarPageData& data, const PrintPrompts& prompts);
+bool PrintTimeTable(QWidget* parent, const TimeTablePageData& data);
+bool PrintTimeTable(QWidget* parent, const TimeTablePageData& data, const PrintPrompts& prompts);
+
+} // namespace selvane

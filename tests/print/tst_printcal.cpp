@@ -1,0 +1,315 @@
+#include "pagefixture.h"
+#include "print/printcal.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace selvane;
+
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kShade75 = qRgb(64, 64, 64); // the shadow at the default density
+constexpr int kW = 3508;                // A4 landscape at 300 dpi
+constexpr int kH = 2480;
+
+template <typename Data, typename Print>
+QImage Render(const Data& data, Print print) {
+    QImage image(kW, kH, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(300 / 0.0254));
+    image.setDotsPerMeterY(qRound(300 / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    print(painter, image.size(), data);
+    return image;
+}
+QImage RenderCalendar(const CalendarPageData& d) {
+    return Render(d, PrintCalendarPage);
+}
+
+int FontHeight(const QImage& device, int points) {
+    QFont font(QStringLiteral("Times New Roman"), points, QFont::Bold);
+    return QFontMetrics(font, &device).height();
+}
+
+// The calendar's cells lie below the title block (three title heights) and the weekday row
+// (its text height and 40), above the footer (two text heights at 7 point), in six rows.
+struct Cells {
+    int top, c, r;
+    QPoint cell(int j) const { return {(j % 7) * c, top + (j / 7) * r}; }
+    QPoint picture(int j) const { return cell(j) + QPoint((c - 180) / 2, (r - 180) / 2); }
+    QPoint symbol(int j) const { return cell(j) + QPoint(12, r - 72); }
+};
+Cells CalendarCells(const QImage& page) {
+    const int top = 3 * FontHeight(page, 24) + FontHeight(page, 12) + 40;
+    return {top, kW / 7, (kH - top - 2 * FontHeight(page, 7)) / 6};
+}
+int March(int day) {
+    return 5 + day - 1;
+} // the cell of a day of March 2024, Sunday first
+
+bool Ink(QRgb pixel) {
+    return qGray(pixel) < 128;
+}
+bool InkIn(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (Ink(image.pixel(x, y)))
+                return true;
+    return false;
+}
+
+} // namespace
+
+class TestPrintCal : public QObject {
+    Q_OBJECT
+
+private slots:
+    void phaseDatesAndStates();
+    void boxesOnlyForTheMonthsDays();
+    void dailyPictures();
+    void densityAndPhaseChoices();
+    void majorPhasesLegendAndFooter();
+    void phaseOfAnotherLocalMonthGetsNoCell();
+    void timeTableBands();
+    void pdfPagesHoldTheTexts();
+};
+
+void TestPrintCal::phaseDatesAndStates() {
+    // Published instants (UT): New Moons 2024 Feb 9 22:59 and Mar 10 09:00, Full Moon Feb 24
+    // 12:30; before 2000 the New Moons of 1999 Dec 7 22:32 and 2000 Jan 6 18:14.
+    const PhaseDates march5 = MonthPhaseDates(2024, 3, 5);
+    const PhaseDates dec31 = MonthPhaseDates(1999, 12, 31);
+    QCOMPARE(march5.D, 2460374.5);
+    for (const auto& [got, want] : {std::pair{march5.P[0], 2460350.4576},
+                                    {march5.P[2], 2460365.0208},
+                                    {march5.P[4], 2460379.8750},
+                                    {dec31.P[0], 2451520.4389},
+                                    {dec31.P[4], 2451550.2597}})
+        QVERIFY2(qAbs(got - want) < 0.002, qPrintable(QString::number(got, 'f', 4)));
+
+    // Each state starts at its bound and ends just before the next.
+    const PhaseDates month{0.0, {0.0, 7.5, 15.0, 22.5, 30.0}};
+    const std::array<double, 13> at = {0.0,  0.4999, 0.5,   7.25,    7.75, 14.4999, 14.5,
+                                       15.5, 22.25,  22.75, 29.4999, 29.5, 31.0};
+    const std::array<int, 13> state = {0, 0, 7, 6, 5, 5, 4, 3, 2, 1, 1, 0, 0};
+    for (std::size_t i = 0; i < at.size(); ++i)
+        QCOMPARE(DailyPhaseState({at[i], month.P}), state[i]);
+}
+
+void TestPrintCal::boxesOnlyForTheMonthsDays() {
+    // Day 1, a Friday, stands in the column of Friday counted from the first weekday.
+    for (const auto& [dayOrder, firstColumn] : {std::pair{0, 5}, {1, 4}, {6, 6}}) {
+        const QImage page = RenderCalendar(March2024(true, dayOrder));
+        const Cells cells = CalendarCells(page);
+        for (int j = 0; j < 42; ++j) // the middle of the cell's top edge
+            QCOMPARE(page.pixel(cells.cell(j) + QPoint(cells.c / 2, 0)) == kBlack,
+                     j >= firstColumn && j < firstColumn + 31);
+    }
+}
+
+void TestPrintCal::dailyPictures() {
+    // The shadow across the middle row of the picture, in units from its left edge (0..179),
+    // from the illuminated percent at 0h UT of a low-precision hand computation: the depth
+    // m = 180 (100 - percent) div 100 from the limb, or a half and a lens of m - 90.
+    struct Case {
+        int day;
+        bool north;
+        int darkFrom, darkTo; // -1: no shadow
+    };
+    const Case cases[] = {
+        {1, true, 179 - 45, 179},    // waning gibbous, 75 %
+        {1, false, 0, 45},           //
+        {4, true, 180 - 97, 179},    // waning crescent, 46 %
+        {10, true, 0, 179},          // New Moon
+        {13, true, 0, 162},          // waxing crescent, 10 %
+        {13, false, 180 - 162, 179}, //
+        {17, true, 0, 89},           // First Quarter
+        {17, false, 90, 179},        //
+        {20, true, 0, 41},           // waxing gibbous, 77 %
+        {25, true, -1, -1},          // Full Moon
+    };
+    const QImage pages[] = {RenderCalendar(March2024(false)), RenderCalendar(March2024(true))};
+    for (const Case& t : cases) {
+        const QImage& page = pages[t.north];
+        const QPoint at = CalendarCells(page).picture(March(t.day));
+        for (int u = 3; u <= 176; ++u) {
+            const QRgb pixel = page.pixel(at.x() + u, at.y() + 90);
+            if (u > t.darkFrom + 2 && u < t.darkTo - 2)
+                QCOMPARE(pixel, kShade75);
+            else if (t.darkFrom < 0 || u < t.darkFrom - 2 || u > t.darkTo + 2)
+                QCOMPARE(pixel, kWhite);
+        }
+        // Centred in the cell: the outline runs one unit outside the 180-unit square.
+        for (const QPoint& rim : {QPoint(-1, 90), QPoint(180, 90), QPoint(90, -1), QPoint(90, 180)})
+            QCOMPARE(page.pixel(at + rim), kShade75);
+        for (const QPoint& out : {QPoint(-3, 90), QPoint(182, 90), QPoint(90, -3), QPoint(90, 182)})
+            QCOMPARE(page.pixel(at + out), kWhite);
+    }
+}
+
+void TestPrintCal::densityAndPhaseChoices() {
+    // New Moon on the 10th, Full Moon on the 25th. Density 0 prints white on white.
+    struct Case {
+        int printout, density;
+        bool symbols;
+        QRgb shade;
+    };
+    for (const Case& t :
+         {Case{3, 75, true, kShade75}, Case{3, 100, true, kBlack}, Case{0, 0, false, kWhite},
+          Case{1, 75, true, kWhite}, Case{2, 75, false, kWhite}}) {
+        CalendarPageData data = March2024();
+        data.Choices.PhasePrintout = static_cast<std::uint8_t>(t.printout);
+        data.Choices.PhaseDensity = static_cast<std::uint8_t>(t.density);
+        const QImage page = RenderCalendar(data);
+        const Cells cells = CalendarCells(page);
+        QCOMPARE(page.pixel(cells.picture(March(10)) + QPoint(90, 90)), t.shade);
+        QCOMPARE(page.pixel(cells.picture(March(25)) + QPoint(-1, 90)), t.shade);
+        if (t.shade == kWhite)
+            QVERIFY(!InkIn(page, QRect(cells.picture(March(10)) - QPoint(2, 2), QSize(184, 184))));
+        QCOMPARE(page.pixel(cells.symbol(March(10)) + QPoint(30, 30)) == kBlack, t.symbols);
+        QCOMPARE(InkIn(page, QRect(cells.symbol(March(10)) + QPoint(72, 0), QSize(80, 60))),
+                 t.symbols);
+        QCOMPARE(page.pixel(kW - 250 + 15, 65), kBlack); // the legend's New Moon, always
+    }
+}
+
+void TestPrintCal::majorPhasesLegendAndFooter() {
+    // Which half is black seen from the north: LQ on the 3rd, NM 10th, FQ 17th, FM 25th.
+    struct Symbol {
+        int day;
+        bool northLeft, northRight;
+    };
+    for (bool north : {true, false}) {
+        const QImage page = RenderCalendar(March2024(north));
+        const Cells cells = CalendarCells(page);
+        for (const Symbol& s : {Symbol{3, false, true}, Symbol{10, true, true},
+                                Symbol{17, true, false}, Symbol{25, false, false}}) {
+            const QPoint at = cells.symbol(March(s.day));
+            QCOMPARE(page.pixel(at + QPoint(15, 30)) == kBlack, north ? s.northLeft : s.northRight);
+            QCOMPARE(page.pixel(at + QPoint(45, 30)) == kBlack, north ? s.northRight : s.northLeft);
+            QCOMPARE(page.pixel(at + QPoint(0, 30)), kBlack); // the outline
+            QCOMPARE(page.pixel(at + QPoint(-3, 30)), kWhite);
+            QVERIFY(InkIn(page, QRect(at + QPoint(72, 0), QSize(80, 60)))); // the time
+        }
+        // The legend at W - 250: New Moon, First Quarter, Full Moon, Last Quarter.
+        const std::array<std::pair<bool, bool>, 4> legend = {
+            {{true, true}, {north, !north}, {false, false}, {!north, north}}};
+        for (int i = 0; i < 4; ++i) {
+            const int y = 65 + 50 * i;
+            QCOMPARE(page.pixel(kW - 250 + 7, y) == kBlack, legend[i].first);
+            QCOMPARE(page.pixel(kW - 250 + 22, y) == kBlack, legend[i].second);
+            QVERIFY(InkIn(page, QRect(kW - 208, y - 10, 150, 20))); // the name
+        }
+        // The footer line is centred, in the bottom quarter of the page's last 64 units.
+        int left = kW, right = 0;
+        for (int y = kH - 60; y < kH - 1; ++y)
+            for (int x = 1; x < kW - 1; ++x)
+                if (Ink(page.pixel(x, y)))
+                    left = qMin(left, x), right = qMax(right, x);
+        QVERIFY(right - left > 500 && qAbs(left + right - kW) <= 4);
+    }
+}
+
+void TestPrintCal::phaseOfAnotherLocalMonthGetsNoCell() {
+    // Listed by universal time, labelled by local time: the first and last phases here carry
+    // the neighbouring months' dates and are not drawn on the 29th and the 1st.
+    CalendarPageData data = March2024();
+    data.MajorPhases = {{"23:30  29 February 2024", "FM"},
+                        {"12:00  05 March 2024", "NM"},
+                        {"12:00  20 March 2024", "FM"},
+                        {"01:30  01 April 2024", "NM"}};
+    const QImage page = RenderCalendar(data);
+    const Cells cells = CalendarCells(page);
+    for (const auto& [day, drawn] : {std::pair{29, false}, {5, true}, {20, true}, {1, false}})
+        QCOMPARE(page.pixel(cells.symbol(March(day)) + QPoint(0, 30)) == kBlack, drawn);
+}
+
+void TestPrintCal::timeTableBands() {
+    // The rows share the height between the title block and the footer; every second is grey.
+    for (const auto& [year, month, rows] :
+         {std::tuple{2023, 2, 28}, {2024, 2, 29}, {2024, 1, 31}}) {
+        TimeTablePageData data{March2024().Header, {}};
+        data.Header.Year = year;
+        data.Header.Month = month;
+        const QImage page = Render(data, PrintTimeTablePage);
+        const int top = 3 * FontHeight(page, 24);
+        const double h = double(kH - 2 * FontHeight(page, 7) - top) / rows;
+        for (int i = 0; i < rows; ++i) {
+            const int middle = top + int((i + 0.5) * h);
+            for (int x : {102, kW / 2 - 500, kW - 102}) // where no text stands
+                QCOMPARE(page.pixel(x, middle), i % 2 ? qRgb(180, 180, 180) : kWhite);
+            QCOMPARE(page.pixel(98, middle), kWhite);
+        }
+        for (int y : {215, 323}) // the lines around the headings
+            QCOMPARE(page.pixel(kW / 2, y), kBlack);
+    }
+}
+
+void TestPrintCal::pdfPagesHoldTheTexts() {
+    QTemporaryDir dir;
+    const CalendarPageData data = March2024(true, 6);
+    const QString calendarPdf = dir.filePath("calendar.pdf"), tablePdf = dir.filePath("table.pdf");
+    for (const QString& file : {calendarPdf, tablePdf}) {
+        QPdfWriter writer(file);
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}));
+        QPainter painter(&writer);
+        const QSize page(writer.width(), writer.height());
+        if (file == calendarPdf)
+            PrintCalendarPage(painter, page, data);
+        else
+            PrintTimeTablePage(painter, page, {data.Header, data.Table});
+    }
+    // The calendar: title, location, weekdays from Saturday, legend, the phases' times, footer.
+    QCOMPARE(PdfProblems(calendarPdf,
+                         {"March 2024",
+                          "Northern Hemisphere: Latitude: 51\u00BA 28' 38\" North, Longitude: "
+                          "00\u00BA 00' 05\" West",
+                          "Saturday Sunday Monday Tuesday Wednesday Thursday Friday", "New Moon",
+                          "First Quarter", "Full Moon", "Last Quarter", "15:24", "09:01", "04:11",
+                          "07:01", "Printed by Selvane V1.13 (https://selvane.example.org/)"}),
+             QString());
+    // The cells' times, read row by row and left to right, follow the days.
+    const QString calendar = Run("pdftotext", {"-layout", calendarPdf, "-"});
+    using Member = std::string RiseTransitSet::*;
+    for (const auto& [body, times] :
+         {std::pair{'S', &DayTimes::SunTimes}, {'M', &DayTimes::MoonTimes}})
+        for (const auto& [event, member] : {std::pair<char, Member>{'R', &RiseTransitSet::Rise},
+                                            {'T', &RiseTransitSet::Transit},
+                                            {'S', &RiseTransitSet::Set}}) {
+            QStringList want, got;
+            for (int d = 0; d < 31; ++d)
+                want << QString::fromStdString(data.Table.Days[d].*times.*member);
+            auto it = QRegularExpression(QString(body) + event + ": *(\\S+)").globalMatch(calendar);
+            while (it.hasNext())
+                got << it.next().captured(1);
+            QCOMPARE(got, want);
+        }
+
+    // The time table: the headings, then a line per day with its texts in column order.
+    QCOMPARE(PdfProblems(tablePdf, {"Moon", "Twilight Start", "Sun", "Twilight End",
+                                    "Date Rise Transit Set Illum. Ast. Naut. Civil Rise Transit "
+                                    "Set Ast. Naut. Civil"}),
+             QString());
+    const QString lines = Run("pdftotext", {"-layout", tablePdf, "-"});
+    for (int d = 1; d <= 31; ++d) {
+        const DayTimes& t = data.Table.Days[d - 1];
+        QStringList row{QString::number(d)};
+        for (const std::string* s :
+             {&t.MoonTimes.Rise, &t.MoonTimes.Transit, &t.MoonTimes.Set,
+              &t.AstronomicalTwilight.Start, &t.NauticalTwilight.Start, &t.CivilTwilight.Start,
+              &t.SunTimes.Rise, &t.SunTimes.Transit, &t.SunTimes.Set, &t.AstronomicalTwilight.End,
+              &t.NauticalTwilight.End, &t.CivilTwilight.End})
+            row << QRegularExpression::escape(QString::fromStdString(*s));
+        row.insert(4, QString::number(t.Illumination) + "%");
+        const QRegularExpression line("(^|\\n) *" + row.join(" +") + " *\\n");
+        QVERIFY2(lines.contains(line), qPrintable(line.pattern()));
+    }
+}
+
+QTEST_MAIN(TestPrintCal)
+#include "tst_printcal.moc"

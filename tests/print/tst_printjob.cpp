@@ -1,0 +1,198 @@
+// The print jobs: to a PDF file when no printer is installed, and a real print through a
+// CUPS server of the test's own with the cups-pdf queue.
+
+#include "pagefixture.h"
+#include "print/printjob.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+#include <pwd.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace selvane;
+
+class TestPrintJob : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void withoutAPrinterTheUserMaySaveAPdf();
+    void printsBothPagesThroughCups();
+    void cleanupTestCase();
+
+private:
+    QString startCupsd(); // empty when it runs, else why not
+    QStringList cupsPdfFiles() const;
+
+    QTemporaryDir m_dir;
+    QProcess m_cupsd;
+    QString m_outDir;      // where cups-pdf writes the jobs of this user
+    QStringList m_written; // the files the test made there
+    bool m_madeOutDir = false;
+};
+
+void TestPrintJob::initTestCase() {
+    // Everything of CUPS this process and its children use goes to the test's own server,
+    // not yet running: no printer is installed.
+    qputenv("CUPS_SERVER", m_dir.filePath("cups.sock").toLocal8Bit());
+    QVERIFY(QPrinterInfo::availablePrinters().isEmpty());
+}
+
+void TestPrintJob::withoutAPrinterTheUserMaySaveAPdf() {
+    const CalendarPageData data = March2024();
+    QString suggested, answer;
+    QStringList errors;
+    const PrintPrompts prompts{[&](QWidget*, const QString& path) {
+                                   suggested = path;
+                                   return answer;
+                               },
+                               [&](QWidget*, const QString& message) {
+                                   errors << message;
+                               }};
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+
+    QVERIFY(!PrintCalendar(nullptr, data, prompts)); // the dialog cancelled
+    QCOMPARE(suggested, documents.filePath("Selvane March 2024.pdf"));
+    QCOMPARE(errors, QStringList());
+
+    answer = m_dir.filePath("calendar.pdf");
+    QVERIFY(PrintCalendar(nullptr, data, prompts));
+    QCOMPARE(PdfProblems(answer, {"March 2024", "SR: 06:44", "15:24"}), QString());
+    answer = m_dir.filePath("table.pdf");
+    QVERIFY(PrintTimeTable(nullptr, {data.Header, data.Table}, prompts));
+    QCOMPARE(suggested, documents.filePath("Selvane Time Table March 2024.pdf"));
+    QCOMPARE(PdfProblems(answer, {"March 2024", "Twilight Start", "Date Rise Transit"}), QString());
+
+    answer = m_dir.filePath("no such folder/calendar.pdf"); // cannot be written: said so
+    QVERIFY(!PrintCalendar(nullptr, data, prompts));
+    QCOMPARE(errors.size(), 1);
+}
+
+void TestPrintJob::printsBothPagesThroughCups() {
+    if (const QString why = startCupsd(); !why.isEmpty())
+        QSKIP(qPrintable("cupsd cannot run here: " + why));
+    // The queue turns the job into PostScript for cups-pdf; ghostscript, the default for
+    // that, leaves fonts whose text pdftotext cannot read, pdftocairo keeps them readable.
+    QCOMPARE(Run("lpadmin", {"-p", "PDF", "-v", "cups-pdf:/", "-E", "-P",
+                             "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd", "-o",
+                             "pdftops-renderer-default=pdftocairo"}),
+             QString());
+    QCOMPARE(Run("lpadmin", {"-d", "PDF"}), QString());
+    QCOMPARE(QPrinterInfo::defaultPrinterName(), QString("PDF"));
+
+    // The output folder of the job's owner, from cups-pdf's configuration.
+    const passwd* user = getpwuid(geteuid());
+    QVERIFY(user);
+    m_outDir = QStringLiteral("/var/spool/cups-pdf/${USER}");
+    QFile conf("/etc/cups/cups-pdf.conf");
+    if (conf.open(QIODevice::ReadOnly))
+        for (const QString& line : QString::fromUtf8(conf.readAll()).split('\n'))
+            if (line.startsWith("Out "))
+                m_outDir = line.mid(4).trimmed();
+    m_outDir.replace("${HOME}", user->pw_dir).replace("${USER}", user->pw_name);
+    m_madeOutDir = !QDir(m_outDir).exists();
+    const QStringList before = cupsPdfFiles();
+
+    const CalendarPageData data = March2024();
+    QStringList errors;
+    const PrintPrompts prompts{[](QWidget*, const QString&) { return QString(); },
+                               [&](QWidget*, const QString& message) {
+                                   errors << message;
+                               }};
+    QVERIFY(PrintCalendar(nullptr, data, prompts));
+    QVERIFY(PrintTimeTable(nullptr, {data.Header, data.Table}, prompts));
+    QCOMPARE(errors, QStringList());
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        Run("lpstat", {"-o"}).isEmpty() && cupsPdfFiles().size() == before.size() + 2,
+        qPrintable("the server's log:\n" + Run("tail", {"-40", m_dir.filePath("error_log")})),
+        90000);
+    for (const QString& file : cupsPdfFiles())
+        if (!before.contains(file))
+            m_written << file;
+
+    // One file per page, each a landscape page with the month and its first day's times.
+    const DayTimes& march1 = data.Table.Days[0];
+    int tables = 0;
+    for (const QString& file : m_written) {
+        QCOMPARE(PdfProblems(file, {"March 2024", QString::fromStdString(march1.SunTimes.Rise),
+                                    QString::fromStdString(march1.MoonTimes.Set)}),
+                 QString());
+        tables += PdfProblems(file, {"Twilight Start"}).isEmpty();
+    }
+    QCOMPARE(tables, 1);
+
+    // A stopped printer: a message, no page, and the next print works again.
+    QCOMPARE(Run("cupsdisable", {"PDF"}), QString());
+    QVERIFY(!PrintCalendar(nullptr, data, prompts));
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().contains("\"PDF\""), qPrintable(errors.first()));
+    QCOMPARE(Run("cupsenable", {"PDF"}), QString());
+}
+
+void TestPrintJob::cleanupTestCase() {
+    if (m_cupsd.state() != QProcess::NotRunning) {
+        m_cupsd.terminate();
+        if (!m_cupsd.waitForFinished(10000))
+            m_cupsd.kill();
+        m_cupsd.waitForFinished(5000);
+    }
+    for (const QString& file : m_written)
+        QFile::remove(file);
+    if (m_madeOutDir)
+        QDir().rmdir(m_outDir); // only if it is empty again
+}
+
+QString TestPrintJob::startCupsd() {
+    if (!QFile::exists("/usr/sbin/cupsd") || !QFile::exists("/usr/lib/cups/backend/cups-pdf"))
+        return "cups or cups-pdf is not installed (scripts/install-deps installs them)";
+    if (geteuid() != 0)
+        return "the cups-pdf backend runs only under a cupsd started by root";
+    // A server of its own: its socket, spool and state in the test's folder, which the
+    // filters (run as lp) must be able to enter.
+    const QString d = m_dir.path();
+    auto write = [&](const QString& name, const char* text) {
+        QFile file(d + name);
+        return file.open(QIODevice::WriteOnly) && file.write(QString(text).arg(d).toUtf8()) > 0;
+    };
+    for (const char* sub : {"/root", "/spool", "/state", "/cache", "/tmp"})
+        QDir().mkdir(d + sub);
+    if (chmod(QFile::encodeName(d).constData(), 0755) != 0 ||
+        chmod(QFile::encodeName(d + "/tmp").constData(), 01777) != 0 ||
+        !write("/cupsd.conf", "Listen %1/cups.sock\nLogLevel warn\nBrowsing No\n"
+                              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n") ||
+        !write("/cups-files.conf",
+               "ServerRoot %1/root\nRequestRoot %1/spool\nStateDir %1/state\nCacheDir "
+               "%1/cache\nTempDir %1/tmp\nErrorLog %1/error_log\nFileDevice No\n"))
+        return "cannot write its configuration in " + d;
+    // The server ends with the test, also when the test is killed.
+    m_cupsd.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    m_cupsd.start("/usr/sbin/cupsd", {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
+    if (!m_cupsd.waitForStarted(5000))
+        return m_cupsd.errorString();
+    for (int i = 0; i < 100 && m_cupsd.state() == QProcess::Running; ++i) {
+        if (Run("lpstat", {"-r"}).startsWith("scheduler is running"))
+            return {};
+        QTest::qWait(100);
+    }
+    m_cupsd.waitForFinished(1000);
+    return "it stopped: " + QString::fromUtf8(m_cupsd.readAllStandardError());
+}
+
+QStringList TestPrintJob::cupsPdfFiles() const {
+    QStringList files;
+    for (const QString& name : QDir(m_outDir).entryList({"*.pdf"}, QDir::Files))
+        files << QDir(m_outDir).filePath(name);
+    return files;
+}
+
+QTEST_MAIN(TestPrintJob)
+#include "tst_printjob.moc"
