@@ -3,6 +3,7 @@
 #include "engine/lunar.h"
 #include "engine/phases.h"
 #include "widgets/product.h"
+#include "widgets/vectorstate.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -410,6 +411,7 @@ void PrintMonthDetails(QPainter& painter, const PageState& state, const Calendar
 
     if (choices.PhasePrintout == 0 || choices.PhasePrintout == 3) {
         for (int d = 1; d <= grid.Days; ++d) {
+            ClearUpperVectorHalves(); // after the last picture, before the engine
             const PhaseDates dates = MonthPhaseDates(data.Header.Year, data.Header.Month, d);
             // The illuminated part at the day's local midnight, taken as universal time.
             const int percent = CLP(dates.D, Observer{}).Percent;

@@ -3,6 +3,7 @@
 #include "engine/angletext.h"
 #include "engine/riseset.h"
 #include "engine/solar.h"
+#include "print/printjob.h"
 #include "print/trisesettimelist.h"
 #include "settings/settingsstore.h"
 #include "settings/tfconfig.h"
@@ -222,6 +223,12 @@ TSelvane::TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts tex
     openUrl = [](const QUrl& url) {
         QDesktopServices::openUrl(url); // a failure passes silently
     };
+    printCalendar = [this](const CalendarPageData& page) {
+        PrintCalendar(this, page);
+    };
+    printTimeTable = [this](const TimeTablePageData& page) {
+        PrintTimeTable(m_timeList, page);
+    };
     findDataFile = [](const QString& relativePath) {
         return FindDataFile(relativePath, QDir::currentPath(),
                             QCoreApplication::applicationDirPath());
@@ -352,6 +359,9 @@ void TSelvane::CreateControls() {
                              QString::fromStdString(m_settings.DateLayout),
                              ZoneDescription(m_settings, m_zone.isValid())};
     });
+    m_timeList->printTable = [this](const MonthTimeTable& table) {
+        PrintTimeList(table);
+    };
     m_config = new TfConfig(m_settings, m_store, this);
     m_printOptions = new TPrintOptions(m_settings, m_store, this);
     m_about = new TAbout(this);
@@ -792,6 +802,46 @@ void TSelvane::lblPrintClick() {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
     m_printOptions->exec(); // however it closes, the printing follows
+    printCalendar(CalendarPage(DisplayTime.Year, DisplayTime.Month));
+}
+
+PageHeaderData TSelvane::PageHeader(int year, int month) const {
+    PageHeaderData header;
+    header.Year = year;
+    header.Month = month;
+    header.MonthName = m_texts.MonthHeadings[static_cast<std::size_t>(month - 1)];
+    header.NorthernView = NorthernView;
+    header.Lat = m_settings.Lat;
+    header.Long = m_settings.Long;
+    // The location line names the clock the times are in: a named zone's id, or daylight
+    // saving when it is in force.
+    if (m_zone.isValid())
+        header.LocationEnding = QStringLiteral(", ") + QString::fromStdString(m_settings.ZoneName);
+    else if (m_settings.DaylightSavings)
+        header.LocationEnding = QStringLiteral(", Daylight Savings Time");
+    return header;
+}
+
+CalendarPageData TSelvane::CalendarPage(int year, int month) const {
+    CalendarPageData page;
+    page.Header = PageHeader(year, month);
+    page.WeekdayNames = m_texts.LongDays;
+    page.DayOrder = m_settings.DayOrder;
+    page.Choices = {m_settings.PrintSunTimes, m_settings.PrintLunarTimes, m_settings.PhasePrintout,
+                    m_settings.PhaseDensity};
+    // The month's major phases as the phases panel lists them.
+    const Observer o = observer();
+    const MonthPhases phases = FindMonthPhases(year, month, o, m_texts.Months);
+    for (int i = 0; i < phases.MajorPhaseCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        page.MajorPhases.push_back({Q(phases.Texts[k]), Q(phases.MajorPhaseTable[k].PhaseCode)});
+    }
+    page.Table = FillMonthTimeTable(year, month, o);
+    return page;
+}
+
+void TSelvane::PrintTimeList(const MonthTimeTable& table) {
+    printTimeTable(TimeTablePageData{PageHeader(SelectedYear, SelectedMonth), table});
 }
 
 void TSelvane::lblConfigClick() {

@@ -5,6 +5,7 @@
 
 #include "engine/lunarprops.h"
 #include "engine/timebase.h"
+#include "print/pagedata.h"
 #include "settings/settings.h"
 #include "widgets/localetexts.h"
 
@@ -89,6 +90,9 @@ public:
     std::function<void()> beep;
     // Hands a web address or a file to the desktop's opener; tests replace it.
     std::function<void(const QUrl&)> openUrl;
+    // Hand the pages to the printing (the system's printer, or a PDF file); tests replace them.
+    std::function<void(const CalendarPageData&)> printCalendar;
+    std::function<void(const TimeTablePageData&)> printTimeTable;
     // Where a file that ships with the program is ("Docs/Selvane.htm"); empty when nowhere.
     // The default looks in the working folder, then beside the program and its data folder.
     std::function<QString(const QString&)> findDataFile;
@@ -163,6 +167,11 @@ private:
     QLabel* label(const char* name) const;
     // Redraws the time list for the current month and settings while it is on screen.
     void RefreshTimeList();
+    // What the printed pages of a month need to know of the window and the settings.
+    PageHeaderData PageHeader(int year, int month) const;
+    CalendarPageData CalendarPage(int year, int month) const;
+    // The time list's print command: its table for the selected month.
+    void PrintTimeList(const MonthTimeTable& table);
 
     SettingsStore& m_store;
     const WallClock& m_clock;

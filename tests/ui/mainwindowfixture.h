@@ -17,6 +17,7 @@
 #include <QUrl>
 
 #include <memory>
+#include <vector>
 
 namespace selvane {
 
@@ -55,6 +56,12 @@ struct Fixture {
         window->openUrl = [this](const QUrl& url) {
             opened << url;
         };
+        window->printCalendar = [this](const CalendarPageData& page) {
+            calendars.push_back(page);
+        };
+        window->printTimeTable = [this](const TimeTablePageData& page) {
+            timeTables.push_back(page);
+        };
     }
 
     QLabel* label(const char* name) const {
@@ -78,6 +85,8 @@ struct Fixture {
     QStringList messages;
     int beeps = 0;
     QList<QUrl> opened;
+    std::vector<CalendarPageData> calendars;
+    std::vector<TimeTablePageData> timeTables;
 };
 
 } // namespace selvane

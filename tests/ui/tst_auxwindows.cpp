@@ -3,11 +3,13 @@
 #include "engine/monthtable.h"
 #include "print/trisesettimelist.h"
 #include "settings/tfconfig.h"
+#include "settings/tprintoptions.h"
 #include "ui/tabout.h"
 #include "ui/tlunarsites.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/product.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -25,6 +27,7 @@ private slots:
     void homePageAndHelp();
     void timeListShowsTheSelectedMonthAndFollowsAPick();
     void configurationChangesReachTheMainWindow();
+    void printCommandsHandOverTheMonthsPages();
 };
 
 void TestAuxWindows::aboutCentresOnTheMainWindowAndClosesByItsMark() {
@@ -202,6 +205,54 @@ void TestAuxWindows::configurationChangesReachTheMainWindow() {
     for (const char* name : {"lblVisible", "lblAOM", "lblSunrise", "lblRSValue1"})
         QVERIFY2(!f.label(name)->text().contains("nan"), name);
     QVERIFY(f.messages.isEmpty());
+}
+
+void TestAuxWindows::printCommandsHandOverTheMonthsPages() {
+    // Kathmandu's clock on 15 March 2024 at noon.
+    Fixture f(kNoon15March, "North", "12", {{"ZoneName", "Asia/Kathmandu"}, {"DayOrder", "1"}});
+    f.clock =
+        FixedClock(QDateTime(QDate(2024, 3, 15), QTime(6, 15), QTimeZone::utc()), QTimeZone::utc());
+    f.window->show();
+    f.window->Timer1Timer();
+
+    // The print options come first; what they store is what prints.
+    TPrintOptions& options = f.window->printOptions();
+    QTimer::singleShot(0, &options, [&] {
+        options.chkDailyPhases->setChecked(false);
+        options.lblOKClick();
+    });
+    QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(f.calendars.size(), std::size_t(1));
+    const CalendarPageData& page = f.calendars[0];
+    QCOMPARE(page.Header.Year, 2024);
+    QCOMPARE(page.Header.Month, 3);
+    QCOMPARE(page.Header.MonthName, QString("March"));
+    QCOMPARE(page.Header.LocationEnding, QString(", Asia/Kathmandu"));
+    QCOMPARE(page.Header.Lat.Degrees, std::string("51"));
+    QCOMPARE(page.DayOrder, 1);
+    QCOMPARE(page.WeekdayNames[1], QString("Monday"));
+    QCOMPARE(int(page.Choices.PhasePrintout), 1); // the major phases only
+    // The phases as the phases panel lists them, in Kathmandu time.
+    QCOMPARE(int(page.MajorPhases.size()), f.window->Phases.MajorPhaseCount);
+    for (std::size_t i = 0; i < page.MajorPhases.size(); ++i) {
+        QCOMPARE(page.MajorPhases[i].Text,
+                 f.label(qPrintable(QString("lblPh%1Time").arg(i + 1)))->text());
+        QCOMPARE(page.MajorPhases[i].Code,
+                 QString::fromStdString(f.window->Phases.MajorPhaseTable[i].PhaseCode));
+    }
+    QCOMPARE(page.Table.Days[19].SunTimes.Rise,
+             FillMonthTimeTable(2024, 3, f.window->observer()).Days[19].SunTimes.Rise);
+
+    // The time list prints the table it shows, for the selected month.
+    f.window->SelectDate(2024, 2, 10);
+    TRiseSetTimeList& list = f.window->timeList();
+    f.window->lblListClick();
+    list.FormActivate();
+    QTest::mouseClick(list.findChild<QWidget*>("lblPrint"), Qt::LeftButton);
+    QCOMPARE(f.timeTables.size(), std::size_t(1));
+    QCOMPARE(f.timeTables[0].Header.Month, 2);
+    QCOMPARE(f.timeTables[0].Table.Days[28].SunTimes.Set, list.Table.Days[28].SunTimes.Set);
+    QVERIFY(f.timeTables[0].Table.Days[29].SunTimes.Set.empty()); // 29 days in 2024
 }
 
 QTEST_MAIN(TestAuxWindows)
