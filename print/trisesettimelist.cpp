@@ -4,6 +4,7 @@
 #include "widgets/vectorstate.h"
 #include "widgets/widgetstyle.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -347,6 +348,39 @@ void TRiseSetTimeList::Timer1Timer() {
         ScrollY = SavedScrollY + i * ScrollStep;
         CopyScreenArea();
     }
+}
+
+void TRiseSetTimeList::keyPressEvent(QKeyEvent* event) {
+    FormKeyDown(event->key());
+    BorderlessWindow::keyPressEvent(event); // Esc still closes the window
+}
+
+void TRiseSetTimeList::FormKeyDown(int key) {
+    const int row = rowHeight();
+    const int page = kListArea.height() / row * row;
+    switch (key) {
+    case Qt::Key_Up:
+        ScrollY -= row;
+        break;
+    case Qt::Key_Down:
+        ScrollY += row;
+        break;
+    case Qt::Key_PageUp:
+        ScrollY -= page;
+        break;
+    case Qt::Key_PageDown:
+        ScrollY += page;
+        break;
+    case Qt::Key_Home:
+        ScrollY = 0;
+        break;
+    case Qt::Key_End:
+        ScrollY = imgList.height();
+        break;
+    default:
+        return;
+    }
+    CopyScreenArea();
 }
 
 void TRiseSetTimeList::lblMinimiseClick() {

@@ -80,6 +80,9 @@ public:
     void lblMinimiseClick();
     void lblExitClick();
     void lblPrintClick();
+    // Up/Down scroll one row, Page Up/Down one page of whole rows, Home and End to the ends,
+    // all clamped as the arrows are.
+    void FormKeyDown(int key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -88,6 +91,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate();

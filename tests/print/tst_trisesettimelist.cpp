@@ -155,6 +155,25 @@ private slots:
         QCOMPARE(shown.copy(20, 81, 600, 379), f.list->listPicture().copy(0, 26, 600, 379));
     }
 
+    void keysScrollByRowPageAndEnds() {
+        Fixture f;
+        f.list->show();
+        f.activate(2024, 1); // 31 rows of 14: 0..53; a page is 27 rows, 378 pixels
+        const std::pair<Qt::Key, int> keys[] = {
+            {Qt::Key_Down, 14},  {Qt::Key_Down, 28}, {Qt::Key_PageDown, 53}, {Qt::Key_Down, 53},
+            {Qt::Key_Up, 39},    {Qt::Key_Home, 0},  {Qt::Key_Up, 0},        {Qt::Key_End, 53},
+            {Qt::Key_PageUp, 0}, {Qt::Key_Left, 0},
+        };
+        for (const auto& [key, expected] : keys) {
+            QTest::keyClick(f.list.get(), key);
+            QCOMPARE(f.list->ScrollY, expected);
+        }
+        // In February (29 rows, 0..25) a page down from the top reaches the end.
+        f.activate(2024, 2);
+        QTest::keyClick(f.list.get(), Qt::Key_PageDown);
+        QCOMPARE(f.list->ScrollY, 25);
+    }
+
     void dragMovesTheListOnlyFromInside_data() {
         QTest::addColumn<QPoint>("press");
         QTest::addColumn<QPoint>("move");

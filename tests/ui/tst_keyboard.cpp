@@ -1,5 +1,10 @@
 #include "mainwindowfixture.h"
 
+#include "print/trisesettimelist.h"
+#include "settings/tfconfig.h"
+#include "ui/tabout.h"
+#include "ui/tlunarsites.h"
+#include "ui/tmonthselect.h"
 #include "ui/yearentry.h"
 
 using namespace selvane;
@@ -21,6 +26,8 @@ private slots:
     void keysMoveTheSelection_data();
     void keysMoveTheSelection();
     void homeReturnsToTodayAndEscapeLeavesTheYear();
+    void escapeClosesThePickerTheLinksAndTheAbout();
+    void commandKeys();
 };
 
 void TestKeyboard::keysMoveTheSelection_data() {
@@ -103,6 +110,43 @@ void TestKeyboard::homeReturnsToTodayAndEscapeLeavesTheYear() {
     QCOMPARE(int(f.window->DisplayTime.Year), 2020);
     QCOMPARE(int(f.window->DisplayTime.Day), 16);
     QVERIFY(f.messages.isEmpty());
+}
+
+void TestKeyboard::escapeClosesThePickerTheLinksAndTheAbout() {
+    Fixture f(kNoon15March);
+    f.window->show();
+    for (QDialog* dialog :
+         std::initializer_list<QDialog*>{&f.window->monthSelect(), &f.window->about()}) {
+        QTimer::singleShot(0, dialog, [dialog] {
+            QVERIFY(dialog->isVisible());
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        dialog->exec();
+        QVERIFY(!dialog->isVisible());
+    }
+    QCOMPARE(int(f.window->SelectedMonth), 3); // the picker closed without a pick
+    f.window->lblLinksClick();
+    QVERIFY(f.window->lunarSites().isVisible());
+    QTest::keyClick(&f.window->lunarSites(), Qt::Key_Escape);
+    QVERIFY(!f.window->lunarSites().isVisible());
+}
+
+void TestKeyboard::commandKeys() {
+    Fixture f(kNoon15March);
+    f.window->show();
+    QTest::keyClick(f.window.get(), Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(f.window->timeList().isVisible());
+    f.window->findDataFile = [](const QString&) {
+        return QString();
+    };
+    QTest::keyClick(f.window.get(), Qt::Key_F1);
+    QCOMPARE(f.messages, QStringList{"Cannot find Help File"});
+    QTimer::singleShot(0, &f.window->config(), [&] {
+        QVERIFY(f.window->config().isVisible());
+        f.window->config().lblExitClick();
+    });
+    QTest::keyClick(f.window.get(), Qt::Key_Comma, Qt::ControlModifier);
+    QVERIFY(!f.window->config().isVisible());
 }
 
 QTEST_MAIN(TestKeyboard)
