@@ -847,6 +847,7 @@ void TSelvane::PrintTimeList(const MonthTimeTable& table) {
 void TSelvane::lblConfigClick() {
     m_config->exec(); // on closing it has written the record and the store
     ApplySettings(m_settings);
+    Timer1Timer(); // the new place and zone at once, not a second later
     RefreshTimeList();
 }
 

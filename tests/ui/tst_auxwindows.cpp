@@ -1,6 +1,7 @@
 #include "mainwindowfixture.h"
 
 #include "engine/monthtable.h"
+#include "engine/riseset.h"
 #include "print/trisesettimelist.h"
 #include "settings/tfconfig.h"
 #include "settings/tprintoptions.h"
@@ -179,11 +180,14 @@ void TestAuxWindows::configurationChangesReachTheMainWindow() {
         QTest::mouseClick(f.window->findChild<QWidget*>("lblConfig"), Qt::LeftButton);
     };
     enterSydney("1", "33");
+    // Shown at once, without waiting for the next tick: Sydney's sunrise.
+    QCOMPARE(f.label("lblSunrise")->text(),
+             QString::fromStdString(CalcSolarRiseSet(f.window->DisplayTime, f.window->observer(),
+                                                     kSunriseAltitude)[1]));
     QCOMPARE(f.window->Latitude, -(33 + 52 / 60.0 + 59 / 3600.0));
     QCOMPARE(f.window->Longitude, -(151 + 12 / 60.0));
     QVERIFY(!f.window->NorthernView);
     QCOMPARE(f.window->phaseIcon(0), northIcon.mirrored(true, true));
-    f.window->Timer1Timer();
     QCOMPARE(f.window->UTOffsetMinutes, -600);
     QCOMPARE(f.window->calendar().DayTitles[0]->text(), QString("Mon"));
     // The visible time list was redrawn for the new place and names its clock.
