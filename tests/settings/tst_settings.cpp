@@ -1,3 +1,4 @@
+#include "recordingstore.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
 
@@ -14,23 +15,6 @@
 using namespace selvane;
 
 namespace {
-
-// A store in memory that records the order of writes; names match without case.
-class RecordingStore final : public SettingsStore {
-public:
-    bool exists = false;
-    QMap<QString, QString> values; // lower-case name -> text
-    QStringList writes;
-
-    bool keyExists() const override { return exists; }
-    void createKey() override { exists = true; }
-    QString read(const QString& name) const override { return values.value(name.toLower()); }
-    void write(const QString& name, const QString& value) override {
-        writes << name;
-        values[name.toLower()] = value;
-    }
-    bool commit() override { return true; }
-};
 
 QByteArray readFile(const QString& path) {
     QFile f(path);

@@ -1,3 +1,4 @@
+#include "recordingstore.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
 #include "settings/tfconfig.h"
@@ -19,27 +20,10 @@ using namespace selvane;
 
 namespace {
 
-// A store in memory that records the order of writes and can fail to open or to keep them.
-class RecordingStore final : public SettingsStore {
-public:
-    bool exists = true;
-    bool writable = true;
-    QMap<QString, QString> values; // lower-case name -> text
-    QStringList writes;
-
-    bool keyExists() const override { return exists; }
-    void createKey() override { exists = true; }
-    QString read(const QString& name) const override { return values.value(name.toLower()); }
-    void write(const QString& name, const QString& value) override {
-        writes << name;
-        values[name.toLower()] = value;
-    }
-    bool commit() override { return writable; }
-};
-
 // Both windows over one record and store; their main window is 641 x 481 at (100, 100).
 struct Fixture {
     Fixture() {
+        store.exists = true;
         main.setGeometry(100, 100, 641, 481);
         config.showMessage = print.showMessage = [this](const QString& text) {
             messages << text;
