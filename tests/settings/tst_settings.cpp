@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>

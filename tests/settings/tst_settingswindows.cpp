@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMap>
 #include <QTest>
 #include <QTimeZone>
 #include <QWindow>
