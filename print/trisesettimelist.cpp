@@ -1,6 +1,7 @@
 #include "print/trisesettimelist.h"
 
 #include "widgets/hotspotlabel.h"
+#include "widgets/resources.h"
 #include "widgets/vectorstate.h"
 #include "widgets/widgetstyle.h"
 
@@ -160,7 +161,7 @@ void TRiseSetTimeList::FormCreate() {
     for (const Picture& pic : kPictures) {
         auto* image = new QLabel(this);
         image->setObjectName(QString::fromLatin1(pic.Name));
-        image->setPixmap(QPixmap(QString::fromLatin1(pic.Resource)));
+        ShowPicture(image, LoadPixmap(QString::fromLatin1(pic.Resource)));
         image->move(pic.X, pic.Y);
         image->adjustSize();
     }
@@ -201,8 +202,11 @@ void TRiseSetTimeList::FormCreate() {
     lblZone->setGeometry(kZoneLabel);
 
     m_listFont = ArialPixels(kListPixels);
-    imgList = QImage(kListWidth, kStartHeight, QImage::Format_RGB32);
-    imgList.fill(Qt::black);
+    imgList = BlankPicture(QSize(kListWidth, kStartHeight), devicePixelRatioF());
+}
+
+QSize TRiseSetTimeList::listSize() const {
+    return imgList.deviceIndependentSize().toSize();
 }
 
 int TRiseSetTimeList::rowHeight() const {
@@ -220,7 +224,8 @@ void TRiseSetTimeList::DisplayTimeList(bool computeOnly, MonthTimeTable& table) 
     const int days = GetDaysInMonth(static_cast<std::uint16_t>(month.Month),
                                     static_cast<std::uint16_t>(month.Year));
     const int h = rowHeight();
-    imgList = QImage(kListWidth, days * h - 1, QImage::Format_RGB32);
+    // At the window's device pixel ratio: the rows are drawn at the screen's resolution.
+    imgList = BlankPicture(QSize(kListWidth, days * h - 1), devicePixelRatioF());
     QPainter p(&imgList);
     for (int d = 1; d <= days; ++d)
         p.fillRect(0, (d - 1) * h, kListWidth, h, d % 2 == 0 ? kBandGrey : QColor(Qt::black));
@@ -251,8 +256,9 @@ void TRiseSetTimeList::DisplayTimeList(bool computeOnly, MonthTimeTable& table) 
 
 void TRiseSetTimeList::CopyScreenArea() {
     // A picture lower than the visible area stays at its top.
-    ScrollX = std::max(0, std::min(ScrollX, imgList.width() - kListArea.width()));
-    ScrollY = std::max(0, std::min(ScrollY, imgList.height() - kListArea.height()));
+    const QSize list = listSize();
+    ScrollX = std::max(0, std::min(ScrollX, list.width() - kListArea.width()));
+    ScrollY = std::max(0, std::min(ScrollY, list.height() - kListArea.height()));
     repaint(kListArea);
 }
 
@@ -260,9 +266,13 @@ void TRiseSetTimeList::paintEvent(QPaintEvent*) {
     // The part at the current offsets, whatever asked for the repaint, so that the next
     // scroll or drag continues from what is on screen.
     QPainter p(this);
-    const QRect source =
-        QRect(ScrollX, ScrollY, kListArea.width(), kListArea.height()) & imgList.rect();
-    p.drawImage(kListArea.topLeft() + source.topLeft() - QPoint(ScrollX, ScrollY), imgList, source);
+    const QRect source = QRect(ScrollX, ScrollY, kListArea.width(), kListArea.height()) &
+                         QRect(QPoint(0, 0), listSize());
+    // The source in the picture's own pixels.
+    const qreal ratio = imgList.devicePixelRatio();
+    p.drawImage(
+        QRectF(kListArea.topLeft() + source.topLeft() - QPoint(ScrollX, ScrollY), source.size()),
+        imgList, QRectF(QPointF(source.topLeft()) * ratio, QSizeF(source.size()) * ratio));
 }
 
 void TRiseSetTimeList::changeEvent(QEvent* event) {

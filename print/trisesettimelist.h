@@ -62,8 +62,10 @@ public:
     QTimer* Timer1;  // scrolls while an arrow is held, every 100 ms
     QLabel* lblZone; // the zone of the listed times, in the title strip
 
-    // The list picture (imgList): 600 wide, one row per day.
+    // The list picture (imgList): 600 wide, one row per day, at the window's device pixel
+    // ratio; listSize() is its logical size.
     const QImage& listPicture() const { return imgList; }
+    QSize listSize() const;
     // One row's height: the list font's text height.
     int rowHeight() const;
 

@@ -3,12 +3,8 @@
 About: 210 x 155, the program's name, version and maker on the night-blue of the main
 window's title strip, with a close mark under the window's exit hot spot (185, 12, 15 x 15).
 Links: nine rows of 180 x 21 (two headings in cyan, seven links) and a 15 x 21 arrow that
-marks the link row under the mouse.
+marks the link row under the mouse.  Each at 1x and at 2x (name@2x).
 """
-
-import os
-
-from PIL import Image, ImageDraw
 
 import make_artwork as art
 
@@ -30,64 +26,53 @@ LINK_ROWS = [
 ]
 
 
-def close_mark():
-    p = art._small_button(15, 15)
+def close_mark(s):
+    p = art._small_button(15, 15, s)
     p.line([(4.6, 4.3), (10.4, 10.7)], art.INK, 1.7)
     p.line([(10.4, 4.3), (4.6, 10.7)], art.INK, 1.7)
     return p.result()
 
 
-def make_about(version):
+def make_about(version, s):
     w, h = ABOUT_SIZE
-    img = art.to_img(art.vgrad(w, h, art.TITLE_TOP, art.TITLE_BOTTOM))
-    d = ImageDraw.Draw(img)
-    d.rectangle((0, 0, w - 1, h - 1), outline=(10, 12, 18))
-    art.bevel(d, (1, 1, w - 2, h - 2), art.RIM_LIGHT, art.RIM_DARK)
+    c = art.Canvas.new(ABOUT_SIZE, s)
+    c.gradient((0, 0, w - 1, h - 1), art.TITLE_TOP, art.TITLE_BOTTOM)
+    c.outline((0, 0, w - 1, h - 1), (10, 12, 18))
+    c.bevel((1, 1, w - 2, h - 2), art.RIM_LIGHT, art.RIM_DARK)
 
-    moon = art.icon_moon(48)
-    art.place(img, moon, (16, 18))
-    f = art.font(art.SERIF, 30)
-    art.draw_text_centered(d, 122, 36, "Selvane", f, art.TITLE_INK, shadow=(0, 0, 8))
-    small = art.font(art.SANS, 11)
-    bold = art.font(art.SANS_BOLD, 11)
-    art.draw_text_centered(d, 122, 58, "Version " + version, small, (200, 210, 232))
-    d.line([(16, 78), (w - 17, 78)], fill=(58, 72, 116))
+    c.place(art.icon_moon(48 * s), (16, 18))
+    c.text_centered(122, 36, "Selvane", art.SERIF, 30, art.TITLE_INK, shadow=(0, 0, 8))
+    c.text_centered(122, 58, "Version " + version, art.SANS, 11, (200, 210, 232))
+    c.line([(16, 78), (w - 17, 78)], (58, 72, 116))
     lines = [
-        ("A Moon calendar for Linux", bold, (236, 239, 246)),
-        ("by the Selvane developers", small, (200, 210, 232)),
-        ("after J. Meeus, Astronomical Algorithms", small, (160, 172, 200)),
-        ("selvane.example.org", small, (0, 255, 255)),
+        ("A Moon calendar for Linux", art.SANS_BOLD, (236, 239, 246)),
+        ("by the Selvane developers", art.SANS, (200, 210, 232)),
+        ("after J. Meeus, Astronomical Algorithms", art.SANS, (160, 172, 200)),
+        ("selvane.example.org", art.SANS, (0, 255, 255)),
     ]
-    for i, (text, f2, ink) in enumerate(lines):
-        art.draw_text_centered(d, w / 2, 93 + 15 * i, text, f2, ink)
+    for i, (text, face, ink) in enumerate(lines):
+        c.text_centered(w / 2, 93 + 15 * i, text, face, 11, ink)
     x, y, bw, bh = ABOUT_EXIT
-    art.place(img, close_mark(), (x, y))
-    return img
+    c.place(close_mark(s), (x, y))
+    return c.img
 
 
-def make_row(text, heading):
+def make_row(text, heading, s):
     w, h = ROW_SIZE
+    c = art.Canvas.new(ROW_SIZE, s)
     if heading:
-        img = art.to_img(art.vgrad(w, h, (14, 18, 32), (4, 6, 12)))
-        d = ImageDraw.Draw(img)
-        d.line([(0, h - 1), (w - 1, h - 1)], fill=(0, 110, 120))
-        f = art.font(art.SANS_BOLD, 12)
-        _, cap_h, _, cap_t = art.text_size(f, "H")
-        d.text((8, round((h - cap_h) / 2 - cap_t)), text, font=f, fill=(0, 255, 255))
-        return img
-    img = art.to_img(art.vgrad(w, h, art.BAND_TOP, art.BAND_BOTTOM))
-    d = ImageDraw.Draw(img)
-    art.bevel(d, (0, 0, w - 1, h - 1), (92, 106, 134), (22, 26, 36))
-    f = art.font(art.SANS, 12)
-    _, cap_h, _, cap_t = art.text_size(f, "H")
-    ty = round((h - cap_h) / 2 - cap_t)
-    d.text((25, ty + 1), text, font=f, fill=(10, 12, 18))
-    d.text((24, ty), text, font=f, fill=art.HEADING_TEXT)
-    return img
+        c.gradient((0, 0, w - 1, h - 1), (14, 18, 32), (4, 6, 12))
+        c.line([(0, h - 1), (w - 1, h - 1)], (0, 110, 120))
+        c.caps_text(8, 0, h, text, art.SANS_BOLD, 12, (0, 255, 255))
+        return c.img
+    c.gradient((0, 0, w - 1, h - 1), art.BAND_TOP, art.BAND_BOTTOM)
+    c.bevel((0, 0, w - 1, h - 1), (92, 106, 134), (22, 26, 36))
+    c.caps_text(24, 0, h, text, art.SANS, 12, art.HEADING_TEXT, shadow=(10, 12, 18))
+    return c.img
 
 
-def make_links_arrow():
-    p = art.Pen(15, 21)
+def make_links_arrow(s):
+    p = art.Pen(15, 21, s)
     p.polygon([(2.0, 3.0), (13.2, 10.5), (2.0, 18.0)], fill=(92, 70, 0, 235))
     p.polygon([(3.2, 5.2), (11.0, 10.5), (3.2, 15.8)], fill=(255, 222, 40, 255))
     p.polygon([(3.2, 5.2), (11.0, 10.5), (3.2, 10.5)], fill=(255, 242, 130, 255))
@@ -98,12 +83,13 @@ EXPECTED = dict({"about.jpg": ABOUT_SIZE, "links_arrow.png": (15, 21)},
                 **{name: ROW_SIZE for name, _, _ in LINK_ROWS})
 
 
-def make():
-    art.save_jpg(make_about("V1.13"), "about.jpg", 92)
+def make(s):
+    """Writes the pictures at scale s; returns their 1x sizes."""
+    art.save_jpg(make_about("V1.13", s), "about.jpg", 92, s)
     for name, text, heading in LINK_ROWS:
         if heading:
-            art.save_png(make_row(text, True), name)
+            art.save_png(make_row(text, True, s), name, s)
         else:
-            art.save_jpg(make_row(text, False), name, 92)
-    art.save_png(make_links_arrow(), "links_arrow.png")
+            art.save_jpg(make_row(text, False, s), name, 92, s)
+    art.save_png(make_links_arrow(s), "links_arrow.png", s)
     return EXPECTED

@@ -8,15 +8,12 @@ Called from make_artwork.py; runs on its own too:
 The four pictures are cut from one 640 x 481 drawing of the whole window
 frame, so their edges meet without seams: a title strip like the main
 window's, and one framed panel whose heading band carries the column titles
-(the program writes them as labels) over the black list area.
+(the program writes them as labels) over the black list area.  Each
+picture is written at 1x and at 2x (name@2x.png).
 """
 
-import math
 import os
 import sys
-
-import numpy as np
-from PIL import Image, ImageDraw
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import make_artwork as art  # noqa: E402
@@ -60,9 +57,9 @@ PICTURES = {
 }
 
 
-def icon_print():
+def icon_print(s):
     """A printer with a sheet, drawn for a 17 x 17 box."""
-    p = art.Pen(17, 17)
+    p = art.Pen(17, 17, s)
     p.rect((4.3, 1.0, 12.7, 6.5), fill=(240, 242, 248, 255))
     p.rect((1.0, 5.6, 16.0, 12.8), fill=art.INK, radius=1.8)
     p.rect((2.5, 7.1, 14.5, 8.4), fill=(150, 160, 184, 255), radius=0.6)
@@ -71,123 +68,92 @@ def icon_print():
            width=0.7)
     for y in (12.3, 14.1):
         p.line([(5.9, y), (11.1, y)], (120, 130, 150, 255), 0.8)
-    return art.with_shadow(p.result())
+    return art.with_shadow(p.result(), s)
 
 
-def icon_scroll(down):
+def icon_scroll(down, s):
     """A round badge, like the main window's help and about icons, with a
     white triangle pointing up or down."""
-    p = art.Pen(17, 17)
+    p = art.Pen(17, 17, s)
     c, r = 8.5, 7.6
     p.ellipse((c - r, c - r, c + r, c + r), fill=(38, 66, 122, 255), outline=art.INK, width=1.2)
-    s = 1 if down else -1
-    tip, base, half = c + s * 3.6, c - s * 2.6, 4.0
+    d = 1 if down else -1
+    tip, base, half = c + d * 3.6, c - d * 2.6, 4.0
     p.polygon([(c - half, base), (c + half, base), (c, tip)], fill=art.INK)
-    return art.with_shadow(p.result())
+    return art.with_shadow(p.result(), s)
 
 
 MAKERS = {
     "print": icon_print,
-    "scroll_up": lambda: icon_scroll(False),
-    "scroll_down": lambda: icon_scroll(True),
+    "scroll_up": lambda s: icon_scroll(False, s),
+    "scroll_down": lambda s: icon_scroll(True, s),
     "minimise": art.icon_minimise,
     "exit": art.icon_exit,
 }
 
 
-def stars(img, keep_out, count, seed):
-    """A sparse fixed field of faint stars in the title strip, outside keep_out."""
-    rng = np.random.default_rng(seed)
-    px = img.load()
-    n = 0
-    while n < count:
-        x = int(rng.integers(3, W - 3))
-        y = int(rng.integers(3, 35))
-        mag = float(rng.random())
-        if any(a <= x <= c and b <= y <= e for a, b, c, e in keep_out):
-            continue
-        n += 1
-        peak = 0.18 + 0.5 * mag ** 3
-        tint = (200, 212, 255) if rng.random() < 0.7 else (255, 236, 210)
-        for dx, dy, wgt in ((0, 0, 1.0), (1, 0, 0.25), (-1, 0, 0.25), (0, 1, 0.25), (0, -1, 0.25)):
-            a = peak * wgt
-            px[x + dx, y + dy] = tuple(int(round(c0 * (1 - a) + c1 * a))
-                                      for c0, c1 in zip(px[x + dx, y + dy], tint))
-
-
-def title_strip(img):
-    """The main window's title strip with this window's title and commands."""
-    art.paste_grad(img, (0, 0, W - 1, 39), art.TITLE_TOP, art.TITLE_BOTTOM)
-    d = ImageDraw.Draw(img)
-    d.line([(0, 0), (W - 1, 0)], fill=(58, 72, 116))
-    px = img.load()
-    for x in range(W):
-        t = 1.0 - abs(x - W / 2) / (W / 2)
-        a = 0.25 + 0.6 * t ** 1.5
-        px[x, 38] = tuple(int(round(b * (1 - a) + c * a))
-                          for b, c in zip(px[x, 38], (120, 146, 206)))
-        px[x, 39] = (0, 0, 0)
+def title_strip(c):
+    """The main window's title strip with this window's title and commands.  Returns the
+    title's font size."""
+    art.title_band(c)
     keep_out = [(x - 4, y - 4, x + w + 4, y + h + 4) for (x, y), (w, h) in GLYPHS.values()]
     keep_out.append((TITLE_BOX[0] - 10, 0, TITLE_BOX[2] + 10, 40))
-    stars(img, keep_out, 40, 20240621)
+    art.stars(c, keep_out, 40, 20240621)
 
-    # the largest serif size (up to the main window's 25 px) that fits the drag strip
+    # the largest serif size (up to the main window's 25 px) that fits the drag strip, at 1x
     for size in range(25, 10, -1):
-        f = art.font(art.SERIF, size)
-        w, h, _, _ = art.text_size(f, TITLE)
+        w, h, _, _ = art.text_size(art.font(art.SERIF, size), TITLE)
         if w <= TITLE_BOX[2] - TITLE_BOX[0] - 2 and h <= TITLE_BOX[3] - TITLE_BOX[1] - 2:
             break
-    box = art.draw_text_centered(d, (TITLE_BOX[0] + TITLE_BOX[2]) / 2,
-                                 (TITLE_BOX[1] + TITLE_BOX[3]) / 2 + 0.5, TITLE, f,
-                                 art.TITLE_INK, shadow=(0, 0, 8))
-    assert TITLE_BOX[0] <= box[0] and box[2] <= TITLE_BOX[2], box
-    assert TITLE_BOX[1] <= box[1] and box[3] <= TITLE_BOX[3], box
+    box = c.text_centered((TITLE_BOX[0] + TITLE_BOX[2]) / 2,
+                          (TITLE_BOX[1] + TITLE_BOX[3]) / 2 + 0.5,
+                          TITLE, art.SERIF, size, art.TITLE_INK, shadow=(0, 0, 8))
+    c.assert_inside(box, TITLE_BOX, TITLE)
 
     for name, ((x, y), (w, h)) in GLYPHS.items():
-        icon = MAKERS[name]()
-        assert icon.size == (w, h), (name, icon.size)
-        art.place(img, icon, (x, y))
+        icon = MAKERS[name](c.scale)
+        assert icon.size == (w * c.scale, h * c.scale), (name, icon.size)
+        c.place(icon, (x, y))
     return size
 
 
-def list_panel(img):
+def list_panel(c):
     """The framed panel: heading band for the column titles, black list area."""
-    x0, y0, x1, y1 = art.panel_frame(img, PANEL)
-    d = ImageDraw.Draw(img)
-    d.rectangle((x0, y0, x1, y1), fill=(0, 0, 0))
-    art.paste_grad(img, (x0, y0, x1, BAND_LAST_ROW), art.BAND_TOP, art.BAND_BOTTOM)
-    d.line([(x0, y0), (x1, y0)], fill=(92, 106, 134))                        # top highlight
-    d.line([(x0, BAND_LAST_ROW), (x1, BAND_LAST_ROW)], fill=(22, 26, 36))    # lower edge
-    band = np.asarray(img).astype(float)
+    x0, y0, x1, y1 = art.panel_frame(c, PANEL)
+    c.fill((x0, y0, x1, y1), (0, 0, 0))
+    c.gradient((x0, y0, x1, BAND_LAST_ROW), art.BAND_TOP, art.BAND_BOTTOM)
+    c.line([(x0, y0), (x1, y0)], (92, 106, 134))                        # top highlight
+    c.line([(x0, BAND_LAST_ROW), (x1, BAND_LAST_ROW)], (22, 26, 36))    # lower edge
     for first, last, colour in GROUP_RULES:
         # 55 % of the column colour over the band, fading out at both ends
-        for x in range(first, last + 1):
+        def alpha(x):
+            if x < first - 0.5 or x > last + 0.5:
+                return 0.0
             edge = min(x - first, last - x)
-            a = 0.55 * min(1.0, (edge + 1) / 6.0)
-            under = band[RULE_Y, x]
-            img.putpixel((x, RULE_Y), tuple(int(round(u * (1 - a) + c * a))
-                                            for u, c in zip(under, colour)))
+            return 0.55 * min(1.0, (edge + 1) / 6.0)
+        c.blend_row(RULE_Y, alpha, colour)
 
 
-def make():
-    """Writes the four pictures into resources/; returns their names and sizes."""
-    img = Image.new("RGB", (W, H), (0, 0, 0))
-    art.paste_grad(img, (0, 40, W - 1, H - 1), art.BODY_TOP, art.BODY_BOTTOM)
-    d = ImageDraw.Draw(img)
-    d.line([(0, 40), (0, H - 1)], fill=(66, 76, 98))
-    d.line([(W - 1, 40), (W - 1, H - 2)], fill=(8, 10, 14))
-    d.line([(0, H - 2), (W - 1, H - 2)], fill=(8, 10, 14))   # the window's last row
-    title_size = title_strip(img)
-    list_panel(img)
+def make(s):
+    """Writes the four pictures at scale s into resources/; returns their 1x sizes."""
+    c = art.Canvas.new((W, H), s)
+    c.gradient((0, 40, W - 1, H - 1), art.BODY_TOP, art.BODY_BOTTOM)
+    c.line([(0, 40), (0, H - 1)], (66, 76, 98))
+    c.line([(W - 1, 40), (W - 1, H - 2)], (8, 10, 14))
+    c.line([(0, H - 2), (W - 1, H - 2)], (8, 10, 14))   # the window's last row
+    title_size = title_strip(c)
+    list_panel(c)
 
     sizes = {}
     for name, ((x, y), (w, h)) in PICTURES.items():
-        art.save_png(img.crop((x, y, x + w, y + h)), name)
+        art.save_png(c.crop((x, y, x + w - 1, y + h - 1)), name, s)
         sizes[name] = (w, h)
-    print("time list title in Liberation Serif %d px" % title_size)
+    if s == 1:
+        print("time list title in Liberation Serif %d px" % title_size)
     return sizes
 
 
 if __name__ == "__main__":
-    for n, s in make().items():
-        print("%-22s %d x %d" % (n, s[0], s[1]))
+    for scale in art.SCALES:
+        for n, size in make(scale).items():
+            print("%-22s %d x %d at %dx" % (n, size[0], size[1], scale))

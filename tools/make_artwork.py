@@ -9,8 +9,13 @@ Needs python3-pil and python3-numpy, the Liberation fonts (fonts-liberation)
 and the lunar albedo map from stellarium-data
 (/usr/share/stellarium/textures/moon_4k.jpg).
 
-The output is deterministic: no clock, no unseeded randomness.  The window
-artwork is drawn at 1:1 with pixel-exact frames; icons, glyphs and the Moon
+The output is deterministic: no clock, no unseeded randomness.  Every window
+picture is drawn twice: at 1:1 (name.png) and at twice the resolution for
+high-density screens (name@2x.png).  Both are drawn in window pixels through a
+Canvas whose scale maps a window pixel onto scale x scale device pixels, so
+frames and bevels one pixel wide at 1:1 are two pixels wide at 2x, text is
+rendered at twice the size and the Moon is rendered from the map at twice the
+size; nothing is upscaled.  Frames are pixel-exact; icons, glyphs and the Moon
 pictures are drawn at a higher resolution and reduced, so their edges are
 anti-aliased.
 """
@@ -32,6 +37,7 @@ SANS_BOLD = os.path.join(FONT_DIR, "LiberationSans-Bold.ttf")
 SERIF = os.path.join(FONT_DIR, "LiberationSerif-Regular.ttf")
 
 W, H = 640, 480
+SCALES = (1, 2)       # 1:1 and the high-density pictures
 
 # ---------------------------------------------------------------------------
 # Palette.  The program writes aqua, yellow, light yellow, navy and black
@@ -73,35 +79,9 @@ def to_img(arr):
     return Image.fromarray(np.clip(np.rint(arr), 0, 255).astype(np.uint8), "RGB")
 
 
-def paste_grad(img, box, top, bottom):
-    """Fill the inclusive box (x0, y0, x1, y1) with a vertical gradient."""
-    x0, y0, x1, y1 = box
-    img.paste(to_img(vgrad(x1 - x0 + 1, y1 - y0 + 1, top, bottom)), (x0, y0))
-
-
-def bevel(draw, box, light, dark):
-    """One-pixel raised bevel on the edge of the inclusive box."""
-    x0, y0, x1, y1 = box
-    draw.line([(x0, y1), (x0, y0), (x1, y0)], fill=light)
-    draw.line([(x1, y0 + 1), (x1, y1), (x0 + 1, y1)], fill=dark)
-
-
-def panel_frame(img, box):
-    """The frame shared by all panels: a soft drop shadow on the body, a raised
-    metal rim and a black hairline inside it.  Returns the interior box."""
-    x0, y0, x1, y1 = box
-    d = ImageDraw.Draw(img)
-    # soft shadow, one and two pixels below/right of the frame
-    shade = Image.new("L", img.size, 0)
-    sd = ImageDraw.Draw(shade)
-    sd.rectangle((x0 + 2, y0 + 2, x1 + 2, y1 + 2), fill=70)
-    sd.rectangle((x0 + 1, y0 + 1, x1 + 1, y1 + 1), fill=110)
-    black = Image.new("RGB", img.size, (0, 0, 0))
-    img.paste(black, (0, 0), shade)
-    d.rectangle(box, fill=(60, 70, 92))
-    bevel(d, box, RIM_LIGHT, RIM_DARK)
-    d.rectangle((x0 + 1, y0 + 1, x1 - 1, y1 - 1), outline=RIM_INNER)
-    return (x0 + 2, y0 + 2, x1 - 2, y1 - 2)
+def mix(under, over, alpha):
+    """`alpha` of the colour `over` on the colour `under`, rounded to 8 bits."""
+    return tuple(int(round(u * (1 - alpha) + o * alpha)) for u, o in zip(under, over))
 
 
 def text_size(f, s):
@@ -109,21 +89,183 @@ def text_size(f, s):
     return r - l, b - t, l, t
 
 
-def draw_text_centered(draw, cx, cy, s, f, fill, shadow=None, by_caps=False):
-    """Centre the ink of s on (cx, cy); returns the ink box.  With by_caps the
-    capital height is centred instead, so headings share one baseline whether
-    or not they have descenders."""
-    w, h, l, t = text_size(f, s)
-    x = round(cx - w / 2 - l)
-    if by_caps:
-        _, ch, _, ct = text_size(f, "H")
-        y = round(cy - ch / 2 - ct)
-    else:
-        y = round(cy - h / 2 - t)
-    if shadow is not None:
-        draw.text((x + 1, y + 1), s, font=f, fill=shadow)
-    draw.text((x, y), s, font=f, fill=fill)
-    return (x + l, y + t, x + l + w - 1, y + t + h - 1)
+class Canvas:
+    """A picture addressed in window pixels, `scale` device pixels to a window pixel.
+
+    Boxes are inclusive (x0, y0, x1, y1) in window pixels.  A window pixel is a
+    scale x scale block of the picture, so a line or bevel one window pixel wide
+    is `scale` device pixels wide, and text is set at `scale` times its size.
+    Text is centred on pixel indices: index v lies at device position
+    scale * (v + 0.5) - 0.5, the same point of the window at every scale."""
+
+    def __init__(self, img, scale):
+        self.img = img
+        self.scale = scale
+        self.draw = ImageDraw.Draw(img)
+
+    @classmethod
+    def new(cls, size, scale, fill=(0, 0, 0), mode="RGB"):
+        w, h = size
+        return cls(Image.new(mode, (w * scale, h * scale), fill), scale)
+
+    @property
+    def size(self):
+        """Width and height in window pixels."""
+        return self.img.width // self.scale, self.img.height // self.scale
+
+    def box(self, box):
+        """The inclusive device-pixel box covering a window-pixel box."""
+        x0, y0, x1, y1 = box
+        s = self.scale
+        return (x0 * s, y0 * s, (x1 + 1) * s - 1, (y1 + 1) * s - 1)
+
+    def at(self, v):
+        """The device position of the pixel index (or fractional index) v."""
+        return self.scale * (v + 0.5) - 0.5
+
+    def fill(self, box, colour):
+        self.draw.rectangle(self.box(box), fill=colour)
+
+    def gradient(self, box, top, bottom):
+        """Fills the box with a vertical gradient."""
+        x0, y0, x1, y1 = self.box(box)
+        self.img.paste(to_img(vgrad(x1 - x0 + 1, y1 - y0 + 1, top, bottom)), (x0, y0))
+
+    def line(self, pts, colour):
+        """A polyline one pixel wide through the pixels pts, in horizontal and vertical runs."""
+        for (xa, ya), (xb, yb) in zip(pts, pts[1:]):
+            assert xa == xb or ya == yb, pts
+            self.fill((min(xa, xb), min(ya, yb), max(xa, xb), max(ya, yb)), colour)
+
+    def outline(self, box, colour):
+        x0, y0, x1, y1 = box
+        self.line([(x0, y0), (x1, y0), (x1, y1), (x0, y1), (x0, y0)], colour)
+
+    def bevel(self, box, light, dark):
+        """A one-pixel bevel on the edge of the box: `light` top and left, `dark` bottom and
+        right.  Raised with a light `light`, sunken with a dark one."""
+        x0, y0, x1, y1 = box
+        self.line([(x0, y1), (x0, y0), (x1, y0)], light)
+        self.line([(x1, y0 + 1), (x1, y1), (x0 + 1, y1)], dark)
+
+    def blend_row(self, y, alpha_at, colour):
+        """Mixes colour into row y, alpha_at(x) of it at the (fractional) pixel index x of
+        each device column; an alpha of 0 or less leaves the pixel as it is."""
+        px = self.img.load()
+        s = self.scale
+        for xd in range(self.img.width):
+            a = alpha_at((xd + 0.5) / s - 0.5)
+            if a <= 0:
+                continue
+            for yd in range(y * s, (y + 1) * s):
+                px[xd, yd] = mix(px[xd, yd], colour, a)
+
+    def blend(self, xy, colour, alpha):
+        """Mixes `alpha` of colour into the pixel xy."""
+        x, y = xy
+        px = self.img.load()
+        s = self.scale
+        for yd in range(y * s, (y + 1) * s):
+            for xd in range(x * s, (x + 1) * s):
+                px[xd, yd] = mix(px[xd, yd], colour, alpha)
+
+    def place(self, icon, xy):
+        """Composites an RGBA picture drawn at this scale with its top-left on pixel xy."""
+        x, y = xy
+        base = self.img.convert("RGBA")
+        base.alpha_composite(icon, (x * self.scale, y * self.scale))
+        self.img.paste(base.convert("RGB"))
+
+    def crop(self, box):
+        """The picture of an inclusive box."""
+        x0, y0, x1, y1 = self.box(box)
+        return self.img.crop((x0, y0, x1 + 1, y1 + 1))
+
+    def font(self, path, size):
+        """The font of `size` window pixels, at this scale."""
+        return font(path, size * self.scale)
+
+    def text_centered(self, cx, cy, s, path, size, fill, shadow=None, by_caps=False):
+        """Centres the ink of s on the pixel index (cx, cy); returns the ink box in device
+        pixels.  With by_caps the capital height is centred instead, so headings share one
+        baseline whether or not they have descenders.  The shadow lies a pixel right and
+        below."""
+        f = self.font(path, size)
+        w, h, l, t = text_size(f, s)
+        x = round(self.at(cx) - w / 2 - l)
+        if by_caps:
+            _, ch, _, ct = text_size(f, "H")
+            y = round(self.at(cy) - ch / 2 - ct)
+        else:
+            y = round(self.at(cy) - h / 2 - t)
+        if shadow is not None:
+            self.draw.text((x + self.scale, y + self.scale), s, font=f, fill=shadow)
+        self.draw.text((x, y), s, font=f, fill=fill)
+        return (x + l, y + t, x + l + w - 1, y + t + h - 1)
+
+    def caps_text(self, x, y0, rows, s, path, size, fill, shadow=None):
+        """Text starting at pixel column x with its capitals centred on rows y0 ..
+        y0 + rows - 1, so every label of a stack shares the same vertical metrics."""
+        f = self.font(path, size)
+        _, cap_h, _, cap_t = text_size(f, "H")
+        sc = self.scale
+        ty = round(y0 * sc + (rows * sc - cap_h) / 2 - cap_t)
+        if shadow is not None:
+            self.draw.text(((x + 1) * sc, ty + sc), s, font=f, fill=shadow)
+        self.draw.text((x * sc, ty), s, font=f, fill=fill)
+
+    def assert_inside(self, ink, box, what):
+        """Fails unless the device-pixel ink box lies inside the window-pixel box."""
+        x0, y0, x1, y1 = self.box(box)
+        assert x0 <= ink[0] and ink[2] <= x1 and y0 <= ink[1] and ink[3] <= y1, (what, ink)
+
+
+def panel_frame(c, box):
+    """The frame shared by all panels: a soft drop shadow on the body, a raised
+    metal rim and a black hairline inside it.  Returns the interior box."""
+    x0, y0, x1, y1 = box
+    # soft shadow, one and two pixels below/right of the frame
+    shade = Canvas.new(c.size, c.scale, 0, "L")
+    shade.fill((x0 + 2, y0 + 2, x1 + 2, y1 + 2), 70)
+    shade.fill((x0 + 1, y0 + 1, x1 + 1, y1 + 1), 110)
+    c.img.paste(Image.new("RGB", c.img.size, (0, 0, 0)), (0, 0), shade.img)
+    c.fill(box, (60, 70, 92))
+    c.bevel(box, RIM_LIGHT, RIM_DARK)
+    c.outline((x0 + 1, y0 + 1, x1 - 1, y1 - 1), RIM_INNER)
+    return (x0 + 2, y0 + 2, x1 - 2, y1 - 2)
+
+
+def title_band(c):
+    """The top 40 rows of a window: navy fading to black under a thin light line, with a
+    fine highlight along the bottom, brightest in the middle, over one black row."""
+    w = c.size[0]
+    c.gradient((0, 0, w - 1, 39), TITLE_TOP, TITLE_BOTTOM)
+    c.line([(0, 0), (w - 1, 0)], (58, 72, 116))
+
+    def highlight(x):
+        t = max(0.0, 1.0 - abs(x - w / 2) / (w / 2))
+        return 0.25 + 0.6 * t ** 1.5
+    c.blend_row(38, highlight, (120, 146, 206))
+    c.line([(0, 39), (w - 1, 39)], (0, 0, 0))
+
+
+def stars(c, keep_out, count, seed):
+    """A sparse, fixed field of `count` faint stars in a title strip, outside the
+    inclusive boxes keep_out."""
+    w = c.size[0]
+    rng = np.random.default_rng(seed)
+    n = 0
+    while n < count:
+        x = int(rng.integers(3, w - 3))
+        y = int(rng.integers(3, 35))
+        mag = float(rng.random())
+        if any(a <= x <= c1 and b <= y <= e for a, b, c1, e in keep_out):
+            continue
+        n += 1
+        peak = 0.18 + 0.5 * mag ** 3
+        tint = (200, 212, 255) if rng.random() < 0.7 else (255, 236, 210)
+        for dx, dy, wgt in ((0, 0, 1.0), (1, 0, 0.25), (-1, 0, 0.25), (0, 1, 0.25), (0, -1, 0.25)):
+            c.blend((x + dx, y + dy), tint, peak * wgt)
 
 
 # ---------------------------------------------------------------------------
@@ -133,23 +275,25 @@ SS = 8
 
 
 class Pen:
-    """Draws in 1:1 pixel coordinates on an SS-times larger RGBA canvas.
+    """Draws in window-pixel coordinates on a canvas SS x scale times larger,
+    reduced to scale x the size at the end.
 
     Coordinates are continuous: (0, 0) is the top-left corner of the top-left
     pixel, so a pixel centre is at (i + 0.5, j + 0.5)."""
 
-    def __init__(self, w, h):
-        self.w, self.h = w, h
-        self.im = Image.new("RGBA", (w * SS, h * SS), (0, 0, 0, 0))
+    def __init__(self, w, h, scale=1):
+        self.w, self.h, self.scale = w, h, scale
+        self.k = SS * scale            # canvas pixels per window pixel
+        self.im = Image.new("RGBA", (w * self.k, h * self.k), (0, 0, 0, 0))
         self.d = ImageDraw.Draw(self.im)
 
     def pts(self, pts):
-        return [(x * SS, y * SS) for x, y in pts]
+        return [(x * self.k, y * self.k) for x, y in pts]
 
     def line(self, pts, fill, width):
-        self.d.line(self.pts(pts), fill=fill, width=max(1, round(width * SS)), joint="curve")
+        self.d.line(self.pts(pts), fill=fill, width=max(1, round(width * self.k)), joint="curve")
         # round caps
-        r = width * SS / 2
+        r = width * self.k / 2
         for x, y in self.pts([pts[0], pts[-1]]):
             self.d.ellipse((x - r, y - r, x + r, y + r), fill=fill)
 
@@ -159,53 +303,51 @@ class Pen:
             self.line(list(pts) + [pts[0]], outline, width)
 
     def ellipse(self, box, fill=None, outline=None, width=1.0):
-        x0, y0, x1, y1 = (v * SS for v in box)
+        x0, y0, x1, y1 = (v * self.k for v in box)
         self.d.ellipse((x0, y0, x1, y1), fill=fill, outline=outline,
-                       width=max(1, round(width * SS)) if outline else 0)
+                       width=max(1, round(width * self.k)) if outline else 0)
+
+    def pieslice(self, box, start, end, fill):
+        self.d.pieslice([v * self.k for v in box], start, end, fill=fill)
 
     def rect(self, box, fill=None, outline=None, width=1.0, radius=0.0):
-        x0, y0, x1, y1 = (v * SS for v in box)
-        self.d.rounded_rectangle((x0, y0, x1, y1), radius=radius * SS, fill=fill,
+        x0, y0, x1, y1 = (v * self.k for v in box)
+        self.d.rounded_rectangle((x0, y0, x1, y1), radius=radius * self.k, fill=fill,
                                  outline=outline,
-                                 width=max(1, round(width * SS)) if outline else 0)
+                                 width=max(1, round(width * self.k)) if outline else 0)
 
     def text(self, cx, cy, s, path, size, fill):
-        f = ImageFont.truetype(path, round(size * SS))
+        f = ImageFont.truetype(path, round(size * self.k))
         l, t, r, b = f.getbbox(s)
-        self.d.text((cx * SS - (l + r) / 2, cy * SS - (t + b) / 2), s, font=f, fill=fill)
+        self.d.text((cx * self.k - (l + r) / 2, cy * self.k - (t + b) / 2), s, font=f, fill=fill)
 
     def result(self):
-        return self.im.resize((self.w, self.h), Image.Resampling.LANCZOS)
+        return self.im.resize((self.w * self.scale, self.h * self.scale), Image.Resampling.LANCZOS)
 
 
-def with_shadow(icon, dx=1, dy=1, strength=0.55):
-    """Add a soft dark drop shadow under an RGBA icon (same size)."""
+def with_shadow(icon, scale=1, strength=0.55):
+    """Adds a soft dark drop shadow, one pixel right and down, under an RGBA icon
+    drawn at `scale` (same size)."""
     a = icon.getchannel("A")
     sh = Image.new("RGBA", icon.size, (0, 0, 0, 0))
     shifted = Image.new("L", icon.size, 0)
-    shifted.paste(a, (dx, dy))
-    shifted = shifted.filter(ImageFilter.GaussianBlur(0.6))
+    shifted.paste(a, (scale, scale))
+    shifted = shifted.filter(ImageFilter.GaussianBlur(0.6 * scale))
     shifted = shifted.point(lambda v: int(v * strength))
     sh.putalpha(shifted)
     return Image.alpha_composite(sh, icon)
 
 
-def place(img, icon, xy):
-    base = img.convert("RGBA")
-    base.alpha_composite(icon, xy)
-    img.paste(base.convert("RGB"))
-
-
 # ---------------------------------------------------------------------------
-# Title-strip command icons.  Each draws inside its clickable box.
+# Title-strip command icons.  Each draws inside its clickable box, at scale s.
 # ---------------------------------------------------------------------------
 INK = ICON_INK + (255,)
 INK_SOFT = tuple(int(c * 0.72) for c in ICON_INK) + (255,)
 DARK_FILL = (22, 30, 56, 255)
 
 
-def icon_print():
-    p = Pen(18, 19)
+def icon_print(s):
+    p = Pen(18, 19, s)
     p.rect((4.5, 1.0, 13.5, 7.0), fill=(240, 242, 248, 255))               # paper in
     p.rect((1.0, 6.0, 17.0, 14.0), fill=INK, radius=2.0)                      # body
     p.rect((2.6, 7.6, 15.4, 9.0), fill=(150, 160, 184, 255), radius=0.6)     # top slot shade
@@ -214,11 +356,11 @@ def icon_print():
            width=0.7)                                                         # paper out
     for y in (13.4, 15.2):
         p.line([(6.2, y), (11.8, y)], (120, 130, 150, 255), 0.8)
-    return with_shadow(p.result())
+    return with_shadow(p.result(), s)
 
 
-def icon_month_list():
-    p = Pen(16, 19)
+def icon_month_list(s):
+    p = Pen(16, 19, s)
     p.rect((1.0, 1.0, 15.0, 18.0), fill=(244, 246, 250, 255), radius=1.2)
     p.rect((1.0, 1.0, 15.0, 5.2), fill=(112, 132, 176, 255), radius=1.2)
     p.rect((1.0, 3.5, 15.0, 5.2), fill=(112, 132, 176, 255))
@@ -226,11 +368,11 @@ def icon_month_list():
     for y in (8.0, 10.6, 13.2, 15.8):
         p.line([(3.0, y), (5.0, y)], ink, 0.9)
         p.line([(7.0, y), (13.0, y)], ink, 0.9)
-    return with_shadow(p.result())
+    return with_shadow(p.result(), s)
 
 
-def icon_links():
-    p = Pen(19, 19)
+def icon_links(s):
+    p = Pen(19, 19, s)
     c, r = 9.5, 8.3
     p.ellipse((c - r, c - r, c + r, c + r), fill=(38, 70, 128, 255), outline=INK, width=1.3)
     p.ellipse((c - r * 0.42, c - r, c + r * 0.42, c + r), outline=INK, width=1.0)
@@ -239,21 +381,21 @@ def icon_links():
     for dy in (-4.3, 4.3):
         half = math.sqrt(r * r - dy * dy) - 0.6
         p.line([(c - half, c + dy), (c + half, c + dy)], INK, 0.9)
-    return with_shadow(p.result())
+    return with_shadow(p.result(), s)
 
 
-def icon_home():
-    p = Pen(19, 21)
+def icon_home(s):
+    p = Pen(19, 21, s)
     p.rect((13.0, 3.0, 15.4, 8.5), fill=INK_SOFT)                             # chimney
     p.polygon([(9.5, 1.5), (18.2, 9.6), (0.8, 9.6)], fill=INK)                # roof
     p.rect((3.2, 9.0, 15.8, 19.5), fill=INK)                                   # walls
     p.rect((7.6, 12.6, 11.4, 19.5), fill=DARK_FILL, radius=0.6)                # door
     p.line([(0.9, 9.8), (18.1, 9.8)], (150, 162, 190, 255), 0.8)               # eave
-    return with_shadow(p.result())
+    return with_shadow(p.result(), s)
 
 
-def icon_gear():
-    p = Pen(18, 21)
+def icon_gear(s):
+    p = Pen(18, 21, s)
     cx, cy = 9.0, 10.5
     teeth = 8
     r_out, r_in = 8.3, 6.2
@@ -269,47 +411,47 @@ def icon_gear():
     p.polygon(pts, fill=INK)
     p.ellipse((cx - 4.0, cy - 4.0, cx + 4.0, cy + 4.0), fill=(160, 170, 194, 255))
     p.ellipse((cx - 2.3, cy - 2.3, cx + 2.3, cy + 2.3), fill=(0, 0, 0, 0))
-    return with_shadow(p.result())
+    return with_shadow(p.result(), s)
 
 
-def _round_badge(w, h, r):
-    p = Pen(w, h)
+def _round_badge(w, h, r, s):
+    p = Pen(w, h, s)
     cx, cy = w / 2, h / 2
     p.ellipse((cx - r, cy - r, cx + r, cy + r), fill=(38, 66, 122, 255), outline=INK, width=1.3)
     return p, cx, cy
 
 
-def icon_help():
-    p, cx, cy = _round_badge(23, 21, 9.4)
+def icon_help(s):
+    p, cx, cy = _round_badge(23, 21, 9.4, s)
     p.text(cx, cy + 0.2, "?", SANS_BOLD, 14.5, INK)
-    return with_shadow(p.result())
+    return with_shadow(p.result(), s)
 
 
-def icon_about():
-    p, cx, cy = _round_badge(19, 21, 8.9)
+def icon_about(s):
+    p, cx, cy = _round_badge(19, 21, 8.9, s)
     p.ellipse((cx - 1.35, cy - 6.0, cx + 1.35, cy - 3.3), fill=INK)
     p.rect((cx - 1.2, cy - 1.9, cx + 1.2, cy + 5.4), fill=INK, radius=0.4)
     p.rect((cx - 2.8, cy - 1.9, cx + 0.4, cy - 0.8), fill=INK)
     p.rect((cx - 2.8, cy + 4.4, cx + 2.8, cy + 5.6), fill=INK)
-    return with_shadow(p.result())
+    return with_shadow(p.result(), s)
 
 
-def _small_button(w, h):
-    p = Pen(w, h)
+def _small_button(w, h, s):
+    p = Pen(w, h, s)
     p.rect((0.5, 0.5, w - 0.5, h - 0.5), fill=(64, 78, 112, 255), outline=(140, 154, 186, 255),
            width=1.0, radius=2.2)
     p.rect((1.6, 1.6, w - 1.6, h / 2), fill=(78, 94, 132, 255), radius=1.4)
     return p
 
 
-def icon_minimise():
-    p = _small_button(17, 15)
+def icon_minimise(s):
+    p = _small_button(17, 15, s)
     p.line([(5.0, 10.6), (12.0, 10.6)], INK, 2.0)
     return p.result()
 
 
-def icon_exit():
-    p = _small_button(17, 15)
+def icon_exit(s):
+    p = _small_button(17, 15, s)
     p.line([(5.3, 3.8), (11.7, 11.2)], INK, 1.8)
     p.line([(11.7, 3.8), (5.3, 11.2)], INK, 1.8)
     return p.result()
@@ -335,16 +477,15 @@ HEMISPHERE_BOX = (47, 11, 22, 24)   # x, y, w, h of the hemisphere switch
 STATUS_BANDS = [(20, 402), (422, 622)]
 
 
-def make_status_strip():
-    img = to_img(vgrad(W, 21, STATUS_TOP, STATUS_BOTTOM))
-    d = ImageDraw.Draw(img)
-    d.line([(0, 0), (W - 1, 0)], fill=(250, 251, 253))
-    d.line([(0, 20), (W - 1, 20)], fill=(150, 156, 168))
+def make_status_strip(s):
+    c = Canvas.new((W, 21), s)
+    c.gradient((0, 0, W - 1, 20), STATUS_TOP, STATUS_BOTTOM)
+    c.line([(0, 0), (W - 1, 0)], (250, 251, 253))
+    c.line([(0, 20), (W - 1, 20)], (150, 156, 168))
     for x0, x1 in STATUS_BANDS:
-        paste_grad(img, (x0, 2, x1, 18), (226, 229, 235), (240, 242, 246))
-        d.line([(x0, 18), (x0, 2), (x1, 2)], fill=(170, 176, 188))   # inset: dark top/left
-        d.line([(x1, 3), (x1, 18), (x0 + 1, 18)], fill=(252, 252, 254))
-    return img
+        c.gradient((x0, 2, x1, 18), (226, 229, 235), (240, 242, 246))
+        c.bevel((x0, 2, x1, 18), (170, 176, 188), (252, 252, 254))   # inset: dark top/left
+    return c
 
 
 # ---------------------------------------------------------------------------
@@ -362,110 +503,73 @@ DATAPANEL_BOX = (317, 254, 403, 464)   # inclusive; copied to datapanel.png
 TITLE_BOX = (276, 8, 369, 35)
 
 
-def title_stars(img):
-    """A sparse, fixed field of faint stars in the empty parts of the strip."""
-    rng = np.random.default_rng(20240611)
-    keep_out = [(b[0] - 4, b[1] - 4, b[0] + s[0] + 4, b[1] + s[1] + 4) for _, b, s in TITLE_ICONS]
+def make_title_strip(c):
+    title_band(c)
+    # stars in the empty parts of the strip
+    keep_out = [(b[0] - 4, b[1] - 4, b[0] + sz[0] + 4, b[1] + sz[1] + 4)
+                for _, b, sz in TITLE_ICONS]
     hx, hy, hw, hh = HEMISPHERE_BOX
     keep_out.append((hx - 4, hy - 4, hx + hw + 4, hy + hh + 4))
     keep_out.append((TITLE_BOX[0] - 14, 0, TITLE_BOX[2] + 14, 40))
-    px = img.load()
-    n = 0
-    while n < 46:
-        x = int(rng.integers(3, W - 3))
-        y = int(rng.integers(3, 35))
-        mag = float(rng.random())
-        if any(a <= x <= c and b <= y <= e for a, b, c, e in keep_out):
-            continue
-        n += 1
-        peak = 0.18 + 0.5 * mag ** 3
-        tint = np.array((200, 212, 255)) if rng.random() < 0.7 else np.array((255, 236, 210))
-        for dx, dy, wgt in ((0, 0, 1.0), (1, 0, 0.25), (-1, 0, 0.25), (0, 1, 0.25), (0, -1, 0.25)):
-            r, g, b = px[x + dx, y + dy]
-            a = peak * wgt
-            px[x + dx, y + dy] = tuple(int(round(c0 * (1 - a) + c1 * a))
-                                      for c0, c1 in zip((r, g, b), tint))
-
-
-def make_title_strip(img):
-    paste_grad(img, (0, 0, W - 1, 39), TITLE_TOP, TITLE_BOTTOM)
-    d = ImageDraw.Draw(img)
-    d.line([(0, 0), (W - 1, 0)], fill=(58, 72, 116))
-    # fine highlight line along the bottom, brightest in the middle
-    px = img.load()
-    for x in range(W):
-        t = 1.0 - abs(x - W / 2) / (W / 2)
-        a = 0.25 + 0.6 * t ** 1.5
-        base = px[x, 38]
-        px[x, 38] = tuple(int(round(b * (1 - a) + c * a)) for b, c in zip(base, (120, 146, 206)))
-        px[x, 39] = (0, 0, 0)
-    title_stars(img)
+    stars(c, keep_out, 46, 20240611)
 
     # the program's name, fitted to its box
-    f = font(SERIF, 25)
-    tb = draw_text_centered(d, (TITLE_BOX[0] + TITLE_BOX[2]) / 2, (TITLE_BOX[1] + TITLE_BOX[3]) / 2 + 0.5,
-                            "Selvane", f, TITLE_INK, shadow=(0, 0, 8))
-    assert TITLE_BOX[0] <= tb[0] and tb[2] <= TITLE_BOX[2], tb
-    assert TITLE_BOX[1] <= tb[1] and tb[3] <= TITLE_BOX[3], tb
+    tb = c.text_centered((TITLE_BOX[0] + TITLE_BOX[2]) / 2, (TITLE_BOX[1] + TITLE_BOX[3]) / 2 + 0.5,
+                         "Selvane", SERIF, 25, TITLE_INK, shadow=(0, 0, 8))
+    c.assert_inside(tb, TITLE_BOX, "Selvane")
 
     for maker, (x, y), (w, h) in TITLE_ICONS:
-        icon = maker()
-        assert icon.size == (w, h), (maker.__name__, icon.size)
-        place(img, icon, (x, y))
+        icon = maker(c.scale)
+        assert icon.size == (w * c.scale, h * c.scale), (maker.__name__, icon.size)
+        c.place(icon, (x, y))
 
 
-def make_body(img):
-    paste_grad(img, (0, 40, W - 1, H - 1), BODY_TOP, BODY_BOTTOM)
-    d = ImageDraw.Draw(img)
+def make_body(c):
+    c.gradient((0, 40, W - 1, H - 1), BODY_TOP, BODY_BOTTOM)
     # outer edge of the window body
-    d.line([(0, 61), (0, H - 1)], fill=(66, 76, 98))
-    d.line([(W - 1, 61), (W - 1, H - 1), (0, H - 1)], fill=(8, 10, 14))
+    c.line([(0, 61), (0, H - 1)], (66, 76, 98))
+    c.line([(W - 1, 61), (W - 1, H - 1), (0, H - 1)], (8, 10, 14))
 
 
-def data_panel(img, box, heading, band_bottom):
-    """A steel panel with a darker heading band on top."""
-    inner = panel_frame(img, box)
-    x0, y0, x1, y1 = inner
-    paste_grad(img, (x0, band_bottom + 1, x1, y1), STEEL_TOP, STEEL_BOTTOM)
-    paste_grad(img, (x0, y0, x1, band_bottom), BAND_TOP, BAND_BOTTOM)
-    d = ImageDraw.Draw(img)
-    d.line([(x0, y0), (x1, y0)], fill=(92, 106, 134))                 # band top highlight
-    d.line([(x0, band_bottom), (x1, band_bottom)], fill=(22, 26, 36))  # band lower edge
-    d.line([(x0, band_bottom + 1), (x1, band_bottom + 1)], fill=(134, 148, 172))
-    f = font(SANS_BOLD, 14)
+def data_panel(c, box, heading, band_bottom):
+    """A steel panel with a darker heading band on top.  Returns the heading's ink box."""
+    x0, y0, x1, y1 = panel_frame(c, box)
+    c.gradient((x0, band_bottom + 1, x1, y1), STEEL_TOP, STEEL_BOTTOM)
+    c.gradient((x0, y0, x1, band_bottom), BAND_TOP, BAND_BOTTOM)
+    c.line([(x0, y0), (x1, y0)], (92, 106, 134))                  # band top highlight
+    c.line([(x0, band_bottom), (x1, band_bottom)], (22, 26, 36))  # band lower edge
+    c.line([(x0, band_bottom + 1), (x1, band_bottom + 1)], (134, 148, 172))
     cx = (box[0] + box[2]) / 2
     cy = (y0 + band_bottom) / 2 + 0.5
-    return draw_text_centered(d, cx, cy, heading, f, HEADING_TEXT, shadow=(14, 16, 24),
-                              by_caps=True)
+    return c.text_centered(cx, cy, heading, SANS_BOLD, 14, HEADING_TEXT, shadow=(14, 16, 24),
+                           by_caps=True)
 
 
-def make_background():
-    img = Image.new("RGB", (W, H), (128, 128, 128))
-    make_body(img)
-    make_title_strip(img)
-    img.paste(make_status_strip(), (0, 40))
+def make_background(s):
+    """The main window at scale s; returns the canvas and the headings' ink boxes."""
+    c = Canvas.new((W, H), s, (128, 128, 128))
+    make_body(c)
+    make_title_strip(c)
+    c.img.paste(make_status_strip(s).img, (0, 40 * s))
 
     for box in (MOON_PANEL, PHASES_PANEL):
-        x0, y0, x1, y1 = panel_frame(img, box)
-        ImageDraw.Draw(img).rectangle((x0, y0, x1, y1), fill=(0, 0, 0))
+        c.fill(panel_frame(c, box), (0, 0, 0))
 
     headings = {}
-    headings["Rise/Set Times"] = data_panel(img, RISESET_PANEL, "Rise/Set Times", 284)
-    headings["Sun"] = data_panel(img, SUN_PANEL, "Sun", 284)
-    headings["Twilight"] = data_panel(img, TWILIGHT_PANEL, "Twilight", 380)
-    headings["Moon"] = data_panel(img, MOONDATA_PANEL, "Moon", 380)
+    headings["Rise/Set Times"] = data_panel(c, RISESET_PANEL, "Rise/Set Times", 284)
+    headings["Sun"] = data_panel(c, SUN_PANEL, "Sun", 284)
+    headings["Twilight"] = data_panel(c, TWILIGHT_PANEL, "Twilight", 380)
+    headings["Moon"] = data_panel(c, MOONDATA_PANEL, "Moon", 380)
     # the Sun and Moon headings must lie inside the part copied to datapanel.png
     for k in ("Sun", "Moon"):
-        b = headings[k]
-        assert DATAPANEL_BOX[0] <= b[0] and b[2] <= DATAPANEL_BOX[2], (k, b)
+        c.assert_inside(headings[k], DATAPANEL_BOX, k)
 
-    x0, y0, x1, y1 = panel_frame(img, CALENDAR_AREA)
-    paste_grad(img, (x0, y0, x1, y1), CAL_TOP, CAL_BOTTOM)
-    d = ImageDraw.Draw(img)
+    x0, y0, x1, y1 = panel_frame(c, CALENDAR_AREA)
+    c.gradient((x0, y0, x1, y1), CAL_TOP, CAL_BOTTOM)
     # a quiet engraved rule between the weekday titles and the days
-    d.line([(x0 + 8, 308), (x1 - 8, 308)], fill=(100, 110, 128))
-    d.line([(x0 + 8, 309), (x1 - 8, 309)], fill=(150, 160, 178))
-    return img, headings
+    c.line([(x0 + 8, 308), (x1 - 8, 308)], (100, 110, 128))
+    c.line([(x0 + 8, 309), (x1 - 8, 309)], (150, 160, 178))
+    return c, headings
 
 
 # ---------------------------------------------------------------------------
@@ -569,30 +673,36 @@ def moon_rgba(size, ss, **kw):
     return Image.fromarray(out, "RGBA")
 
 
-def sharpen(img, amount=40):
-    return img.filter(ImageFilter.UnsharpMask(radius=1.0, percent=amount, threshold=1))
+def sharpen(img, amount=40, radius=1.0):
+    return img.filter(ImageFilter.UnsharpMask(radius=radius, percent=amount, threshold=1))
 
 
-def make_moon():
-    img = moon_on_black(150, 6, limb=0.12)
-    return sharpen(img, 35)
+# Map samples per output pixel and axis for moon.png: the 2x picture takes fewer per pixel
+# for about the same number per map texel.
+MOON_SAMPLES = {1: 6, 2: 4}
+
+
+def make_moon(s):
+    img = moon_on_black(150 * s, MOON_SAMPLES[s], limb=0.12)
+    return sharpen(img, 35, radius=1.0 * s)
 
 
 PHASE_SIZE = 27
 
 
-def make_phase(which):
-    common = dict(radius=12.5, limb=0.12)
+def make_phase(which, s):
+    size = PHASE_SIZE * s
+    common = dict(radius=12.5 * s, limb=0.12)
     if which == "new":
         # just a dim disc, like earthshine, so the position can be seen
-        return moon_on_black(PHASE_SIZE, 8, sun=(0, 0, -1), earthshine=0.016, **common)
+        return moon_on_black(size, 8, sun=(0, 0, -1), earthshine=0.016, **common)
     if which == "full":
-        return moon_on_black(PHASE_SIZE, 8, sun=(0, 0, 1), **common)
+        return moon_on_black(size, 8, sun=(0, 0, 1), **common)
     if which == "firstquarter":
         # northern observer: the Sun lies west of the Moon, to the right
-        return moon_on_black(PHASE_SIZE, 8, sun=(1, 0, 0), earthshine=0.006, **common)
+        return moon_on_black(size, 8, sun=(1, 0, 0), earthshine=0.006, **common)
     if which == "lastquarter":
-        return moon_on_black(PHASE_SIZE, 8, sun=(-1, 0, 0), earthshine=0.006, **common)
+        return moon_on_black(size, 8, sun=(-1, 0, 0), earthshine=0.006, **common)
     raise ValueError(which)
 
 
@@ -610,19 +720,19 @@ def icon_moon(size):
 # ---------------------------------------------------------------------------
 # Hemisphere switch
 # ---------------------------------------------------------------------------
-def make_hemisphere(base, north):
-    """A small globe with the selected half lit, on the title strip."""
+def make_hemisphere(base, north, s):
+    """A small globe with the selected half lit, on the title strip's pixels `base`."""
     w, h = 22, 24
-    p = Pen(w, h)
+    p = Pen(w, h, s)
     cx, cy, r = 11.0, 11.2, 9.6
     lit = (236, 214, 140, 255)
     dim = (34, 50, 92, 255)
     p.ellipse((cx - r, cy - r, cx + r, cy + r), fill=dim)
-    box = ((cx - r) * SS, (cy - r) * SS, (cx + r) * SS, (cy + r) * SS)
+    box = (cx - r, cy - r, cx + r, cy + r)
     if north:
-        p.d.pieslice(box, 180, 360, fill=lit)
+        p.pieslice(box, 180, 360, fill=lit)
     else:
-        p.d.pieslice(box, 0, 180, fill=lit)
+        p.pieslice(box, 0, 180, fill=lit)
     # a faint meridian in the dark half only, the equator, the rim
     q = 1 if north else -1
     p.line([(cx, cy + q * 1.2), (cx, cy + q * (r - 1.0))], (70, 86, 126, 255), 0.8)
@@ -631,7 +741,7 @@ def make_hemisphere(base, north):
     # the initial of the selected hemisphere, dark on its lit half
     letter_y = cy - r * 0.47 if north else cy + r * 0.47
     p.text(cx, letter_y, "N" if north else "S", SANS_BOLD, 8.5, (24, 32, 64, 255))
-    glyph = with_shadow(p.result(), strength=0.5)
+    glyph = with_shadow(p.result(), s, strength=0.5)
     out = base.convert("RGBA")
     out.alpha_composite(glyph)
     return out.convert("RGB")
@@ -640,40 +750,33 @@ def make_hemisphere(base, north):
 # ---------------------------------------------------------------------------
 # Calendar parts
 # ---------------------------------------------------------------------------
-def make_selection():
+def make_selection(s):
     w, h = 25, 23
-    img = to_img(vgrad(w, h, (64, 68, 80), (50, 54, 64)))
-    d = ImageDraw.Draw(img)
-    d.rectangle((0, 0, w - 1, h - 1), outline=(28, 30, 38))
-    bevel(d, (1, 1, w - 2, h - 2), (100, 106, 122), (36, 38, 46))
-    return img
+    c = Canvas.new((w, h), s)
+    c.gradient((0, 0, w - 1, h - 1), (64, 68, 80), (50, 54, 64))
+    c.outline((0, 0, w - 1, h - 1), (28, 30, 38))
+    c.bevel((1, 1, w - 2, h - 2), (100, 106, 122), (36, 38, 46))
+    return c.img
 
 
 MONTHS = ["January", "February", "March", "April", "May", "June", "July",
           "August", "September", "October", "November", "December"]
 
 
-def make_month_picker():
+def make_month_picker(s):
     w, bh = 100, 29
-    img = Image.new("RGB", (w, bh * 12), (0, 0, 0))
-    f = font(SANS_BOLD, 13)
+    c = Canvas.new((w, bh * 12), s)
     for i, name in enumerate(MONTHS):
         y0 = i * bh
-        paste_grad(img, (0, y0, w - 1, y0 + bh - 1), (66, 78, 104), (40, 47, 65))
-        d = ImageDraw.Draw(img)
-        d.rectangle((0, y0, w - 1, y0 + bh - 1), outline=(12, 14, 20))
-        bevel(d, (1, y0 + 1, w - 2, y0 + bh - 2), (112, 126, 154), (26, 30, 42))
-        tw, th, l, t = text_size(f, name)
-        # the same vertical metrics for every label, whatever its letters
-        _, cap_h, _, cap_t = text_size(f, "H")
-        ty = round(y0 + (bh - cap_h) / 2 - cap_t)
-        d.text((27 + 1, ty + 1), name, font=f, fill=(10, 12, 18))
-        d.text((27, ty), name, font=f, fill=(236, 239, 246))
-    return img
+        c.gradient((0, y0, w - 1, y0 + bh - 1), (66, 78, 104), (40, 47, 65))
+        c.outline((0, y0, w - 1, y0 + bh - 1), (12, 14, 20))
+        c.bevel((1, y0 + 1, w - 2, y0 + bh - 2), (112, 126, 154), (26, 30, 42))
+        c.caps_text(27, y0, bh, name, SANS_BOLD, 13, (236, 239, 246), shadow=(10, 12, 18))
+    return c.img
 
 
-def make_arrow():
-    p = Pen(13, 17)
+def make_arrow(s):
+    p = Pen(13, 17, s)
     tip = [(2.0, 1.6), (11.8, 8.5), (2.0, 15.4)]
     p.polygon(tip, fill=(92, 70, 0, 235))
     inner = [(3.1, 3.6), (9.9, 8.5), (3.1, 13.4)]
@@ -683,31 +786,39 @@ def make_arrow():
     return p.result()
 
 
-def make_year_box():
+def make_year_box(s):
     w, h = 60, 29
-    img = to_img(vgrad(w, h, (226, 228, 232), (242, 243, 246)))
-    d = ImageDraw.Draw(img)
-    d.rectangle((0, 0, w - 1, h - 1), outline=(96, 102, 116))
-    d.line([(1, h - 2), (1, 1), (w - 2, 1)], fill=(168, 172, 182))   # sunken
-    d.line([(w - 2, 2), (w - 2, h - 2), (2, h - 2)], fill=(252, 252, 254))
-    return img
+    c = Canvas.new((w, h), s)
+    c.gradient((0, 0, w - 1, h - 1), (226, 228, 232), (242, 243, 246))
+    c.outline((0, 0, w - 1, h - 1), (96, 102, 116))
+    c.bevel((1, 1, w - 2, h - 2), (168, 172, 182), (252, 252, 254))   # sunken
+    return c.img
 
 
 # ---------------------------------------------------------------------------
 # Output
 # ---------------------------------------------------------------------------
-def save_png(img, name):
-    path = os.path.join(OUT, name)
+def file_name(name, scale):
+    """name.png for the 1x picture, name@2x.png for the one at twice the resolution."""
+    if scale == 1:
+        return name
+    stem, ext = os.path.splitext(name)
+    return "%s@%dx%s" % (stem, scale, ext)
+
+
+def save_png(img, name, scale=1):
+    path = os.path.join(OUT, file_name(name, scale))
     img.save(path, "PNG", optimize=True)
     return path
 
 
-def save_jpg(img, name, quality):
-    path = os.path.join(OUT, name)
+def save_jpg(img, name, quality, scale=1):
+    path = os.path.join(OUT, file_name(name, scale))
     img.save(path, "JPEG", quality=quality, optimize=True, subsampling=0)
     return path
 
 
+# 1x sizes; every picture but the application icons also has its 2x picture.
 EXPECTED = {
     "background.jpg": (640, 480),
     "statusstrip.png": (640, 21),
@@ -727,48 +838,57 @@ EXPECTED = {
     "icon.png": (256, 256),
     "Selvane.ico": (256, 256),
 }
+ONE_SCALE = {"icon.png", "Selvane.ico"}
 
 
 def verify():
-    """Reopen every written picture and check its size."""
+    """Reopen every written picture and check its size: the 2x pictures exactly twice
+    the 1x ones."""
     ok = True
-    for name, size in EXPECTED.items():
-        path = os.path.join(OUT, name)
-        with Image.open(path) as im:
-            extra = ""
-            if name.endswith(".ico"):
-                extra = " sizes " + ",".join(str(w) for w, _ in sorted(im.info["sizes"]))
-            good = im.size == size
-            ok &= good
-            print("%-24s %4d x %-4d %-5s %7d bytes%s%s" % (name, im.width, im.height, im.mode,
-                                                      os.path.getsize(path), extra,
-                                                      "" if good else "  WRONG SIZE"))
+    for name, (w, h) in EXPECTED.items():
+        scales = (1,) if name in ONE_SCALE else SCALES
+        for scale in scales:
+            shown = file_name(name, scale)
+            path = os.path.join(OUT, shown)
+            with Image.open(path) as im:
+                extra = ""
+                if name.endswith(".ico"):
+                    extra = " sizes " + ",".join(str(x) for x, _ in sorted(im.info["sizes"]))
+                good = im.size == (w * scale, h * scale)
+                ok &= good
+                print("%-30s %4d x %-4d %-5s %7d bytes%s%s" % (
+                    shown, im.width, im.height, im.mode, os.path.getsize(path), extra,
+                    "" if good else "  WRONG SIZE"))
     return ok
 
 
-def main():
-    os.makedirs(OUT, exist_ok=True)
-    bg, headings = make_background()
-    save_jpg(bg, "background.jpg", 92)
-    x0, y0, x1, y1 = DATAPANEL_BOX
-    save_png(bg.crop((x0, y0, x1 + 1, y1 + 1)), "datapanel.png")
-    save_png(make_status_strip(), "statusstrip.png")
+def make_window_pictures(s):
+    """The main window's pictures at scale s; returns the headings' ink boxes."""
+    bg, headings = make_background(s)
+    save_jpg(bg.img, "background.jpg", 92, s)
+    save_png(bg.crop(DATAPANEL_BOX), "datapanel.png", s)
+    save_png(make_status_strip(s).img, "statusstrip.png", s)
 
     hx, hy, hw, hh = HEMISPHERE_BOX
-    strip = bg.crop((hx, hy, hx + hw, hy + hh))
-    save_png(make_hemisphere(strip, True), "hemisphere_north.png")
-    save_png(make_hemisphere(strip, False), "hemisphere_south.png")
+    strip = bg.crop((hx, hy, hx + hw - 1, hy + hh - 1))
+    save_png(make_hemisphere(strip, True, s), "hemisphere_north.png", s)
+    save_png(make_hemisphere(strip, False, s), "hemisphere_south.png", s)
 
-    save_png(make_moon(), "moon.png")
+    save_png(make_moon(s), "moon.png", s)
     for which in ("new", "firstquarter", "full", "lastquarter"):
-        save_png(make_phase(which), "phase_%s.png" % which)
-    save_png(Image.new("RGB", (PHASE_SIZE, PHASE_SIZE), (0, 0, 0)), "phase_blank.png")
+        save_png(make_phase(which, s), "phase_%s.png" % which, s)
+    size = PHASE_SIZE * s
+    save_png(Image.new("RGB", (size, size), (0, 0, 0)), "phase_blank.png", s)
 
-    save_png(make_selection(), "selection.png")
-    save_jpg(make_month_picker(), "monthpicker.jpg", 92)
-    save_png(make_arrow(), "arrow.png")
-    save_png(make_year_box(), "yearbox.png")
+    save_png(make_selection(s), "selection.png", s)
+    save_jpg(make_month_picker(s), "monthpicker.jpg", 92, s)
+    save_png(make_arrow(s), "arrow.png", s)
+    save_png(make_year_box(s), "yearbox.png", s)
+    return headings
 
+
+def make_app_icons():
+    """icon.png and Selvane.ico: each size rendered on its own."""
     sizes = [16, 32, 48, 64, 256]
     icons = {s: icon_moon(s) for s in sizes}
     save_png(icons[256], "icon.png")
@@ -776,12 +896,22 @@ def main():
                     sizes=[(s, s) for s in sizes],
                     append_images=[icons[s] for s in sizes if s != 256])
 
-    EXPECTED.update(__import__("art_aux").make())  # the about window and the links window
-    EXPECTED.update(__import__("art_timelist").make())  # the time list window's pictures
-    EXPECTED.update(__import__("art_settings").make())  # the two settings windows
 
-    for k, b in headings.items():
-        print("heading %-15s ink box x %d..%d, y %d..%d" % (k, b[0], b[2], b[1], b[3]))
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    others = [__import__(name) for name in (
+        "art_aux",        # the about window and the links window
+        "art_timelist",   # the time list window
+        "art_settings",   # the two settings windows
+    )]
+    for s in SCALES:
+        headings = make_window_pictures(s)
+        for module in others:
+            EXPECTED.update(module.make(s))
+        if s == 1:
+            for k, b in headings.items():
+                print("heading %-15s ink box x %d..%d, y %d..%d" % (k, b[0], b[2], b[1], b[3]))
+    make_app_icons()
     return 0 if verify() else 1
 
 

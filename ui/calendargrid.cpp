@@ -3,10 +3,10 @@
 #include "engine/timebase.h"
 
 #include "widgets/localetexts.h"
+#include "widgets/resources.h"
 #include "widgets/widgetstyle.h"
 
 #include <QDate>
-#include <QPixmap>
 
 namespace selvane {
 
@@ -68,7 +68,7 @@ CalendarGrid::CalendarGrid(QWidget* window, const LocaleTexts& texts)
 
     Image5 = new QLabel(window);
     Image5->setObjectName(QStringLiteral("Image5"));
-    Image5->setPixmap(QPixmap(QStringLiteral(":/selection.png")));
+    ShowPicture(Image5, LoadPixmap(QStringLiteral(":/selection.png")));
     Image5->resize(25, 23);
 
     for (int i = 0; i < 7; ++i) {

@@ -1,5 +1,7 @@
 #include "ui/tlunarsites.h"
 
+#include "widgets/resources.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -34,7 +36,7 @@ TLunarSites::TLunarSites(QWidget* mainWindow)
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         auto* row = new QLabel(this);
         row->setObjectName(QString::fromLatin1(kRows[i].Name));
-        row->setPixmap(QPixmap(QString::fromLatin1(kRows[i].Picture)));
+        ShowPicture(row, LoadPixmap(QString::fromLatin1(kRows[i].Picture)));
         row->setGeometry(0, kRowHeight * static_cast<int>(i), kRowWidth, kRowHeight);
         row->setMouseTracking(true);
         row->installEventFilter(this);
@@ -43,7 +45,7 @@ TLunarSites::TLunarSites(QWidget* mainWindow)
         Rows[i] = row;
     }
     imgArrow->setObjectName(QStringLiteral("imgArrow"));
-    imgArrow->setPixmap(QPixmap(QStringLiteral(":/links_arrow.png")));
+    ShowPicture(imgArrow, LoadPixmap(QStringLiteral(":/links_arrow.png")));
     imgArrow->setGeometry(kArrowLeft, 0, 15, kRowHeight);
     imgArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgArrow->hide();

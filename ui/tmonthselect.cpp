@@ -1,5 +1,7 @@
 #include "ui/tmonthselect.h"
 
+#include "widgets/resources.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -37,14 +39,14 @@ TMonthSelect::TMonthSelect(QWidget* mainWindow)
     setAutoFillBackground(true);
 
     imgMonths->setObjectName(QStringLiteral("imgMonths"));
-    imgMonths->setPixmap(QPixmap(QStringLiteral(":/monthpicker.jpg")));
+    ShowPicture(imgMonths, LoadPixmap(QStringLiteral(":/monthpicker.jpg")));
     imgMonths->resize(100, 12 * kRowHeight);
     imgMonths->setMouseTracking(true);
     imgMonths->installEventFilter(this);
     setFixedSize(imgMonths->size());
 
     imgArrow->setObjectName(QStringLiteral("imgArrow"));
-    imgArrow->setPixmap(QPixmap(QStringLiteral(":/arrow.png")));
+    ShowPicture(imgArrow, LoadPixmap(QStringLiteral(":/arrow.png")));
     imgArrow->resize(13, 17);
     imgArrow->move(106, 96); // outside the picture until the mouse first moves
     imgArrow->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -185,8 +185,10 @@ constexpr SunRow kSunRows[] = {
     {kAstronomicalTwilight, "lblAstroStart", nullptr, "lblAstroEnd"},
 };
 
-QImage LoadPicture(const char* resource) {
-    return QImage(QString::fromLatin1(resource)).convertToFormat(QImage::Format_RGB32);
+// A picture for the screen (at twice the resolution on a high-density one), opaque, as the
+// window composes on it.
+QImage OpaquePicture(const char* resource) {
+    return LoadPicture(QString::fromLatin1(resource)).convertToFormat(QImage::Format_RGB32);
 }
 
 void SetCaption(QLabel* label, const QString& text) {
@@ -249,23 +251,30 @@ void TSelvane::FormCreate() {
     setPalette(palette);
     setAutoFillBackground(true);
 
-    m_image4 = LoadPicture(":/background.jpg");
-    m_image3 = LoadPicture(":/statusstrip.png");
-    m_image6 =
-        QImage(kDataPanel.width() + kPanelSignRoom, kDataPanel.height(), QImage::Format_RGB32);
+    m_image4 = OpaquePicture(":/background.jpg");
+    m_image3 = OpaquePicture(":/statusstrip.png");
     {
+        // The background's strip left of the panel and the panel, at the panel picture's
+        // resolution; the source rectangle is in the background's own pixels.
+        const QImage panel = OpaquePicture(":/datapanel.png");
+        m_image6 = BlankPicture(QSize(kDataPanel.width() + kPanelSignRoom, kDataPanel.height()),
+                                panel.devicePixelRatio());
         QPainter p(&m_image6);
-        p.drawImage(0, 0, m_image4, kDataPanel.x() - kPanelSignRoom, kDataPanel.y(), kPanelSignRoom,
-                    kDataPanel.height());
-        p.drawImage(kPanelSignRoom, 0, LoadPicture(":/datapanel.png"));
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QRectF strip(kDataPanel.x() - kPanelSignRoom, kDataPanel.y(), kPanelSignRoom,
+                           kDataPanel.height());
+        const qreal backgroundRatio = m_image4.devicePixelRatio();
+        p.drawImage(QRectF(QPointF(0, 0), strip.size()), m_image4,
+                    QRectF(strip.topLeft() * backgroundRatio, strip.size() * backgroundRatio));
+        p.drawImage(QPointF(kPanelSignRoom, 0), panel);
     }
-    m_image2 = LoadPicture(":/moon.png");
+    m_image2 = OpaquePicture(":/moon.png");
     const char* icons[] = {":/phase_new.png", ":/phase_firstquarter.png", ":/phase_full.png",
                            ":/phase_lastquarter.png", ":/phase_blank.png"};
     for (std::size_t i = 0; i < m_icons.size(); ++i)
-        m_icons[i] = LoadPicture(icons[i]);
-    m_northFace = QImage(QStringLiteral(":/hemisphere_north.png"));
-    m_southFace = QImage(QStringLiteral(":/hemisphere_south.png"));
+        m_icons[i] = OpaquePicture(icons[i]);
+    m_northFace = LoadPicture(QStringLiteral(":/hemisphere_north.png"));
+    m_southFace = LoadPicture(QStringLiteral(":/hemisphere_south.png"));
 
     CreateControls();
     GetConfigData();
@@ -301,7 +310,7 @@ void TSelvane::CreateControls() {
     hemisphere->setObjectName(QStringLiteral("imgHemisphere"));
     hemisphere->setGeometry(47, 11, 22, 24);
     hemisphere->setToolTip(QStringLiteral("Northern/Southern Hemisphere switch"));
-    hemisphere->setPixmap(QPixmap::fromImage(m_northFace));
+    ShowPicture(hemisphere, QPixmap::fromImage(m_northFace));
     connect(hemisphere, &HotSpotLabel::clicked, this, &TSelvane::imgHemisphereClick);
     m_imgHemisphere = hemisphere;
 
@@ -427,7 +436,9 @@ ClockTime TSelvane::ClockNow() const {
 
 void TSelvane::Timer1Timer() {
     ClearUpperVectorHalves(); // after the last repaint, before the engine
-    m_imgTextBgnd = m_image6;
+    // The scratch pictures are made at the window's device pixel ratio, so that the values,
+    // texts and shadow painted on them in logical pixels use every pixel of the screen.
+    m_imgTextBgnd = PictureAt(m_image6, devicePixelRatioF());
 
     UTOffsetMinutes = GetTimeInfo(DisplayTime);
     const ClockTime clockNow = DisplayTime;
@@ -553,7 +564,7 @@ void TSelvane::RefreshDisplay(const ClockTime& clockNow, JulianDay presentUT) {
     SetCaption(m_lblTextPhase, status);
     SetCaption(m_lblLST, ShowSiderealTime(presentUT));
 
-    m_image1 = m_image3;
+    m_image1 = PictureAt(m_image3, devicePixelRatioF());
     QPainter strip(&m_image1);
     strip.setFont(m_lblTextPhase->font());
     strip.setPen(kNavy);
@@ -576,7 +587,7 @@ QString TSelvane::ShowSiderealTime(JulianDay presentUT) const {
 void TSelvane::drawMoon(const ClockTime& time, int percent) {
     const PhaseState state = ChoosePhaseState(UniversalJD(time, UTOffsetMinutes), Phases);
     PhaseName = PhaseStateName(state);
-    m_moon = m_image2;
+    m_moon = PictureAt(m_image2, devicePixelRatioF());
     QPainter p(&m_moon);
     Shadow(p, percent, state, NorthernView);
 }
@@ -585,7 +596,7 @@ void TSelvane::InvertMoon() {
     // Every call turns the pictures, so the view flips with them; at a latitude of exactly 0
     // the sign alone could not tell the two views apart.
     NorthernView = !NorthernView;
-    m_imgHemisphere->setPixmap(QPixmap::fromImage(NorthernView ? m_northFace : m_southFace));
+    ShowPicture(m_imgHemisphere, QPixmap::fromImage(NorthernView ? m_northFace : m_southFace));
     m_image2 = TurnedHalfway(m_image2);
     for (std::size_t i = 0; i < 4; ++i)
         m_icons[i] = TurnedHalfway(m_icons[i]);
@@ -891,12 +902,18 @@ void TSelvane::keyPressEvent(QKeyEvent* event) {
 
 void TSelvane::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    // The pictures are scaled where their device pixel ratio is not the window's (twice the
+    // resolution on a screen of ratio 1.5); the scratch pictures are at the window's ratio and
+    // are copied pixel for pixel.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(0, 0, m_image4);
     if (!m_ticked)
         return;
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(kStatusStripAt, m_image1);
     p.drawImage(kMoonAt, m_moon);
     p.drawImage(kDataPanel.x() - kPanelSignRoom, kDataPanel.y(), m_imgTextBgnd);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     for (int i = 0; i < 5; ++i) {
         const int icon = m_iconAt[static_cast<std::size_t>(i)];
         // Rows 1 to 3 always hold a phase; an empty row 4 or 5 shows the blank icon.

@@ -130,7 +130,8 @@ public:
     // pictures turn when its latitude direction is in the other hemisphere.
     void ApplySettings(const Settings& settings);
 
-    // The pictures as the tick left them (for tests and the printed calendar).
+    // The pictures as the tick left them (for tests and the printed calendar), at the
+    // window's device pixel ratio.
     const QImage& moonPicture() const { return m_moon; }
     const QImage& statusStrip() const { return m_image1; }
     const QImage& dataPanel() const { return m_imgTextBgnd; }
@@ -196,7 +197,9 @@ private:
 
     // Pictures: the background, the status strip's gradient and composed copy, the data
     // panel's background and composed copy, the pristine and the shadowed Moon, the phase
-    // icons (New, First Quarter, Full, Last Quarter, blank) and the switch's two faces.
+    // icons (New, First Quarter, Full, Last Quarter, blank) and the switch's two faces. The
+    // composed copies and the shadowed Moon are at the window's device pixel ratio, the
+    // others at their pictures' (2 on a high-density screen).
     QImage m_image4, m_image3, m_image1, m_image6, m_imgTextBgnd, m_image2, m_moon;
     std::array<QImage, 5> m_icons;
     QImage m_northFace, m_southFace;

@@ -1,8 +1,7 @@
 #include "ui/yearentry.h"
 
+#include "widgets/resources.h"
 #include "widgets/widgetstyle.h"
-
-#include <QPixmap>
 
 namespace selvane {
 
@@ -19,7 +18,7 @@ YearEntry::YearEntry(QWidget* window)
     , lblCursor(new QLabel(QStringLiteral("| "), window))
     , Cursor(new QTimer(this)) {
     imgEditYear->setObjectName(QStringLiteral("imgEditYear"));
-    imgEditYear->setPixmap(QPixmap(QStringLiteral(":/yearbox.png")));
+    ShowPicture(imgEditYear, LoadPixmap(QStringLiteral(":/yearbox.png")));
     imgEditYear->resize(60, 29);
     imgEditYear->hide();
     lblEditYear->raise(); // the digits stand on the box

@@ -17,8 +17,8 @@ BorderlessWindow::BorderlessWindow(QWidget* mainWindow, const QString& name,
     setObjectName(name);
     setWindowTitle(QStringLiteral("Selvane"));
     if (!background.isEmpty()) {
-        m_background = QImage(background);
-        setFixedSize(m_background.size());
+        m_background = LoadPicture(background);
+        setFixedSize(m_background.deviceIndependentSize().toSize());
     }
     showMessage = [this](const QString& text) {
         QMessageBox::information(this, QStringLiteral("Selvane"), text);
@@ -46,6 +46,8 @@ TitleDrag* BorderlessWindow::dragBy(HotSpotLabel* title) {
 
 void BorderlessWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    // A picture at twice the resolution is scaled on a screen of ratio 1.5.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!m_background.isNull())
         p.drawImage(0, 0, m_background);
 }

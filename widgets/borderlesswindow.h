@@ -16,7 +16,8 @@ class BorderlessWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // `background` is a picture resource; the window takes its size. `flags` adds to the
+    // `background` is a picture resource (LoadPicture); the window takes its logical size.
+    // `flags` adds to the
     // frameless hint: a dialog by default, Qt::Window for a window that can be minimised.
     BorderlessWindow(QWidget* mainWindow, const QString& name, const QString& background,
                      Qt::WindowFlags flags = Qt::Dialog);
