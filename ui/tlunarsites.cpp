@@ -30,7 +30,8 @@ const std::array<TLunarSites::Row, 9> TLunarSites::kRows = {{
 }};
 
 TLunarSites::TLunarSites(QWidget* mainWindow)
-    : BorderlessWindow(mainWindow, QStringLiteral("TLunarSites"), QString(), Qt::Tool)
+    // A popup: a click anywhere outside it closes it, with a window manager or without one.
+    : BorderlessWindow(mainWindow, QStringLiteral("TLunarSites"), QString(), Qt::Popup)
     , imgArrow(new QLabel(this)) {
     setFixedSize(kRowWidth, kRowHeight * static_cast<int>(kRows.size()));
     for (std::size_t i = 0; i < kRows.size(); ++i) {
