@@ -1,6 +1,7 @@
 #include "print/trisesettimelist.h"
 
 #include "widgets/hotspotlabel.h"
+#include "widgets/placement.h"
 #include "widgets/resources.h"
 #include "widgets/vectorstate.h"
 #include "widgets/widgetstyle.h"
@@ -46,11 +47,7 @@ constexpr Picture kPictures[] = {
 };
 
 // Commands over the header's glyphs.
-struct HotSpot {
-    const char* Name;
-    int X, Y, W, H;
-};
-constexpr HotSpot kHotSpots[] = {
+constexpr Placement kHotSpots[] = {
     {"lblTitle", 222, 8, 201, 27},    {"lblPrint", 20, 14, 17, 17},
     {"lblScrollUp", 54, 14, 17, 17},  {"lblScrollDown", 74, 14, 17, 17},
     {"lblMinimise", 592, 14, 17, 15}, {"lblExit", 614, 14, 17, 15},
@@ -173,8 +170,8 @@ void TRiseSetTimeList::FormCreate() {
         title->move(t.X, t.Group ? kGroupTitleY : kColumnTitleY);
     }
 
-    for (const HotSpot& h : kHotSpots)
-        addHotSpot(h.Name, QRect(h.X, h.Y, h.W, h.H));
+    for (const Placement& h : kHotSpots)
+        addHotSpot(h.Name, h.rect());
     const auto spot = [this](const char* name) {
         return findChild<HotSpotLabel*>(QString::fromLatin1(name));
     };

@@ -2,6 +2,7 @@
 
 #include "settings/settings.h"
 #include "widgets/hotspotlabel.h"
+#include "widgets/placement.h"
 #include "widgets/spinbutton.h"
 #include "widgets/widgetstyle.h"
 
@@ -35,11 +36,7 @@ const char* const kWest = "West";
 const char* const kEast = "East";
 
 // Where each control lies, in window pixels.
-struct Geometry {
-    const char* Name;
-    int X, Y, W, H;
-};
-constexpr Geometry kGeometry[] = {
+constexpr Placement kGeometry[] = {
     {"lblTitle", 88, 6, 109, 27},        {"lblExit", 253, 13, 17, 15},
     {"txtLatDeg", 98, 68, 19, 19},       {"txtLatMin", 129, 68, 19, 19},
     {"txtLatSec", 159, 68, 19, 19},      {"pnlNS", 203, 68, 36, 19},
@@ -208,8 +205,7 @@ void TfConfig::FormCreate() {
     };
     for (const auto& [widget, name] : names)
         widget->setObjectName(QString::fromLatin1(name));
-    for (const Geometry& g : kGeometry)
-        findChild<QWidget*>(QString::fromLatin1(g.Name))->setGeometry(g.X, g.Y, g.W, g.H);
+    PlaceControls(this, kGeometry);
 
     for (const FixedText& t : kFixedTexts) {
         auto* label = new QLabel(QString::fromUtf8(t.Text), this);

@@ -2,6 +2,7 @@
 
 #include "settings/settings.h"
 #include "widgets/hotspotlabel.h"
+#include "widgets/placement.h"
 #include "widgets/spinbutton.h"
 #include "widgets/widgetstyle.h"
 
@@ -18,11 +19,7 @@ const QColor kPanelColour(255, 255, 176);
 constexpr int kMaxDensity = 100;
 
 // Where each control lies, in window pixels.
-struct Geometry {
-    const char* Name;
-    int X, Y, W, H;
-};
-constexpr Geometry kGeometry[] = {
+constexpr Placement kGeometry[] = {
     {"lblTitle", 50, 6, 120, 27},       {"chkDailyPhases", 26, 68, 13, 13},
     {"chkMajorPhases", 26, 88, 13, 13}, {"chkLunarTimes", 26, 108, 13, 13},
     {"chkSolarTimes", 26, 128, 13, 13}, {"pnlPhaseDensity", 136, 170, 33, 19},
@@ -71,8 +68,7 @@ void TPrintOptions::FormCreate() {
     chkSolarTimes->setObjectName(QStringLiteral("chkSolarTimes"));
     pnlPhaseDensity->setObjectName(QStringLiteral("pnlPhaseDensity"));
     SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
-    for (const Geometry& g : kGeometry)
-        findChild<QWidget*>(QString::fromLatin1(g.Name))->setGeometry(g.X, g.Y, g.W, g.H);
+    PlaceControls(this, kGeometry);
 
     for (const Caption& c : kCaptions) {
         for (const auto& [dx, colour] : {std::pair{1, Qt::white}, std::pair{0, Qt::black}}) {
