@@ -197,6 +197,7 @@ void TRiseSetTimeList::FormCreate() {
     SetTextColour(lblZone, kHeadingText);
     lblZone->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblZone->setGeometry(kZoneLabel);
+    lblZone->raise(); // made before the header picture, it must lie above it
 
     m_listFont = ArialPixels(kListPixels);
     imgList = BlankPicture(QSize(kListWidth, kStartHeight), devicePixelRatioF());

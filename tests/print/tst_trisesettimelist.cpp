@@ -247,7 +247,17 @@ private slots:
                 }
             QVERIFY2(inside >= 8 && around == 0, name); // the minimise bar is the smallest
         }
+        // The zone's name stands on the title strip, right of the title.
         f.list->show();
+        f.activate(2024, 1);
+        QCOMPARE(f.list->lblZone->text(), QString("GMT"));
+        const QImage shown = f.list->grab().toImage();
+        int light = 0;
+        const QRect zone = f.list->lblZone->geometry();
+        for (int y = zone.top(); y <= zone.bottom(); ++y)
+            for (int x = zone.left(); x <= zone.right(); ++x)
+                light += qGray(shown.pixel(x, y)) > 170;
+        QVERIFY(light > 10);
         QTest::mouseClick(f.spot("lblMinimise"), Qt::LeftButton);
         QVERIFY(f.list->isMinimized());
         QTest::mouseClick(f.spot("lblExit"), Qt::LeftButton);
