@@ -28,6 +28,8 @@ namespace {
 constexpr int kTextPixels = 11; // 8 point
 constexpr int kMarkPixels = 12; // 9 point: the unit marks
 const QColor kEntryColour(255, 255, 200);
+const QColor kDisabledEntryColour(196, 198, 188);
+const QColor kDisabledText(96, 98, 104);
 const QColor kSilver(192, 192, 192);
 
 const char* const kNorth = "North";
@@ -121,6 +123,11 @@ void Colour(QWidget* w) {
         p.setColor(role, kEntryColour);
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
         p.setColor(role, Qt::black);
+    // Disabled (the fixed zone while a named zone is chosen), a control looks it.
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        p.setColor(QPalette::Disabled, role, kDisabledEntryColour);
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        p.setColor(QPalette::Disabled, role, kDisabledText);
     w->setPalette(p);
 }
 
@@ -252,6 +259,9 @@ void TfConfig::FormCreate() {
         Colour(w);
     for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
         Colour(list->view()); // the opened list too
+    QPalette box = chkDaylightSavings->palette();
+    box.setColor(QPalette::Disabled, QPalette::Base, kDisabledEntryColour);
+    chkDaylightSavings->setPalette(box);
 
     // The direction panels hold their place in the order but take no focus themselves.
     QWidget* const order[] = {cmbDayOrder, cmbDateFormat, txtLatDeg,   txtLatMin,
