@@ -190,6 +190,11 @@ TfConfig::TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow)
     FormCreate();
 }
 
+TfConfig::~TfConfig() {
+    // Hiding the window as it is destroyed moves the focus; by then this is no TfConfig.
+    disconnect(qApp, &QApplication::focusChanged, this, &TfConfig::FocusChanged);
+}
+
 void TfConfig::FormCreate() {
     setFont(ArialPixels(kTextPixels));
     const std::pair<QWidget*, const char*> names[] = {

@@ -25,6 +25,7 @@ public:
     // `record` is the program-wide settings record (owned by the main window): the window
     // reads it on every show and, on closing, writes it and the store.
     TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow);
+    ~TfConfig() override;
 
     HotSpotLabel* lblTitle;
     HotSpotLabel* lblExit;
