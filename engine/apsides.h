@@ -1,7 +1,7 @@
 #pragma once
 // The Moon's perigee and apogee.
 
-#include "engine/timebase.h"
+#include "engine/localtime.h"
 
 #include <cstdint>
 #include <string>

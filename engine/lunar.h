@@ -1,7 +1,7 @@
 #pragma once
 // The Moon's apparent position, distance and illuminated fraction.
 
-#include "engine/timebase.h"
+#include "engine/localtime.h"
 
 #include <cstdint>
 

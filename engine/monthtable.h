@@ -2,7 +2,7 @@
 // A month of rise, transit, set and twilight texts, one row per day: what the time list
 // shows and the time table prints.
 
-#include "engine/timebase.h"
+#include "engine/localtime.h"
 
 #include <array>
 #include <cstdint>

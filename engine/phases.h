@@ -1,7 +1,7 @@
 #pragma once
 // The instants of the Moon's major phases and the phases of a calendar month.
 
-#include "engine/timebase.h"
+#include "engine/localtime.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // Rising, transit and setting of the Moon and the Sun, and the twilights.
 
-#include "engine/timebase.h"
+#include "engine/localtime.h"
 
 #include <array>
 #include <string>

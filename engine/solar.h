@@ -1,7 +1,7 @@
 #pragma once
 // The Sun's apparent position from the truncated VSOP87 series for the Earth.
 
-#include "engine/timebase.h"
+#include "engine/localtime.h"
 
 namespace selvane {
 

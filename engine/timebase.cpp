@@ -26,29 +26,6 @@ JulianDay DateTimeToJD(int year, int month, int day, int hour, int minute, int s
            static_cast<double>(Trunc(30.6001 * (month + 1))) + f + 1720994.5 + b;
 }
 
-JulianDay UniversalJD(const ClockTime& clock, std::int32_t utOffsetMinutes) noexcept {
-    return DateTimeToJD(clock.Year, clock.Month, clock.Day, clock.Hour, clock.Minute,
-                        clock.Second) +
-           utOffsetMinutes / kMinutesPerDay;
-}
-
-std::int32_t OffsetAt(const Observer& observer, JulianDay universal) {
-    return observer.Zone ? observer.Zone(universal) : observer.UTOffsetMinutes;
-}
-
-JulianDay UniversalToLocal(JulianDay universal, const Observer& observer) {
-    return universal - OffsetAt(observer, universal) / kMinutesPerDay;
-}
-
-JulianDay LocalToUniversal(JulianDay local, const Observer& observer) {
-    if (!observer.Zone)
-        return local + observer.UTOffsetMinutes / kMinutesPerDay;
-    // The offset at the reading taken as universal time is at most a day's offsets away from
-    // the one in force; one more step settles on it.
-    const JulianDay guess = local + OffsetAt(observer, local) / kMinutesPerDay;
-    return local + OffsetAt(observer, guess) / kMinutesPerDay;
-}
-
 namespace {
 
 // Chapter 7 p. 63; the Gregorian correction is applied from 1582 October 15 on, or always.

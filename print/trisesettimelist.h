@@ -5,7 +5,7 @@
 // two arrow commands or by dragging the list.
 
 #include "engine/monthtable.h"
-#include "engine/timebase.h"
+#include "engine/localtime.h"
 #include "widgets/borderlesswindow.h"
 #include "widgets/localetexts.h"
 

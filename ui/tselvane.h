@@ -4,7 +4,7 @@
 // parts below draw, and this class puts their results in place.
 
 #include "engine/lunarprops.h"
-#include "engine/timebase.h"
+#include "engine/localtime.h"
 #include "print/pagedata.h"
 #include "settings/settings.h"
 #include "widgets/localetexts.h"

@@ -2,7 +2,7 @@
 // Named time zones for the engine: the system's zone database behind the engine's offset
 // function, and the conversions between the engine's Julian Days and Qt's date-times.
 
-#include "engine/timebase.h"
+#include "engine/localtime.h"
 
 #include <QDateTime>
 #include <QTimeZone>

@@ -124,11 +124,6 @@ TEST(UTOffsetFromSettings, ZoneIndexAndDaylightSaving) {
     EXPECT_EQ(UTOffsetFromSettings(13, false), -60); // one hour east: UT is an hour behind
 }
 
-TEST(UniversalJD, AddsTheOffsetToTheClock) {
-    ClockTime berlinNoon{2024, 6, 5, 21, 12, 0, 0, 0};
-    EXPECT_DOUBLE_EQ(UniversalJD(berlinNoon, -120), DateTimeToJD(2024, 6, 21, 10, 0, 0));
-}
-
 TEST(Numeric, RoundsHalvesToEvenAndNormalizes) {
     EXPECT_EQ(Round(368409.5), 368410.0);
     EXPECT_EQ(Round(368410.5), 368410.0);
