@@ -2,6 +2,7 @@
 
 #include "engine/numeric.h"
 #include "engine/tables/tables.h"
+#include "engine/text.h"
 
 #include <cmath>
 

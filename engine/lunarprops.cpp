@@ -3,6 +3,7 @@
 #include "engine/angletext.h"
 #include "engine/numeric.h"
 #include "engine/nutation.h"
+#include "engine/text.h"
 
 #include <cmath>
 

@@ -1,6 +1,7 @@
 #include "engine/monthtable.h"
 
 #include "engine/riseset.h"
+#include "engine/text.h"
 
 namespace selvane {
 

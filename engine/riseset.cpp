@@ -5,6 +5,7 @@
 #include "engine/numeric.h"
 #include "engine/nutation.h"
 #include "engine/solar.h"
+#include "engine/text.h"
 
 #include <cmath>
 #include <tuple>

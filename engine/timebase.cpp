@@ -1,8 +1,8 @@
 #include "engine/timebase.h"
 
 #include "engine/numeric.h"
+#include "engine/text.h"
 
-#include <charconv>
 #include <cstdio>
 
 namespace selvane {
@@ -88,17 +88,6 @@ std::uint8_t GetDaysInMonth(std::uint16_t month, std::uint16_t year) noexcept {
     return lengths[(month - 1) % 12];
 }
 
-std::optional<std::int32_t> ParseDecimal(std::string_view text) noexcept {
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
-        text.remove_prefix(1);
-    std::int32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
-}
-
 double DmsToDegrees(const LocationAngle& angle) noexcept {
     const double value = ParseDecimal(angle.Degrees).value_or(0) +
                          ParseDecimal(angle.Minutes).value_or(0) / 60.0 +
@@ -108,16 +97,6 @@ double DmsToDegrees(const LocationAngle& angle) noexcept {
 
 std::int32_t UTOffsetFromSettings(std::int32_t timeZone, bool daylightSavings) noexcept {
     return (12 - timeZone) * 60 - (daylightSavings ? 60 : 0);
-}
-
-std::string Utf8Left(std::string_view text, std::size_t n) {
-    std::size_t i = 0;
-    for (std::size_t count = 0; i < text.size() && count < n; ++count) {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
-            ++i; // continuation bytes belong to the same code point
-    }
-    return std::string(text.substr(0, i));
 }
 
 } // namespace selvane

@@ -7,9 +7,7 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 
 namespace selvane {
 
@@ -76,9 +74,6 @@ DateText JDToDateText(JulianDay jd, const MonthNames& monthNames);
 // The Gregorian length of a month (1..12) in days.
 std::uint8_t GetDaysInMonth(std::uint16_t month, std::uint16_t year) noexcept;
 
-// A strictly converted decimal integer: optional sign and digits only, within 32 bits.
-std::optional<std::int32_t> ParseDecimal(std::string_view text) noexcept;
-
 // Signed decimal degrees of a stored coordinate: "South" and "East" (exactly so) are
 // negative. A part that is not a decimal integer counts as 0, the first-run value of
 // every part; the settings loader already replaces such texts.
@@ -87,8 +82,5 @@ double DmsToDegrees(const LocationAngle& angle) noexcept;
 // Minutes to add to local clock time to get universal time, for the settings' time-zone
 // index (0..24: zone index - 12 hours east of Greenwich) and daylight-saving flag.
 std::int32_t UTOffsetFromSettings(std::int32_t timeZone, bool daylightSavings) noexcept;
-
-// The first n characters (code points) of a UTF-8 text.
-std::string Utf8Left(std::string_view text, std::size_t n);
 
 } // namespace selvane

@@ -2,6 +2,8 @@
 
 #include "settings/settingsstore.h"
 
+#include "engine/text.h"
+
 #include <cstdlib>
 #include <optional>
 #include <utility>

@@ -3,6 +3,7 @@
 #include "engine/angletext.h"
 #include "engine/riseset.h"
 #include "engine/solar.h"
+#include "engine/text.h"
 #include "print/printjob.h"
 #include "print/trisesettimelist.h"
 #include "settings/settingsstore.h"

@@ -108,15 +108,6 @@ TEST(DmsToDegrees, SouthAndEastAreNegative) {
     EXPECT_DOUBLE_EQ(DmsToDegrees({"10", "75", "0", "North"}), 11.25);
 }
 
-TEST(ParseDecimal, AcceptsOnlyWholeDecimalIntegers) {
-    EXPECT_EQ(ParseDecimal("12"), 12);
-    EXPECT_EQ(ParseDecimal("-7"), -7);
-    EXPECT_EQ(ParseDecimal("+7"), 7);
-    EXPECT_EQ(ParseDecimal("007"), 7);
-    for (const char* bad : {"", " ", "12a", "1.5", "--1", "+-1", "+", "0x10", "99999999999", " 5"})
-        EXPECT_FALSE(ParseDecimal(bad).has_value()) << '"' << bad << '"';
-}
-
 TEST(UTOffsetFromSettings, ZoneIndexAndDaylightSaving) {
     EXPECT_EQ(UTOffsetFromSettings(12, false), 0);
     EXPECT_EQ(UTOffsetFromSettings(0, true), 660);
