@@ -88,15 +88,4 @@ std::uint8_t GetDaysInMonth(std::uint16_t month, std::uint16_t year) noexcept {
     return lengths[(month - 1) % 12];
 }
 
-double DmsToDegrees(const LocationAngle& angle) noexcept {
-    const double value = ParseDecimal(angle.Degrees).value_or(0) +
-                         ParseDecimal(angle.Minutes).value_or(0) / 60.0 +
-                         ParseDecimal(angle.Seconds).value_or(0) / 3600.0;
-    return (angle.Direction == "South" || angle.Direction == "East") ? -value : value;
-}
-
-std::int32_t UTOffsetFromSettings(std::int32_t timeZone, bool daylightSavings) noexcept {
-    return (12 - timeZone) * 60 - (daylightSavings ? 60 : 0);
-}
-
 } // namespace selvane

@@ -27,16 +27,6 @@ struct ClockTime {
     friend bool operator==(const ClockTime&, const ClockTime&) = default;
 };
 
-// The stored text form of one coordinate: three decimal integers and a direction text
-// ("North"/"South" for a latitude, "East"/"West" for a longitude).
-struct LocationAngle {
-    std::string Degrees;
-    std::string Minutes;
-    std::string Seconds;
-    std::string Direction;
-    friend bool operator==(const LocationAngle&, const LocationAngle&) = default;
-};
-
 // Full month names, January first, in UTF-8; the program passes the locale's.
 using MonthNames = std::array<std::string, 12>;
 
@@ -73,14 +63,5 @@ DateText JDToDateText(JulianDay jd, const MonthNames& monthNames);
 
 // The Gregorian length of a month (1..12) in days.
 std::uint8_t GetDaysInMonth(std::uint16_t month, std::uint16_t year) noexcept;
-
-// Signed decimal degrees of a stored coordinate: "South" and "East" (exactly so) are
-// negative. A part that is not a decimal integer counts as 0, the first-run value of
-// every part; the settings loader already replaces such texts.
-double DmsToDegrees(const LocationAngle& angle) noexcept;
-
-// Minutes to add to local clock time to get universal time, for the settings' time-zone
-// index (0..24: zone index - 12 hours east of Greenwich) and daylight-saving flag.
-std::int32_t UTOffsetFromSettings(std::int32_t timeZone, bool daylightSavings) noexcept;
 
 } // namespace selvane

@@ -3,7 +3,7 @@
 // routines read nothing else of the program's state.
 
 #include "engine/monthtable.h"
-#include "engine/timebase.h"
+#include "settings/settings.h"
 
 #include <QString>
 

@@ -1,8 +1,6 @@
 #pragma once
 // The persisted preferences and their loading from and saving to the settings store.
 
-#include "engine/timebase.h"
-
 #include <QString>
 
 #include <cstdint>
@@ -11,6 +9,25 @@
 namespace selvane {
 
 class SettingsStore;
+
+// The stored text form of one coordinate: three decimal integers and a direction text
+// ("North"/"South" for a latitude, "East"/"West" for a longitude).
+struct LocationAngle {
+    std::string Degrees;
+    std::string Minutes;
+    std::string Seconds;
+    std::string Direction;
+    friend bool operator==(const LocationAngle&, const LocationAngle&) = default;
+};
+
+// Signed decimal degrees of a stored coordinate: "South" and "East" (exactly so) are
+// negative. A part that is not a decimal integer counts as 0, the first-run value of
+// every part; the settings loader already replaces such texts.
+double DmsToDegrees(const LocationAngle& angle) noexcept;
+
+// Minutes to add to local clock time to get universal time, for the settings' time-zone
+// index (0..24: zone index - 12 hours east of Greenwich) and daylight-saving flag.
+std::int32_t UTOffsetFromSettings(std::int32_t timeZone, bool daylightSavings) noexcept;
 
 // Longest texts the record keeps, in characters.
 inline constexpr int kDmsLength = 3;

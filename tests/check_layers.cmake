@@ -3,7 +3,7 @@
 set(allowed_engine engine)
 set(allowed_widgets engine widgets)
 set(allowed_settings engine widgets settings)
-set(allowed_print engine widgets print)
+set(allowed_print engine widgets settings print)
 set(allowed_ui engine widgets settings print ui)
 set(total 0)
 foreach(folder engine widgets settings print ui)

@@ -4,6 +4,8 @@
 #include "engine/riseset.h"
 #include "engine/solar.h"
 
+#include "testclocks.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -38,7 +40,7 @@ TEST(Invariants, EveryPlaceZoneAndDateGivesFiniteValuesAndWellFormedTexts) {
             for (const ClockTime& clock : kDates) {
                 // A longitude near the zone's meridian, and one far from it.
                 for (const double lon : {(12 - zone) * 15.0, zone < 12 ? -180.0 : 179.9}) {
-                    const Observer o{lat, lon, UTOffsetFromSettings(zone, zone % 2 == 1)};
+                    const Observer o{lat, lon, ZoneIndexOffset(zone, zone % 2 == 1)};
                     SCOPED_TRACE(::testing::Message()
                                  << "lat " << lat << " lon " << lon << " zone " << zone << " "
                                  << clock.Year << "-" << clock.Month << "-" << clock.Day);

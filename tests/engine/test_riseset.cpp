@@ -1,5 +1,7 @@
 #include "engine/riseset.h"
 
+#include "testclocks.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -147,7 +149,7 @@ double Minutes(const std::string& text) {
 TEST(CalcSolarRiseSet, AgreesWithAnIndependentEphemerisFarFromGreenwichTime) {
     double worst = 0.0;
     for (const SunReference& r : kSunReferences) {
-        const Observer o{r.Latitude, r.Longitude, UTOffsetFromSettings(r.Zone, false)};
+        const Observer o{r.Latitude, r.Longitude, ZoneIndexOffset(r.Zone, false)};
         const Texts t = CalcSolarRiseSet(Noon(r.Year, r.Month, r.Day), o, kSunriseAltitude);
         for (auto [text, reference] : {std::pair{t[1], r.Rise}, std::pair{t[2], r.Set}}) {
             const double error = std::fabs(Minutes(text) - reference);
@@ -212,7 +214,7 @@ const MoonReference kMoonReferences[] = {
 
 TEST(CalcLunarRiseSet, GrazingDaysAgreeWithAnIndependentEphemeris) {
     for (const MoonReference& r : kMoonReferences) {
-        const Observer o{r.Latitude, r.Longitude, UTOffsetFromSettings(r.Zone, r.Daylight)};
+        const Observer o{r.Latitude, r.Longitude, ZoneIndexOffset(r.Zone, r.Daylight)};
         const LunarRiseSet moon = CalcLunarRiseSet(Noon(r.Year, r.Month, r.Day), o);
         for (auto [text, reference] :
              {std::pair{moon.Entries[1].Time, r.Rise}, std::pair{moon.Entries[2].Time, r.Set}}) {

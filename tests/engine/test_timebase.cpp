@@ -94,27 +94,6 @@ TEST(JDToDateText, CutsAtThirtyCharactersNotInsideACharacter) {
     EXPECT_EQ(text, "12:00  01 " + std::string(20, 'x')); // 30 characters
 }
 
-TEST(DmsToDegrees, SouthAndEastAreNegative) {
-    EXPECT_NEAR(DmsToDegrees({"53", "20", "0", "North"}), 53.333333333, 1e-9);
-    EXPECT_DOUBLE_EQ(DmsToDegrees({"6", "15", "0", "East"}), -6.25);
-    EXPECT_DOUBLE_EQ(DmsToDegrees({"6", "15", "0", "West"}), 6.25);
-    EXPECT_NEAR(DmsToDegrees({"51", "28", "38", "North"}), 51.477222222, 1e-9);
-    EXPECT_NEAR(DmsToDegrees({"51", "28", "38", "South"}), -51.477222222, 1e-9);
-    EXPECT_NEAR(DmsToDegrees({"00", "00", "05", "West"}), 0.001388889, 1e-9);
-    EXPECT_NEAR(DmsToDegrees({"00", "00", "05", "East"}), -0.001388889, 1e-9);
-    // Only the exact texts turn the sign.
-    EXPECT_DOUBLE_EQ(DmsToDegrees({"10", "0", "0", "south"}), 10.0);
-    // No range check: 75 minutes are simply added.
-    EXPECT_DOUBLE_EQ(DmsToDegrees({"10", "75", "0", "North"}), 11.25);
-}
-
-TEST(UTOffsetFromSettings, ZoneIndexAndDaylightSaving) {
-    EXPECT_EQ(UTOffsetFromSettings(12, false), 0);
-    EXPECT_EQ(UTOffsetFromSettings(0, true), 660);
-    EXPECT_EQ(UTOffsetFromSettings(24, true), -780);
-    EXPECT_EQ(UTOffsetFromSettings(13, false), -60); // one hour east: UT is an hour behind
-}
-
 TEST(Numeric, RoundsHalvesToEvenAndNormalizes) {
     EXPECT_EQ(Round(368409.5), 368410.0);
     EXPECT_EQ(Round(368410.5), 368410.0);

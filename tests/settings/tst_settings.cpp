@@ -68,6 +68,7 @@ private slots:
     void savedValuesLoadBack();
     void saveToAStoreWithoutTheKeyReportsItAndWrites();
     void unwritableStoreReportsFailureAndKeepsOldValues();
+    void coordinatesAndZoneIndexAsTheEngineTakesThem();
 };
 
 void TestSettings::firstRunWritesTheEighteenDefaultsInOrder() {
@@ -366,6 +367,24 @@ void TestSettings::unwritableStoreReportsFailureAndKeepsOldValues() {
     QVERIFY(!outcome.Written);
     QCOMPARE(readFile(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Selvane.ini"}); // no leftovers
+}
+
+void TestSettings::coordinatesAndZoneIndexAsTheEngineTakesThem() {
+    // Degrees, minutes and seconds add up; only "South" and "East", exactly so, turn the sign
+    // (longitudes are west positive); no range check.
+    const std::pair<LocationAngle, double> angles[] = {
+        {{"53", "20", "0", "North"}, 53.333333333}, {{"6", "15", "0", "East"}, -6.25},
+        {{"6", "15", "0", "West"}, 6.25},           {{"51", "28", "38", "South"}, -51.477222222},
+        {{"00", "00", "05", "West"}, 0.001388889},  {{"00", "00", "05", "East"}, -0.001388889},
+        {{"10", "0", "0", "south"}, 10.0},          {{"10", "75", "0", "North"}, 11.25},
+    };
+    for (const auto& [angle, degrees] : angles)
+        QVERIFY2(qAbs(DmsToDegrees(angle) - degrees) < 1e-9,
+                 qPrintable(QString::fromStdString(angle.Degrees + " " + angle.Direction)));
+    // Index 12 is GMT; each step east puts universal time an hour behind the clock.
+    for (const auto& [zone, daylight, minutes] :
+         {std::tuple{12, false, 0}, {0, true, 660}, {24, true, -780}, {13, false, -60}})
+        QCOMPARE(UTOffsetFromSettings(zone, daylight), minutes);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
