@@ -4,11 +4,11 @@
 
 #include "engine/phases.h"
 #include "print/printcal.h"
-#include "print/trisesettimelist.h"
 #include "settings/settingsstore.h"
 #include "ui/tselvane.h"
 #include "ui/wallclock.h"
 #include "widgets/localetexts.h"
+#include "windows/trisesettimelist.h"
 
 #include <QApplication>
 #include <QPainter>

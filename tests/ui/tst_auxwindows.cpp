@@ -2,13 +2,13 @@
 
 #include "engine/monthtable.h"
 #include "engine/riseset.h"
-#include "print/trisesettimelist.h"
-#include "settings/tfconfig.h"
-#include "settings/tprintoptions.h"
-#include "ui/tabout.h"
-#include "ui/tlunarsites.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/product.h"
+#include "windows/tabout.h"
+#include "windows/tfconfig.h"
+#include "windows/tlunarsites.h"
+#include "windows/tprintoptions.h"
+#include "windows/trisesettimelist.h"
 
 #include <QCheckBox>
 #include <QComboBox>

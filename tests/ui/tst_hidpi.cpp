@@ -5,12 +5,12 @@
 
 #include "mainwindowfixture.h"
 
-#include "print/trisesettimelist.h"
-#include "settings/tfconfig.h"
 #include "ui/moondisc.h"
-#include "ui/tabout.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/resources.h"
+#include "windows/tabout.h"
+#include "windows/tfconfig.h"
+#include "windows/trisesettimelist.h"
 
 #include <QApplication>
 #include <QPainter>

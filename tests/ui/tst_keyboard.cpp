@@ -1,11 +1,11 @@
 #include "mainwindowfixture.h"
 
-#include "print/trisesettimelist.h"
-#include "settings/tfconfig.h"
-#include "ui/tabout.h"
-#include "ui/tlunarsites.h"
-#include "ui/tmonthselect.h"
 #include "ui/yearentry.h"
+#include "windows/tabout.h"
+#include "windows/tfconfig.h"
+#include "windows/tlunarsites.h"
+#include "windows/tmonthselect.h"
+#include "windows/trisesettimelist.h"
 
 using namespace selvane;
 

@@ -7,12 +7,12 @@
 #include "settings/settingsstore.h"
 #include "ui/calendargrid.h"
 #include "ui/moondisc.h"
-#include "ui/tmonthselect.h"
 #include "ui/tselvane.h"
 #include "ui/yearentry.h"
 #include "widgets/titledrag.h"
 #include "widgets/widgetstyle.h"
 #include "widgets/zones.h"
+#include "windows/tmonthselect.h"
 
 #include <QLabel>
 #include <QRegularExpression>

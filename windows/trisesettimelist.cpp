@@ -1,4 +1,4 @@
-#include "print/trisesettimelist.h"
+#include "windows/trisesettimelist.h"
 
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"

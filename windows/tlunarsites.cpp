@@ -1,4 +1,4 @@
-#include "ui/tlunarsites.h"
+#include "windows/tlunarsites.h"
 
 #include "widgets/resources.h"
 

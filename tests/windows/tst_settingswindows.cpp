@@ -1,10 +1,10 @@
-#include "recordingstore.h"
+#include "../settings/recordingstore.h"
 #include "settings/settings.h"
 #include "settings/settingsstore.h"
-#include "settings/tfconfig.h"
-#include "settings/tprintoptions.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/spinbutton.h"
+#include "windows/tfconfig.h"
+#include "windows/tprintoptions.h"
 
 #include <QApplication>
 #include <QCheckBox>

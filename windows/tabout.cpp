@@ -1,4 +1,4 @@
-#include "ui/tabout.h"
+#include "windows/tabout.h"
 
 #include "widgets/hotspotlabel.h"
 

@@ -1,4 +1,4 @@
-#include "ui/tmonthselect.h"
+#include "windows/tmonthselect.h"
 
 #include "widgets/resources.h"
 

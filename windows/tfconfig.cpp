@@ -1,4 +1,4 @@
-#include "settings/tfconfig.h"
+#include "windows/tfconfig.h"
 
 #include "settings/settings.h"
 #include "widgets/hotspotlabel.h"

@@ -1,4 +1,4 @@
-#include "settings/tprintoptions.h"
+#include "windows/tprintoptions.h"
 
 #include "settings/settings.h"
 #include "widgets/hotspotlabel.h"
