@@ -3,6 +3,7 @@
 #include "engine/numeric.h"
 #include "engine/text.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace selvane {
@@ -79,6 +80,13 @@ DateText JDToDateText(JulianDay jd, const MonthNames& monthNames) {
     out.Day = static_cast<std::uint16_t>(c.Day);
     out.Text = Utf8Left(std::string(head) + month + year, 30);
     return out;
+}
+
+int MonthFirstColumn(int year, int month, int dayOrder) noexcept {
+    // The weekday of the 1st, 0 = Sunday: the Julian Day number of noon counts from a Monday.
+    const JulianDay first = DateTimeToJD(year, month, 1, 12, 0, 0);
+    const int weekday = static_cast<int>(std::fmod(std::floor(first) + 1.0, 7.0));
+    return ((weekday - dayOrder % 7) % 7 + 7) % 7;
 }
 
 std::uint8_t GetDaysInMonth(std::uint16_t month, std::uint16_t year) noexcept {

@@ -64,4 +64,8 @@ DateText JDToDateText(JulianDay jd, const MonthNames& monthNames);
 // The Gregorian length of a month (1..12) in days.
 std::uint8_t GetDaysInMonth(std::uint16_t month, std::uint16_t year) noexcept;
 
+// The column of a month's first day in a calendar of seven columns whose first column is the
+// weekday `dayOrder` (0 = Sunday .. 6 = Saturday); the calendar is proleptic Gregorian.
+int MonthFirstColumn(int year, int month, int dayOrder) noexcept;
+
 } // namespace selvane

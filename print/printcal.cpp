@@ -125,10 +125,7 @@ void TwoHalves(QPainter& painter, const QRect& box, bool leftBlack) {
 
 MonthGrid MakeMonthGrid(int year, int month, int dayOrder) {
     MonthGrid grid;
-    // Weekday of the 1st, 0 = Sunday: the Julian Day number of noon counts from a Monday.
-    const JulianDay first = DateTimeToJD(year, month, 1, 12, 0, 0);
-    const int weekday = static_cast<int>(std::fmod(std::floor(first) + 1.0, 7.0));
-    grid.FirstColumn = ((weekday - dayOrder % 7) % 7 + 7) % 7;
+    grid.FirstColumn = MonthFirstColumn(year, month, dayOrder);
     grid.Days = GetDaysInMonth(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year));
     for (int i = 0; i < 42; ++i) {
         const int day = i - grid.FirstColumn + 1;

@@ -1,12 +1,9 @@
 #include "ui/calendargrid.h"
 
 #include "engine/timebase.h"
-
 #include "widgets/localetexts.h"
 #include "widgets/resources.h"
 #include "widgets/widgetstyle.h"
-
-#include <QDate>
 
 namespace selvane {
 
@@ -94,8 +91,7 @@ void CalendarGrid::SetDayTitles(int dayOrder) {
 
 TDateLabel* CalendarGrid::ShowMonth(int year, int month, int day, int dayOrder) {
     SetDayTitles(dayOrder);
-    const int weekday = QDate(year, month, 1).dayOfWeek() % 7 + 1; // 1 = Sunday .. 7 = Saturday
-    FirstColumn = (weekday - 1 + 7 - dayOrder) % 7;
+    FirstColumn = MonthFirstColumn(year, month, dayOrder);
     const int days =
         GetDaysInMonth(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year));
     for (int i = 0; i < DateCells.size(); ++i) {

@@ -119,5 +119,20 @@ TEST(GetDaysInMonth, GregorianLeapYears) {
             << year << "-" << month;
 }
 
+TEST(MonthFirstColumn, WeekdayOfTheFirstCountedFromTheCalendarsFirstColumn) {
+    // 1 March 2024 is a Friday, 1 February 2026 a Sunday, 1 January 2000 a Saturday, 1 January
+    // of year 1 (proleptic Gregorian) a Monday, 15 October 1582 a Friday, 1 December 9999 a
+    // Wednesday.
+    struct Row {
+        int Year, Month, DayOrder, Column;
+    };
+    const Row rows[] = {{2024, 3, 0, 5}, {2024, 3, 1, 4},  {2024, 3, 6, 6},  {2026, 2, 0, 0},
+                        {2026, 2, 1, 6}, {2000, 1, 0, 6},  {2000, 1, 6, 0},  {1, 1, 0, 1},
+                        {1, 1, 1, 0},    {1582, 10, 0, 5}, {9999, 12, 0, 3}, {9999, 12, 3, 0}};
+    for (const Row& r : rows)
+        EXPECT_EQ(MonthFirstColumn(r.Year, r.Month, r.DayOrder), r.Column)
+            << r.Year << "-" << r.Month << " from " << r.DayOrder;
+}
+
 } // namespace
 } // namespace selvane
