@@ -75,6 +75,7 @@ CalendarPageData PrintedMonth() {
     for (int i = 0; i < phases.MajorPhaseCount; ++i)
         data.MajorPhases.push_back({QString::fromStdString(phases.Texts[i]),
                                     QString::fromStdString(phases.MajorPhaseTable[i].PhaseCode)});
+    data.DailyPhases = MonthDailyPhases(2024, 3);
     data.Table = FillMonthTimeTable(2024, 3, Observer{51.477222, 0.001389, 0});
     return data;
 }

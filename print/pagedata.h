@@ -2,6 +2,7 @@
 // What a printed page needs to know, gathered by the window that prints it. The page
 // routines read nothing else of the program's state.
 
+#include "engine/dailyphases.h"
 #include "engine/monthtable.h"
 #include "settings/settings.h"
 
@@ -43,8 +44,9 @@ struct CalendarPageData {
     std::array<QString, 7> WeekdayNames; // full names, 0 = Sunday
     int DayOrder = 0;                    // the weekday of the first column
     PrintChoices Choices;
-    std::vector<ListedPhase> MajorPhases; // the month's, in time order
-    MonthTimeTable Table;                 // the month's rise, transit and set texts
+    std::vector<ListedPhase> MajorPhases;   // the month's, in time order
+    std::array<DailyPhase, 31> DailyPhases; // each day's picture
+    MonthTimeTable Table;                   // the month's rise, transit and set texts
 };
 
 struct TimeTablePageData {

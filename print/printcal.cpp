@@ -1,9 +1,6 @@
 #include "print/printcal.h"
 
-#include "engine/lunar.h"
-#include "engine/phases.h"
 #include "widgets/product.h"
-#include "widgets/vectorstate.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -133,53 +130,6 @@ MonthGrid MakeMonthGrid(int year, int month, int dayOrder) {
             day >= 1 && day <= grid.Days ? QString::number(day) : QStringLiteral(" ");
     }
     return grid;
-}
-
-PhaseDates MonthPhaseDates(int year, int month, int day) {
-    PhaseDates dates;
-    dates.D = DateTimeToJD(year, month, day, 0, 0, 0);
-    const JulianDay yearStart = DateTimeToJD(year, 1, 1, 0, 0, 0);
-    const double y = year + (dates.D - yearStart - 1.0) / 365.25;
-    // Quarter steps since the New Moon of 2000 January 6, cut toward zero; a step back for
-    // dates before 2000 keeps the cut below the date there too.
-    auto q = static_cast<long long>((y - 2000.0) * 12.3685 * 4.0);
-    if (q < 0)
-        q -= 4;
-    double k = static_cast<double>(q / 4);
-    if (dates.D - getMoonJD(k, 0.0) < 0.0)
-        k -= 1.0;
-    for (JulianDay& p : dates.P) {
-        double fraction = k - std::trunc(k);
-        if (fraction < 0.0)
-            fraction += 1.0;
-        p = getMoonJD(k, fraction);
-        k += 0.25;
-    }
-    return dates;
-}
-
-int DailyPhaseState(const PhaseDates& dates) {
-    const JulianDay d = dates.D;
-    const auto& p = dates.P;
-    // Each phase's own state lasts a day around a New or Full Moon and half a day around a
-    // quarter; each interval includes its start.
-    struct Span {
-        JulianDay from;
-        JulianDay to;
-        int state;
-    };
-    const std::array<Span, 8> spans = {{{p[0], p[0] + 0.5, 0},
-                                        {p[0] + 0.5, p[1] - 0.25, 7},
-                                        {p[1] - 0.25, p[1] + 0.25, 6},
-                                        {p[1] + 0.25, p[2] - 0.5, 5},
-                                        {p[2] - 0.5, p[2] + 0.5, 4},
-                                        {p[2] + 0.5, p[3] - 0.25, 3},
-                                        {p[3] - 0.25, p[3] + 0.25, 2},
-                                        {p[3] + 0.25, p[4] - 0.5, 1}}};
-    for (const Span& s : spans)
-        if (s.from <= d && d < s.to)
-            return s.state;
-    return 0; // from half a day before the next New Moon
 }
 
 int ShadeLevel(int phaseDensity) {
@@ -408,14 +358,11 @@ void PrintMonthDetails(QPainter& painter, const PageState& state, const Calendar
 
     if (choices.PhasePrintout == 0 || choices.PhasePrintout == 3) {
         for (int d = 1; d <= grid.Days; ++d) {
-            ClearUpperVectorHalves(); // after the last picture, before the engine
-            const PhaseDates dates = MonthPhaseDates(data.Header.Year, data.Header.Month, d);
-            // The illuminated part at the day's local midnight, taken as universal time.
-            const int percent = CLP(dates.D, Observer{}).Percent;
+            const DailyPhase& phase = data.DailyPhases[static_cast<std::size_t>(d - 1)];
             const int j = grid.FirstColumn + d - 1;
             const QPoint topLeft((j % 7) * c + (c - kPicture) / 2,
                                  (j / 7) * r + state.PageCursorY + (r - kPicture) / 2);
-            PrintDailyPhase(painter, topLeft, percent, DailyPhaseState(dates), choices.PhaseDensity,
+            PrintDailyPhase(painter, topLeft, phase.Percent, phase.State, choices.PhaseDensity,
                             north);
         }
     }

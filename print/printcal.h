@@ -6,7 +6,6 @@
 // the device's resolution. A QImage stands in for the printer when its dots per metre say
 // 300 dpi.
 
-#include "engine/timebase.h"
 #include "print/pagedata.h"
 
 #include <QString>
@@ -37,19 +36,6 @@ struct MonthGrid {
     std::array<QString, 42> DateCells; // the day number, or " " outside the month
 };
 MonthGrid MakeMonthGrid(int year, int month, int dayOrder);
-
-// A day's local midnight as a Julian Day, and the five quarter phases from the New Moon at or
-// before it: P[0] New Moon, P[1] First Quarter, P[2] Full Moon, P[3] Last Quarter, P[4] the
-// next New Moon (universal time).
-struct PhaseDates {
-    JulianDay D = 0.0;
-    std::array<JulianDay, 5> P{};
-};
-PhaseDates MonthPhaseDates(int year, int month, int day);
-
-// The phase state of the day's picture: 0 New Moon, 1 Waning Crescent, 2 Last Quarter,
-// 3 Waning Gibbous, 4 Full Moon, 5 Waxing Gibbous, 6 First Quarter, 7 Waxing Crescent.
-int DailyPhaseState(const PhaseDates& dates);
 
 // The grey of the printed shadows for a density in percent: 0 black .. 255 white.
 int ShadeLevel(int phaseDensity);

@@ -848,6 +848,7 @@ CalendarPageData TSelvane::CalendarPage(int year, int month) const {
         const auto k = static_cast<std::size_t>(i);
         page.MajorPhases.push_back({Q(phases.Texts[k]), Q(phases.MajorPhaseTable[k].PhaseCode)});
     }
+    page.DailyPhases = MonthDailyPhases(year, month);
     page.Table = FillMonthTimeTable(year, month, o);
     return page;
 }

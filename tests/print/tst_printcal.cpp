@@ -68,7 +68,6 @@ class TestPrintCal : public QObject {
     Q_OBJECT
 
 private slots:
-    void phaseDatesAndStates();
     void boxesOnlyForTheMonthsDays();
     void dailyPictures();
     void densityAndPhaseChoices();
@@ -77,28 +76,6 @@ private slots:
     void timeTableBands();
     void pdfPagesHoldTheTexts();
 };
-
-void TestPrintCal::phaseDatesAndStates() {
-    // Published instants (UT): New Moons 2024 Feb 9 22:59 and Mar 10 09:00, Full Moon Feb 24
-    // 12:30; before 2000 the New Moons of 1999 Dec 7 22:32 and 2000 Jan 6 18:14.
-    const PhaseDates march5 = MonthPhaseDates(2024, 3, 5);
-    const PhaseDates dec31 = MonthPhaseDates(1999, 12, 31);
-    QCOMPARE(march5.D, 2460374.5);
-    for (const auto& [got, want] : {std::pair{march5.P[0], 2460350.4576},
-                                    {march5.P[2], 2460365.0208},
-                                    {march5.P[4], 2460379.8750},
-                                    {dec31.P[0], 2451520.4389},
-                                    {dec31.P[4], 2451550.2597}})
-        QVERIFY2(qAbs(got - want) < 0.002, qPrintable(QString::number(got, 'f', 4)));
-
-    // Each state starts at its bound and ends just before the next.
-    const PhaseDates month{0.0, {0.0, 7.5, 15.0, 22.5, 30.0}};
-    const std::array<double, 13> at = {0.0,  0.4999, 0.5,   7.25,    7.75, 14.4999, 14.5,
-                                       15.5, 22.25,  22.75, 29.4999, 29.5, 31.0};
-    const std::array<int, 13> state = {0, 0, 7, 6, 5, 5, 4, 3, 2, 1, 1, 0, 0};
-    for (std::size_t i = 0; i < at.size(); ++i)
-        QCOMPARE(DailyPhaseState({at[i], month.P}), state[i]);
-}
 
 void TestPrintCal::boxesOnlyForTheMonthsDays() {
     // Day 1, a Friday, stands in the column of Friday counted from the first weekday.

@@ -1,0 +1,65 @@
+#include "engine/dailyphases.h"
+
+#include "engine/lunar.h"
+#include "engine/phases.h"
+
+namespace selvane {
+
+PhaseDates MonthPhaseDates(int year, int month, int day) {
+    PhaseDates dates;
+    dates.D = DateTimeToJD(year, month, day, 0, 0, 0);
+    const JulianDay yearStart = DateTimeToJD(year, 1, 1, 0, 0, 0);
+    const double y = year + (dates.D - yearStart - 1.0) / 365.25;
+    // Quarter steps since the New Moon of 2000 January 6, cut toward zero; a step back for
+    // dates before 2000 keeps the cut below the date there too.
+    auto q = static_cast<long long>((y - 2000.0) * 12.3685 * 4.0);
+    if (q < 0)
+        q -= 4;
+    double k = static_cast<double>(q / 4);
+    if (dates.D - getMoonJD(k, 0.0) < 0.0)
+        k -= 1.0;
+    for (JulianDay& p : dates.P) {
+        p = getMoonJD(k, PhaseOf(k));
+        k += 0.25;
+    }
+    return dates;
+}
+
+int DailyPhaseState(const PhaseDates& dates) {
+    const JulianDay d = dates.D;
+    const auto& p = dates.P;
+    // Each phase's own state lasts a day around a New or Full Moon and half a day around a
+    // quarter; each interval includes its start.
+    struct Span {
+        JulianDay from;
+        JulianDay to;
+        int state;
+    };
+    const std::array<Span, 8> spans = {{{p[0], p[0] + 0.5, 0},
+                                        {p[0] + 0.5, p[1] - 0.25, 7},
+                                        {p[1] - 0.25, p[1] + 0.25, 6},
+                                        {p[1] + 0.25, p[2] - 0.5, 5},
+                                        {p[2] - 0.5, p[2] + 0.5, 4},
+                                        {p[2] + 0.5, p[3] - 0.25, 3},
+                                        {p[3] - 0.25, p[3] + 0.25, 2},
+                                        {p[3] + 0.25, p[4] - 0.5, 1}}};
+    for (const Span& s : spans)
+        if (s.from <= d && d < s.to)
+            return s.state;
+    return 0; // from half a day before the next New Moon
+}
+
+std::array<DailyPhase, 31> MonthDailyPhases(int year, int month) {
+    std::array<DailyPhase, 31> days{};
+    const int n =
+        GetDaysInMonth(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year));
+    for (int d = 1; d <= n; ++d) {
+        const PhaseDates dates = MonthPhaseDates(year, month, d);
+        // The illuminated part at the day's local midnight, taken as universal time.
+        days[static_cast<std::size_t>(d - 1)] = {CLP(dates.D, Observer{}).Percent,
+                                                 DailyPhaseState(dates)};
+    }
+    return days;
+}
+
+} // namespace selvane

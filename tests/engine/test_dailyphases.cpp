@@ -1,0 +1,51 @@
+#include "engine/dailyphases.h"
+
+#include <gtest/gtest.h>
+
+namespace selvane {
+namespace {
+
+TEST(MonthPhaseDates, QuarterPhasesAroundADay) {
+    // Published instants (UT): New Moons 2024 Feb 9 22:59 and Mar 10 09:00, Full Moon Feb 24
+    // 12:30; before 2000 the New Moons of 1999 Dec 7 22:32 and 2000 Jan 6 18:14.
+    const PhaseDates march5 = MonthPhaseDates(2024, 3, 5);
+    const PhaseDates dec31 = MonthPhaseDates(1999, 12, 31);
+    EXPECT_EQ(march5.D, 2460374.5);
+    for (const auto& [got, want] : {std::pair{march5.P[0], 2460350.4576},
+                                    {march5.P[2], 2460365.0208},
+                                    {march5.P[4], 2460379.8750},
+                                    {dec31.P[0], 2451520.4389},
+                                    {dec31.P[4], 2451550.2597}})
+        EXPECT_NEAR(got, want, 0.002);
+}
+
+TEST(DailyPhaseState, EachStateStartsAtItsBoundAndEndsJustBeforeTheNext) {
+    const std::array<JulianDay, 5> p = {0.0, 7.5, 15.0, 22.5, 30.0};
+    const std::pair<double, int> rows[] = {
+        {0.0, 0},  {0.4999, 0}, {0.5, 7},   {7.25, 6},    {7.75, 5}, {14.4999, 5}, {14.5, 4},
+        {15.5, 3}, {22.25, 2},  {22.75, 1}, {29.4999, 1}, {29.5, 0}, {31.0, 0}};
+    for (const auto& [at, state] : rows)
+        EXPECT_EQ(DailyPhaseState({at, p}), state) << at;
+}
+
+TEST(MonthDailyPhases, March2024FromAHandComputationAtZeroHoursUT) {
+    // Percent -1: only the state is known (a major phase falls that day).
+    const std::array<int, 3> rows[] = {{1, 75, 3},  {4, 46, 1},  {10, -1, 0}, {13, 10, 7},
+                                       {17, -1, 6}, {20, 77, 5}, {25, -1, 4}};
+    const auto march = MonthDailyPhases(2024, 3);
+    for (const auto& [day, percent, state] : rows) {
+        const DailyPhase& got = march[static_cast<std::size_t>(day - 1)];
+        if (percent >= 0) {
+            EXPECT_EQ(got.Percent, percent) << day;
+        }
+        EXPECT_EQ(got.State, state) << day;
+    }
+    // A 28-day month leaves the last three rows empty.
+    const auto february = MonthDailyPhases(2023, 2);
+    EXPECT_NE(february[27].Percent + february[27].State, 0);
+    for (std::size_t i = 28; i < 31; ++i)
+        EXPECT_EQ(february[i].Percent + february[i].State, 0);
+}
+
+} // namespace
+} // namespace selvane
