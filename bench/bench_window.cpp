@@ -73,7 +73,8 @@ CalendarPageData PrintedMonth() {
     data.WeekdayNames = names.LongDays;
     const MonthPhases phases = FindMonthPhases(2024, 3, Observer(), names.Months);
     for (int i = 0; i < phases.MajorPhaseCount; ++i)
-        data.MajorPhases.push_back({QString::fromStdString(phases.Texts[i]),
+        data.MajorPhases.push_back({phases.LocalTimes[i].Day,
+                                    QString::fromStdString(HourMinuteText(phases.LocalTimes[i])),
                                     QString::fromStdString(phases.MajorPhaseTable[i].PhaseCode)});
     data.DailyPhases = MonthDailyPhases(2024, 3);
     data.Table = FillMonthTimeTable(2024, 3, Observer{51.477222, 0.001389, 0});

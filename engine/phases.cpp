@@ -94,7 +94,9 @@ MonthPhases FindMonthPhases(int year, int month, const Observer& observer,
         if (monthStart < jd && jd <= nextStart && i < out.MajorPhaseTable.size()) {
             const auto index = static_cast<std::int32_t>(Trunc(phase * 4.0) % 4);
             out.MajorPhaseTable[i] = {jd, index, kPhaseCodes[static_cast<std::size_t>(index)]};
-            out.Texts[i] = JDToDateText(UniversalToLocal(jd, observer), monthNames).Text;
+            const JulianDay local = UniversalToLocal(jd, observer);
+            out.Texts[i] = JDToDateText(local, monthNames).Text;
+            out.LocalTimes[i] = JDToCalendar(local);
             ++i;
         }
         k += 0.25;

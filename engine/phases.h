@@ -30,11 +30,14 @@ struct MajorPhaseEntry {
 };
 
 // The major phases whose universal-time instant falls in a calendar month (3 to 5 of them),
-// with the label text of each: the local time and date, "hh:mm  dd mmmm yyyy".
+// with the local time and date of each and its label text, "hh:mm  dd mmmm yyyy".
 struct MonthPhases {
     std::array<MajorPhaseEntry, 5> MajorPhaseTable;
     std::int32_t MajorPhaseCount = 0;
     std::array<std::string, 5> Texts;
+    // The date and time the text shows (JDToCalendar of the local instant): near the month's
+    // ends a phase may fall on a local date of the neighbouring month.
+    std::array<CalendarInstant, 5> LocalTimes;
 };
 
 // The month's phases for `year` and `month` (1..12). The month's bounds are the Julian Days of

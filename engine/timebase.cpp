@@ -66,10 +66,16 @@ CalendarInstant JDToGregorianCalendar(JulianDay jd) noexcept {
     return FromJD(jd, true);
 }
 
+std::string HourMinuteText(const CalendarInstant& instant) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", instant.Hour, instant.Minute);
+    return text;
+}
+
 DateText JDToDateText(JulianDay jd, const MonthNames& monthNames) {
     const CalendarInstant c = JDToCalendar(jd);
-    char head[16];
-    std::snprintf(head, sizeof head, "%02d:%02d  %02d ", c.Hour, c.Minute, c.Day);
+    char day[16];
+    std::snprintf(day, sizeof day, "  %02d ", c.Day);
     char year[8];
     std::snprintf(year, sizeof year, " %04d", c.Year);
     const std::string& month = (c.Month >= 1 && c.Month <= 12) ? monthNames[c.Month - 1] : "";
@@ -78,7 +84,7 @@ DateText JDToDateText(JulianDay jd, const MonthNames& monthNames) {
     out.Year = static_cast<std::uint16_t>(c.Year);
     out.Month = static_cast<std::uint16_t>(c.Month);
     out.Day = static_cast<std::uint16_t>(c.Day);
-    out.Text = Utf8Left(std::string(head) + month + year, 30);
+    out.Text = Utf8Left(HourMinuteText(c) + day + month + year, 30);
     return out;
 }
 

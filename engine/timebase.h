@@ -61,6 +61,9 @@ struct DateText {
 };
 DateText JDToDateText(JulianDay jd, const MonthNames& monthNames);
 
+// The time of day of an instant as "hh:mm", the head of its date text.
+std::string HourMinuteText(const CalendarInstant& instant);
+
 // The Gregorian length of a month (1..12) in days.
 std::uint8_t GetDaysInMonth(std::uint16_t month, std::uint16_t year) noexcept;
 

@@ -22,9 +22,10 @@ struct PrintChoices {
     std::uint8_t PhaseDensity = 75; // darkness of the daily shadows, percent
 };
 
-// One of the month's major phases as the main window lists it.
+// One of the month's major phases that falls on a local date of the printed month.
 struct ListedPhase {
-    QString Text; // "hh:mm  dd mmmm yyyy", the phase's local time and date
+    int Day = 1;  // of the month, local time
+    QString Time; // "hh:mm", local time
     QString Code; // "NM", "FQ", "FM" or "LQ"
 };
 
@@ -44,7 +45,7 @@ struct CalendarPageData {
     std::array<QString, 7> WeekdayNames; // full names, 0 = Sunday
     int DayOrder = 0;                    // the weekday of the first column
     PrintChoices Choices;
-    std::vector<ListedPhase> MajorPhases;   // the month's, in time order
+    std::vector<ListedPhase> MajorPhases;   // those on the month's days, in time order
     std::array<DailyPhase, 31> DailyPhases; // each day's picture
     MonthTimeTable Table;                   // the month's rise, transit and set texts
 };

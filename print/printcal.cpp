@@ -87,28 +87,6 @@ CellSize CalendarCells(const PageState& state) {
     return {state.W / 7, (state.H - state.PageCursorY - state.FooterHeight) / 6};
 }
 
-// The day number in a major phase's label, "hh:mm  dd ...": 0 when there is none.
-int LabelDay(const QString& labelText) {
-    bool ok = false;
-    const int day = labelText.mid(7, 2).toInt(&ok);
-    return ok ? day : 0;
-}
-
-// Whether listed phase i falls on a day of the printed month. The list follows universal
-// time, the labels local time, so a phase close to a month boundary may carry the local date
-// of the neighbouring month: it is then the first entry with a day after the second entry's,
-// or the last entry with a day before the one before it. Such a phase has no cell here.
-bool OnADayOfTheMonth(const std::vector<ListedPhase>& phases, std::size_t i, int days) {
-    const int day = LabelDay(phases[i].Text);
-    if (day < 1 || day > days)
-        return false;
-    if (i == 0 && phases.size() > 1 && day > LabelDay(phases[1].Text))
-        return false;
-    if (i + 1 == phases.size() && i > 0 && day < LabelDay(phases[i - 1].Text))
-        return false;
-    return true;
-}
-
 void TwoHalves(QPainter& painter, const QRect& box, bool leftBlack) {
     // A pie runs counter-clockwise from its start: from the top through the left half to the
     // bottom, or from the bottom through the right half to the top.
@@ -302,12 +280,13 @@ void PrintDailyPhase(QPainter& pagePainter, const QPoint& topLeft, int percent, 
 }
 
 void PrintMajorPhase(QPainter& painter, const PageState& state, const MonthGrid& grid,
-                     const QString& labelText, const QString& code, bool northernView) {
+                     const ListedPhase& phase, bool northernView) {
     const auto [c, r] = CalendarCells(state);
-    const int j = LabelDay(labelText) + grid.FirstColumn - 1;
+    const int j = phase.Day + grid.FirstColumn - 1;
     const int x = (j % 7) * c + 12;
     const int y = state.PageCursorY + r * (j / 7 + 1) - kSymbol - 12;
-    TextOut(painter, x + 72, y + (kSymbol - TextHeight(painter)) / 2, labelText.left(5), Qt::white);
+    TextOut(painter, x + 72, y + (kSymbol - TextHeight(painter)) / 2, phase.Time, Qt::white);
+    const QString& code = phase.Code;
 
     const QRect box = Box(x, y, x + kSymbol, y + kSymbol);
     SetPenAndBrush(painter, Qt::black, Qt::black);
@@ -369,10 +348,8 @@ void PrintMonthDetails(QPainter& painter, const PageState& state, const Calendar
 
     if (choices.PhasePrintout == 1 || choices.PhasePrintout == 3) {
         painter.setPen(QPen(Qt::black, 1));
-        for (std::size_t i = 0; i < data.MajorPhases.size(); ++i)
-            if (OnADayOfTheMonth(data.MajorPhases, i, grid.Days))
-                PrintMajorPhase(painter, state, grid, data.MajorPhases[i].Text,
-                                data.MajorPhases[i].Code, north);
+        for (const ListedPhase& phase : data.MajorPhases)
+            PrintMajorPhase(painter, state, grid, phase, north);
     }
 }
 

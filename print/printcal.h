@@ -67,9 +67,8 @@ void PrintDailyPhase(QPainter& painter, const QPoint& topLeft, int percent, int 
 // x + 180 - k, on the given side of the vertical diameter. Draws with the painter's pen.
 void PrintShadowArc(QPainter& painter, const QPoint& topLeft, ShadowSide side, int k);
 // The symbol and the time of one major phase in the bottom left corner of its day's cell.
-// `labelText` is "hh:mm  dd month yyyy"; `code` "NM", "FQ", "FM" or "LQ".
 void PrintMajorPhase(QPainter& painter, const PageState& state, const MonthGrid& grid,
-                     const QString& labelText, const QString& code, bool northernView);
+                     const ListedPhase& phase, bool northernView);
 
 // The time table's headings and one banded row per day.
 void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePageData& data);

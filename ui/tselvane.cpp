@@ -841,12 +841,15 @@ CalendarPageData TSelvane::CalendarPage(int year, int month) const {
     page.DayOrder = m_settings.DayOrder;
     page.Choices = {m_settings.PrintSunTimes, m_settings.PrintLunarTimes, m_settings.PhasePrintout,
                     m_settings.PhaseDensity};
-    // The month's major phases as the phases panel lists them.
+    // The month's major phases as the phases panel lists them, those on the month's days.
     const Observer o = observer();
     const MonthPhases phases = FindMonthPhases(year, month, o, m_texts.Months);
     for (int i = 0; i < phases.MajorPhaseCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        page.MajorPhases.push_back({Q(phases.Texts[k]), Q(phases.MajorPhaseTable[k].PhaseCode)});
+        const CalendarInstant& local = phases.LocalTimes[k];
+        if (local.Year == year && local.Month == month)
+            page.MajorPhases.push_back(
+                {local.Day, Q(HourMinuteText(local)), Q(phases.MajorPhaseTable[k].PhaseCode)});
     }
     page.DailyPhases = MonthDailyPhases(year, month);
     page.Table = FillMonthTimeTable(year, month, o);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace selvane {
@@ -79,6 +80,10 @@ TEST(MonthPhases, UniversalTimeChoosesTheMonthLocalTimeTheText) {
     ASSERT_FALSE(august.empty());
     EXPECT_EQ(august.back().Code, "FQ");
     EXPECT_EQ(august.back().Text, "00:57  01 September 2006");
+    const MonthPhases p = FindMonthPhases(2006, 8, Observer(0.0, 0.0, -120), EnglishMonthNames());
+    const CalendarInstant& local = p.LocalTimes[p.MajorPhaseCount - 1];
+    EXPECT_EQ(std::tie(local.Year, local.Month, local.Day, local.Hour, local.Minute),
+              std::make_tuple(2006, 9, 1, 0, 57));
     const std::vector<Listed> september = List(2006, 9, -120);
     ASSERT_FALSE(september.empty());
     EXPECT_NE(september.front().Text, "00:57  01 September 2006");

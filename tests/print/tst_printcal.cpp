@@ -72,7 +72,6 @@ private slots:
     void dailyPictures();
     void densityAndPhaseChoices();
     void majorPhasesLegendAndFooter();
-    void phaseOfAnotherLocalMonthGetsNoCell();
     void timeTableBands();
     void pdfPagesHoldTheTexts();
 };
@@ -189,20 +188,6 @@ void TestPrintCal::majorPhasesLegendAndFooter() {
                     left = qMin(left, x), right = qMax(right, x);
         QVERIFY(right - left > 500 && qAbs(left + right - kW) <= 4);
     }
-}
-
-void TestPrintCal::phaseOfAnotherLocalMonthGetsNoCell() {
-    // Listed by universal time, labelled by local time: the first and last phases here carry
-    // the neighbouring months' dates and are not drawn on the 29th and the 1st.
-    CalendarPageData data = March2024();
-    data.MajorPhases = {{"23:30  29 February 2024", "FM"},
-                        {"12:00  05 March 2024", "NM"},
-                        {"12:00  20 March 2024", "FM"},
-                        {"01:30  01 April 2024", "NM"}};
-    const QImage page = RenderCalendar(data);
-    const Cells cells = CalendarCells(page);
-    for (const auto& [day, drawn] : {std::pair{29, false}, {5, true}, {20, true}, {1, false}})
-        QCOMPARE(page.pixel(cells.symbol(March(day)) + QPoint(0, 30)) == kBlack, drawn);
 }
 
 void TestPrintCal::timeTableBands() {
