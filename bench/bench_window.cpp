@@ -2,7 +2,8 @@
 // month's time list (the table and its rows drawn), offscreen, and of the printed pages drawn
 // on a 300-dpi A4 landscape image.
 
-#include "engine/phases.h"
+#include "pagefixture.h"
+
 #include "print/printcal.h"
 #include "settings/settingsstore.h"
 #include "ui/tselvane.h"
@@ -59,28 +60,6 @@ void BM_display_time_list(benchmark::State& state) {
 }
 BENCHMARK(BM_display_time_list)->Unit(benchmark::kMillisecond);
 
-// March 2024 at Greenwich, everything printed.
-CalendarPageData PrintedMonth() {
-    const LocaleTexts names = LocaleTexts::from(QLocale(QLocale::English));
-    CalendarPageData data;
-    data.Header = {2024,
-                   3,
-                   names.MonthHeadings[2],
-                   true,
-                   {"51", "28", "38", "North"},
-                   {"00", "00", "05", "West"},
-                   {}};
-    data.WeekdayNames = names.LongDays;
-    const MonthPhases phases = FindMonthPhases(2024, 3, Observer(), names.Months);
-    for (int i = 0; i < phases.MajorPhaseCount; ++i)
-        data.MajorPhases.push_back({phases.LocalTimes[i].Day,
-                                    QString::fromStdString(HourMinuteText(phases.LocalTimes[i])),
-                                    QString::fromStdString(phases.MajorPhaseTable[i].PhaseCode)});
-    data.DailyPhases = MonthDailyPhases(2024, 3);
-    data.Table = FillMonthTimeTable(2024, 3, Observer{51.477222, 0.001389, 0});
-    return data;
-}
-
 // A white A4 landscape page at 300 dpi, drawn on once per iteration.
 template <typename Data, typename Print>
 void PrintToImage(benchmark::State& state, const Data& data, Print print) {
@@ -95,12 +74,12 @@ void PrintToImage(benchmark::State& state, const Data& data, Print print) {
 }
 
 void BM_print_calendar_page(benchmark::State& state) {
-    PrintToImage(state, PrintedMonth(), PrintCalendarPage);
+    PrintToImage(state, March2024(), PrintCalendarPage);
 }
 BENCHMARK(BM_print_calendar_page)->Unit(benchmark::kMillisecond);
 
 void BM_print_time_table_page(benchmark::State& state) {
-    const CalendarPageData month = PrintedMonth();
+    const CalendarPageData month = March2024();
     PrintToImage(state, TimeTablePageData{month.Header, month.Table}, PrintTimeTablePage);
 }
 BENCHMARK(BM_print_time_table_page)->Unit(benchmark::kMillisecond);

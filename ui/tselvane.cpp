@@ -4,6 +4,7 @@
 #include "engine/riseset.h"
 #include "engine/solar.h"
 #include "engine/text.h"
+#include "print/pagebuilder.h"
 #include "print/printjob.h"
 #include "settings/settingsstore.h"
 #include "ui/calendargrid.h"
@@ -370,7 +371,7 @@ void TSelvane::CreateControls() {
                              ZoneDescription(m_settings, m_zone.isValid())};
     });
     m_timeList->printTable = [this](const MonthTimeTable& table) {
-        PrintTimeList(table);
+        printTimeTable(TimeTablePage(pageRequest(SelectedYear, SelectedMonth), table));
     };
     m_config = new TfConfig(m_settings, m_store, this);
     m_printOptions = new TPrintOptions(m_settings, m_store, this);
@@ -814,50 +815,11 @@ void TSelvane::lblPrintClick() {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
     m_printOptions->exec(); // however it closes, the printing follows
-    printCalendar(CalendarPage(DisplayTime.Year, DisplayTime.Month));
+    printCalendar(CalendarPage(pageRequest(DisplayTime.Year, DisplayTime.Month)));
 }
 
-PageHeaderData TSelvane::PageHeader(int year, int month) const {
-    PageHeaderData header;
-    header.Year = year;
-    header.Month = month;
-    header.MonthName = m_texts.MonthHeadings[static_cast<std::size_t>(month - 1)];
-    header.NorthernView = NorthernView;
-    header.Lat = m_settings.Lat;
-    header.Long = m_settings.Long;
-    // The location line names the clock the times are in: a named zone's id, or daylight
-    // saving when it is in force.
-    if (m_zone.isValid())
-        header.LocationEnding = QStringLiteral(", ") + QString::fromStdString(m_settings.ZoneName);
-    else if (m_settings.DaylightSavings)
-        header.LocationEnding = QStringLiteral(", Daylight Savings Time");
-    return header;
-}
-
-CalendarPageData TSelvane::CalendarPage(int year, int month) const {
-    CalendarPageData page;
-    page.Header = PageHeader(year, month);
-    page.WeekdayNames = m_texts.LongDays;
-    page.DayOrder = m_settings.DayOrder;
-    page.Choices = {m_settings.PrintSunTimes, m_settings.PrintLunarTimes, m_settings.PhasePrintout,
-                    m_settings.PhaseDensity};
-    // The month's major phases as the phases panel lists them, those on the month's days.
-    const Observer o = observer();
-    const MonthPhases phases = FindMonthPhases(year, month, o, m_texts.Months);
-    for (int i = 0; i < phases.MajorPhaseCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        const CalendarInstant& local = phases.LocalTimes[k];
-        if (local.Year == year && local.Month == month)
-            page.MajorPhases.push_back(
-                {local.Day, Q(HourMinuteText(local)), Q(phases.MajorPhaseTable[k].PhaseCode)});
-    }
-    page.DailyPhases = MonthDailyPhases(year, month);
-    page.Table = FillMonthTimeTable(year, month, o);
-    return page;
-}
-
-void TSelvane::PrintTimeList(const MonthTimeTable& table) {
-    printTimeTable(TimeTablePageData{PageHeader(SelectedYear, SelectedMonth), table});
+PageRequest TSelvane::pageRequest(int year, int month) const {
+    return {m_settings, observer(), m_texts, year, month, NorthernView, m_zone.isValid()};
 }
 
 void TSelvane::lblConfigClick() {

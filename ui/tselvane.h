@@ -3,9 +3,9 @@
 // It owns the selected date, the observer and the painted state; the engine computes, the
 // parts below draw, and this class puts their results in place.
 
-#include "engine/lunarprops.h"
 #include "engine/localtime.h"
-#include "print/pagedata.h"
+#include "engine/lunarprops.h"
+#include "print/pagebuilder.h"
 #include "settings/settings.h"
 #include "widgets/localetexts.h"
 
@@ -169,10 +169,7 @@ private:
     // Redraws the time list for the current month and settings while it is on screen.
     void RefreshTimeList();
     // What the printed pages of a month need to know of the window and the settings.
-    PageHeaderData PageHeader(int year, int month) const;
-    CalendarPageData CalendarPage(int year, int month) const;
-    // The time list's print command: its table for the selected month.
-    void PrintTimeList(const MonthTimeTable& table);
+    PageRequest pageRequest(int year, int month) const;
 
     SettingsStore& m_store;
     const WallClock& m_clock;

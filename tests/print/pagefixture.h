@@ -1,9 +1,7 @@
 #pragma once
-// The pages the print tests print: March 2024 at Greenwich, and the tools that read a PDF.
+// The page the print tests and the benchmarks print, and the tools that read a PDF.
 
-#include "engine/phases.h"
-#include "print/pagedata.h"
-#include "widgets/localetexts.h"
+#include "print/pagebuilder.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -11,27 +9,16 @@
 
 namespace selvane {
 
-// 51 28 38 N, 0 0 5 W, zone 0. 1 March 2024 is a Friday.
+// The page data the page tests and the benchmarks print: March 2024 at 51 28 38 N, 0 0 5 W,
+// zone 0, everything printed. 1 March 2024 is a Friday.
 inline CalendarPageData March2024(bool north = true, int dayOrder = 0) {
-    const LocaleTexts names = LocaleTexts::from(QLocale(QLocale::English));
-    CalendarPageData data;
-    data.Header = {2024,
-                   3,
-                   names.MonthHeadings[2],
-                   north,
-                   {"51", "28", "38", "North"},
-                   {"00", "00", "05", "West"},
-                   {}};
-    data.WeekdayNames = names.LongDays;
-    data.DayOrder = dayOrder;
-    const MonthPhases phases = FindMonthPhases(2024, 3, Observer(), EnglishMonthNames());
-    for (int i = 0; i < phases.MajorPhaseCount; ++i)
-        data.MajorPhases.push_back({phases.LocalTimes[i].Day,
-                                    QString::fromStdString(HourMinuteText(phases.LocalTimes[i])),
-                                    QString::fromStdString(phases.MajorPhaseTable[i].PhaseCode)});
-    data.DailyPhases = MonthDailyPhases(2024, 3);
-    data.Table = FillMonthTimeTable(2024, 3, Observer{51.477222, 0.001389, 0});
-    return data;
+    Settings record;
+    record.Lat = {"51", "28", "38", "North"};
+    record.Long = {"00", "00", "05", "West"};
+    record.DayOrder = static_cast<std::uint8_t>(dayOrder);
+    const Observer greenwich(DmsToDegrees(record.Lat), DmsToDegrees(record.Long), 0);
+    return CalendarPage(
+        {record, greenwich, LocaleTexts::from(QLocale(QLocale::English)), 2024, 3, north, false});
 }
 
 // The standard output of a command that succeeded, else a text saying it failed.
