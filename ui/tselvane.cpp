@@ -1,6 +1,7 @@
 #include "ui/tselvane.h"
 
 #include "engine/angletext.h"
+#include "engine/datemoves.h"
 #include "engine/riseset.h"
 #include "engine/solar.h"
 #include "engine/text.h"
@@ -61,8 +62,6 @@ constexpr int kPhaseIconX = 431;
 constexpr int kPhaseIconTop = 83;
 constexpr int kPhaseRowStep = 30;
 constexpr int kBlankIcon = 4;
-constexpr int kFirstYear = 1; // the calendar's range
-constexpr int kLastYear = 9999;
 
 // Command hot spots over the icons of the background.
 struct HotSpot {
@@ -445,19 +444,7 @@ void TSelvane::Timer1Timer() {
     UTOffsetMinutes = GetTimeInfo(DisplayTime);
     const ClockTime clockNow = DisplayTime;
     const JulianDay presentUT = UniversalJD(clockNow, UTOffsetMinutes);
-    const JulianDay now = DateTimeToJD(DisplayTime.Year, DisplayTime.Month, DisplayTime.Day,
-                                       DisplayTime.Hour, DisplayTime.Minute, DisplayTime.Second);
-    // Back to a date with the inverse of DateTimeToJD, so that a date before 1582 stays the
-    // day the user picked.
-    CalendarInstant selected = JDToGregorianCalendar(now + DayOffset);
-    // Years 1 to 9999 are the calendar's range: a selection following the clock past either
-    // end is held at that end's day.
-    if (selected.Year > kLastYear || selected.Year < kFirstYear) {
-        const bool past = selected.Year > kLastYear;
-        selected.Year = past ? kLastYear : kFirstYear;
-        selected.Month = past ? 12 : 1;
-        selected.Day = past ? 31 : 1;
-    }
+    const CalendarDate selected = DateAtOffset(clockNow, DayOffset);
     SelectedYear = static_cast<std::uint16_t>(selected.Year);
     SelectedMonth = static_cast<std::uint16_t>(selected.Month);
     SelectedDay = static_cast<std::uint16_t>(selected.Day);
@@ -630,11 +617,7 @@ void TSelvane::DateSelect(TDateLabel* cell, const ClockTime& present) {
 
 void TSelvane::SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day,
                               const ClockTime& present) {
-    // Both instants at the time of day of the one clock reading: a stale tick's time against
-    // a fresh clock would move the selection by a day around midnight.
-    DayOffset = DateTimeToJD(year, month, day, present.Hour, present.Minute, present.Second) -
-                DateTimeToJD(present.Year, present.Month, present.Day, present.Hour, present.Minute,
-                             present.Second);
+    DayOffset = DayOffsetTo({year, month, day}, present);
 }
 
 void TSelvane::DateLabelClick(TDateLabel* cell) {
@@ -651,7 +634,7 @@ void TSelvane::lblSelectedMonthClick() {
 
 void TSelvane::MonthPicked(int month) {
     SelectedMonth = static_cast<std::uint16_t>(month);
-    SelectedDay = std::min<std::uint16_t>(SelectedDay, GetDaysInMonth(SelectedMonth, SelectedYear));
+    SelectedDay = static_cast<std::uint16_t>(DayInMonth(SelectedYear, month, SelectedDay).Day);
     SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, ClockNow());
     Timer1Timer();
     RefreshTimeList();
@@ -729,26 +712,13 @@ void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 void TSelvane::MoveSelectionByDays(int days) {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    // The calendar's range is years 1 to 9999.
-    const JulianDay first = DateTimeToJD(kFirstYear, 1, 1, 0, 0, 0);
-    const JulianDay last = DateTimeToJD(kLastYear, 12, 31, 0, 0, 0);
-    const JulianDay day = std::clamp(
-        DateTimeToJD(SelectedYear, SelectedMonth, SelectedDay, 0, 0, 0) + days, first, last);
-    const CalendarInstant date = JDToGregorianCalendar(day + 0.5); // noon: no rounding at 0h
-    SelectDate(date.Year, date.Month, date.Day);
+    SelectDate(MoveByDays({SelectedYear, SelectedMonth, SelectedDay}, days));
 }
 
 void TSelvane::MoveSelectionByMonths(int months) {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    const int index = std::clamp(SelectedYear * 12 + (SelectedMonth - 1) + months, kFirstYear * 12,
-                                 kLastYear * 12 + 11);
-    const int year = index / 12;
-    const int month = index % 12 + 1;
-    // The same day, or the month's last.
-    const int day = std::min<int>(SelectedDay, GetDaysInMonth(static_cast<std::uint16_t>(month),
-                                                              static_cast<std::uint16_t>(year)));
-    SelectDate(year, month, day);
+    SelectDate(MoveByMonths({SelectedYear, SelectedMonth, SelectedDay}, months));
 }
 
 void TSelvane::SelectToday() {
@@ -760,10 +730,14 @@ void TSelvane::SelectToday() {
 }
 
 void TSelvane::SelectDate(int year, int month, int day) {
-    const bool newMonth = year != SelectedYear || month != SelectedMonth;
-    SelectedYear = static_cast<std::uint16_t>(year);
-    SelectedMonth = static_cast<std::uint16_t>(month);
-    SelectedDay = static_cast<std::uint16_t>(day);
+    SelectDate(CalendarDate{year, month, day});
+}
+
+void TSelvane::SelectDate(const CalendarDate& date) {
+    const bool newMonth = date.Year != SelectedYear || date.Month != SelectedMonth;
+    SelectedYear = static_cast<std::uint16_t>(date.Year);
+    SelectedMonth = static_cast<std::uint16_t>(date.Month);
+    SelectedDay = static_cast<std::uint16_t>(date.Day);
     SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, ClockNow());
     Timer1Timer(); // shown at once, as after a month pick
     if (newMonth)
@@ -788,7 +762,7 @@ bool TSelvane::AcceptYear() {
         return false;
     }
     SelectedYear = static_cast<std::uint16_t>(*year);
-    SelectedDay = std::min<std::uint16_t>(SelectedDay, GetDaysInMonth(SelectedMonth, SelectedYear));
+    SelectedDay = static_cast<std::uint16_t>(DayInMonth(*year, SelectedMonth, SelectedDay).Day);
     SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, ClockNow());
 
     m_yearEntry->close();

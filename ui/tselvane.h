@@ -3,6 +3,7 @@
 // It owns the selected date, the observer and the painted state; the engine computes, the
 // parts below draw, and this class puts their results in place.
 
+#include "engine/datemoves.h"
 #include "engine/localtime.h"
 #include "engine/lunarprops.h"
 #include "print/pagebuilder.h"
@@ -111,6 +112,7 @@ public:
     void MonthPicked(int month);
     // Selects a date (years 1 to 9999) as a click on it would, and shows it at once.
     void SelectDate(int year, int month, int day);
+    void SelectDate(const CalendarDate& date);
     void lblMinimiseClick();
     void lblExitClick();
     void lblPrintClick();

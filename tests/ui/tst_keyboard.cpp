@@ -30,6 +30,7 @@ private slots:
     void commandKeys();
 };
 
+// Each key's move; the moves themselves, to the calendar's ends, are the engine's to test.
 void TestKeyboard::keysMoveTheSelection_data() {
     QTest::addColumn<Date>("from");
     QTest::addColumn<int>("key");
@@ -41,25 +42,13 @@ void TestKeyboard::keysMoveTheSelection_data() {
     QTest::newRow("previous day") << Date{2024, 3, 15} << left << false << Date{2024, 3, 14};
     QTest::newRow("a week earlier") << Date{2024, 3, 15} << up << false << Date{2024, 3, 8};
     QTest::newRow("a week later") << Date{2024, 3, 28} << down << false << Date{2024, 4, 4};
-    QTest::newRow("into April") << Date{2024, 3, 31} << right << false << Date{2024, 4, 1};
-    QTest::newRow("back to 29 February") << Date{2024, 3, 1} << left << false << Date{2024, 2, 29};
     QTest::newRow("next month, its last day")
         << Date{2024, 1, 31} << pgDown << false << Date{2024, 2, 29};
     QTest::newRow("previous month, common year")
         << Date{2023, 3, 31} << pgUp << false << Date{2023, 2, 28};
-    QTest::newRow("December to January")
-        << Date{2023, 12, 15} << pgDown << false << Date{2024, 1, 15};
     QTest::newRow("a year from 29 February")
         << Date{2024, 2, 29} << pgDown << true << Date{2025, 2, 28};
     QTest::newRow("a year back") << Date{2024, 2, 29} << pgUp << true << Date{2023, 2, 28};
-    QTest::newRow("first day of year 1") << Date{1, 1, 1} << left << false << Date{1, 1, 1};
-    QTest::newRow("a week before 5 January 1") << Date{1, 1, 5} << up << false << Date{1, 1, 1};
-    QTest::newRow("a year before year 1") << Date{1, 6, 15} << pgUp << true << Date{1, 1, 15};
-    QTest::newRow("last day of 9999") << Date{9999, 12, 31} << right << false << Date{9999, 12, 31};
-    QTest::newRow("a month after December 9999")
-        << Date{9999, 12, 20} << pgDown << false << Date{9999, 12, 20};
-    QTest::newRow("a week into December 9999")
-        << Date{9999, 12, 28} << down << false << Date{9999, 12, 31};
 }
 
 void TestKeyboard::keysMoveTheSelection() {
