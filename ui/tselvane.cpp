@@ -10,10 +10,12 @@
 #include "settings/settingsstore.h"
 #include "ui/calendargrid.h"
 #include "ui/datafiles.h"
+#include "ui/mainlayout.h"
 #include "ui/moondisc.h"
 #include "ui/wallclock.h"
 #include "ui/yearentry.h"
 #include "widgets/hotspotlabel.h"
+#include "widgets/placement.h"
 #include "widgets/product.h"
 #include "widgets/resources.h"
 #include "widgets/sexagesimalpainter.h"
@@ -47,150 +49,8 @@ constexpr int kWindowWidth = 640;
 constexpr int kWindowHeight = 480;
 const QPoint kWindowPosition(135, 120);
 const QColor kWindowGrey(128, 128, 128);
-constexpr int kLabelPixels = 12;   // the panels' texts
 constexpr int kSurfacePixels = 12; // 9 point at 96 dpi: the values painted on the window
-constexpr int kStatusPixels = 15;
-
-const QPoint kStatusStripAt(0, 40);
-const QPoint kMoonAt(26, 86);
-// The data panel's picture is composed with a strip of the background on its left: the first
-// piece of a value is right-aligned 30 pixels into the panel, and a negative value's sign
-// reaches past the panel's edge into the gap after "Az.:" and "Alt.:".
-constexpr int kPanelSignRoom = 12;
-const QRect kDataPanel(317, 254, 87, 211);
-constexpr int kPhaseIconX = 431;
-constexpr int kPhaseIconTop = 83;
-constexpr int kPhaseRowStep = 30;
 constexpr int kBlankIcon = 4;
-
-// Command hot spots over the icons of the background.
-struct HotSpot {
-    const char* Name;
-    int X, Y, W, H;
-    const char* Hint;
-};
-constexpr HotSpot kHotSpots[] = {
-    {"lblPrint", 21, 14, 18, 19, "Print Lunar Calendar"},
-    {"lblList", 76, 12, 16, 19, "Display data for the month"},
-    {"lblLinks", 102, 14, 19, 19, "Homepage"},
-    {"lblTitle", 276, 8, 93, 27, nullptr},
-    {"lblVESK", 446, 12, 19, 21, "Homepage"},
-    {"lblConfig", 479, 12, 18, 21, "Configuration"},
-    {"lblHelp", 510, 12, 23, 21, "Help"},
-    {"lblAbout", 542, 12, 19, 21, "About Selvane"},
-    {"lblMinimise", 590, 14, 17, 15, nullptr},
-    {"lblExit", 612, 14, 17, 15, nullptr},
-};
-
-enum class Ink { Yellow, Black, Aqua, LightYellow };
-
-QColor Colour(Ink ink) {
-    switch (ink) {
-    case Ink::Yellow:
-        return kYellow;
-    case Ink::Black:
-        return Qt::black;
-    case Ink::Aqua:
-        return kAqua;
-    case Ink::LightYellow:
-        return kLightYellow;
-    }
-    return Qt::black;
-}
-
-// Fixed captions; a name is given where a later step rewrites the caption.
-struct Caption {
-    const char* Name;
-    const char* Text;
-    int X, Y;
-    Ink Colour;
-    int Pixels;
-    bool Bold;
-};
-constexpr Caption kCaptions[] = {
-    {nullptr, "Visible:", 187, 82, Ink::Yellow, 12, false},
-    {nullptr, "Age:", 187, 98, Ink::Yellow, 12, false},
-    {nullptr, "Distance:", 187, 114, Ink::Yellow, 12, false},
-    {nullptr, "RA:", 187, 139, Ink::Yellow, 12, false},
-    {nullptr, "Dec:", 187, 153, Ink::Yellow, 12, false},
-    {nullptr, "Parallax:", 187, 167, Ink::Yellow, 12, false},
-    {nullptr, "Diameter:", 187, 181, Ink::Yellow, 12, false},
-    {nullptr, "Apogee:", 187, 206, Ink::Yellow, 12, false},
-    {nullptr, "Perigee:", 187, 222, Ink::Yellow, 12, false},
-    {nullptr, "Sunrise:", 27, 291, Ink::Black, 12, true},
-    {nullptr, "Transit:", 27, 307, Ink::Black, 12, true},
-    {nullptr, "Sunset:", 27, 323, Ink::Black, 12, true},
-    {"lblRSTitle1", "MoonRise:", 149, 291, Ink::Black, 12, true},
-    {"lblRSTitle2", "Transit:", 149, 307, Ink::Black, 12, true},
-    {"lblRSTitle3", "MoonSet:", 149, 323, Ink::Black, 12, true},
-    {nullptr, "Civil:", 27, 410, Ink::Black, 12, true},
-    {nullptr, "Nautical:", 27, 426, Ink::Black, 12, true},
-    {nullptr, "Astronomical:", 27, 442, Ink::Black, 12, true},
-    {nullptr, "Start", 126, 386, Ink::Black, 13, true},
-    {nullptr, "End", 215, 386, Ink::Black, 13, true},
-    {nullptr, "Az.:", 287, 291, Ink::Aqua, 12, false},
-    {nullptr, "Alt.:", 287, 307, Ink::Aqua, 12, false},
-    {nullptr, "Az.:", 287, 394, Ink::Aqua, 12, false},
-    {nullptr, "Alt.:", 287, 410, Ink::Aqua, 12, false},
-    {nullptr, "PA:", 287, 426, Ink::Aqua, 12, false},
-    {nullptr, "Ph.A:", 287, 442, Ink::Aqua, 12, false},
-};
-
-// Value labels, emptied at start-up and rewritten by every tick.
-struct ValueLabel {
-    const char* Name;
-    int X, Y;
-    Ink Colour;
-};
-constexpr ValueLabel kValueLabels[] = {
-    {"lblVisible", 244, 82, Ink::Aqua},
-    {"lblAOM", 244, 98, Ink::Aqua},
-    {"lblDistance", 244, 114, Ink::Aqua},
-    {"lblApogeeDate", 244, 208, Ink::Aqua},
-    {"lblApogeeDist", 326, 208, Ink::Aqua},
-    {"lblPerigeeDate", 244, 222, Ink::Aqua},
-    {"lblPerigeeDist", 326, 222, Ink::Aqua},
-    {"lblRA", 244, 139, Ink::Aqua},
-    {"lblDec", 244, 153, Ink::Aqua},
-    {"lblParallax", 244, 167, Ink::Aqua},
-    {"lblPh1Time", 464, 89, Ink::Aqua},
-    {"lblPh2Time", 464, 119, Ink::Aqua},
-    {"lblPh3Time", 464, 149, Ink::Aqua},
-    {"lblPh4Time", 464, 180, Ink::Aqua},
-    {"lblPh5Time", 464, 213, Ink::Aqua},
-    {"lblRSValue1", 215, 291, Ink::LightYellow},
-    {"lblRSValue2", 215, 307, Ink::LightYellow},
-    {"lblRSValue3", 215, 323, Ink::LightYellow},
-    {"lblSunrise", 81, 291, Ink::LightYellow},
-    {"lblSunTransit", 81, 307, Ink::LightYellow},
-    {"lblSunset", 81, 323, Ink::LightYellow},
-    {"lblCivilStart", 126, 410, Ink::LightYellow},
-    {"lblNauticalStart", 126, 426, Ink::LightYellow},
-    {"lblAstroStart", 126, 442, Ink::LightYellow},
-    {"lblCivilEnd", 215, 410, Ink::LightYellow},
-    {"lblNauticalEnd", 215, 426, Ink::LightYellow},
-    {"lblAstroEnd", 215, 442, Ink::LightYellow},
-};
-
-// The Sun's altitudes and the labels of their start, transit and end texts.
-struct SunRow {
-    double Altitude;
-    const char* Start;
-    const char* Transit;
-    const char* End;
-};
-constexpr SunRow kSunRows[] = {
-    {kSunriseAltitude, "lblSunrise", "lblSunTransit", "lblSunset"},
-    {kCivilTwilight, "lblCivilStart", nullptr, "lblCivilEnd"},
-    {kNauticalTwilight, "lblNauticalStart", nullptr, "lblNauticalEnd"},
-    {kAstronomicalTwilight, "lblAstroStart", nullptr, "lblAstroEnd"},
-};
-
-// A picture for the screen (at twice the resolution on a high-density one), opaque, as the
-// window composes on it.
-QImage OpaquePicture(const char* resource) {
-    return LoadPicture(QString::fromLatin1(resource)).convertToFormat(QImage::Format_RGB32);
-}
 
 void SetCaption(QLabel* label, const QString& text) {
     if (label->text() != text) {
@@ -254,21 +114,7 @@ void TSelvane::FormCreate() {
 
     m_image4 = OpaquePicture(":/background.jpg");
     m_image3 = OpaquePicture(":/statusstrip.png");
-    {
-        // The background's strip left of the panel and the panel, at the panel picture's
-        // resolution; the source rectangle is in the background's own pixels.
-        const QImage panel = OpaquePicture(":/datapanel.png");
-        m_image6 = BlankPicture(QSize(kDataPanel.width() + kPanelSignRoom, kDataPanel.height()),
-                                panel.devicePixelRatio());
-        QPainter p(&m_image6);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        const QRectF strip(kDataPanel.x() - kPanelSignRoom, kDataPanel.y(), kPanelSignRoom,
-                           kDataPanel.height());
-        const qreal backgroundRatio = m_image4.devicePixelRatio();
-        p.drawImage(QRectF(QPointF(0, 0), strip.size()), m_image4,
-                    QRectF(strip.topLeft() * backgroundRatio, strip.size() * backgroundRatio));
-        p.drawImage(QPointF(kPanelSignRoom, 0), panel);
-    }
+    m_image6 = ComposeDataPanel(m_image4, OpaquePicture(":/datapanel.png"));
     m_image2 = OpaquePicture(":/moon.png");
     const char* icons[] = {":/phase_new.png", ":/phase_firstquarter.png", ":/phase_full.png",
                            ":/phase_lastquarter.png", ":/phase_blank.png"};
@@ -294,58 +140,21 @@ void TSelvane::FormCreate() {
 }
 
 void TSelvane::CreateControls() {
-    for (const HotSpot& h : kHotSpots) {
-        auto* spot = new HotSpotLabel(this);
-        spot->setObjectName(QString::fromLatin1(h.Name));
-        spot->setGeometry(h.X, h.Y, h.W, h.H);
-        if (h.Hint)
-            spot->setToolTip(QString::fromLatin1(h.Hint));
-    }
-    m_titleDrag = new TitleDrag(this, findChild<HotSpotLabel*>(QStringLiteral("lblTitle")));
-    connect(findChild<HotSpotLabel*>(QStringLiteral("lblMinimise")), &HotSpotLabel::clicked, this,
-            &TSelvane::lblMinimiseClick);
-    connect(findChild<HotSpotLabel*>(QStringLiteral("lblExit")), &HotSpotLabel::clicked, this,
-            &TSelvane::lblExitClick);
+    for (const Placement& spot : kMainHotSpots)
+        AddHotSpot(this, spot);
+    const auto spot = [this](const char* name) {
+        return findChild<HotSpotLabel*>(QString::fromLatin1(name));
+    };
+    m_titleDrag = new TitleDrag(this, spot("lblTitle"));
+    connect(spot("lblMinimise"), &HotSpotLabel::clicked, this, &TSelvane::lblMinimiseClick);
+    connect(spot("lblExit"), &HotSpotLabel::clicked, this, &TSelvane::lblExitClick);
+    m_imgHemisphere = spot("imgHemisphere");
+    ShowPicture(m_imgHemisphere, QPixmap::fromImage(m_northFace));
+    connect(spot("imgHemisphere"), &HotSpotLabel::clicked, this, &TSelvane::imgHemisphereClick);
 
-    auto* hemisphere = new HotSpotLabel(this);
-    hemisphere->setObjectName(QStringLiteral("imgHemisphere"));
-    hemisphere->setGeometry(47, 11, 22, 24);
-    hemisphere->setToolTip(QStringLiteral("Northern/Southern Hemisphere switch"));
-    ShowPicture(hemisphere, QPixmap::fromImage(m_northFace));
-    connect(hemisphere, &HotSpotLabel::clicked, this, &TSelvane::imgHemisphereClick);
-    m_imgHemisphere = hemisphere;
-
-    for (const Caption& c : kCaptions) {
-        auto* l = new QLabel(QString::fromLatin1(c.Text), this);
-        if (c.Name) {
-            l->setObjectName(QString::fromLatin1(c.Name));
-            m_labels.insert(l->objectName(), l);
-        }
-        l->setFont(ArialPixels(c.Pixels, c.Bold));
-        SetTextColour(l, Colour(c.Colour));
-        l->adjustSize();
-        l->move(c.X, c.Y);
-    }
-    for (const ValueLabel& v : kValueLabels) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(v.Name));
-        m_labels.insert(l->objectName(), l);
-        l->setFont(ArialPixels(kLabelPixels));
-        SetTextColour(l, Colour(v.Colour));
-        l->move(v.X, v.Y);
-        l->resize(0, 0);
-    }
-
-    // Hidden texts that lend their captions and fonts to the status strip.
-    m_lblTextPhase = new QLabel(this);
-    m_lblTextPhase->setObjectName(QStringLiteral("lblTextPhase"));
-    m_lblLST = new QLabel(this);
-    m_lblLST->setObjectName(QStringLiteral("lblLST"));
-    for (QLabel* l : {m_lblTextPhase, m_lblLST}) {
-        l->setFont(ArialPixels(kStatusPixels, true));
-        SetTextColour(l, kNavy);
-        l->hide();
-    }
+    m_labels = CreateMainLabels(this);
+    m_lblTextPhase = label("lblTextPhase");
+    m_lblLST = label("lblLST");
 
     m_calendar = std::make_unique<CalendarGrid>(this, m_texts);
     for (TDateLabel* cell : m_calendar->DateCells)
@@ -386,8 +195,7 @@ void TSelvane::CreateControls() {
         {"lblHelp", &TSelvane::lblHelpClick},
     };
     for (const auto& [name, handler] : commands)
-        connect(findChild<HotSpotLabel*>(QString::fromLatin1(name)), &HotSpotLabel::clicked, this,
-                handler);
+        connect(spot(name), &HotSpotLabel::clicked, this, handler);
 }
 
 QLabel* TSelvane::label(const char* name) const {
@@ -437,13 +245,15 @@ ClockTime TSelvane::ClockNow() const {
 
 void TSelvane::Timer1Timer() {
     ClearUpperVectorHalves(); // after the last repaint, before the engine
-    // The scratch pictures are made at the window's device pixel ratio, so that the values,
-    // texts and shadow painted on them in logical pixels use every pixel of the screen.
-    m_imgTextBgnd = PictureAt(m_image6, devicePixelRatioF());
-
     UTOffsetMinutes = GetTimeInfo(DisplayTime);
     const ClockTime clockNow = DisplayTime;
     const JulianDay presentUT = UniversalJD(clockNow, UTOffsetMinutes);
+    MoveSelectedDate(clockNow);
+    PaintPanels();
+    RefreshDisplay(clockNow, presentUT);
+}
+
+void TSelvane::MoveSelectedDate(const ClockTime& clockNow) {
     const CalendarDate selected = DateAtOffset(clockNow, DayOffset);
     SelectedYear = static_cast<std::uint16_t>(selected.Year);
     SelectedMonth = static_cast<std::uint16_t>(selected.Month);
@@ -457,7 +267,12 @@ void TSelvane::Timer1Timer() {
             LocalToUniversal(DateTimeToJD(DisplayTime.Year, DisplayTime.Month, DisplayTime.Day,
                                           DisplayTime.Hour, DisplayTime.Minute, DisplayTime.Second),
                              observer()));
+}
 
+void TSelvane::PaintPanels() {
+    // The scratch pictures are made at the window's device pixel ratio, so that the values,
+    // texts and shadow painted on them in logical pixels use every pixel of the screen.
+    m_imgTextBgnd = PictureAt(m_image6, devicePixelRatioF());
     const Observer o = observer();
     QPainter panel(&m_imgTextBgnd);
     panel.translate(kPanelSignRoom, 0); // the panel's own coordinates
@@ -499,7 +314,6 @@ void TSelvane::Timer1Timer() {
     panel.end();
 
     drawMoon(DisplayTime, moon.Percent);
-    RefreshDisplay(clockNow, presentUT);
 }
 
 void TSelvane::ShowPhases(const MonthPhases& phases) {

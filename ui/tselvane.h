@@ -81,7 +81,8 @@ public:
     TLunarSites& lunarSites() { return *m_lunarSites; }
     const TitleDrag& titleDrag() const { return *m_titleDrag; }
 
-    // The one-second refresh.
+    // The one-second refresh: reads the clock, moves the selected date with it, paints the
+    // panels and the status strip.
     void Timer1Timer();
     QTimer* Timer1;
 
@@ -151,6 +152,10 @@ private:
     std::int32_t GetTimeInfo(ClockTime& time) const;
     ClockTime ClockNow() const;
     void CreateControls();
+    // The selected date at the clock reading, kept `DayOffset` days from it, into DisplayTime.
+    void MoveSelectedDate(const ClockTime& clockNow);
+    // The engine's values for DisplayTime into the labels, the data panel and the Moon.
+    void PaintPanels();
     // `presentUT`: the tick's clock reading in universal time, for the sidereal time.
     void RefreshDisplay(const ClockTime& clockNow, JulianDay presentUT);
     QString ShowSiderealTime(JulianDay presentUT) const;

@@ -1,6 +1,7 @@
 #include "widgets/borderlesswindow.h"
 
 #include "widgets/hotspotlabel.h"
+#include "widgets/placement.h"
 #include "widgets/resources.h"
 #include "widgets/titledrag.h"
 
@@ -32,12 +33,8 @@ void BorderlessWindow::centreOnMainWindow() {
 
 HotSpotLabel* BorderlessWindow::addHotSpot(const char* name, const QRect& geometry,
                                            const char* hint) {
-    auto* spot = new HotSpotLabel(this);
-    spot->setObjectName(QString::fromLatin1(name));
-    spot->setGeometry(geometry);
-    if (hint)
-        spot->setToolTip(QString::fromLatin1(hint));
-    return spot;
+    return AddHotSpot(
+        this, {name, geometry.x(), geometry.y(), geometry.width(), geometry.height(), hint});
 }
 
 TitleDrag* BorderlessWindow::dragBy(HotSpotLabel* title) {

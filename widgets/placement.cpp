@@ -1,5 +1,7 @@
 #include "widgets/placement.h"
 
+#include "widgets/hotspotlabel.h"
+
 #include <QWidget>
 
 namespace selvane {
@@ -8,6 +10,15 @@ void PlaceControls(QWidget* window, std::span<const Placement> table) {
     for (const Placement& p : table)
         if (auto* control = window->findChild<QWidget*>(QString::fromLatin1(p.Name)))
             control->setGeometry(p.rect());
+}
+
+HotSpotLabel* AddHotSpot(QWidget* window, const Placement& place) {
+    auto* spot = new HotSpotLabel(window);
+    spot->setObjectName(QString::fromLatin1(place.Name));
+    spot->setGeometry(place.rect());
+    if (place.Hint)
+        spot->setToolTip(QString::fromLatin1(place.Hint));
+    return spot;
 }
 
 } // namespace selvane

@@ -1,6 +1,6 @@
 #pragma once
 // The layout tables of the fixed-size windows: every control by name at its place in window
-// pixels.
+// pixels, with the hint it shows when it has one.
 
 #include <QRect>
 
@@ -10,13 +10,19 @@ class QWidget;
 
 namespace selvane {
 
+class HotSpotLabel;
+
 struct Placement {
     const char* Name;
     int X, Y, W, H;
+    const char* Hint = nullptr;
     QRect rect() const { return {X, Y, W, H}; }
 };
 
 // Gives each child of `window` named in the table its place.
 void PlaceControls(QWidget* window, std::span<const Placement> table);
+
+// A transparent, caption-less command on `window`, named, placed and with its hint.
+HotSpotLabel* AddHotSpot(QWidget* window, const Placement& place);
 
 } // namespace selvane

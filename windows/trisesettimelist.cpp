@@ -171,7 +171,7 @@ void TRiseSetTimeList::FormCreate() {
     }
 
     for (const Placement& h : kHotSpots)
-        addHotSpot(h.Name, h.rect());
+        AddHotSpot(this, h);
     const auto spot = [this](const char* name) {
         return findChild<HotSpotLabel*>(QString::fromLatin1(name));
     };

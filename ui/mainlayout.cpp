@@ -1,0 +1,145 @@
+#include "ui/mainlayout.h"
+
+#include "widgets/resources.h"
+#include "widgets/widgetstyle.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace selvane {
+
+namespace {
+
+constexpr int kLabelPixels = 12;  // the panels' texts
+constexpr int kStatusPixels = 15; // the status strip's
+const QColor kBlackInk(Qt::black);
+
+// Fixed captions; a name is given where a later step rewrites the caption.
+struct Caption {
+    const char* Name;
+    const char* Text;
+    int X, Y;
+    const QColor* Colour;
+    int Pixels;
+    bool Bold;
+};
+constexpr Caption kCaptions[] = {
+    {nullptr, "Visible:", 187, 82, &kYellow, 12, false},
+    {nullptr, "Age:", 187, 98, &kYellow, 12, false},
+    {nullptr, "Distance:", 187, 114, &kYellow, 12, false},
+    {nullptr, "RA:", 187, 139, &kYellow, 12, false},
+    {nullptr, "Dec:", 187, 153, &kYellow, 12, false},
+    {nullptr, "Parallax:", 187, 167, &kYellow, 12, false},
+    {nullptr, "Diameter:", 187, 181, &kYellow, 12, false},
+    {nullptr, "Apogee:", 187, 206, &kYellow, 12, false},
+    {nullptr, "Perigee:", 187, 222, &kYellow, 12, false},
+    {nullptr, "Sunrise:", 27, 291, &kBlackInk, 12, true},
+    {nullptr, "Transit:", 27, 307, &kBlackInk, 12, true},
+    {nullptr, "Sunset:", 27, 323, &kBlackInk, 12, true},
+    {"lblRSTitle1", "MoonRise:", 149, 291, &kBlackInk, 12, true},
+    {"lblRSTitle2", "Transit:", 149, 307, &kBlackInk, 12, true},
+    {"lblRSTitle3", "MoonSet:", 149, 323, &kBlackInk, 12, true},
+    {nullptr, "Civil:", 27, 410, &kBlackInk, 12, true},
+    {nullptr, "Nautical:", 27, 426, &kBlackInk, 12, true},
+    {nullptr, "Astronomical:", 27, 442, &kBlackInk, 12, true},
+    {nullptr, "Start", 126, 386, &kBlackInk, 13, true},
+    {nullptr, "End", 215, 386, &kBlackInk, 13, true},
+    {nullptr, "Az.:", 287, 291, &kAqua, 12, false},
+    {nullptr, "Alt.:", 287, 307, &kAqua, 12, false},
+    {nullptr, "Az.:", 287, 394, &kAqua, 12, false},
+    {nullptr, "Alt.:", 287, 410, &kAqua, 12, false},
+    {nullptr, "PA:", 287, 426, &kAqua, 12, false},
+    {nullptr, "Ph.A:", 287, 442, &kAqua, 12, false},
+};
+
+// Value labels, emptied at start-up and rewritten by every tick.
+struct ValueLabel {
+    const char* Name;
+    int X, Y;
+    const QColor* Colour;
+};
+constexpr ValueLabel kValueLabels[] = {
+    {"lblVisible", 244, 82, &kAqua},
+    {"lblAOM", 244, 98, &kAqua},
+    {"lblDistance", 244, 114, &kAqua},
+    {"lblApogeeDate", 244, 208, &kAqua},
+    {"lblApogeeDist", 326, 208, &kAqua},
+    {"lblPerigeeDate", 244, 222, &kAqua},
+    {"lblPerigeeDist", 326, 222, &kAqua},
+    {"lblRA", 244, 139, &kAqua},
+    {"lblDec", 244, 153, &kAqua},
+    {"lblParallax", 244, 167, &kAqua},
+    {"lblPh1Time", 464, 89, &kAqua},
+    {"lblPh2Time", 464, 119, &kAqua},
+    {"lblPh3Time", 464, 149, &kAqua},
+    {"lblPh4Time", 464, 180, &kAqua},
+    {"lblPh5Time", 464, 213, &kAqua},
+    {"lblRSValue1", 215, 291, &kLightYellow},
+    {"lblRSValue2", 215, 307, &kLightYellow},
+    {"lblRSValue3", 215, 323, &kLightYellow},
+    {"lblSunrise", 81, 291, &kLightYellow},
+    {"lblSunTransit", 81, 307, &kLightYellow},
+    {"lblSunset", 81, 323, &kLightYellow},
+    {"lblCivilStart", 126, 410, &kLightYellow},
+    {"lblNauticalStart", 126, 426, &kLightYellow},
+    {"lblAstroStart", 126, 442, &kLightYellow},
+    {"lblCivilEnd", 215, 410, &kLightYellow},
+    {"lblNauticalEnd", 215, 426, &kLightYellow},
+    {"lblAstroEnd", 215, 442, &kLightYellow},
+};
+
+} // namespace
+
+QHash<QString, QLabel*> CreateMainLabels(QWidget* window) {
+    QHash<QString, QLabel*> named;
+    for (const Caption& c : kCaptions) {
+        auto* l = new QLabel(QString::fromLatin1(c.Text), window);
+        if (c.Name) {
+            l->setObjectName(QString::fromLatin1(c.Name));
+            named.insert(l->objectName(), l);
+        }
+        l->setFont(ArialPixels(c.Pixels, c.Bold));
+        SetTextColour(l, *c.Colour);
+        l->adjustSize();
+        l->move(c.X, c.Y);
+    }
+    for (const ValueLabel& v : kValueLabels) {
+        auto* l = new QLabel(window);
+        l->setObjectName(QString::fromLatin1(v.Name));
+        named.insert(l->objectName(), l);
+        l->setFont(ArialPixels(kLabelPixels));
+        SetTextColour(l, *v.Colour);
+        l->move(v.X, v.Y);
+        l->resize(0, 0);
+    }
+    for (const char* name : {"lblTextPhase", "lblLST"}) {
+        auto* l = new QLabel(window);
+        l->setObjectName(QString::fromLatin1(name));
+        named.insert(l->objectName(), l);
+        l->setFont(ArialPixels(kStatusPixels, true));
+        SetTextColour(l, kNavy);
+        l->hide();
+    }
+    return named;
+}
+
+QImage OpaquePicture(const char* resource) {
+    return LoadPicture(QString::fromLatin1(resource)).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage ComposeDataPanel(const QImage& background, const QImage& panel) {
+    QImage composed = BlankPicture(QSize(kDataPanel.width() + kPanelSignRoom, kDataPanel.height()),
+                                   panel.devicePixelRatio());
+    QPainter p(&composed);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The source rectangle is in the background's own pixels.
+    const QRectF strip(kDataPanel.x() - kPanelSignRoom, kDataPanel.y(), kPanelSignRoom,
+                       kDataPanel.height());
+    const qreal backgroundRatio = background.devicePixelRatio();
+    p.drawImage(QRectF(QPointF(0, 0), strip.size()), background,
+                QRectF(strip.topLeft() * backgroundRatio, strip.size() * backgroundRatio));
+    p.drawImage(QPointF(kPanelSignRoom, 0), panel);
+    return composed;
+}
+
+} // namespace selvane

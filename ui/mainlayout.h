@@ -1,0 +1,74 @@
+#pragma once
+// The main window's fixed layout: where the tick's pictures stand, the command hot spots with
+// their hints, the captions and value labels, and the pictures the window composes on.
+
+#include "engine/riseset.h"
+#include "widgets/placement.h"
+
+#include <QHash>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace selvane {
+
+// Where the tick's pictures stand on the window.
+inline const QPoint kStatusStripAt(0, 40);
+inline const QPoint kMoonAt(26, 86);
+// The data panel's picture is composed with a strip of the background on its left: the first
+// piece of a value is right-aligned 30 pixels into the panel, and a negative value's sign
+// reaches past the panel's edge into the gap after "Az.:" and "Alt.:".
+inline constexpr int kPanelSignRoom = 12;
+inline const QRect kDataPanel(317, 254, 87, 211);
+// The phase icons' column: rows of 30 pixels from the top one.
+inline constexpr int kPhaseIconX = 431;
+inline constexpr int kPhaseIconTop = 83;
+inline constexpr int kPhaseRowStep = 30;
+
+// Command hot spots over the icons of the background, the hemisphere switch last.
+inline constexpr Placement kMainHotSpots[] = {
+    {"lblPrint", 21, 14, 18, 19, "Print Lunar Calendar"},
+    {"lblList", 76, 12, 16, 19, "Display data for the month"},
+    {"lblLinks", 102, 14, 19, 19, "Homepage"},
+    {"lblTitle", 276, 8, 93, 27},
+    {"lblVESK", 446, 12, 19, 21, "Homepage"},
+    {"lblConfig", 479, 12, 18, 21, "Configuration"},
+    {"lblHelp", 510, 12, 23, 21, "Help"},
+    {"lblAbout", 542, 12, 19, 21, "About Selvane"},
+    {"lblMinimise", 590, 14, 17, 15},
+    {"lblExit", 612, 14, 17, 15},
+    {"imgHemisphere", 47, 11, 22, 24, "Northern/Southern Hemisphere switch"},
+};
+
+// The Sun's altitudes and the labels of their start, transit and end texts.
+struct SunRow {
+    double Altitude;
+    const char* Start;
+    const char* Transit;
+    const char* End;
+};
+inline constexpr SunRow kSunRows[] = {
+    {kSunriseAltitude, "lblSunrise", "lblSunTransit", "lblSunset"},
+    {kCivilTwilight, "lblCivilStart", nullptr, "lblCivilEnd"},
+    {kNauticalTwilight, "lblNauticalStart", nullptr, "lblNauticalEnd"},
+    {kAstronomicalTwilight, "lblAstroStart", nullptr, "lblAstroEnd"},
+};
+
+// Makes the window's fixed captions, its empty value labels and the two hidden labels that
+// lend the status strip its texts and font ("lblTextPhase", "lblLST"), and returns those with
+// a name by their names.
+QHash<QString, QLabel*> CreateMainLabels(QWidget* window);
+
+// A picture for the screen (at twice the resolution on a high-density one), opaque, as the
+// window composes on it.
+QImage OpaquePicture(const char* resource);
+
+// The data panel's picture: the background's strip left of the panel, then the panel, at the
+// panel picture's resolution.
+QImage ComposeDataPanel(const QImage& background, const QImage& panel);
+
+} // namespace selvane
