@@ -2,6 +2,7 @@
 
 #include "engine/dailyphases.h"
 #include "engine/phases.h"
+#include "widgets/utf8text.h"
 #include "widgets/vectorstate.h"
 
 namespace selvane {
@@ -18,7 +19,7 @@ PageHeaderData PageHeader(const PageRequest& request) {
     // The location line names the clock the times are in: a named zone's id, or daylight
     // saving when it is in force.
     if (request.NamedZone)
-        header.LocationEnding = QStringLiteral(", ") + QString::fromStdString(record.ZoneName);
+        header.LocationEnding = QStringLiteral(", ") + FromUtf8(record.ZoneName);
     else if (record.DaylightSavings)
         header.LocationEnding = QStringLiteral(", Daylight Savings Time");
     return header;
@@ -41,9 +42,8 @@ CalendarPageData CalendarPage(const PageRequest& request) {
         const auto k = static_cast<std::size_t>(i);
         const CalendarInstant& local = phases.LocalTimes[k];
         if (local.Year == year && local.Month == month)
-            page.MajorPhases.push_back(
-                {local.Day, QString::fromStdString(HourMinuteText(local)),
-                 QString::fromStdString(phases.MajorPhaseTable[k].PhaseCode)});
+            page.MajorPhases.push_back({local.Day, FromUtf8(HourMinuteText(local)),
+                                        FromUtf8(phases.MajorPhaseTable[k].PhaseCode)});
     }
     page.DailyPhases = MonthDailyPhases(year, month);
     page.Table = FillMonthTimeTable(year, month, request.Place);

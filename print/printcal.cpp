@@ -1,6 +1,8 @@
 #include "print/printcal.h"
 
 #include "widgets/product.h"
+#include "widgets/utf8text.h"
+#include "widgets/widgetstyle.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -13,9 +15,6 @@
 namespace selvane {
 
 namespace {
-
-const QColor kYellow(255, 255, 0);
-const QColor kBandGrey(180, 180, 180);
 
 constexpr int kPicture = 180;    // the daily picture's square
 constexpr int kPictureHalf = 90; // its centre line, from its left edge
@@ -69,13 +68,10 @@ void SetPenAndBrush(QPainter& painter, const QColor& pen, const QColor& brush) {
     painter.setBrush(brush.isValid() ? QBrush(brush) : QBrush(Qt::NoBrush));
 }
 
-QString Text(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 QString AngleText(const LocationAngle& a) {
-    return Text(a.Degrees) + QStringLiteral("\u00BA ") + Text(a.Minutes) + QStringLiteral("' ") +
-           Text(a.Seconds) + QStringLiteral("\" ") + Text(a.Direction);
+    return FromUtf8(a.Degrees) + QStringLiteral("\u00BA ") + FromUtf8(a.Minutes) +
+           QStringLiteral("' ") + FromUtf8(a.Seconds) + QStringLiteral("\" ") +
+           FromUtf8(a.Direction);
 }
 
 // Column width and row height of the calendar's day cells.
@@ -319,7 +315,7 @@ void PrintMonthDetails(QPainter& painter, const PageState& state, const Calendar
         const int x = (j % 7) * c + c - 80; // the values; their labels stand 52 units left
         auto line = [&](int y, const char* label, const std::string& value) {
             TextOut(painter, x - 52, y, QLatin1String(label));
-            TextOut(painter, x, y, Text(value));
+            TextOut(painter, x, y, FromUtf8(value));
         };
         if (choices.PrintSunTimes) {
             const int y = (j / 7) * r + state.PageCursorY + 12;
@@ -394,7 +390,7 @@ void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePag
     auto rowTop = [&](int i) {
         return static_cast<int>(i * h) + state.PageCursorY;
     };
-    SetPenAndBrush(painter, kBandGrey, kBandGrey);
+    SetPenAndBrush(painter, kPageBandGrey, kPageBandGrey);
     for (int i = 1; i < n; i += 2) // the second, fourth, ... day on a grey band
         painter.drawRect(Box(100, rowTop(i) + 1, state.W - 100, rowTop(i + 1) + 1));
 
@@ -406,19 +402,19 @@ void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePag
     for (int i = 0; i < n; ++i) {
         const DayTimes& t = data.Table.Days[static_cast<std::size_t>(i)];
         const std::array<QString, 14> values = {QString::number(i + 1),
-                                                Text(t.MoonTimes.Rise),
-                                                Text(t.MoonTimes.Transit),
-                                                Text(t.MoonTimes.Set),
+                                                FromUtf8(t.MoonTimes.Rise),
+                                                FromUtf8(t.MoonTimes.Transit),
+                                                FromUtf8(t.MoonTimes.Set),
                                                 QString::number(t.Illumination) + u'%',
-                                                Text(t.AstronomicalTwilight.Start),
-                                                Text(t.NauticalTwilight.Start),
-                                                Text(t.CivilTwilight.Start),
-                                                Text(t.SunTimes.Rise),
-                                                Text(t.SunTimes.Transit),
-                                                Text(t.SunTimes.Set),
-                                                Text(t.AstronomicalTwilight.End),
-                                                Text(t.NauticalTwilight.End),
-                                                Text(t.CivilTwilight.End)};
+                                                FromUtf8(t.AstronomicalTwilight.Start),
+                                                FromUtf8(t.NauticalTwilight.Start),
+                                                FromUtf8(t.CivilTwilight.Start),
+                                                FromUtf8(t.SunTimes.Rise),
+                                                FromUtf8(t.SunTimes.Transit),
+                                                FromUtf8(t.SunTimes.Set),
+                                                FromUtf8(t.AstronomicalTwilight.End),
+                                                FromUtf8(t.NauticalTwilight.End),
+                                                FromUtf8(t.CivilTwilight.End)};
         const int y = rowTop(i) + textOffset;
         for (std::size_t col = 0; col < columns.size(); ++col)
             TextOut(painter, cx + columns[col].valueX, y, values[col]);

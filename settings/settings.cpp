@@ -65,15 +65,11 @@ bool readBool(const SettingsStore& store, const char* name) {
     return store.read(QString::fromLatin1(name)) == QLatin1String("True");
 }
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 void writeAngle(SettingsStore& store, const QString& prefix, const LocationAngle& a) {
-    store.write(prefix + "Deg", qs(a.Degrees));
-    store.write(prefix + "Min", qs(a.Minutes));
-    store.write(prefix + "Sec", qs(a.Seconds));
-    store.write(prefix + "Dir", qs(a.Direction));
+    store.write(prefix + "Deg", QString::fromStdString(a.Degrees));
+    store.write(prefix + "Min", QString::fromStdString(a.Minutes));
+    store.write(prefix + "Sec", QString::fromStdString(a.Seconds));
+    store.write(prefix + "Dir", QString::fromStdString(a.Direction));
 }
 
 } // namespace
@@ -174,14 +170,14 @@ SaveOutcome SaveConfiguration(SettingsStore& store, const Settings& s) {
     outcome.KeyOpened = store.keyExists();
     writeAngle(store, QStringLiteral("Lat"), s.Lat);
     writeAngle(store, QStringLiteral("Long"), s.Long);
-    store.write(QStringLiteral("Location"), qs(s.Location));
+    store.write(QStringLiteral("Location"), QString::fromStdString(s.Location));
     store.write(QStringLiteral("DayOrder"), QString::number(s.DayOrder));
-    store.write(QStringLiteral("DateLayout"), qs(s.DateLayout));
+    store.write(QStringLiteral("DateLayout"), QString::fromStdString(s.DateLayout));
     store.write(QStringLiteral("DateLayoutIdx"), QString::number(s.DateLayoutIdx));
     store.write(QStringLiteral("Timezone"), QString::number(s.TimeZone));
     store.write(QStringLiteral("DaylightSavings"),
                 QString::fromLatin1(BoolText(s.DaylightSavings)));
-    store.write(QStringLiteral("ZoneName"), qs(s.ZoneName));
+    store.write(QStringLiteral("ZoneName"), QString::fromStdString(s.ZoneName));
     outcome.Written = store.commit();
     return outcome;
 }

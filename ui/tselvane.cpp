@@ -20,6 +20,7 @@
 #include "widgets/resources.h"
 #include "widgets/sexagesimalpainter.h"
 #include "widgets/titledrag.h"
+#include "widgets/utf8text.h"
 #include "widgets/vectorstate.h"
 #include "widgets/widgetstyle.h"
 #include "widgets/zones.h"
@@ -45,8 +46,6 @@ namespace selvane {
 
 namespace {
 
-constexpr int kWindowWidth = 640;
-constexpr int kWindowHeight = 480;
 const QPoint kWindowPosition(135, 120);
 const QColor kWindowGrey(128, 128, 128);
 constexpr int kSurfacePixels = 12; // 9 point at 96 dpi: the values painted on the window
@@ -57,10 +56,6 @@ void SetCaption(QLabel* label, const QString& text) {
         label->setText(text);
         label->adjustSize();
     }
-}
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 // Draws a text with its top-left corner at (x, y).
@@ -104,7 +99,7 @@ TSelvane::~TSelvane() = default;
 void TSelvane::FormCreate() {
     setObjectName(QStringLiteral("TSelvane"));
     setWindowTitle(QStringLiteral("Doviveva"));
-    setFixedSize(kWindowWidth, kWindowHeight);
+    setFixedSize(kWindowSize);
     move(kWindowPosition);
     setFocusPolicy(Qt::StrongFocus);
     QPalette palette = this->palette();
@@ -175,7 +170,7 @@ void TSelvane::CreateControls() {
 
     m_timeList = new TRiseSetTimeList(this, m_texts, [this] {
         return TimeListMonth{SelectedYear, SelectedMonth, observer(),
-                             QString::fromStdString(m_settings.DateLayout),
+                             FromUtf8(m_settings.DateLayout),
                              ZoneDescription(m_settings, m_zone.isValid())};
     });
     m_timeList->printTable = [this](const MonthTimeTable& table) {
@@ -282,15 +277,15 @@ void TSelvane::PaintPanels() {
     // The Moon panel.
     const MoonPanel moon = CalculateSelvane(DisplayTime, o, m_texts.Months);
     ShowPhases(moon.Phases);
-    SetCaption(label("lblVisible"), Q(moon.VisibleText));
-    SetCaption(label("lblDistance"), Q(moon.DistanceText));
+    SetCaption(label("lblVisible"), FromUtf8(moon.VisibleText));
+    SetCaption(label("lblDistance"), FromUtf8(moon.DistanceText));
     m_topoRAHours = moon.TopoRAHours;
     m_topoDec = moon.Topo.Dec;
     m_parallax = moon.Position.Parallax;
     m_diameter = moon.Diameter;
     DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 140, moon.Position.Azimuth);
     DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 156, moon.Position.Altitude);
-    const QString phaseAngle = Q(moon.PhaseAngleText);
+    const QString phaseAngle = FromUtf8(moon.PhaseAngleText);
     DrawTextAt(panel, 27 - QFontMetrics(panel.font()).horizontalAdvance(phaseAngle), 188,
                phaseAngle);
 
@@ -301,11 +296,11 @@ void TSelvane::PaintPanels() {
 
     // Age and apsides.
     const LunarProperties props = CalculateLunarProperties(DisplayTime, o, m_texts.Months);
-    SetCaption(label("lblAOM"), Q(props.AgeText));
-    SetCaption(label("lblApogeeDate"), Q(props.Apsides.ApogeeText));
-    SetCaption(label("lblApogeeDist"), Q(props.ApogeeDistanceText));
-    SetCaption(label("lblPerigeeDate"), Q(props.Apsides.PerigeeText));
-    SetCaption(label("lblPerigeeDist"), Q(props.PerigeeDistanceText));
+    SetCaption(label("lblAOM"), FromUtf8(props.AgeText));
+    SetCaption(label("lblApogeeDate"), FromUtf8(props.Apsides.ApogeeText));
+    SetCaption(label("lblApogeeDist"), FromUtf8(props.ApogeeDistanceText));
+    SetCaption(label("lblPerigeeDate"), FromUtf8(props.Apsides.PerigeeText));
+    SetCaption(label("lblPerigeeDist"), FromUtf8(props.PerigeeDistanceText));
 
     // Rise, transit and set; the Sun's present place in the panel.
     ShowRiseSet(DisplayTime);
@@ -323,7 +318,7 @@ void TSelvane::ShowPhases(const MonthPhases& phases) {
     const int count = phases.MajorPhaseCount;
     for (int i = 0; i < 5; ++i) {
         if (i < count) {
-            SetCaption(label(names[i]), Q(phases.Texts[static_cast<std::size_t>(i)]));
+            SetCaption(label(names[i]), FromUtf8(phases.Texts[static_cast<std::size_t>(i)]));
             m_iconAt[static_cast<std::size_t>(i)] =
                 phases.MajorPhaseTable[static_cast<std::size_t>(i)].PhaseIndex;
         } else {
@@ -341,16 +336,16 @@ void TSelvane::ShowRiseSet(const ClockTime& time) {
     static const char* const titles[] = {"lblRSTitle1", "lblRSTitle2", "lblRSTitle3"};
     static const char* const values[] = {"lblRSValue1", "lblRSValue2", "lblRSValue3"};
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        SetCaption(label(titles[i]), Q(entries[i].Title));
-        SetCaption(label(values[i]), Q(entries[i].Time));
+        SetCaption(label(titles[i]), FromUtf8(entries[i].Title));
+        SetCaption(label(values[i]), FromUtf8(entries[i].Time));
     }
 
     for (const SunRow& row : kSunRows) {
         const auto texts = CalcSolarRiseSet(time, o, row.Altitude);
         if (row.Transit)
-            SetCaption(label(row.Transit), Q(texts[0]));
-        SetCaption(label(row.Start), Q(texts[1]));
-        SetCaption(label(row.End), Q(texts[2]));
+            SetCaption(label(row.Transit), FromUtf8(texts[0]));
+        SetCaption(label(row.Start), FromUtf8(texts[1]));
+        SetCaption(label(row.End), FromUtf8(texts[2]));
     }
 }
 
@@ -384,7 +379,7 @@ void TSelvane::RefreshDisplay(const ClockTime& clockNow, JulianDay presentUT) {
 
 QString TSelvane::ShowSiderealTime(JulianDay presentUT) const {
     // The real present, whatever date is selected.
-    return Q(LocalSiderealTimeText(presentUT, Longitude));
+    return FromUtf8(LocalSiderealTimeText(presentUT, Longitude));
 }
 
 void TSelvane::drawMoon(const ClockTime& time, int percent) {

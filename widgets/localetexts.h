@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/timebase.h"
+#include "widgets/utf8text.h"
 
 #include <QLocale>
 #include <QString>
@@ -18,7 +19,7 @@ struct LocaleTexts {
     QChar DateSeparator = u'/';            // between day, month and year in a short date
 
     static LocaleTexts from(const QLocale& locale);
-    QString month(int month) const { return QString::fromStdString(Months[month - 1]); }
+    QString month(int month) const { return FromUtf8(Months[month - 1]); }
 };
 
 } // namespace selvane

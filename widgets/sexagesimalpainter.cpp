@@ -1,5 +1,7 @@
 #include "widgets/sexagesimalpainter.h"
 
+#include "widgets/utf8text.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -9,7 +11,7 @@ void DrawSexagesimal(QPainter& painter, SexagesimalMode mode, int rightX, int y,
     const SexagesimalPieces pieces = MakeSexagesimal(mode, value);
     const QFontMetrics metrics(painter.font());
     for (std::size_t i = 0; i < pieces.Text.size(); ++i) {
-        const QString text = QString::fromStdString(pieces.Text[i]);
+        const QString text = FromUtf8(pieces.Text[i]);
         const int right = rightX + pieces.RightOffset[i];
         painter.drawText(QPoint(right - metrics.horizontalAdvance(text), y + metrics.ascent()),
                          text);

@@ -4,6 +4,7 @@
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
 #include "widgets/spinbutton.h"
+#include "widgets/utf8text.h"
 #include "widgets/widgetstyle.h"
 
 #include <QAbstractItemView>
@@ -112,10 +113,6 @@ public:
         return Acceptable;
     }
 };
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 void Colour(QWidget* w) {
     QPalette p = w->palette();
@@ -313,24 +310,24 @@ void TfConfig::FormShow() {
 }
 
 void TfConfig::FormActivate() {
-    txtLatDeg->setText(Q(m_record.Lat.Degrees));
-    txtLatMin->setText(Q(m_record.Lat.Minutes));
-    txtLatSec->setText(Q(m_record.Lat.Seconds));
-    pnlNS->setText(Q(m_record.Lat.Direction));
-    txtLongDeg->setText(Q(m_record.Long.Degrees));
-    txtLongMin->setText(Q(m_record.Long.Minutes));
-    txtLongSec->setText(Q(m_record.Long.Seconds));
-    pnlEW->setText(Q(m_record.Long.Direction));
-    txtLocation->setText(Q(m_record.Location));
+    txtLatDeg->setText(FromUtf8(m_record.Lat.Degrees));
+    txtLatMin->setText(FromUtf8(m_record.Lat.Minutes));
+    txtLatSec->setText(FromUtf8(m_record.Lat.Seconds));
+    pnlNS->setText(FromUtf8(m_record.Lat.Direction));
+    txtLongDeg->setText(FromUtf8(m_record.Long.Degrees));
+    txtLongMin->setText(FromUtf8(m_record.Long.Minutes));
+    txtLongSec->setText(FromUtf8(m_record.Long.Seconds));
+    pnlEW->setText(FromUtf8(m_record.Long.Direction));
+    txtLocation->setText(FromUtf8(m_record.Location));
     txtLocation->setCursorPosition(0); // a long name shows its beginning
     Select(cmbDayOrder, m_record.DayOrder, {});
-    Select(cmbDateFormat, m_record.DateLayoutIdx, Q(m_record.DateLayout));
+    Select(cmbDateFormat, m_record.DateLayoutIdx, FromUtf8(m_record.DateLayout));
     Select(cmbTimeZone, m_record.TimeZone, {});
     chkDaylightSavings->setChecked(m_record.DaylightSavings);
     // A name the system does not know reads as the fixed offset, as the main window takes it.
     const int zone = m_record.ZoneName.empty()
                          ? 0
-                         : cmbZone->findText(Q(m_record.ZoneName), Qt::MatchFixedString);
+                         : cmbZone->findText(FromUtf8(m_record.ZoneName), Qt::MatchFixedString);
     cmbZone->setCurrentIndex(zone > kComputersZoneItem ? zone : 0);
     cmbZoneChange();
 }

@@ -3,6 +3,7 @@
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
 #include "widgets/resources.h"
+#include "widgets/utf8text.h"
 #include "widgets/vectorstate.h"
 #include "widgets/widgetstyle.h"
 
@@ -19,8 +20,6 @@ namespace selvane {
 
 namespace {
 
-constexpr int kWindowWidth = 640;
-constexpr int kWindowHeight = 480;
 constexpr int kListWidth = 600;
 constexpr int kStartHeight = 450; // the list picture before the first month is drawn
 // The visible part of the list picture: 600 x 380 at (20, 80).
@@ -29,8 +28,7 @@ constexpr int kTimerInterval = 100; // ms
 // Arial 12 px is Liberation Sans here: rows 14 pixels apart, the pitch the column layout and
 // the scroll arrows were made for.
 constexpr int kListPixels = 12;
-constexpr int kDateLength = 10; // characters of the date column
-const QColor kBandGrey(64, 64, 64);
+constexpr int kDateLength = 10;           // characters of the date column
 const QColor kHeadingText(236, 239, 246); // the group titles on the header's band
 
 // The pictures around the list.
@@ -149,7 +147,7 @@ TRiseSetTimeList::TRiseSetTimeList(QWidget* mainWindow, const LocaleTexts& texts
 }
 
 void TRiseSetTimeList::FormCreate() {
-    setFixedSize(kWindowWidth, kWindowHeight);
+    setFixedSize(kWindowSize);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
@@ -226,7 +224,7 @@ void TRiseSetTimeList::DisplayTimeList(bool computeOnly, MonthTimeTable& table) 
     imgList = BlankPicture(QSize(kListWidth, days * h - 1), devicePixelRatioF());
     QPainter p(&imgList);
     for (int d = 1; d <= days; ++d)
-        p.fillRect(0, (d - 1) * h, kListWidth, h, d % 2 == 0 ? kBandGrey : QColor(Qt::black));
+        p.fillRect(0, (d - 1) * h, kListWidth, h, d % 2 == 0 ? kListBandGrey : QColor(Qt::black));
 
     p.setFont(m_listFont);
     const int ascent = p.fontMetrics().ascent();
@@ -240,7 +238,7 @@ void TRiseSetTimeList::DisplayTimeList(bool computeOnly, MonthTimeTable& table) 
         p.drawText(kIlluminationX, baseline, QStringLiteral("%1%").arg(row.Illumination));
         for (const Cell& c : TimeCells(row)) {
             p.setPen(c.Colour);
-            p.drawText(c.X, baseline, QString::fromStdString(c.Text));
+            p.drawText(c.X, baseline, FromUtf8(c.Text));
         }
     }
     p.end();

@@ -10,6 +10,7 @@
 #include "ui/tselvane.h"
 #include "ui/yearentry.h"
 #include "widgets/titledrag.h"
+#include "widgets/utf8text.h"
 #include "widgets/widgetstyle.h"
 #include "widgets/zones.h"
 #include "windows/tmonthselect.h"
@@ -29,10 +30,6 @@ namespace {
 // Minutes after midnight of an "hh:mm" text.
 double Minutes(const QString& text) {
     return text.left(2).toInt() * 60.0 + text.mid(3, 2).toInt();
-}
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
 }
 
 bool HasColour(const QImage& image, const QRect& area, QRgb colour, int tolerance = 40) {
@@ -107,18 +104,18 @@ void TestTSelvane::tickWritesTheEngineResults() {
     const MonthNames& months = English().Months;
 
     const MoonPanel moon = CalculateSelvane(kNoon15March, o, months);
-    QCOMPARE(f.label("lblVisible")->text(), Q(moon.VisibleText));
-    QCOMPARE(f.label("lblDistance")->text(), Q(moon.DistanceText));
+    QCOMPARE(f.label("lblVisible")->text(), FromUtf8(moon.VisibleText));
+    QCOMPARE(f.label("lblDistance")->text(), FromUtf8(moon.DistanceText));
     QCOMPARE(f.window->Phases.MajorPhaseCount, 4);
     for (int i = 0; i < 4; ++i)
         QCOMPARE(f.label(qPrintable(QString("lblPh%1Time").arg(i + 1)))->text(),
-                 Q(moon.Phases.Texts[i]));
+                 FromUtf8(moon.Phases.Texts[i]));
     QCOMPARE(f.label("lblPh1Time")->text(), QString("15:24  03 March 2024"));
     QVERIFY(!f.label("lblPh5Time")->isVisibleTo(f.window.get()));
     QVERIFY(f.label("lblPh4Time")->isVisibleTo(f.window.get()));
 
     const LunarProperties props = CalculateLunarProperties(kNoon15March, o, months);
-    QCOMPARE(f.label("lblAOM")->text(), Q(props.AgeText));
+    QCOMPARE(f.label("lblAOM")->text(), FromUtf8(props.AgeText));
     QCOMPARE(f.label("lblPerigeeDate")->text(), QString("07:06  10 Mar"));
     QCOMPARE(f.label("lblPerigeeDist")->text(), QString("356896 km"));
     QCOMPARE(f.label("lblApogeeDate")->text(), QString("15:01  25 Feb"));
@@ -127,21 +124,21 @@ void TestTSelvane::tickWritesTheEngineResults() {
     const auto entries = SortedByTime(CalcLunarRiseSet(kNoon15March, o).Entries);
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(f.label(qPrintable(QString("lblRSTitle%1").arg(i + 1)))->text(),
-                 Q(entries[i].Title));
+                 FromUtf8(entries[i].Title));
         QCOMPARE(f.label(qPrintable(QString("lblRSValue%1").arg(i + 1)))->text(),
-                 Q(entries[i].Time));
+                 FromUtf8(entries[i].Time));
     }
     const auto sun = CalcSolarRiseSet(kNoon15March, o, kSunriseAltitude);
-    QCOMPARE(f.label("lblSunTransit")->text(), Q(sun[0]));
-    QCOMPARE(f.label("lblSunrise")->text(), Q(sun[1]));
-    QCOMPARE(f.label("lblSunset")->text(), Q(sun[2]));
+    QCOMPARE(f.label("lblSunTransit")->text(), FromUtf8(sun[0]));
+    QCOMPARE(f.label("lblSunrise")->text(), FromUtf8(sun[1]));
+    QCOMPARE(f.label("lblSunset")->text(), FromUtf8(sun[2]));
     const auto astro = CalcSolarRiseSet(kNoon15March, o, kAstronomicalTwilight);
-    QCOMPARE(f.label("lblAstroStart")->text(), Q(astro[1]));
-    QCOMPARE(f.label("lblAstroEnd")->text(), Q(astro[2]));
+    QCOMPARE(f.label("lblAstroStart")->text(), FromUtf8(astro[1]));
+    QCOMPARE(f.label("lblAstroEnd")->text(), FromUtf8(astro[2]));
     QCOMPARE(f.label("lblCivilStart")->text(),
-             Q(CalcSolarRiseSet(kNoon15March, o, kCivilTwilight)[1]));
+             FromUtf8(CalcSolarRiseSet(kNoon15March, o, kCivilTwilight)[1]));
     QCOMPARE(f.label("lblNauticalEnd")->text(),
-             Q(CalcSolarRiseSet(kNoon15March, o, kNauticalTwilight)[2]));
+             FromUtf8(CalcSolarRiseSet(kNoon15March, o, kNauticalTwilight)[2]));
     // The painted values leave their labels empty.
     QVERIFY(f.label("lblRA")->text().isEmpty());
 }
@@ -185,7 +182,7 @@ void TestTSelvane::statusStripAndSiderealTimeTexts() {
     const QString lst = f.window->findChild<QLabel*>("lblLST")->text();
     QVERIFY2(QRegularExpression("^LST: [0-2][0-9]:[0-5][0-9]:[0-5][0-9]$").match(lst).hasMatch(),
              qPrintable(lst));
-    QCOMPARE(lst, Q(LocalSiderealTimeText(DateTimeToJD(2024, 3, 15, 12, 0, 0), 5 / 3600.0)));
+    QCOMPARE(lst, FromUtf8(LocalSiderealTimeText(DateTimeToJD(2024, 3, 15, 12, 0, 0), 5 / 3600.0)));
 
     // A selected date changes the strip's date but not the sidereal time.
     f.window->DateLabelClick(f.cellOfDay(3));
@@ -207,9 +204,9 @@ void TestTSelvane::dayClickSelectsAndBlankClickDoesNothing() {
     f.window->Timer1Timer();
     QCOMPARE(f.window->DisplayTime.Day, 20);
     QCOMPARE(f.label("lblVisible")->text(),
-             Q(CalculateSelvane(ClockTime{2024, 3, 3, 20, 12, 0, 0, 0}, f.window->observer(),
-                                English().Months)
-                   .VisibleText));
+             FromUtf8(CalculateSelvane(ClockTime{2024, 3, 3, 20, 12, 0, 0, 0}, f.window->observer(),
+                                       English().Months)
+                          .VisibleText));
 
     // March 2024 starts on a Friday: the first five cells are blank.
     QCOMPARE(f.window->calendar().FirstColumn, 5);
@@ -572,12 +569,12 @@ void TestTSelvane::aNamedZoneReadsTheComputersClockInThatZone() {
                  qPrintable(status));
         const auto sun =
             CalcSolarRiseSet(f.window->DisplayTime, f.window->observer(), kSunriseAltitude);
-        QCOMPARE(f.label("lblSunrise")->text(), Q(sun[1]));
+        QCOMPARE(f.label("lblSunrise")->text(), FromUtf8(sun[1]));
         if (named) {
             QVERIFY(std::abs(Minutes(f.label("lblSunrise")->text()) - (5 * 60 + 45.21)) <= 1.0);
             // The sidereal time of the real present, 06:30 UT.
             QCOMPARE(f.label("lblLST")->text(),
-                     Q(LocalSiderealTimeText(JulianDayOf(instant), f.window->Longitude)));
+                     FromUtf8(LocalSiderealTimeText(JulianDayOf(instant), f.window->Longitude)));
         }
     }
 }
