@@ -1,6 +1,7 @@
 #include "ui/mainlayout.h"
 
 #include "widgets/resources.h"
+#include "widgets/sexagesimalpainter.h"
 #include "widgets/widgetstyle.h"
 
 #include <QLabel>
@@ -10,8 +11,9 @@ namespace selvane {
 
 namespace {
 
-constexpr int kLabelPixels = 12;  // the panels' texts
-constexpr int kStatusPixels = 15; // the status strip's
+constexpr int kLabelPixels = 12;   // the panels' texts
+constexpr int kSurfacePixels = 12; // 9 point at 96 dpi: the values painted on the window
+constexpr int kStatusPixels = 15;  // the status strip's
 const QColor kBlackInk(Qt::black);
 
 // Fixed captions; a name is given where a later step rewrites the caption.
@@ -90,6 +92,28 @@ constexpr ValueLabel kValueLabels[] = {
 
 } // namespace
 
+void PaintMoonPlace(QPainter& painter, const MoonPlace& place) {
+    painter.setFont(SurfaceFont());
+    painter.setPen(kAqua);
+    painter.setBackground(Qt::black);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    DrawSexagesimal(painter, SexagesimalMode::Time, 268, 139, place.RAHours);
+    DrawSexagesimal(painter, SexagesimalMode::Angle, 268, 153, place.Dec);
+    DrawSexagesimal(painter, SexagesimalMode::Angle, 268, 167, place.Parallax);
+    DrawSexagesimal(painter, SexagesimalMode::Angle, 268, 181, place.Diameter);
+}
+
+QFont SurfaceFont() {
+    return ArialPixels(kSurfacePixels);
+}
+
+void SetCaption(QLabel* label, const QString& text) {
+    if (label->text() != text) {
+        label->setText(text);
+        label->adjustSize();
+    }
+}
+
 QHash<QString, QLabel*> CreateMainLabels(QWidget* window) {
     QHash<QString, QLabel*> named;
     for (const Caption& c : kCaptions) {
@@ -127,6 +151,15 @@ QImage OpaquePicture(const char* resource) {
     return LoadPicture(QString::fromLatin1(resource)).convertToFormat(QImage::Format_RGB32);
 }
 
+std::array<QImage, 5> PhaseIcons() {
+    const char* icons[] = {":/phase_new.png", ":/phase_firstquarter.png", ":/phase_full.png",
+                           ":/phase_lastquarter.png", ":/phase_blank.png"};
+    std::array<QImage, 5> pictures;
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        pictures[i] = OpaquePicture(icons[i]);
+    return pictures;
+}
+
 QImage ComposeDataPanel(const QImage& background, const QImage& panel) {
     QImage composed = BlankPicture(QSize(kDataPanel.width() + kPanelSignRoom, kDataPanel.height()),
                                    panel.devicePixelRatio());
@@ -140,6 +173,29 @@ QImage ComposeDataPanel(const QImage& background, const QImage& panel) {
                 QRectF(strip.topLeft() * backgroundRatio, strip.size() * backgroundRatio));
     p.drawImage(QPointF(kPanelSignRoom, 0), panel);
     return composed;
+}
+
+QString StatusText(const ClockTime& time, const QString& monthName, const QString& phaseName) {
+    return QStringLiteral("%1:%2:%3  %4 %5 %6 -%7")
+        .arg(time.Hour, 2, 10, QChar('0'))
+        .arg(time.Minute, 2, 10, QChar('0'))
+        .arg(time.Second, 2, 10, QChar('0'))
+        .arg(time.Day)
+        .arg(monthName)
+        .arg(time.Year, 4, 10, QChar('0'))
+        .arg(phaseName);
+}
+
+QImage ComposeStatusStrip(const QImage& gradient, qreal ratio, const QFont& font,
+                          const QString& status, const QString& siderealTime) {
+    QImage strip = PictureAt(gradient, ratio);
+    QPainter p(&strip);
+    p.setFont(font);
+    p.setPen(kNavy);
+    const QFontMetrics metrics(p.font());
+    DrawTextAt(p, (382 - metrics.horizontalAdvance(status)) / 2 + 20, 4, status);
+    DrawTextAt(p, (200 - metrics.horizontalAdvance(siderealTime)) / 2 + 422, 4, siderealTime);
+    return strip;
 }
 
 } // namespace selvane

@@ -3,6 +3,7 @@
 // their hints, the captions and value labels, and the pictures the window composes on.
 
 #include "engine/riseset.h"
+#include "engine/timebase.h"
 #include "widgets/placement.h"
 
 #include <QHash>
@@ -11,7 +12,11 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
+
+class QFont;
 class QLabel;
+class QPainter;
 class QWidget;
 
 namespace selvane {
@@ -58,6 +63,22 @@ inline constexpr SunRow kSunRows[] = {
     {kAstronomicalTwilight, "lblAstroStart", nullptr, "lblAstroEnd"},
 };
 
+// The Moon's topocentric place and size as the window paints them left of x 268.
+struct MoonPlace {
+    double RAHours = 0.0;
+    double Dec = 0.0;      // degrees
+    double Parallax = 0.0; // degrees
+    double Diameter = 0.0; // degrees
+};
+// Paints them in aqua on black boxes, in the window's surface font.
+void PaintMoonPlace(QPainter& painter, const MoonPlace& place);
+
+// The font of the values painted on the window and its data panel: 9 point at 96 dpi.
+QFont SurfaceFont();
+
+// A caption that sizes itself to its text.
+void SetCaption(QLabel* label, const QString& text);
+
 // Makes the window's fixed captions, its empty value labels and the two hidden labels that
 // lend the status strip its texts and font ("lblTextPhase", "lblLST"), and returns those with
 // a name by their names.
@@ -67,8 +88,20 @@ QHash<QString, QLabel*> CreateMainLabels(QWidget* window);
 // window composes on it.
 QImage OpaquePicture(const char* resource);
 
+// The phases panel's icons: New Moon, First Quarter, Full Moon, Last Quarter and the blank one.
+std::array<QImage, 5> PhaseIcons();
+
 // The data panel's picture: the background's strip left of the panel, then the panel, at the
 // panel picture's resolution.
 QImage ComposeDataPanel(const QImage& background, const QImage& panel);
+
+// The status strip's text: the time, two spaces, the date with the month's name, " -" and the
+// phase's name (which begins with a space), as 21:34:05  6 December 2026 - Waxing Crescent.
+QString StatusText(const ClockTime& time, const QString& monthName, const QString& phaseName);
+
+// The status strip at device pixel ratio `ratio`: on its gradient, the status text centred in
+// the band x 20..402 and the sidereal time in the band x 422..622, in `font` and navy.
+QImage ComposeStatusStrip(const QImage& gradient, qreal ratio, const QFont& font,
+                          const QString& status, const QString& siderealTime);
 
 } // namespace selvane

@@ -1,6 +1,5 @@
 #include "ui/tselvane.h"
 
-#include "engine/angletext.h"
 #include "engine/datemoves.h"
 #include "engine/riseset.h"
 #include "engine/solar.h"
@@ -23,7 +22,6 @@
 #include "widgets/utf8text.h"
 #include "widgets/vectorstate.h"
 #include "widgets/widgetstyle.h"
-#include "widgets/zones.h"
 #include "windows/tabout.h"
 #include "windows/tfconfig.h"
 #include "windows/tlunarsites.h"
@@ -41,6 +39,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <tuple>
 
 namespace selvane {
 
@@ -48,20 +47,7 @@ namespace {
 
 const QPoint kWindowPosition(135, 120);
 const QColor kWindowGrey(128, 128, 128);
-constexpr int kSurfacePixels = 12; // 9 point at 96 dpi: the values painted on the window
 constexpr int kBlankIcon = 4;
-
-void SetCaption(QLabel* label, const QString& text) {
-    if (label->text() != text) {
-        label->setText(text);
-        label->adjustSize();
-    }
-}
-
-// Draws a text with its top-left corner at (x, y).
-void DrawTextAt(QPainter& p, int x, int y, const QString& text) {
-    p.drawText(QPoint(x, y + QFontMetrics(p.font()).ascent()), text);
-}
 
 } // namespace
 
@@ -69,8 +55,8 @@ TSelvane::TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts tex
     : QWidget(parent, Qt::FramelessWindowHint)
     , Timer1(new QTimer(this))
     , m_store(store)
-    , m_clock(clock)
-    , m_texts(std::move(texts)) {
+    , m_texts(std::move(texts))
+    , m_observerClock(clock, m_settings) {
     InitResources();
     showMessage = [this](const QString& text) {
         QMessageBox::information(this, QStringLiteral("Selvane"), text);
@@ -111,10 +97,7 @@ void TSelvane::FormCreate() {
     m_image3 = OpaquePicture(":/statusstrip.png");
     m_image6 = ComposeDataPanel(m_image4, OpaquePicture(":/datapanel.png"));
     m_image2 = OpaquePicture(":/moon.png");
-    const char* icons[] = {":/phase_new.png", ":/phase_firstquarter.png", ":/phase_full.png",
-                           ":/phase_lastquarter.png", ":/phase_blank.png"};
-    for (std::size_t i = 0; i < m_icons.size(); ++i)
-        m_icons[i] = OpaquePicture(icons[i]);
+    m_icons = PhaseIcons();
     m_northFace = LoadPicture(QStringLiteral(":/hemisphere_north.png"));
     m_southFace = LoadPicture(QStringLiteral(":/hemisphere_south.png"));
 
@@ -161,7 +144,7 @@ void TSelvane::CreateControls() {
     connect(m_calendar->lblSelectedYear, &HotSpotLabel::clicked, this,
             &TSelvane::lblSelectedYearClick);
 
-    m_yearEntry = new YearEntry(this);
+    m_yearEntry = new YearEntry(this, m_calendar->lblSelectedYear, m_calendar->lblshadowYear);
     connect(m_yearEntry->lblEditYear, &HotSpotLabel::clicked, this,
             &TSelvane::lblSelectedYearClick);
 
@@ -171,7 +154,7 @@ void TSelvane::CreateControls() {
     m_timeList = new TRiseSetTimeList(this, m_texts, [this] {
         return TimeListMonth{SelectedYear, SelectedMonth, observer(),
                              FromUtf8(m_settings.DateLayout),
-                             ZoneDescription(m_settings, m_zone.isValid())};
+                             ZoneDescription(m_settings, zone().isValid())};
     });
     m_timeList->printTable = [this](const MonthTimeTable& table) {
         printTimeTable(TimeTablePage(pageRequest(SelectedYear, SelectedMonth), table));
@@ -207,10 +190,7 @@ void TSelvane::ApplySettings(const Settings& settings) {
     // observer is held to the globe.
     Latitude = std::clamp(DmsToDegrees(m_settings.Lat), -90.0, 90.0);
     Longitude = std::clamp(DmsToDegrees(m_settings.Long), -180.0, 180.0);
-    // A named zone the system knows gives the offset in force at each instant; without one
-    // (or with one it does not know) the zone index and the daylight-saving flag give it.
-    m_zone = NamedZone(m_settings.ZoneName);
-    m_zoneOffsets = m_zone.isValid() ? OffsetsOf(m_zone) : ZoneOffsets();
+    m_observerClock.apply();
     ClockTime present;
     UTOffsetMinutes = GetTimeInfo(present);
     // The pictures turn only when the hemisphere changed, so applying the same place twice
@@ -220,16 +200,7 @@ void TSelvane::ApplySettings(const Settings& settings) {
 }
 
 std::int32_t TSelvane::GetTimeInfo(ClockTime& time) const {
-    const QDateTime now = m_clock.now();
-    if (m_zone.isValid()) {
-        // The computer's clock in universal time, read in the named zone: right even when the
-        // computer itself keeps another zone.
-        const QDateTime local = now.toTimeZone(m_zone);
-        time = ClockTimeOf(local);
-        return OffsetAt(observer(), JulianDayOf(local));
-    }
-    time = ClockTimeOf(now);
-    return UTOffsetFromSettings(m_settings.TimeZone, m_settings.DaylightSavings);
+    return m_observerClock.read(time);
 }
 
 ClockTime TSelvane::ClockNow() const {
@@ -256,7 +227,7 @@ void TSelvane::MoveSelectedDate(const ClockTime& clockNow) {
     DisplayTime.Year = SelectedYear;
     DisplayTime.Month = SelectedMonth;
     DisplayTime.Day = SelectedDay;
-    if (m_zone.isValid()) // the offset in force at the selected date's instant
+    if (zone().isValid()) // the offset in force at the selected date's instant
         UTOffsetMinutes = OffsetAt(
             observer(),
             LocalToUniversal(DateTimeToJD(DisplayTime.Year, DisplayTime.Month, DisplayTime.Day,
@@ -271,7 +242,7 @@ void TSelvane::PaintPanels() {
     const Observer o = observer();
     QPainter panel(&m_imgTextBgnd);
     panel.translate(kPanelSignRoom, 0); // the panel's own coordinates
-    panel.setFont(ArialPixels(kSurfacePixels));
+    panel.setFont(SurfaceFont());
     panel.setPen(kLightYellow);
 
     // The Moon panel.
@@ -279,10 +250,7 @@ void TSelvane::PaintPanels() {
     ShowPhases(moon.Phases);
     SetCaption(label("lblVisible"), FromUtf8(moon.VisibleText));
     SetCaption(label("lblDistance"), FromUtf8(moon.DistanceText));
-    m_topoRAHours = moon.TopoRAHours;
-    m_topoDec = moon.Topo.Dec;
-    m_parallax = moon.Position.Parallax;
-    m_diameter = moon.Diameter;
+    m_moonPlace = {moon.TopoRAHours, moon.Topo.Dec, moon.Position.Parallax, moon.Diameter};
     DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 140, moon.Position.Azimuth);
     DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 156, moon.Position.Altitude);
     const QString phaseAngle = FromUtf8(moon.PhaseAngleText);
@@ -315,15 +283,11 @@ void TSelvane::ShowPhases(const MonthPhases& phases) {
     Phases = phases;
     static const char* const names[] = {"lblPh1Time", "lblPh2Time", "lblPh3Time", "lblPh4Time",
                                         "lblPh5Time"};
-    const int count = phases.MajorPhaseCount;
-    for (int i = 0; i < 5; ++i) {
-        if (i < count) {
-            SetCaption(label(names[i]), FromUtf8(phases.Texts[static_cast<std::size_t>(i)]));
-            m_iconAt[static_cast<std::size_t>(i)] =
-                phases.MajorPhaseTable[static_cast<std::size_t>(i)].PhaseIndex;
-        } else {
-            m_iconAt[static_cast<std::size_t>(i)] = kBlankIcon;
-        }
+    const auto count = static_cast<std::size_t>(phases.MajorPhaseCount);
+    for (std::size_t i = 0; i < m_iconAt.size(); ++i) {
+        if (i < count)
+            SetCaption(label(names[i]), FromUtf8(phases.Texts[i]));
+        m_iconAt[i] = i < count ? phases.MajorPhaseTable[i].PhaseIndex : kBlankIcon;
     }
     label("lblPh4Time")->setVisible(count >= 4);
     label("lblPh5Time")->setVisible(count >= 5);
@@ -350,36 +314,17 @@ void TSelvane::ShowRiseSet(const ClockTime& time) {
 }
 
 void TSelvane::RefreshDisplay(const ClockTime& clockNow, JulianDay presentUT) {
-    const ClockTime& t = DisplayTime;
-    const QString status = QStringLiteral("%1:%2:%3  %4 %5 %6 -%7")
-                               .arg(t.Hour, 2, 10, QChar('0'))
-                               .arg(t.Minute, 2, 10, QChar('0'))
-                               .arg(t.Second, 2, 10, QChar('0'))
-                               .arg(t.Day)
-                               .arg(m_texts.month(t.Month))
-                               .arg(t.Year, 4, 10, QChar('0'))
-                               .arg(PhaseName);
+    const QString status = StatusText(DisplayTime, m_texts.month(DisplayTime.Month), PhaseName);
     SetCaption(m_lblTextPhase, status);
-    SetCaption(m_lblLST, ShowSiderealTime(presentUT));
+    // The sidereal time of the real present, whatever date is selected.
+    SetCaption(m_lblLST, FromUtf8(LocalSiderealTimeText(presentUT, Longitude)));
 
-    m_image1 = PictureAt(m_image3, devicePixelRatioF());
-    QPainter strip(&m_image1);
-    strip.setFont(m_lblTextPhase->font());
-    strip.setPen(kNavy);
-    const QFontMetrics metrics(strip.font());
-    DrawTextAt(strip, (382 - metrics.horizontalAdvance(status)) / 2 + 20, 4, status);
-    DrawTextAt(strip, (200 - metrics.horizontalAdvance(m_lblLST->text())) / 2 + 422, 4,
-               m_lblLST->text());
-    strip.end();
+    m_image1 = ComposeStatusStrip(m_image3, devicePixelRatioF(), m_lblTextPhase->font(), status,
+                                  m_lblLST->text());
 
     ShowSelectedMonth(DisplayTime, clockNow); // the tick's own clock reading
     m_ticked = true;
     update();
-}
-
-QString TSelvane::ShowSiderealTime(JulianDay presentUT) const {
-    // The real present, whatever date is selected.
-    return FromUtf8(LocalSiderealTimeText(presentUT, Longitude));
 }
 
 void TSelvane::drawMoon(const ClockTime& time, int percent) {
@@ -420,13 +365,8 @@ void TSelvane::DateSelect(TDateLabel* cell, const ClockTime& present) {
     if (day == 0)
         return;
     SelectedDay = static_cast<std::uint16_t>(day);
-    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, present);
+    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, present);
     m_calendar->MarkCell(cell);
-}
-
-void TSelvane::SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day,
-                              const ClockTime& present) {
-    DayOffset = DayOffsetTo({year, month, day}, present);
 }
 
 void TSelvane::DateLabelClick(TDateLabel* cell) {
@@ -444,7 +384,7 @@ void TSelvane::lblSelectedMonthClick() {
 void TSelvane::MonthPicked(int month) {
     SelectedMonth = static_cast<std::uint16_t>(month);
     SelectedDay = static_cast<std::uint16_t>(DayInMonth(SelectedYear, month, SelectedDay).Day);
-    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, ClockNow());
+    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
     Timer1Timer();
     RefreshTimeList();
 }
@@ -457,77 +397,62 @@ void TSelvane::RefreshTimeList() {
 }
 
 void TSelvane::lblSelectedYearClick() {
-    m_calendar->lblSelectedYear->hide();
-    m_calendar->lblshadowYear->hide();
-    m_yearEntry->open(m_calendar->lblSelectedYear);
+    m_yearEntry->open();
 }
 
 void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     const bool ctrl = modifiers & Qt::ControlModifier;
     // The commands, whether or not the year entry is open (those that act on the date take
     // over a typed year first, as the mouse's do).
-    if (ctrl && key == Qt::Key_L)
-        return lblListClick();
-    if (ctrl && key == Qt::Key_P)
-        return lblPrintClick();
-    if (ctrl && key == Qt::Key_Comma)
-        return lblConfigClick();
-    if (ctrl && key == Qt::Key_Q)
-        return lblExitClick();
+    const std::pair<int, void (TSelvane::*)()> commands[] = {
+        {Qt::Key_L, &TSelvane::lblListClick},
+        {Qt::Key_P, &TSelvane::lblPrintClick},
+        {Qt::Key_Comma, &TSelvane::lblConfigClick},
+        {Qt::Key_Q, &TSelvane::lblExitClick},
+    };
+    for (const auto& [commandKey, command] : commands)
+        if (ctrl && key == commandKey)
+            return (this->*command)();
     if (key == Qt::Key_F1)
         return lblHelpClick();
 
+    // The year entry's digits, Backspace, Enter and Esc.
     if (m_yearEntry->isOpen()) {
-        if (key == Qt::Key_Backspace) {
-            if (!m_yearEntry->backspace())
-                beep();
-            return;
-        }
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        switch (m_yearEntry->keyDown(key, modifiers)) {
+        case YearEntry::Key::Empty:
+            return beep();
+        case YearEntry::Key::Enter:
             AcceptYear();
             return;
-        }
-        if (key >= Qt::Key_0 && key <= Qt::Key_9 && !(modifiers & Qt::KeypadModifier)) {
-            m_yearEntry->appendDigit(QChar('0' + (key - Qt::Key_0)));
+        case YearEntry::Key::Escape:
+            return m_yearEntry->close(); // without taking the typed year
+        case YearEntry::Key::Typed:
             return;
-        }
-        if (key == Qt::Key_Escape) {
-            CancelYear();
-            return;
+        case YearEntry::Key::Other:
+            break;
         }
     }
 
     // Moving the selection: days, weeks, months, years, or back to today.
-    switch (key) {
-    case Qt::Key_Left:
-        return MoveSelectionByDays(-1);
-    case Qt::Key_Right:
-        return MoveSelectionByDays(1);
-    case Qt::Key_Up:
-        return MoveSelectionByDays(-7);
-    case Qt::Key_Down:
-        return MoveSelectionByDays(7);
-    case Qt::Key_PageUp:
-        return MoveSelectionByMonths(ctrl ? -12 : -1);
-    case Qt::Key_PageDown:
-        return MoveSelectionByMonths(ctrl ? 12 : 1);
-    case Qt::Key_Home:
-        return SelectToday();
-    default:
-        break;
-    }
+    const std::tuple<int, DateMove, int> moves[] = {
+        {Qt::Key_Left, MoveByDays, -1},
+        {Qt::Key_Right, MoveByDays, 1},
+        {Qt::Key_Up, MoveByDays, -7},
+        {Qt::Key_Down, MoveByDays, 7},
+        {Qt::Key_PageUp, MoveByMonths, ctrl ? -12 : -1},
+        {Qt::Key_PageDown, MoveByMonths, ctrl ? 12 : 1},
+    };
+    for (const auto& [moveKey, move, steps] : moves)
+        if (key == moveKey)
+            return MoveSelection(move, steps);
+    if (key == Qt::Key_Home)
+        SelectToday();
 }
 
-void TSelvane::MoveSelectionByDays(int days) {
+void TSelvane::MoveSelection(DateMove move, int steps) {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    SelectDate(MoveByDays({SelectedYear, SelectedMonth, SelectedDay}, days));
-}
-
-void TSelvane::MoveSelectionByMonths(int months) {
-    if (m_yearEntry->isOpen() && !AcceptYear())
-        return;
-    SelectDate(MoveByMonths({SelectedYear, SelectedMonth, SelectedDay}, months));
+    SelectDate(move({SelectedYear, SelectedMonth, SelectedDay}, steps));
 }
 
 void TSelvane::SelectToday() {
@@ -547,16 +472,10 @@ void TSelvane::SelectDate(const CalendarDate& date) {
     SelectedYear = static_cast<std::uint16_t>(date.Year);
     SelectedMonth = static_cast<std::uint16_t>(date.Month);
     SelectedDay = static_cast<std::uint16_t>(date.Day);
-    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, ClockNow());
+    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
     Timer1Timer(); // shown at once, as after a month pick
     if (newMonth)
         RefreshTimeList();
-}
-
-void TSelvane::CancelYear() {
-    m_yearEntry->close();
-    m_calendar->lblSelectedYear->show();
-    m_calendar->lblshadowYear->show();
 }
 
 bool TSelvane::AcceptYear() {
@@ -572,15 +491,9 @@ bool TSelvane::AcceptYear() {
     }
     SelectedYear = static_cast<std::uint16_t>(*year);
     SelectedDay = static_cast<std::uint16_t>(DayInMonth(*year, SelectedMonth, SelectedDay).Day);
-    SetDayOffsetTo(SelectedYear, SelectedMonth, SelectedDay, ClockNow());
+    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
 
-    m_yearEntry->close();
-    for (QLabel* l :
-         {static_cast<QLabel*>(m_calendar->lblSelectedYear), m_calendar->lblshadowYear}) {
-        l->setText(typed);
-        l->adjustSize();
-        l->show();
-    }
+    m_yearEntry->close(typed); // the heading shows the year as typed until the next tick
     return true;
 }
 
@@ -602,7 +515,7 @@ void TSelvane::lblPrintClick() {
 }
 
 PageRequest TSelvane::pageRequest(int year, int month) const {
-    return {m_settings, observer(), m_texts, year, month, NorthernView, m_zone.isValid()};
+    return {m_settings, observer(), m_texts, year, month, NorthernView, zone().isValid()};
 }
 
 void TSelvane::lblConfigClick() {
@@ -667,21 +580,11 @@ void TSelvane::paintEvent(QPaintEvent*) {
     for (int i = 0; i < 5; ++i) {
         const int icon = m_iconAt[static_cast<std::size_t>(i)];
         // Rows 1 to 3 always hold a phase; an empty row 4 or 5 shows the blank icon.
-        if (i < 3 && icon == kBlankIcon)
-            continue;
-        p.drawImage(kPhaseIconX, kPhaseIconTop + kPhaseRowStep * i,
-                    m_icons[static_cast<std::size_t>(icon)]);
+        if (i >= 3 || icon != kBlankIcon)
+            p.drawImage(kPhaseIconX, kPhaseIconTop + kPhaseRowStep * i,
+                        m_icons[static_cast<std::size_t>(icon)]);
     }
-
-    // The Moon's place, painted on black boxes.
-    p.setFont(ArialPixels(kSurfacePixels));
-    p.setPen(kAqua);
-    p.setBackground(Qt::black);
-    p.setBackgroundMode(Qt::OpaqueMode);
-    DrawSexagesimal(p, SexagesimalMode::Time, 268, 139, m_topoRAHours);
-    DrawSexagesimal(p, SexagesimalMode::Angle, 268, 153, m_topoDec);
-    DrawSexagesimal(p, SexagesimalMode::Angle, 268, 167, m_parallax);
-    DrawSexagesimal(p, SexagesimalMode::Angle, 268, 181, m_diameter);
+    PaintMoonPlace(p, m_moonPlace);
 }
 
 } // namespace selvane

@@ -8,6 +8,8 @@
 #include "engine/lunarprops.h"
 #include "print/pagebuilder.h"
 #include "settings/settings.h"
+#include "ui/mainlayout.h"
+#include "ui/wallclock.h"
 #include "widgets/localetexts.h"
 
 #include <QHash>
@@ -36,7 +38,6 @@ class TfConfig;
 class TLunarSites;
 class TMonthSelect;
 class TitleDrag;
-class WallClock;
 class YearEntry;
 
 class TSelvane : public QWidget {
@@ -68,9 +69,11 @@ public:
     MonthPhases Phases;
 
     const Settings& settings() const { return m_settings; }
-    Observer observer() const { return {Latitude, Longitude, UTOffsetMinutes, m_zoneOffsets}; }
+    Observer observer() const {
+        return {Latitude, Longitude, UTOffsetMinutes, m_observerClock.offsets()};
+    }
     // The named zone the settings ask for; invalid with the fixed offset.
-    const QTimeZone& zone() const { return m_zone; }
+    const QTimeZone& zone() const { return m_observerClock.zone(); }
     CalendarGrid& calendar() { return *m_calendar; }
     YearEntry& yearEntry() { return *m_yearEntry; }
     TMonthSelect& monthSelect() { return *m_monthSelect; }
@@ -158,20 +161,16 @@ private:
     void PaintPanels();
     // `presentUT`: the tick's clock reading in universal time, for the sidereal time.
     void RefreshDisplay(const ClockTime& clockNow, JulianDay presentUT);
-    QString ShowSiderealTime(JulianDay presentUT) const;
     void drawMoon(const ClockTime& time, int percent);
     // `present` is the clock reading the day offset is measured from.
     void ShowSelectedMonth(const ClockTime& time, const ClockTime& present);
     void DateSelect(TDateLabel* cell, const ClockTime& present);
     void ShowPhases(const MonthPhases& phases);
     void ShowRiseSet(const ClockTime& time);
-    void MoveSelectionByDays(int days);
-    void MoveSelectionByMonths(int months);
+    // Moves the selection by MoveByDays or MoveByMonths, taking over a typed year first.
+    using DateMove = CalendarDate (*)(const CalendarDate&, int) noexcept;
+    void MoveSelection(DateMove move, int steps);
     void SelectToday();
-    // Closes the year entry without taking the typed year.
-    void CancelYear();
-    void SetDayOffsetTo(std::uint16_t year, std::uint16_t month, std::uint16_t day,
-                        const ClockTime& present);
     QLabel* label(const char* name) const;
     // Redraws the time list for the current month and settings while it is on screen.
     void RefreshTimeList();
@@ -179,11 +178,9 @@ private:
     PageRequest pageRequest(int year, int month) const;
 
     SettingsStore& m_store;
-    const WallClock& m_clock;
     const LocaleTexts m_texts;
     Settings m_settings;
-    QTimeZone m_zone;
-    ZoneOffsets m_zoneOffsets;
+    ObserverClock m_observerClock; // reads the clock as m_settings says
 
     std::unique_ptr<CalendarGrid> m_calendar;
     YearEntry* m_yearEntry = nullptr;
@@ -211,7 +208,7 @@ private:
     // What the latest tick painted straight onto the window.
     bool m_ticked = false;
     std::array<int, 5> m_iconAt{}; // icon index per phase row (4 = blank)
-    double m_topoRAHours = 0.0, m_topoDec = 0.0, m_parallax = 0.0, m_diameter = 0.0;
+    MoonPlace m_moonPlace;
 };
 
 } // namespace selvane

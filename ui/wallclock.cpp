@@ -1,5 +1,8 @@
 #include "ui/wallclock.h"
 
+#include "settings/settings.h"
+#include "widgets/zones.h"
+
 namespace selvane {
 
 QDateTime SystemClock::now() const {
@@ -19,6 +22,26 @@ ClockTime ClockTimeOf(const QDateTime& reading) {
     c.Second = static_cast<std::uint16_t>(t.second());
     c.Milliseconds = static_cast<std::uint16_t>(t.msec());
     return c;
+}
+
+void ObserverClock::apply() {
+    // A named zone the system knows gives the offset in force at each instant; without one
+    // (or with one it does not know) the zone index and the daylight-saving flag give it.
+    m_zone = NamedZone(m_record.ZoneName);
+    m_offsets = m_zone.isValid() ? OffsetsOf(m_zone) : ZoneOffsets();
+}
+
+std::int32_t ObserverClock::read(ClockTime& time) const {
+    const QDateTime now = m_clock.now();
+    if (m_zone.isValid()) {
+        // The computer's clock in universal time, read in the named zone: right even when the
+        // computer itself keeps another zone.
+        const QDateTime local = now.toTimeZone(m_zone);
+        time = ClockTimeOf(local);
+        return m_offsets(JulianDayOf(local));
+    }
+    time = ClockTimeOf(now);
+    return UTOffsetFromSettings(m_record.TimeZone, m_record.DaylightSavings);
 }
 
 } // namespace selvane

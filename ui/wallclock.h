@@ -1,9 +1,10 @@
 #pragma once
 // The one place the program reads the wall clock, so tests can fix the time.
 
-#include "engine/timebase.h"
+#include "engine/localtime.h"
 
 #include <QDateTime>
+#include <QTimeZone>
 
 namespace selvane {
 
@@ -23,5 +24,34 @@ public:
 
 // The eight fields of a date-time's own reading.
 ClockTime ClockTimeOf(const QDateTime& reading);
+
+struct Settings;
+
+// The observer's clock as the settings record sets it: the computer's clock read in the named
+// zone the record asks for when the system knows it, else with the record's fixed zone and
+// daylight-saving flag.
+class ObserverClock {
+public:
+    ObserverClock(const WallClock& clock, const Settings& record)
+        : m_clock(clock)
+        , m_record(record) {}
+
+    // Takes the record's named zone, or none.
+    void apply();
+    // Reads the present into `time` and returns the offset in force: minutes to add to the
+    // reading to get universal time.
+    std::int32_t read(ClockTime& time) const;
+
+    // The named zone; invalid with the fixed offset.
+    const QTimeZone& zone() const { return m_zone; }
+    // The named zone's offsets for the engine; empty with the fixed offset.
+    const ZoneOffsets& offsets() const { return m_offsets; }
+
+private:
+    const WallClock& m_clock;
+    const Settings& m_record;
+    QTimeZone m_zone;
+    ZoneOffsets m_offsets;
+};
 
 } // namespace selvane

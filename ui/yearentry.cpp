@@ -11,12 +11,14 @@ constexpr int kMaxDigits = 4;
 
 } // namespace
 
-YearEntry::YearEntry(QWidget* window)
+YearEntry::YearEntry(QWidget* window, QLabel* heading, QLabel* shadow)
     : QObject(window)
     , lblEditYear(new HotSpotLabel(window))
     , imgEditYear(new QLabel(window))
     , lblCursor(new QLabel(QStringLiteral("| "), window))
-    , Cursor(new QTimer(this)) {
+    , Cursor(new QTimer(this))
+    , m_heading(heading)
+    , m_shadow(shadow) {
     imgEditYear->setObjectName(QStringLiteral("imgEditYear"));
     ShowPicture(imgEditYear, LoadPixmap(QStringLiteral(":/yearbox.png")));
     imgEditYear->resize(60, 29);
@@ -41,9 +43,11 @@ YearEntry::YearEntry(QWidget* window)
     connect(Cursor, &QTimer::timeout, this, &YearEntry::CursorTimer);
 }
 
-void YearEntry::open(const QLabel* heading) {
-    setText(heading->text());
-    lblEditYear->move(heading->pos());
+void YearEntry::open() {
+    m_heading->hide();
+    m_shadow->hide();
+    setText(m_heading->text());
+    lblEditYear->move(m_heading->pos());
     imgEditYear->move(lblEditYear->x() - (imgEditYear->width() - lblEditYear->width()) / 2,
                       lblEditYear->y() - (imgEditYear->height() - lblEditYear->height()) / 2);
     imgEditYear->show();
@@ -54,11 +58,32 @@ void YearEntry::open(const QLabel* heading) {
     Cursor->start();
 }
 
-void YearEntry::close() {
+void YearEntry::close(const QString& headingText) {
     Cursor->stop();
     lblCursor->hide();
     lblEditYear->hide();
     imgEditYear->hide();
+    for (QLabel* l : {m_heading, m_shadow}) {
+        if (!headingText.isNull()) {
+            l->setText(headingText);
+            l->adjustSize();
+        }
+        l->show();
+    }
+}
+
+YearEntry::Key YearEntry::keyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (key == Qt::Key_Backspace)
+        return backspace() ? Key::Typed : Key::Empty;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return Key::Enter;
+    if (key == Qt::Key_Escape)
+        return Key::Escape;
+    if (key >= Qt::Key_0 && key <= Qt::Key_9 && !(modifiers & Qt::KeypadModifier)) {
+        appendDigit(QChar('0' + (key - Qt::Key_0)));
+        return Key::Typed;
+    }
+    return Key::Other;
 }
 
 void YearEntry::appendDigit(QChar digit) {

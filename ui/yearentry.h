@@ -12,11 +12,14 @@ class YearEntry : public QObject {
     Q_OBJECT
 
 public:
-    explicit YearEntry(QWidget* window);
+    // The entry stands over the year `heading`, which is hidden with its `shadow` while the
+    // entry is open.
+    YearEntry(QWidget* window, QLabel* heading, QLabel* shadow);
 
-    // Opens the entry over `heading` with the heading's text; opening it again starts over.
-    void open(const QLabel* heading);
-    void close();
+    // Opens the entry with the heading's text; opening it again starts over.
+    void open();
+    // Closes the entry and shows the heading again, with `headingText` when one is given.
+    void close(const QString& headingText = QString());
     bool isOpen() const { return Cursor->isActive(); }
 
     QString text() const { return lblEditYear->text(); }
@@ -24,6 +27,11 @@ public:
     void appendDigit(QChar digit);
     // Removes the last character; false when the entry was already empty.
     bool backspace();
+
+    // What a key does to the open entry: a digit of the main keyboard is typed and Backspace
+    // takes one back (Empty when there was none); Enter and Esc are the caller's to act on.
+    enum class Key { Other, Typed, Empty, Enter, Escape };
+    Key keyDown(int key, Qt::KeyboardModifiers modifiers);
 
     HotSpotLabel* lblEditYear;
     QLabel* imgEditYear;
@@ -33,6 +41,9 @@ public:
 private:
     void CursorTimer();
     void setText(const QString& text);
+
+    QLabel* m_heading;
+    QLabel* m_shadow;
 };
 
 } // namespace selvane
