@@ -1,6 +1,6 @@
 #pragma once
-// What a printed page needs to know, gathered by the window that prints it. The page
-// routines read nothing else of the program's state.
+// What a printed page shows, every value of it, built by print/pagebuilder. The page routines
+// read nothing else and compute no astronomy: they lay the month out and draw.
 
 #include "engine/dailyphases.h"
 #include "engine/monthtable.h"
