@@ -12,6 +12,8 @@ namespace {
 using namespace selvane;
 
 const Observer kGreenwich{51.4769, 0.0, 0};
+// Where the Moon stays up or down for days each month and grazes the horizon between.
+const Observer kSeventyNorth{70.0, -25.0, -60};
 
 // Everything the engine computes for one tick of the main window.
 void BM_tick(benchmark::State& state) {
@@ -39,5 +41,12 @@ void BM_month_table(benchmark::State& state) {
         benchmark::DoNotOptimize(FillMonthTimeTable(2024, 3, kGreenwich));
 }
 BENCHMARK(BM_month_table)->Unit(benchmark::kMillisecond);
+
+// The same month at 70 N, where many of the Moon's days need the horizon searched directly.
+void BM_month_table_70N(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FillMonthTimeTable(2024, 3, kSeventyNorth));
+}
+BENCHMARK(BM_month_table_70N)->Unit(benchmark::kMillisecond);
 
 } // namespace

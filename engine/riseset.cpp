@@ -7,6 +7,8 @@
 #include "engine/solar.h"
 #include "engine/text.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <tuple>
 #include <utility>
@@ -24,6 +26,17 @@ constexpr double kSiderealRate = 360.985647; // degrees per day
 constexpr int kMaxIterations = 50;
 constexpr double kMaxDrift = 0.5; // days, the Sun's guard
 constexpr double kMoonRefractionDeg = 34.0 / 60.0;
+
+// The direct search of the Moon's horizon crossings through a local day.
+constexpr int kHorizonSamples = 24; // intervals: an hour apart, the Moon moving 15 degrees
+// Added to the declinations sampled at the day's start, middle and end before they bound the
+// day's altitudes: between samples half a day apart the Moon's declination bulges past its
+// chord by under 0.05 degree (its second derivative stays below 1.6 degrees a day squared).
+constexpr double kDeclinationMarginDeg = 0.25;
+// A parabola through three hourly samples places the Moon's highest or lowest point within
+// about 0.01 degree; an extreme predicted this close to the horizon is computed.
+constexpr double kGrazingMarginDeg = 0.1;
+constexpr double kCrossingToleranceDays = 1.0 / kSecondsPerDay;
 
 bool IsEvent(double v) {
     return v != kNoEvent;
@@ -62,6 +75,12 @@ double OnLocalClock(JulianDay base, double m, JulianDay localMidnight, const Obs
     return IsEvent(m) ? UniversalToLocal(base + m, observer) - localMidnight : kNoEvent;
 }
 
+// The geocentric altitude of the Moon's rise and set: the upper limb on the horizon with the
+// refraction at the horizon, (15.1) p. 98.
+double MoonRiseSetAltitude(double parallax) {
+    return 0.7275 * parallax - kMoonRefractionDeg;
+}
+
 // The Moon's three events for the day starting at 0h UT `jd0`, as fractions of a day from it.
 RiseSetTimes LunarDay(JulianDay jd0, const Observer& observer, int* percent) {
     const double T = (jd0 - kJ2000) / kDaysPerJulianCentury;
@@ -71,7 +90,7 @@ RiseSetTimes LunarDay(JulianDay jd0, const Observer& observer, int* percent) {
     if (percent)
         *percent = day.Percent;
 
-    const double h0 = 0.7275 * day.Parallax - kMoonRefractionDeg;
+    const double h0 = MoonRiseSetAltitude(day.Parallax);
     return CalculateRiseSet({0.0, before.RA, day.RA, after.RA}, observer.Latitude,
                             observer.Longitude, {0.0, before.Dec, day.Dec, after.Dec}, DegToRad(h0),
                             SiderealTimeAt0h(T, day.NutationInRA), CrossingCheck::Direction);
@@ -99,6 +118,127 @@ bool InDay(double v) {
 // "*****".
 std::string MoonTimeText(double v) {
     return InDay(v) ? Utf8Left(HoursToText(v * kHoursPerDay), 10) : kOtherDayText;
+}
+
+// The Moon at a universal instant: its altitude above that of its rise and set (degrees).
+struct MoonHeight {
+    JulianDay At = 0.0;
+    double Height = 0.0;
+    double Dec = 0.0; // degrees
+    double H0 = 0.0;  // the rise and set altitude, degrees
+};
+
+MoonHeight MoonHeightAt(JulianDay jd, const Observer& observer) {
+    const LunarPosition p = CLP(jd, observer);
+    const double h0 = MoonRiseSetAltitude(p.Parallax);
+    return {jd, p.Altitude - h0, p.Dec, h0};
+}
+
+bool Above(const MoonHeight& m) {
+    return m.Height >= 0.0;
+}
+
+// Whether the Moon stays above, or below, its rise and set altitude all day, judged from the
+// declinations at the day's start, middle and end. Whatever the hour angle, the altitude lies
+// between |latitude + declination| - 90 (lower culmination) and 90 - |latitude - declination|
+// (upper culmination).
+bool StaysOnOneSide(const MoonHeight& start, const MoonHeight& middle, const MoonHeight& end,
+                    double latitude) {
+    const double decLow = std::min({start.Dec, middle.Dec, end.Dec}) - kDeclinationMarginDeg;
+    const double decHigh = std::max({start.Dec, middle.Dec, end.Dec}) + kDeclinationMarginDeg;
+    const double h0Low = std::min({start.H0, middle.H0, end.H0});
+    const double h0High = std::max({start.H0, middle.H0, end.H0});
+    const double highest = 90.0 - std::fabs(latitude - std::clamp(latitude, decLow, decHigh));
+    const double lowest = std::fabs(latitude + std::clamp(-latitude, decLow, decHigh)) - 90.0;
+    return highest < h0Low || lowest > h0High;
+}
+
+// The instant within a bracket of opposite heights where the Moon crosses its rise and set
+// altitude, to a second: false position with the Illinois halving of the end that stays, each
+// trial kept some way inside the bracket so that both ends close in.
+JulianDay RefineCrossing(MoonHeight a, MoonHeight b, const Observer& observer) {
+    constexpr double inset = 0.4 * kCrossingToleranceDays;
+    double ha = a.Height;
+    double hb = b.Height;
+    int kept = 0; // which end stayed on the last step: -1 a, +1 b
+    while (b.At - a.At > kCrossingToleranceDays) {
+        const JulianDay guess = (a.At * hb - b.At * ha) / (hb - ha);
+        const MoonHeight m = MoonHeightAt(std::clamp(guess, a.At + inset, b.At - inset), observer);
+        if (Above(m) == Above(a)) {
+            a = m;
+            ha = m.Height;
+            if (kept == +1)
+                hb /= 2.0;
+            kept = +1;
+        } else {
+            b = m;
+            hb = m.Height;
+            if (kept == -1)
+                ha /= 2.0;
+            kept = -1;
+        }
+    }
+    return (a.At + b.At) / 2.0;
+}
+
+// The Moon's first rise and first set between two universal instants, found from its altitude.
+struct HorizonCrossings {
+    JulianDay Rise = kNoEvent;
+    JulianDay Set = kNoEvent;
+    bool Any = false; // it crosses at all
+};
+
+HorizonCrossings MoonHorizonCrossings(JulianDay start, JulianDay end, const Observer& observer) {
+    const double step = (end - start) / kHorizonSamples;
+    std::array<MoonHeight, kHorizonSamples + 1> s;
+    constexpr int middle = kHorizonSamples / 2;
+    s[0] = MoonHeightAt(start, observer);
+    s[middle] = MoonHeightAt(start + middle * step, observer);
+    s[kHorizonSamples] = MoonHeightAt(end, observer);
+    HorizonCrossings found;
+    if (StaysOnOneSide(s[0], s[middle], s[kHorizonSamples], observer.Latitude))
+        return found;
+    for (int k = 1; k < kHorizonSamples; ++k)
+        if (k != middle)
+            s[static_cast<std::size_t>(k)] = MoonHeightAt(start + k * step, observer);
+
+    auto take = [&](const MoonHeight& a, const MoonHeight& b) {
+        JulianDay& slot = Above(a) ? found.Set : found.Rise;
+        if (slot == kNoEvent)
+            slot = RefineCrossing(a, b, observer);
+        found.Any = true;
+    };
+    for (std::size_t k = 0; k < kHorizonSamples; ++k) {
+        const MoonHeight& a = s[k];
+        const MoonHeight& b = s[k + 1];
+        if (Above(a) != Above(b)) {
+            take(a, b);
+            continue;
+        }
+        // The Moon may dip across the horizon and back between two samples near its highest or
+        // lowest point: the parabola through this interval and a neighbouring sample places
+        // that point, and the Moon is computed there when it may lie across.
+        const std::size_t c = k == 0 ? 1 : k; // the parabola's middle sample
+        const double y0 = s[c - 1].Height;
+        const double y1 = s[c].Height;
+        const double y2 = s[c + 1].Height;
+        const double curvature = y0 - 2.0 * y1 + y2;
+        if (curvature == 0.0)
+            continue;
+        const double x = (y0 - y2) / (2.0 * curvature); // steps from the middle sample
+        const JulianDay at = s[c].At + x * step;
+        if (!(at > a.At && at < b.At))
+            continue;
+        const double extreme = y1 - (y0 - y2) * (y0 - y2) / (8.0 * curvature);
+        if (Above(a) ? extreme > kGrazingMarginDeg : extreme < -kGrazingMarginDeg)
+            continue;
+        const MoonHeight m = MoonHeightAt(at, observer);
+        if (Above(m) != Above(a)) {
+            take(a, m);
+            take(m, b);
+        }
+    }
+    return found;
 }
 
 // The Sun's events for the day whose local midnight is the universal instant `jd0`, as
@@ -209,10 +349,9 @@ LunarRiseSet CalcLunarRiseSet(const ClockTime& clock, const Observer& observer) 
     out.Entries = {{{"Transit:", kNoneText}, {"Moonrise:", kNoneText}, {"Moonset:", kNoneText}}};
 
     RiseSetTimes day = LunarDayOnLocalClock(jd0, jd0, observer, &out.Percent);
-    if (AllNone(day))
-        return out;
+    const bool neverCrossesAtMidday = AllNone(day);
 
-    if (!(InDay(day.Transit) && InDay(day.Rise) && InDay(day.Set))) {
+    if (!neverCrossesAtMidday && !(InDay(day.Transit) && InDay(day.Rise) && InDay(day.Set))) {
         // An event the UT day's search put on another local date (the zone shifts the date
         // against the UT day, and the Moon's day is longer than 24 hours) may still have a
         // namesake on this date: the neighbouring UT days' events, counted from this date's
@@ -228,10 +367,34 @@ LunarRiseSet CalcLunarRiseSet(const ClockTime& clock, const Observer& observer) 
             *v = InDay(b) ? b : InDay(a) ? a : kNoEvent;
         }
     }
+    if (!neverCrossesAtMidday)
+        out.Entries[0].Time = MoonTimeText(day.Transit);
+    if (InDay(day.Rise) && InDay(day.Set)) {
+        out.Entries[1].Time = MoonTimeText(day.Rise);
+        out.Entries[2].Time = MoonTimeText(day.Set);
+        return out;
+    }
 
-    out.Entries[0].Time = MoonTimeText(day.Transit);
-    out.Entries[1].Time = MoonTimeText(day.Rise);
-    out.Entries[2].Time = MoonTimeText(day.Set);
+    // Near the poles the Moon's declination moves by degrees within the day, so the test at
+    // the middle declination and the interpolated search can both miss a crossing that
+    // happens (and the three UT days' searches can all step over one even at middle
+    // latitudes): the altitude itself is searched through the local day. An event not found
+    // there either reads "None" when the midday test found none and the Moon crosses the
+    // horizon at no time of the day, else "*****": it happens on another date.
+    const HorizonCrossings crossings = MoonHorizonCrossings(
+        LocalToUniversal(jd0, observer), LocalToUniversal(jd0 + 1.0, observer), observer);
+    const bool none = neverCrossesAtMidday && !crossings.Any;
+    for (auto [entry, v, crossing] : {std::tuple{&out.Entries[1], day.Rise, crossings.Rise},
+                                      std::tuple{&out.Entries[2], day.Set, crossings.Set}}) {
+        if (!InDay(v) && IsEvent(crossing)) {
+            // A crossing in the date's last half minute would read "24:00", the next date's
+            // 00:00: it counts as on another date, where the interpolated search puts it too.
+            const double local = UniversalToLocal(crossing, observer) - jd0;
+            if (local * kMinutesPerDay < kMinutesPerDay - 0.5)
+                v = local;
+        }
+        entry->Time = InDay(v) ? MoonTimeText(v) : none ? kNoneText : kOtherDayText;
+    }
     return out;
 }
 
