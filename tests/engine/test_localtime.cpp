@@ -57,11 +57,8 @@ TEST(UniversalToLocal, BritishClockAroundItsChangesAndAFixedZone) {
             << r.Universal.Month << "-" << r.Universal.Day;
         EXPECT_EQ(OffsetAt(*r.Place, At(r.Universal)), r.Offset);
     }
-}
-
-TEST(UniversalJD, AddsTheOffsetToTheClock) {
-    const ClockTime berlinNoon{2024, 6, 5, 21, 12, 0, 0, 0};
-    EXPECT_DOUBLE_EQ(UniversalJD(berlinNoon, -120), DateTimeToJD(2024, 6, 21, 10, 0, 0));
+    // A clock reading and its offset: noon on a clock two hours ahead is 10:00 UT.
+    EXPECT_DOUBLE_EQ(UniversalJD({2024, 6, 5, 21, 12, 0, 0, 0}, -120), At({6, 21, 10, 0}));
 }
 
 } // namespace

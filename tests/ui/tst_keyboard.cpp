@@ -1,5 +1,7 @@
 #include "mainwindowfixture.h"
 
+#include "engine/datemoves.h"
+
 #include "ui/yearentry.h"
 #include "windows/tabout.h"
 #include "windows/tfconfig.h"
@@ -9,14 +11,7 @@
 
 using namespace selvane;
 
-namespace {
-
-struct Date {
-    int Year, Month, Day;
-};
-
-} // namespace
-
+using Date = CalendarDate;
 Q_DECLARE_METATYPE(Date)
 
 class TestKeyboard : public QObject {
