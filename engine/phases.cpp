@@ -15,13 +15,12 @@ double EPowerFactor(int power, double E) {
     return power == 0 ? 1.0 : (power == 1 ? E : E * E);
 }
 
-// The fraction of k in [0, 1), also for negative k.
-double PhaseOf(double k) {
+} // namespace
+
+double PhaseOf(double k) noexcept {
     double phase = k - static_cast<double>(Trunc(k));
     return phase < 0.0 ? phase + 1.0 : phase;
 }
-
-} // namespace
 
 double calculateMajorPhase(double k, double phase, double T) noexcept {
     using namespace tables;

@@ -17,6 +17,9 @@ inline constexpr std::array<const char*, 4> kPhaseCodes = {"NM", "FQ", "FM", "LQ
 // fraction of k (0, 0.25, 0.5 or 0.75). (49.1) p. 349 plus the periodic correction.
 JulianDay getMoonJD(double k, double phase) noexcept;
 
+// The phase fraction of a lunation index in [0, 1), also for negative k: -0.25 gives 0.75.
+double PhaseOf(double k) noexcept;
+
 // The correction in days from the mean to the true phase, T = k / 1236.85. Chapter 49.
 double calculateMajorPhase(double k, double phase, double T) noexcept;
 
