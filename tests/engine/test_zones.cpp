@@ -1,5 +1,6 @@
 // Local times under a zone whose offset changes: each instant in the offset in force then.
 
+#include "britishclock.h"
 #include "engine/monthtable.h"
 #include "engine/phases.h"
 #include "engine/riseset.h"
@@ -10,18 +11,6 @@
 
 namespace selvane {
 namespace {
-
-// The British clock: GMT, and GMT + 1 from 01:00 UT on the last Sunday of March to 01:00 UT
-// on the last Sunday of October.
-std::int32_t BritishOffset(JulianDay ut) {
-    const int year = JDToGregorianCalendar(ut).Year;
-    auto lastSunday = [year](int month) {
-        const JulianDay last = DateTimeToJD(year, month, 31, 1, 0, 0);
-        const int weekday = static_cast<int>(std::floor(last + 0.5 + 1.0)) % 7; // 0 = Sunday
-        return last - weekday;
-    };
-    return ut >= lastSunday(3) && ut < lastSunday(10) ? -60 : 0;
-}
 
 const Observer kGreenwich(51.4769, 0.0005, 0, BritishOffset);
 
