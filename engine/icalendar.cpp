@@ -2,6 +2,7 @@
 
 #include "engine/numeric.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -15,26 +16,13 @@ constexpr std::size_t kMaxLineOctets = 75; // without the CRLF
 constexpr const char* kCrlf = "\r\n";
 constexpr std::int64_t kMsPerDay = 86400000;
 
+// The summaries in the order of MoonEventKind.
+constexpr std::array<const char*, 8> kSummaries = {"New Moon",     "First Quarter", "Full Moon",
+                                                   "Last Quarter", "Perigee",       "Apogee",
+                                                   "Moonrise",     "Moonset"};
+
 std::string Summary(MoonEventKind kind) {
-    switch (kind) {
-    case MoonEventKind::NewMoon:
-        return "New Moon";
-    case MoonEventKind::FirstQuarter:
-        return "First Quarter";
-    case MoonEventKind::FullMoon:
-        return "Full Moon";
-    case MoonEventKind::LastQuarter:
-        return "Last Quarter";
-    case MoonEventKind::Perigee:
-        return "Perigee";
-    case MoonEventKind::Apogee:
-        return "Apogee";
-    case MoonEventKind::Moonrise:
-        return "Moonrise";
-    case MoonEventKind::Moonset:
-        return "Moonset";
-    }
-    return {};
+    return kSummaries[static_cast<std::size_t>(kind)];
 }
 
 // The UID's name of a kind: the summary in lower case with hyphens.

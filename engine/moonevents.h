@@ -10,6 +10,7 @@
 
 namespace selvane {
 
+// The kinds in the order of their summaries in the calendar file.
 enum class MoonEventKind {
     NewMoon,
     FirstQuarter,

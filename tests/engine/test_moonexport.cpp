@@ -103,8 +103,10 @@ TEST(MoonCalendar, TheYear2025AgreesWithPublishedPhasesAndApsides) {
                                                   {"Perigee", 13},   {"Apogee", 13}};
     EXPECT_EQ(counts, published);
 
-    // Instants in UT from published almanac tables; the engine applies no Delta-T (about
-    // 69 s in 2025) and a perigee's time is poorly defined by its flat minimum.
+    // Phase instants and the perigee in UT from published almanac tables, the apogee from the
+    // distance's maximum in PyEphem 4.1.4 (which agrees with the tables to a minute on the
+    // others). The engine applies no Delta-T (about 69 s in 2025), and an apsis's time is
+    // poorly defined by the distance's flat extremum.
     struct Row {
         const char* Summary;
         int Month, Day, Hour, Minute;
