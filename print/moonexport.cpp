@@ -3,10 +3,10 @@
 #include "engine/icalendar.h"
 #include "engine/moonevents.h"
 #include "widgets/product.h"
+#include "widgets/zones.h"
 
 #include <QDir>
 #include <QSaveFile>
-#include <QTimeZone>
 #include <QUrl>
 
 namespace selvane {
@@ -19,9 +19,6 @@ QString MoonCalendarFileName(int year, int month, const QString& monthName) {
 
 QByteArray MoonCalendarFile(int year, int month, const Observer& observer, bool withRiseSet,
                             const QDateTime& made, const QString& location) {
-    const QDateTime utc = made.toTimeZone(QTimeZone::utc());
-    const QDate day = utc.date();
-    const QTime time = utc.time();
     // "V1.13" -> "1.13"
     const QString version = QString::fromLatin1(kProductVersion).remove(0, 1);
     const QString product = QString::fromLatin1(kProductName);
@@ -33,8 +30,7 @@ QByteArray MoonCalendarFile(int year, int month, const Observer& observer, bool 
     info.ProductId = QStringLiteral("-//%1//%1 %2//EN").arg(product, version).toStdString();
     info.Name = QStringLiteral("%1 Moon %2").arg(product, span).toStdString();
     info.UidDomain = QUrl(QString::fromLatin1(kHomePage)).host().toStdString();
-    info.Stamp =
-        DateTimeToJD(day.year(), day.month(), day.day(), time.hour(), time.minute(), time.second());
+    info.Stamp = JulianDayOf(made);
     info.Place = PlaceKey(observer);
     info.Location = location.toStdString();
     return QByteArray::fromStdString(
