@@ -1,5 +1,6 @@
 // Speed of the engine work behind the main window's one-second tick and the month's time list.
 
+#include "engine/icalendar.h"
 #include "engine/lunarprops.h"
 #include "engine/monthtable.h"
 #include "engine/riseset.h"
@@ -48,5 +49,18 @@ void BM_month_table_70N(benchmark::State& state) {
         benchmark::DoNotOptimize(FillMonthTimeTable(2024, 3, kSeventyNorth));
 }
 BENCHMARK(BM_month_table_70N)->Unit(benchmark::kMillisecond);
+
+// A year's calendar file: the phases and apsides (argument 0), with each day's moonrise and
+// moonset as well (argument 1).
+void BM_year_calendar(benchmark::State& state) {
+    const bool withRiseSet = state.range(0) != 0;
+    const CalendarInfo info{"-//Selvane//Selvane 1.13//EN", "Selvane Moon 2025",
+                            "selvane.example.org",          2460800.5,
+                            PlaceKey(kGreenwich),           ""};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            MoonCalendar(MoonEventsOf(2025, kWholeYear, kGreenwich, withRiseSet), info));
+}
+BENCHMARK(BM_year_calendar)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

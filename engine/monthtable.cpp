@@ -3,6 +3,8 @@
 #include "engine/riseset.h"
 #include "engine/text.h"
 
+#include <cstdio>
+
 namespace selvane {
 
 namespace {
@@ -43,6 +45,30 @@ MonthTimeTable FillMonthTimeTable(int year, int month, const Observer& observer)
         row.SunTimes = {Cut(sun[0]), Cut(sun[1]), Cut(sun[2])};
     }
     return table;
+}
+
+std::string MonthTimeTableCsv(int year, int month, const MonthTimeTable& table) {
+    std::string out = "date,moonrise,moon_transit,moonset,illumination,astro_start,"
+                      "nautical_start,civil_start,sunrise,sun_transit,sunset,civil_end,"
+                      "nautical_end,astro_end\n";
+    const int days =
+        GetDaysInMonth(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year));
+    for (int d = 1; d <= days; ++d) {
+        const DayTimes& row = table.Days[static_cast<std::size_t>(d - 1)];
+        char date[16];
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, d);
+        for (const std::string& field :
+             {std::string(date), row.MoonTimes.Rise, row.MoonTimes.Transit, row.MoonTimes.Set,
+              std::to_string(row.Illumination) + "%", row.AstronomicalTwilight.Start,
+              row.NauticalTwilight.Start, row.CivilTwilight.Start, row.SunTimes.Rise,
+              row.SunTimes.Transit, row.SunTimes.Set, row.CivilTwilight.End,
+              row.NauticalTwilight.End, row.AstronomicalTwilight.End}) {
+            out += field;
+            out += ',';
+        }
+        out.back() = '\n';
+    }
+    return out;
 }
 
 } // namespace selvane

@@ -41,4 +41,11 @@ struct MonthTimeTable {
 // selected day.
 MonthTimeTable FillMonthTimeTable(int year, int month, const Observer& observer);
 
+// The month's table as comma-separated values: the header line
+// "date,moonrise,moon_transit,moonset,illumination,astro_start,nautical_start,civil_start,
+// sunrise,sun_transit,sunset,civil_end,nautical_end,astro_end" (one line), then one line per
+// day with the date as yyyy-mm-dd, the texts as the table holds them and the illumination as
+// "75%". Lines end with a line feed.
+std::string MonthTimeTableCsv(int year, int month, const MonthTimeTable& table);
+
 } // namespace selvane

@@ -1,0 +1,174 @@
+#include "engine/icalendar.h"
+
+#include "engine/numeric.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace selvane {
+
+namespace {
+
+constexpr std::size_t kMaxLineOctets = 75; // without the CRLF
+constexpr const char* kCrlf = "\r\n";
+constexpr std::int64_t kMsPerDay = 86400000;
+
+// The summaries in the order of MoonEventKind.
+constexpr std::array<const char*, 8> kSummaries = {"New Moon",     "First Quarter", "Full Moon",
+                                                   "Last Quarter", "Perigee",       "Apogee",
+                                                   "Moonrise",     "Moonset"};
+
+std::string Summary(MoonEventKind kind) {
+    return kSummaries[static_cast<std::size_t>(kind)];
+}
+
+// The UID's name of a kind: the summary in lower case with hyphens.
+std::string UidName(MoonEventKind kind) {
+    std::string name = Summary(kind);
+    for (char& c : name)
+        c = c == ' ' ? '-' : static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return name;
+}
+
+bool IsRiseOrSet(MoonEventKind kind) {
+    return kind == MoonEventKind::Moonrise || kind == MoonEventKind::Moonset;
+}
+
+// 356896 -> "356 896": thousands set apart by a space.
+std::string GroupedThousands(std::int32_t n) {
+    const std::string digits = std::to_string(std::abs(static_cast<std::int64_t>(n)));
+    std::string out = n < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += ' ';
+        out += digits[i];
+    }
+    return out;
+}
+
+std::string Coordinate(double degrees, char positive, char negative) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4f%c", std::fabs(degrees),
+                  degrees < 0.0 ? negative : positive);
+    return text;
+}
+
+} // namespace
+
+std::string PlaceKey(const Observer& observer) {
+    // The observer's longitude counts west positive.
+    return Coordinate(observer.Latitude, 'N', 'S') + Coordinate(observer.Longitude, 'W', 'E');
+}
+
+std::string EscapeText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\' || c == ',' || c == ';') {
+            out += '\\';
+            out += c;
+        } else if (c == '\r' || c == '\n') {
+            out += "\\n";
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string FoldLine(std::string_view line) {
+    std::string out;
+    std::size_t room = kMaxLineOctets;
+    while (line.size() > room) {
+        std::size_t cut = room;
+        // Back up to the first octet of a UTF-8 sequence (continuation octets are 10xxxxxx).
+        while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+            --cut;
+        if (cut == 0) // not UTF-8 after all: cut where the room ends
+            cut = room;
+        out.append(line.substr(0, cut));
+        out += kCrlf;
+        out += ' ';
+        line.remove_prefix(cut);
+        room = kMaxLineOctets - 1; // the leading space counts
+    }
+    out.append(line);
+    out += kCrlf;
+    return out;
+}
+
+std::string UtcDateTime(JulianDay jd) {
+    // Whole milliseconds first, so an instant made from a whole minute that the Julian Day
+    // holds a hair short of it still reads as that minute.
+    const auto ms = static_cast<std::int64_t>(std::llround((jd + 0.5) * kMsPerDay));
+    const std::int64_t day = ms / kMsPerDay; // the Julian Day number of the date's noon
+    const std::int64_t seconds = (ms % kMsPerDay) / 1000;
+    const CalendarInstant date = JDToGregorianCalendar(static_cast<double>(day));
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02dZ", date.Year, date.Month, date.Day,
+                  static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60),
+                  static_cast<int>(seconds % 60));
+    return text;
+}
+
+std::string EventSummary(const MoonEvent& event) {
+    std::string summary = Summary(event.Kind);
+    if (event.Kind == MoonEventKind::Perigee || event.Kind == MoonEventKind::Apogee) {
+        summary += ' ';
+        summary += GroupedThousands(event.Distance);
+        summary += " km";
+    }
+    return summary;
+}
+
+std::string EventUid(const MoonEvent& event, const CalendarInfo& info) {
+    std::string uid = UidName(event.Kind) + "-";
+    if (IsRiseOrSet(event.Kind)) {
+        char date[16];
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d", event.LocalDate.Year,
+                      event.LocalDate.Month, event.LocalDate.Day);
+        uid += date + ("-" + info.Place);
+    } else {
+        // The lunation of a phase, the anomalistic month of an apsis: one event of each kind.
+        uid += std::to_string(static_cast<std::int64_t>(std::floor(event.K)));
+    }
+    return uid + "@" + info.UidDomain;
+}
+
+std::string MoonCalendar(const std::vector<MoonEvent>& events, const CalendarInfo& info) {
+    std::string out;
+    auto line = [&out](std::string_view name, std::string_view value) {
+        out += FoldLine(std::string(name) + ":" + std::string(value));
+    };
+    line("BEGIN", "VCALENDAR");
+    line("VERSION", "2.0");
+    line("PRODID", info.ProductId);
+    line("CALSCALE", "GREGORIAN");
+    line("METHOD", "PUBLISH");
+    if (!info.Name.empty())
+        line("X-WR-CALNAME", EscapeText(info.Name));
+    const std::string stamp = UtcDateTime(info.Stamp);
+    for (const MoonEvent& e : events) {
+        line("BEGIN", "VEVENT");
+        line("UID", EventUid(e, info));
+        line("DTSTAMP", stamp);
+        line("DTSTART", UtcDateTime(e.JD));
+        line("DURATION", "PT0S");
+        line("SUMMARY", EscapeText(EventSummary(e)));
+        if (IsRiseOrSet(e.Kind) && !info.Location.empty())
+            line("LOCATION", EscapeText(info.Location));
+        // An instant, not an appointment: it does not make the user busy.
+        line("TRANSP", "TRANSPARENT");
+        line("END", "VEVENT");
+    }
+    line("END", "VCALENDAR");
+    return out;
+}
+
+} // namespace selvane

@@ -1,0 +1,143 @@
+#include "engine/moonevents.h"
+
+#include "engine/apsides.h"
+#include "engine/numeric.h"
+#include "engine/phases.h"
+#include "engine/riseset.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+namespace selvane {
+
+namespace {
+
+// Mean intervals, only to place the first index of a walk near the span's start.
+constexpr double kFirstMeanNewMoon = 2451550.09765; // k = 0
+constexpr double kSynodicMonth = 29.530588853;      // days
+constexpr double kFirstMeanPerigee = 2451534.6698;  // k = 0
+constexpr double kAnomalisticMonth = 27.55454988;   // days
+
+constexpr MoonEventKind kPhaseKinds[] = {MoonEventKind::NewMoon, MoonEventKind::FirstQuarter,
+                                         MoonEventKind::FullMoon, MoonEventKind::LastQuarter};
+
+// Walks an index in steps of `step` from the last event not after `start` and keeps the events
+// in (start, end]. `at(k)` gives the event of index k; events follow their indices in time.
+template <typename At>
+void Walk(JulianDay start, JulianDay end, double firstMean, double period, double step, At at,
+          std::vector<MoonEvent>& out) {
+    double k = std::floor((start - firstMean) / period / step) * step - step;
+    while (at(k).JD > start)
+        k -= step;
+    for (;; k += step) {
+        const MoonEvent e = at(k);
+        if (e.JD > end)
+            break;
+        if (e.JD > start)
+            out.push_back(e);
+    }
+}
+
+// Minutes after midnight of an "hh:mm" text; nothing for "None", "*****" or anything else.
+std::optional<int> ClockMinutes(const std::string& text) {
+    auto digit = [&](std::size_t i) {
+        return text[i] >= '0' && text[i] <= '9';
+    };
+    if (text.size() != 5 || text[2] != ':' || !digit(0) || !digit(1) || !digit(3) || !digit(4))
+        return std::nullopt;
+    const int hour = (text[0] - '0') * 10 + (text[1] - '0');
+    const int minute = (text[3] - '0') * 10 + (text[4] - '0');
+    if (hour > 23 || minute > 59)
+        return std::nullopt;
+    return hour * 60 + minute;
+}
+
+bool ByTime(const MoonEvent& a, const MoonEvent& b) {
+    return a.JD < b.JD;
+}
+
+} // namespace
+
+std::vector<MoonEvent> PhasesAndApsides(JulianDay start, JulianDay end) {
+    std::vector<MoonEvent> out;
+    Walk(
+        start, end, kFirstMeanNewMoon, kSynodicMonth, 0.25,
+        [](double k) {
+            const double phase = PhaseOf(k);
+            MoonEvent e;
+            e.Kind = kPhaseKinds[static_cast<std::size_t>(Trunc(phase * 4.0) % 4)];
+            e.JD = getMoonJD(k, phase);
+            e.K = k;
+            return e;
+        },
+        out);
+    const std::size_t phases = out.size();
+    Walk(
+        start, end, kFirstMeanPerigee, kAnomalisticMonth, 0.5,
+        [](double k) {
+            const Apsis a = jdXgee(k);
+            MoonEvent e;
+            e.Kind = Frac(k) == 0.0 ? MoonEventKind::Perigee : MoonEventKind::Apogee;
+            e.JD = a.JD;
+            e.Distance = a.Distance;
+            e.K = k;
+            return e;
+        },
+        out);
+    std::inplace_merge(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(phases), out.end(),
+                       ByTime);
+    return out;
+}
+
+std::vector<MoonEvent> RisesAndSets(int year, int month, int day, int days,
+                                    const Observer& observer) {
+    std::vector<MoonEvent> out;
+    // Noon of the first date: whole days later it is still noon, whatever the rounding.
+    const JulianDay firstNoon = DateTimeToJD(year, month, day, 12, 0, 0);
+    for (int i = 0; i < days; ++i) {
+        const CalendarInstant date = JDToGregorianCalendar(firstNoon + i);
+        ClockTime clock;
+        clock.Year = static_cast<std::uint16_t>(date.Year);
+        clock.Month = static_cast<std::uint16_t>(date.Month);
+        clock.Day = static_cast<std::uint16_t>(date.Day);
+        const LunarRiseSet moon = CalcLunarRiseSet(clock, observer);
+        const JulianDay midnight = DateTimeToJD(date.Year, date.Month, date.Day, 0, 0, 0);
+        for (auto [entry, kind] :
+             {std::pair{1, MoonEventKind::Moonrise}, std::pair{2, MoonEventKind::Moonset}}) {
+            const std::optional<int> minutes =
+                ClockMinutes(moon.Entries[static_cast<std::size_t>(entry)].Time);
+            if (!minutes)
+                continue;
+            MoonEvent e;
+            e.Kind = kind;
+            e.JD = LocalToUniversal(midnight + *minutes / kMinutesPerDay, observer);
+            e.LocalDate = {date.Year, date.Month, date.Day, 0, 0};
+            out.push_back(e);
+        }
+    }
+    std::stable_sort(out.begin(), out.end(), ByTime);
+    return out;
+}
+
+std::vector<MoonEvent> MoonEventsOf(int year, int month, const Observer& observer,
+                                    bool withRiseSet) {
+    const bool wholeYear = month == kWholeYear;
+    const int first = wholeYear ? 1 : month;
+    const JulianDay start = DateTimeToJD(year, first, 1, 0, 0, 0);
+    const JulianDay end = wholeYear || month == 12 ? DateTimeToJD(year + 1, 1, 1, 0, 0, 0)
+                                                   : DateTimeToJD(year, month + 1, 1, 0, 0, 0);
+    std::vector<MoonEvent> out = PhasesAndApsides(start, end);
+    if (withRiseSet) {
+        const int days = static_cast<int>(std::lround(end - start));
+        const std::vector<MoonEvent> daily = RisesAndSets(year, first, 1, days, observer);
+        const std::size_t middle = out.size();
+        out.insert(out.end(), daily.begin(), daily.end());
+        std::inplace_merge(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(middle),
+                           out.end(), ByTime);
+    }
+    return out;
+}
+
+} // namespace selvane

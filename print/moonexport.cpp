@@ -1,0 +1,50 @@
+#include "print/moonexport.h"
+
+#include "engine/icalendar.h"
+#include "engine/moonevents.h"
+#include "widgets/product.h"
+#include "widgets/zones.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QUrl>
+
+namespace selvane {
+
+QString MoonCalendarFileName(int year, int month, const QString& monthName) {
+    const QString span = month == kWholeYear ? QString::number(year)
+                                             : QStringLiteral("%1 %2").arg(monthName).arg(year);
+    return QStringLiteral("%1 Moon %2.ics").arg(QLatin1String(kProductName), span);
+}
+
+QByteArray MoonCalendarFile(int year, int month, const Observer& observer, bool withRiseSet,
+                            const QDateTime& made, const QString& location) {
+    // "V1.13" -> "1.13"
+    const QString version = QString::fromLatin1(kProductVersion).remove(0, 1);
+    const QString product = QString::fromLatin1(kProductName);
+    const QString span =
+        month == kWholeYear ? QString::number(year)
+                            : QStringLiteral("%1-%2").arg(year).arg(month, 2, 10, QLatin1Char('0'));
+
+    CalendarInfo info;
+    info.ProductId = QStringLiteral("-//%1//%1 %2//EN").arg(product, version).toStdString();
+    info.Name = QStringLiteral("%1 Moon %2").arg(product, span).toStdString();
+    info.UidDomain = QUrl(QString::fromLatin1(kHomePage)).host().toStdString();
+    info.Stamp = JulianDayOf(made);
+    info.Place = PlaceKey(observer);
+    info.Location = location.toStdString();
+    return QByteArray::fromStdString(
+        MoonCalendar(MoonEventsOf(year, month, observer, withRiseSet), info));
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!written && error)
+        *error = QStringLiteral("Cannot write \"%1\": %2.")
+                     .arg(QDir::toNativeSeparators(path), file.errorString());
+    return written;
+}
+
+} // namespace selvane
