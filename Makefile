@@ -28,6 +28,7 @@ BENCH_FLAGS = --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 bench: build
 	$(BUILD_DIR)/bench/selvane_bench $(BENCH_FLAGS)
 	$(BUILD_DIR)/bench/selvane_window_bench $(BENCH_FLAGS)
+	$(BUILD_DIR)/bench/selvane_places_bench $(BENCH_FLAGS)
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
