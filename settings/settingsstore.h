@@ -3,6 +3,7 @@
 // name) match without regard to letter case, as in the registry the settings come from:
 // "TimeZone" and "Timezone" are one value.
 
+#include <QHash>
 #include <QSettings>
 #include <QString>
 
@@ -52,6 +53,27 @@ private:
     mutable QSettings m_settings;
     bool m_keyCreated = false;
     bool m_readOnly = false; // an unreadable file that could not be copied is never replaced
+};
+
+// A store that reads through to another and keeps its own writes in memory: loading the
+// settings through it completes the record as a first run would, and leaves what is stored
+// (the user's file, or its absence) exactly as it was. For runs that must change nothing.
+class ReadOnlySettingsStore final : public SettingsStore {
+public:
+    explicit ReadOnlySettingsStore(const SettingsStore& stored)
+        : m_stored(stored) {}
+
+    bool keyExists() const override { return m_keyCreated || m_stored.keyExists(); }
+    void createKey() override { m_keyCreated = true; }
+    QString read(const QString& name) const override;
+    void write(const QString& name, const QString& value) override;
+    // Nothing is ever stored.
+    bool commit() override { return false; }
+
+private:
+    const SettingsStore& m_stored;
+    QHash<QString, QString> m_written; // by the name in lower case
+    bool m_keyCreated = false;
 };
 
 } // namespace selvane
