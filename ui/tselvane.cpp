@@ -73,6 +73,9 @@ TSelvane::TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts tex
     printTimeTable = [this](const TimeTablePageData& page) {
         PrintTimeTable(m_timeList, page);
     };
+    exportMoonCalendar = [this](const MoonCalendarRequest& request) {
+        ExportMoonCalendar(m_timeList, request, DefaultExportPrompts());
+    };
     findDataFile = [](const QString& relativePath) {
         return FindDataFile(relativePath, QDir::currentPath(),
                             QCoreApplication::applicationDirPath());
@@ -158,6 +161,12 @@ void TSelvane::CreateControls() {
     });
     m_timeList->printTable = [this](const MonthTimeTable& table) {
         printTimeTable(TimeTablePage(pageRequest(SelectedYear, SelectedMonth), table));
+    };
+    // The list's own month, place and zone, as it lists them.
+    m_timeList->exportCalendar = [this](const TimeListMonth& month) {
+        exportMoonCalendar({month.Year, month.Month,
+                            m_texts.MonthHeadings[static_cast<std::size_t>(month.Month - 1)],
+                            month.Place, FromUtf8(m_settings.Location), m_observerClock.now()});
     };
     m_config = new TfConfig(m_settings, m_store, this);
     m_printOptions = new TPrintOptions(m_settings, m_store, this);

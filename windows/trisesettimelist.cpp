@@ -357,6 +357,8 @@ void TRiseSetTimeList::Timer1Timer() {
 }
 
 void TRiseSetTimeList::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_E && event->modifiers() == Qt::ControlModifier)
+        return ExportCalendar();
     FormKeyDown(event->key());
     BorderlessWindow::keyPressEvent(event); // Esc still closes the window
 }
@@ -402,6 +404,11 @@ void TRiseSetTimeList::lblPrintClick() {
     const MonthTimeTable copy = Table;
     if (printTable)
         printTable(copy);
+}
+
+void TRiseSetTimeList::ExportCalendar() {
+    if (exportCalendar)
+        exportCalendar(m_currentMonth());
 }
 
 } // namespace selvane

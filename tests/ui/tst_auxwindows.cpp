@@ -251,6 +251,18 @@ void TestAuxWindows::printCommandsHandOverTheMonthsPages() {
     QCOMPARE(f.timeTables[0].Header.Month, 2);
     QCOMPARE(f.timeTables[0].Table.Days[28].SunTimes.Set, list.Table.Days[28].SunTimes.Set);
     QVERIFY(f.timeTables[0].Table.Days[29].SunTimes.Set.empty()); // 29 days in 2024
+
+    // Ctrl+E in the list exports the listed month or its year, at the list's place and in its
+    // zone: Kathmandu is 5 h 45 min ahead of universal time in every season.
+    QTest::keyClick(&list, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(f.exports.size(), std::size_t(1));
+    const MoonCalendarRequest& request = f.exports[0];
+    QCOMPARE(request.Year, 2024);
+    QCOMPARE(request.Month, 2);
+    QCOMPARE(request.MonthName, QString("February"));
+    QCOMPARE(request.Place.Latitude, f.window->Latitude);
+    QCOMPARE(OffsetAt(request.Place, DateTimeToJD(2024, 7, 1, 0, 0, 0)), -345);
+    QCOMPARE(request.Made, f.clock.now());
 }
 
 QTEST_MAIN(TestAuxWindows)
