@@ -160,6 +160,9 @@ void TSelvane::CreateControls() {
         printTimeTable(TimeTablePage(pageRequest(SelectedYear, SelectedMonth), table));
     };
     m_config = new TfConfig(m_settings, m_store, this);
+    m_config->now = [this] {
+        return m_observerClock.now();
+    };
     m_printOptions = new TPrintOptions(m_settings, m_store, this);
     m_about = new TAbout(this);
     m_lunarSites = new TLunarSites(this);
@@ -510,7 +513,9 @@ void TSelvane::lblExitClick() {
 void TSelvane::lblPrintClick() {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    m_printOptions->exec(); // however it closes, the printing follows
+    // However it closes, the printing follows, but for Esc, which cancels.
+    if (m_printOptions->exec() == TPrintOptions::Cancelled)
+        return;
     printCalendar(CalendarPage(pageRequest(DisplayTime.Year, DisplayTime.Month)));
 }
 
