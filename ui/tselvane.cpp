@@ -169,6 +169,9 @@ void TSelvane::CreateControls() {
                             month.Place, FromUtf8(m_settings.Location), m_observerClock.now()});
     };
     m_config = new TfConfig(m_settings, m_store, this);
+    m_config->now = [this] {
+        return m_observerClock.now();
+    };
     m_printOptions = new TPrintOptions(m_settings, m_store, this);
     m_about = new TAbout(this);
     m_lunarSites = new TLunarSites(this);
@@ -519,7 +522,9 @@ void TSelvane::lblExitClick() {
 void TSelvane::lblPrintClick() {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    m_printOptions->exec(); // however it closes, the printing follows
+    // However it closes, the printing follows, but for Esc, which cancels.
+    if (m_printOptions->exec() == TPrintOptions::Cancelled)
+        return;
     printCalendar(CalendarPage(pageRequest(DisplayTime.Year, DisplayTime.Month)));
 }
 

@@ -14,6 +14,7 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QShowEvent>
 #include <QTimeZone>
@@ -151,6 +152,17 @@ public:
                           r.height() - 2 * kFrame);
         return visualRect(option->direction, r, part == SC_ComboBoxArrow ? button : field);
     }
+
+    // A pick-only list is drawn as a button, which the style shades lighter than the entry
+    // colour; its field is painted in the entry colour, as an editable list's is.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (control == CC_ComboBox && box && !box->editable)
+            painter->fillRect(subControlRect(control, option, SC_ComboBoxEditField, widget),
+                              option->palette.brush(QPalette::Base));
+    }
 };
 
 // Selects `index` when the list has it, otherwise the item reading `text`, otherwise the first.
@@ -184,6 +196,9 @@ TfConfig::TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow)
     , chkDaylightSavings(new QCheckBox(this))
     , m_record(record)
     , m_store(store) {
+    now = [] {
+        return QDateTime::currentDateTimeUtc();
+    };
     FormCreate();
 }
 
@@ -281,6 +296,15 @@ void TfConfig::FormCreate() {
     connect(spinEW, &SpinButton::downClicked, this, &TfConfig::spinEWDownClick);
     connect(qApp, &QApplication::focusChanged, this, &TfConfig::FocusChanged);
     connect(cmbZone, &QComboBox::currentIndexChanged, this, &TfConfig::cmbZoneChange);
+    // The fixed zone's choice, kept while a named zone greys the controls out.
+    connect(cmbTimeZone, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (cmbTimeZone->isEnabled() && index >= 0)
+            m_fixedZone = index;
+    });
+    connect(chkDaylightSavings, &QCheckBox::toggled, this, [this](bool ticked) {
+        if (chkDaylightSavings->isEnabled())
+            m_fixedDaylight = ticked;
+    });
     // A typed name that matches no zone gives way to the zone chosen before.
     connect(cmbZone->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         const int found = cmbZone->findText(cmbZone->currentText(), Qt::MatchFixedString);
@@ -292,9 +316,39 @@ void TfConfig::FormCreate() {
 }
 
 void TfConfig::cmbZoneChange() {
-    const bool fixed = cmbZone->currentIndex() <= 0;
-    cmbTimeZone->setEnabled(fixed);
-    chkDaylightSavings->setEnabled(fixed);
+    // While the controls are enabled, what they show is the fixed zone (see FormCreate).
+    if (cmbZone->currentIndex() <= 0) {
+        cmbTimeZone->removeItem(kFixedZoneCount); // a named zone's odd offset, if shown
+        cmbTimeZone->setCurrentIndex(m_fixedZone);
+        chkDaylightSavings->setChecked(m_fixedDaylight);
+        cmbTimeZone->setEnabled(true);
+        chkDaylightSavings->setEnabled(true);
+        return;
+    }
+    cmbTimeZone->setEnabled(false);
+    chkDaylightSavings->setEnabled(false);
+    // The named zone as the fixed controls would give it: the standard offset in the list and
+    // the hour of daylight saving in the box. An offset the list lacks (+05:30, +14:00) is
+    // shown as an extra item while the zone is chosen.
+    const QTimeZone zone(ZoneIdOf(cmbZone->currentIndex()).toUtf8());
+    const QDateTime instant = now();
+    const int minutes = zone.standardTimeOffset(instant) / 60;
+    const int index = minutes / 60 + 12;
+    if (minutes % 60 == 0 && index >= 0 && index < kFixedZoneCount) {
+        cmbTimeZone->removeItem(kFixedZoneCount);
+        cmbTimeZone->setCurrentIndex(index);
+    } else {
+        const QString text = QStringLiteral("GMT %1 %2:%3")
+                                 .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                                 .arg(std::abs(minutes) / 60, 2, 10, QLatin1Char('0'))
+                                 .arg(std::abs(minutes) % 60, 2, 10, QLatin1Char('0'));
+        if (cmbTimeZone->count() == kFixedZoneCount)
+            cmbTimeZone->addItem(text);
+        else
+            cmbTimeZone->setItemText(kFixedZoneCount, text);
+        cmbTimeZone->setCurrentIndex(kFixedZoneCount);
+    }
+    chkDaylightSavings->setChecked(zone.isDaylightTime(instant));
 }
 
 QString TfConfig::ZoneIdOf(int item) const {
@@ -322,8 +376,9 @@ void TfConfig::FormActivate() {
     txtLocation->setCursorPosition(0); // a long name shows its beginning
     Select(cmbDayOrder, m_record.DayOrder, {});
     Select(cmbDateFormat, m_record.DateLayoutIdx, FromUtf8(m_record.DateLayout));
-    Select(cmbTimeZone, m_record.TimeZone, {});
-    chkDaylightSavings->setChecked(m_record.DaylightSavings);
+    m_fixedZone =
+        m_record.TimeZone >= 0 && m_record.TimeZone < kFixedZoneCount ? m_record.TimeZone : 0;
+    m_fixedDaylight = m_record.DaylightSavings;
     // A name the system does not know reads as the fixed offset, as the main window takes it.
     const int zone = m_record.ZoneName.empty()
                          ? 0
@@ -432,8 +487,8 @@ void TfConfig::FormClose() {
     s.DayOrder = static_cast<std::uint8_t>(std::max(0, cmbDayOrder->currentIndex()));
     s.DateLayout = CutText(cmbDateFormat->currentText(), kDateLayoutLength);
     s.DateLayoutIdx = static_cast<std::uint8_t>(std::max(0, cmbDateFormat->currentIndex()));
-    s.TimeZone = std::max(0, cmbTimeZone->currentIndex());
-    s.DaylightSavings = chkDaylightSavings->isChecked();
+    s.TimeZone = m_fixedZone;
+    s.DaylightSavings = m_fixedDaylight;
     s.ZoneName = CutText(ZoneIdOf(cmbZone->currentIndex()), kZoneNameLength);
 
     // The record first: when the store fails, the program goes on with what the user entered.

@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+#include <functional>
 
 namespace selvane {
 
@@ -74,8 +75,9 @@ public:
     void spinEWUpClick();
     void spinEWDownClick();
 
-    // A zone picked by name disables the whole-hour list and the daylight-saving box; they
-    // keep their values.
+    // A zone picked by name disables the whole-hour list and the daylight-saving box, which
+    // then show, greyed, that zone's standard offset and daylight saving at the present
+    // instant; the fixed zone's values are kept and come back with the fixed offset.
     void cmbZoneChange();
     // The zone id an item of cmbZone stands for; empty for the fixed offset.
     QString ZoneIdOf(int item) const;
@@ -85,6 +87,9 @@ public:
     // the record's lengths) and the fourteen values go to the store. A store that cannot be
     // opened or written is reported; the record keeps the entered values either way.
     void FormClose();
+
+    // The present instant, for the named zone's offset; tests fix it.
+    std::function<QDateTime()> now;
 
     // Every way of closing (the exit label, Escape, the window system) ends here, and saving
     // runs once per showing.
@@ -104,6 +109,9 @@ private:
     SettingsStore& m_store;
     bool m_saved = true;    // FormClose has run for the present showing
     bool m_opening = false; // the window is giving the focus to its first control
+    // The fixed zone's index and daylight saving, whatever the greyed controls show.
+    int m_fixedZone = 12;
+    bool m_fixedDaylight = false;
 };
 
 } // namespace selvane

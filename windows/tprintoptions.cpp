@@ -7,6 +7,7 @@
 #include "widgets/widgetstyle.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QShowEvent>
 
@@ -142,6 +143,14 @@ void TPrintOptions::lblOKClick() {
     if (!outcome.KeyOpened || !outcome.Written)
         showMessage(QStringLiteral("Error reading registry"));
     accept();
+}
+
+void TPrintOptions::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        done(Cancelled);
+        return;
+    }
+    BorderlessWindow::keyPressEvent(event);
 }
 
 } // namespace selvane

@@ -106,6 +106,7 @@ private:
     QChar m_dateSeparator;
     QFont m_listFont;
     QImage imgList;
+    bool m_placed = false; // it has been shown once and keeps its place since
 };
 
 } // namespace selvane

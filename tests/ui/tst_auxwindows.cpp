@@ -219,8 +219,18 @@ void TestAuxWindows::printCommandsHandOverTheMonthsPages() {
     f.window->show();
     f.window->Timer1Timer();
 
-    // The print options come first; what they store is what prints.
+    // The print options come first; Esc there cancels: nothing stored, nothing printed.
     TPrintOptions& options = f.window->printOptions();
+    QTimer::singleShot(0, &options, [&] {
+        options.chkDailyPhases->setChecked(false);
+        QTest::keyClick(&options, Qt::Key_Escape);
+    });
+    QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(f.calendars.empty());
+    QCOMPARE(int(f.window->settings().PhasePrintout), 3);
+    QCOMPARE(f.store->read("PhasePrintout"), QString("3"));
+
+    // What they store with OK is what prints.
     QTimer::singleShot(0, &options, [&] {
         options.chkDailyPhases->setChecked(false);
         options.lblOKClick();

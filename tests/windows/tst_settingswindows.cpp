@@ -276,6 +276,65 @@ private slots:
         }
     }
 
+    // Greyed while a named zone is chosen, the fixed list and the daylight-saving box show
+    // that zone's standard offset and daylight saving at the present instant; the stored
+    // fixed zone is what comes back and what is saved.
+    void theGreyedFixedZoneShowsTheNamedZoneNow() {
+        const QDateTime july(QDate(2024, 7, 14), QTime(12, 0), QTimeZone::utc());
+        const QDateTime january(QDate(2024, 1, 15), QTime(12, 0), QTimeZone::utc());
+        const struct {
+            const char* Zone;
+            QDateTime At;
+            const char* Offset;
+            bool Daylight;
+        } rows[] = {
+            {"Europe/London", july, "GMT ", true},
+            {"Europe/London", january, "GMT ", false},
+            {"Australia/Sydney", july, "GMT + 10:00", false},
+            {"Australia/Sydney", january, "GMT + 10:00", true},
+            {"America/New_York", july, "GMT - 05:00", true},
+            {"Asia/Kolkata", july, "GMT + 05:30", false},
+            {"Pacific/Kiritimati", january, "GMT + 14:00", false},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            f.record.TimeZone = 17;
+            f.record.DaylightSavings = true;
+            f.config.now = [&row] {
+                return row.At;
+            };
+            QVERIFY(f.open(f.config));
+            QComboBox* fixed = f.config.cmbTimeZone;
+            QCheckBox* daylight = f.config.chkDaylightSavings;
+            f.config.cmbZone->setCurrentIndex(f.config.cmbZone->findText(row.Zone));
+            QCOMPARE(fixed->currentText(), QString(row.Offset));
+            QCOMPARE(daylight->isChecked(), row.Daylight);
+            QVERIFY(!fixed->isEnabled() && !daylight->isEnabled());
+
+            f.config.cmbZone->setCurrentIndex(0); // back to the fixed offset as stored
+            QCOMPARE(fixed->currentText(), QString("GMT + 05:00"));
+            QCOMPARE(fixed->count(), kFixedZoneCount);
+            QVERIFY(daylight->isChecked() && fixed->isEnabled());
+            f.config.cmbZone->setCurrentIndex(f.config.cmbZone->findText(row.Zone));
+            f.config.lblExitClick();
+            QCOMPARE(f.stored({"Timezone", "DaylightSavings", "ZoneName"}),
+                     QStringList({"17", "True", row.Zone}));
+        }
+    }
+
+    // The entry controls, the pick-only lists too, are the entry colour.
+    void entryControlsAreTheEntryColour() {
+        Fixture f;
+        QVERIFY(f.open(f.config));
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 f.config.cmbDayOrder, f.config.cmbDateFormat, f.config.cmbTimeZone,
+                 f.config.cmbZone, f.config.txtLocation}) {
+            // Right in the field, left of a list's button, clear of the text.
+            const QImage shown = w->grab().toImage();
+            QCOMPARE(shown.pixelColor(w->width() - 22, w->height() / 2), QColor(255, 255, 200));
+        }
+    }
+
     void aNamedZoneIsChosenTypedAndStored() {
         Fixture f;
         f.record.TimeZone = 17;
