@@ -1,9 +1,9 @@
 // The Moon's events as a calendar file and the month's table as CSV, read back with a parser of
 // the test's own and checked against published instants.
 
-#include "testclocks.h"
 #include "engine/icalendar.h"
 #include "engine/monthtable.h"
+#include "testclocks.h"
 
 #include <gtest/gtest.h>
 
