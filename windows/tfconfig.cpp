@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QShowEvent>
+#include <QStringListModel>
 #include <QTimeZone>
 #include <QValidator>
 
@@ -83,6 +84,7 @@ const char* const kDayOrders[] = {
 const char* const kDateFormats[] = {"dd/mm/yyyy", "mm/dd/yyyy"};
 constexpr int kComputersZoneItem = 1; // cmbZone: after "Fixed offset (below)"
 constexpr int kZoneListWidth = 240;
+constexpr int kPlaceRows = static_cast<int>(kPlaceResults); // the place list shows them all
 
 // The number fields: their upper bound (also the end of the range message), their leaving
 // handler and how many digits they take.
@@ -195,7 +197,9 @@ TfConfig::TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow)
     , cmbTimeZone(new QComboBox(this))
     , chkDaylightSavings(new QCheckBox(this))
     , m_record(record)
-    , m_store(store) {
+    , m_store(store)
+    , m_placeLabels(new QStringListModel(this))
+    , m_placeList(new QCompleter(m_placeLabels, this)) {
     now = [] {
         return QDateTime::currentDateTimeUtc();
     };
@@ -246,6 +250,13 @@ void TfConfig::FormCreate() {
         field->setValidator(new RestrictedInput(field));
     }
     txtLocation->setMaxLength(kLocationLength);
+    // The completer only shows the list: it is not the field's own, so the field keeps what is
+    // typed, and the list holds what the place search found rather than the completer's own
+    // filtering of it.
+    m_placeList->setObjectName(QStringLiteral("placeList"));
+    m_placeList->setWidget(txtLocation);
+    m_placeList->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_placeList->setMaxVisibleItems(kPlaceRows);
 
     for (const char* item : kDayOrders)
         cmbDayOrder->addItem(QString::fromLatin1(item));
@@ -276,6 +287,8 @@ void TfConfig::FormCreate() {
         Colour(w);
     for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
         Colour(list->view()); // the opened list too
+    Colour(m_placeList->popup());
+    m_placeList->popup()->setFont(font()); // a window of its own, which inherits no font
     QPalette box = chkDaylightSavings->palette();
     box.setColor(QPalette::Disabled, QPalette::Base, kDisabledEntryColour);
     chkDaylightSavings->setPalette(box);
@@ -296,6 +309,13 @@ void TfConfig::FormCreate() {
     connect(spinEW, &SpinButton::downClicked, this, &TfConfig::spinEWDownClick);
     connect(qApp, &QApplication::focusChanged, this, &TfConfig::FocusChanged);
     connect(cmbZone, &QComboBox::currentIndexChanged, this, &TfConfig::cmbZoneChange);
+    connect(txtLocation, &QLineEdit::textEdited, this, &TfConfig::txtLocationChange);
+    connect(m_placeList, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& item) {
+                const auto row = static_cast<std::size_t>(item.row());
+                if (item.isValid() && row < m_offered.size())
+                    TakePlace(m_offered[row]);
+            });
     // The fixed zone's choice, kept while a named zone greys the controls out.
     connect(cmbTimeZone, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (cmbTimeZone->isEnabled() && index >= 0)
@@ -349,6 +369,41 @@ void TfConfig::cmbZoneChange() {
         cmbTimeZone->setCurrentIndex(kFixedZoneCount);
     }
     chkDaylightSavings->setChecked(zone.isDaylightTime(instant));
+}
+
+void TfConfig::txtLocationChange(const QString& text) {
+    m_offered = m_places.Search(text);
+    QStringList labels;
+    for (const Place& place : m_offered)
+        labels << PlaceLabel(place);
+    m_placeLabels->setStringList(labels);
+    QAbstractItemView* list = m_placeList->popup();
+    if (m_offered.empty()) {
+        list->hide();
+        return;
+    }
+    // Beneath the field, at least as wide as the field and as wide as the longest label.
+    const int width =
+        std::max(txtLocation->width(), list->sizeHintForColumn(0) + 2 * list->frameWidth());
+    m_placeList->complete(QRect(0, 0, width, txtLocation->height()));
+    list->setCurrentIndex(m_placeList->completionModel()->index(0, 0)); // Enter takes the best
+}
+
+void TfConfig::TakePlace(const Place& place) {
+    const LocationAngle lat = DegreesToDms(place.Latitude, true);
+    const LocationAngle lon = DegreesToDms(-place.Longitude, false); // stored west positive
+    txtLatDeg->setText(FromUtf8(lat.Degrees));
+    txtLatMin->setText(FromUtf8(lat.Minutes));
+    txtLatSec->setText(FromUtf8(lat.Seconds));
+    pnlNS->setText(FromUtf8(lat.Direction));
+    txtLongDeg->setText(FromUtf8(lon.Degrees));
+    txtLongMin->setText(FromUtf8(lon.Minutes));
+    txtLongSec->setText(FromUtf8(lon.Seconds));
+    pnlEW->setText(FromUtf8(lon.Direction));
+    txtLocation->setText(place.Name);
+    const int zone = cmbZone->findText(place.Zone, Qt::MatchFixedString);
+    if (zone > kComputersZoneItem)
+        cmbZone->setCurrentIndex(zone);
 }
 
 QString TfConfig::ZoneIdOf(int item) const {

@@ -5,12 +5,17 @@
 // and to the store.
 
 #include "widgets/borderlesswindow.h"
+#include "widgets/places.h"
+
+#include <functional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QCompleter;
 class QLabel;
 class QLineEdit;
-#include <functional>
+class QStringListModel;
 
 namespace selvane {
 
@@ -82,6 +87,16 @@ public:
     // The zone id an item of cmbZone stands for; empty for the fixed offset.
     QString ZoneIdOf(int item) const;
 
+    // Typing in txtLocation: from two letters on, the places of the built-in list that match
+    // are offered in a list beneath the field, the best first and already chosen. The arrow
+    // keys or the mouse choose another; Enter or a click takes it (TakePlace). Escape closes
+    // the list and typing on searches again; either way the text stays as typed.
+    void txtLocationChange(const QString& text);
+    // Fills the position (to the nearest second), both directions and the named zone from a
+    // place, and puts its name into txtLocation. A zone the system does not know is left as
+    // it was.
+    void TakePlace(const Place& place);
+
     void lblExitClick();
     // Saving: empty number fields become "00", the record takes the entered values (cut to
     // the record's lengths) and the fourteen values go to the store. A store that cannot be
@@ -107,8 +122,12 @@ private:
 
     Settings& m_record;
     SettingsStore& m_store;
-    bool m_saved = true;    // FormClose has run for the present showing
-    bool m_opening = false; // the window is giving the focus to its first control
+    PlaceList m_places;              // read at the first search
+    std::vector<Place> m_offered;    // the places in the list under txtLocation, best first
+    QStringListModel* m_placeLabels; // their labels, row for row
+    QCompleter* m_placeList;         // "placeList": shows m_placeLabels beneath txtLocation
+    bool m_saved = true;             // FormClose has run for the present showing
+    bool m_opening = false;          // the window is giving the focus to its first control
     // The fixed zone's index and daylight saving, whatever the greyed controls show.
     int m_fixedZone = 12;
     bool m_fixedDaylight = false;

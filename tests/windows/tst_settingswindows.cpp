@@ -6,14 +6,18 @@
 #include "windows/tfconfig.h"
 #include "windows/tprintoptions.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimeZone>
 #include <QWindow>
+
+#include <cmath>
 
 using namespace selvane;
 
@@ -42,6 +46,14 @@ struct Fixture {
     static void click(SpinButton* spin, bool up) {
         QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(7, up ? 4 : 14));
     }
+    // A key as the user presses it: to the open list of places, else to the focus.
+    static void press(Qt::Key key) {
+        QWidget* list = QApplication::activePopupWidget();
+        QTest::keyClick(list ? list : QApplication::focusWidget(), key);
+    }
+    QAbstractItemView* places() const {
+        return config.findChild<QCompleter*>("placeList")->popup();
+    }
     QStringList stored(const QStringList& names) const {
         QStringList texts;
         for (const QString& name : names)
@@ -61,6 +73,8 @@ const QStringList kConfigurationValues = {
     "LatDeg",     "LatMin",        "LatSec",   "LatDir",          "LongDeg",
     "LongMin",    "LongSec",       "LongDir",  "Location",        "DayOrder",
     "DateLayout", "DateLayoutIdx", "Timezone", "DaylightSavings", "ZoneName"};
+const QStringList kPlaceValues = {"LatDeg",  "LatMin",  "LatSec",  "LatDir",   "LongDeg",
+                                  "LongMin", "LongSec", "LongDir", "Location", "ZoneName"};
 const QStringList kPrintValues = {"PhasePrintout", "PrintLunarTimes", "PrintSunTimes",
                                   "PhaseDensity"};
 
@@ -379,6 +393,79 @@ private slots:
         QVERIFY(f.config.cmbTimeZone->isEnabled());
         f.config.lblExitClick();
         QCOMPARE(f.store.read("ZoneName"), QString());
+    }
+
+    // A place found by its ASCII spelling and taken by Enter, the arrow keys or a click fills
+    // in its position, directions, zone and name, and closing stores them. References, north
+    // and east positive: Tromsø 69°39′ N 18°57′ E, São Paulo 23°33′ S 46°38′ W; Kolkata and
+    // St. John's as the zone tests take them; Hobart and Reykjavík from zone.tab, whose 21°51′ W
+    // lies 3′ from the list's point in a city whose references spread over 8′ of longitude.
+    void aPlaceFoundByNameIsFilledInAndStored() {
+        enum Take { Enter, Arrows, Click };
+        constexpr double kArcMinute = 1.0 / 60;
+        const struct {
+            const char *Typed, *Name;
+            Take How;
+            double Latitude, Longitude, LongitudeTolerance;
+            const char* Zone;
+        } rows[] = {
+            {"tromso", "Tromsø", Enter, 69 + 39 / 60.0, 18 + 57 / 60.0, kArcMinute, "Europe/Oslo"},
+            {"sao paulo", "São Paulo", Click, -(23 + 33 / 60.0), -(46 + 38 / 60.0), kArcMinute,
+             "America/Sao_Paulo"},
+            {"kolkata", "Kolkata", Enter, 22.5726, 88.3639, kArcMinute, "Asia/Kolkata"},
+            {"st johns", "St. John's", Click, 47.5615, -52.7126, kArcMinute, "America/St_Johns"},
+            {"hobart", "Hobart", Arrows, -(42 + 53 / 60.0), 147 + 19 / 60.0, kArcMinute,
+             "Australia/Hobart"},
+            {"reykjavik", "Reykjavík", Click, 64 + 9 / 60.0, -(21 + 51 / 60.0), 3 * kArcMinute,
+             "Atlantic/Reykjavik"},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            QVERIFY(f.open(f.config));
+            f.type(f.config.txtLocation, row.Typed);
+            QAbstractItemView* list = f.places();
+            QVERIFY2(list->isVisible() && QApplication::activePopupWidget() == list, row.Typed);
+            QCOMPARE(list->currentIndex().data().toString().section(", ", 0, 0), row.Name);
+            QCOMPARE(QApplication::focusWidget(), f.config.txtLocation);
+            if (row.How == Click)
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualRect(list->currentIndex()).center());
+            if (row.How == Arrows) { // to Hobart, Indiana, and back
+                f.press(Qt::Key_Down);
+                QCOMPARE(list->currentIndex().row(), 1);
+                f.press(Qt::Key_Up);
+            }
+            if (row.How != Click)
+                f.press(row.How == Enter ? Qt::Key_Return : Qt::Key_Enter);
+            QVERIFY(!list->isVisible() && f.config.isVisible());
+            QCOMPARE(f.config.txtLocation->text(), row.Name);
+
+            f.config.lblExitClick();
+            QCOMPARE(f.stored({"Location", "ZoneName"}), QStringList({row.Name, row.Zone}));
+            QVERIFY2(std::abs(DmsToDegrees(f.record.Lat) - row.Latitude) <= kArcMinute, row.Typed);
+            QVERIFY2(std::abs(-DmsToDegrees(f.record.Long) - row.Longitude) <=
+                         row.LongitudeTolerance,
+                     row.Typed);
+        }
+    }
+
+    // Free text, a search that finds nothing, and Escape, which closes the list but not the
+    // window, leave the text as typed and every other value as it was.
+    void freeTextAndNoMatchChangeNothingElse() {
+        for (const char* typed : {"My garden shed", "xqzvwk", "tromso harbour", "tromso"}) {
+            Fixture f;
+            f.record.Lat = {"51", "28", "38", "North"};
+            f.record.Long = {"00", "00", "05", "West"};
+            QVERIFY(f.open(f.config));
+            f.type(f.config.txtLocation, typed);
+            const bool offered = QString(typed) == "tromso";
+            QCOMPARE(f.places()->isVisible(), offered);
+            f.press(offered ? Qt::Key_Escape : Qt::Key_Return);
+            QVERIFY2(!f.places()->isVisible() && f.config.isVisible(), typed);
+            f.config.lblExitClick();
+            QCOMPARE(f.stored(kPlaceValues),
+                     QStringList({"51", "28", "38", "North", "00", "00", "05", "West", typed, ""}));
+        }
     }
 };
 
