@@ -40,6 +40,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 namespace selvane {
 
@@ -214,9 +215,13 @@ void TSelvane::Timer1Timer() {
     UTOffsetMinutes = GetTimeInfo(DisplayTime);
     const ClockTime clockNow = DisplayTime;
     const JulianDay presentUT = UniversalJD(clockNow, UTOffsetMinutes);
+    const auto shownMonth = std::pair(SelectedYear, SelectedMonth);
     MoveSelectedDate(clockNow);
     PaintPanels();
     RefreshDisplay(clockNow, presentUT);
+    // The clock crossed into another month while the selection follows it.
+    if (std::pair(SelectedYear, SelectedMonth) != shownMonth)
+        RefreshTimeList();
 }
 
 void TSelvane::MoveSelectedDate(const ClockTime& clockNow) {
@@ -392,8 +397,9 @@ void TSelvane::MonthPicked(int month) {
 void TSelvane::RefreshTimeList() {
     if (!m_timeList->isVisible())
         return;
-    MonthTimeTable scratch; // the list's own Table changes only when it is next activated
-    m_timeList->DisplayTimeList(false, scratch);
+    // Into the list's own table: what it prints is then always the month its rows show and
+    // the printout's heading names.
+    m_timeList->DisplayTimeList(false, m_timeList->Table);
 }
 
 void TSelvane::lblSelectedYearClick() {
@@ -459,8 +465,7 @@ void TSelvane::SelectToday() {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
     DayOffset = 0.0;
-    Timer1Timer();
-    RefreshTimeList();
+    Timer1Timer(); // redraws the time list when today lies in another month
 }
 
 void TSelvane::SelectDate(int year, int month, int day) {
@@ -489,11 +494,14 @@ bool TSelvane::AcceptYear() {
         showMessage(QStringLiteral("Invalid argument to date encode"));
         return false;
     }
+    const bool newYear = *year != SelectedYear;
     SelectedYear = static_cast<std::uint16_t>(*year);
     SelectedDay = static_cast<std::uint16_t>(DayInMonth(*year, SelectedMonth, SelectedDay).Day);
     DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
 
     m_yearEntry->close(typed); // the heading shows the year as typed until the next tick
+    if (newYear)
+        RefreshTimeList();
     return true;
 }
 

@@ -45,7 +45,8 @@ public:
 
     // The time-table printout; lblPrintClick hands it a copy of Table.
     std::function<void(const MonthTimeTable&)> printTable;
-    // The window's own table, recomputed on every activation.
+    // The window's own table: recomputed on every activation, and by the main window when its
+    // month or the settings change while the list is shown.
     MonthTimeTable Table;
 
     // The visible part's offset in the list picture, and the offsets at the start of a drag
