@@ -46,7 +46,6 @@ namespace selvane {
 
 namespace {
 
-const QPoint kWindowPosition(135, 120);
 const QColor kWindowGrey(128, 128, 128);
 constexpr int kBlankIcon = 4;
 
@@ -87,7 +86,7 @@ void TSelvane::FormCreate() {
     setObjectName(QStringLiteral("TSelvane"));
     setWindowTitle(QStringLiteral("Doviveva"));
     setFixedSize(kWindowSize);
-    move(kWindowPosition);
+    move(MainWindowPosition(screen()->availableGeometry()));
     setFocusPolicy(Qt::StrongFocus);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWindowGrey);
