@@ -13,7 +13,6 @@ namespace selvane {
 namespace {
 
 constexpr int kWaitMs = 1000;
-constexpr char kComeForward[] = "come forward\n";
 
 } // namespace
 
@@ -25,9 +24,8 @@ bool ClaimSingleInstance(QWidget& window, const QString& name) {
     QLocalSocket other;
     other.connectToServer(name);
     if (other.waitForConnected(kWaitMs)) {
-        // A copy listens: the request waits in its queue even when it is busy.
-        other.write(kComeForward);
-        other.waitForBytesWritten(kWaitMs);
+        // A copy listens, and the connection itself asks it to come forward: it waits in the
+        // copy's queue even while the copy is busy.
         other.disconnectFromServer();
         return false;
     }
