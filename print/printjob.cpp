@@ -14,6 +14,10 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+#include <cups/cups.h>
+
+#include <cstring>
+
 namespace selvane {
 
 namespace {
@@ -22,6 +26,21 @@ namespace {
 constexpr int kPrintResolution = 300;
 
 using DrawPage = std::function<void(QPainter&, const QSize&)>;
+
+// Whether the printer's queue takes new jobs. A queue set to refuse them still reports itself
+// idle, and the job handed to it would be turned away without a word. A printer unknown to
+// CUPS is let through: the print itself then tells.
+bool AcceptsJobs(const QPrinterInfo& printer) {
+    const QByteArray queue = printer.printerName().section(u'/', 0, 0).toLocal8Bit();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr);
+    if (!dest)
+        return true;
+    const char* accepting =
+        cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const bool accepts = !accepting || std::strcmp(accepting, "false") != 0;
+    cupsFreeDests(1, dest);
+    return accepts;
+}
 
 // Every page, printed or saved: landscape, its device units the dots of a 300-dpi printer.
 template <typename PagedDevice>
@@ -76,11 +95,18 @@ bool PrintOnePage(QWidget* parent, const QString& documentName, const PrintPromp
     QPrinterInfo target = QPrinterInfo::defaultPrinter();
     if (target.isNull())
         target = printers.first();
+    const QString name =
+        target.description().isEmpty() ? target.printerName() : target.description();
     if (target.state() == QPrinter::Error) {
         prompts.ShowError(parent, QStringLiteral("The printer \"%1\" reports an error. "
                                                  "The page was not printed.")
-                                      .arg(target.description().isEmpty() ? target.printerName()
-                                                                          : target.description()));
+                                      .arg(name));
+        return false;
+    }
+    if (!AcceptsJobs(target)) {
+        prompts.ShowError(parent, QStringLiteral("The printer \"%1\" does not accept jobs. "
+                                                 "The page was not printed.")
+                                      .arg(name));
         return false;
     }
     QPrinter printer(QPrinter::HighResolution);

@@ -5,12 +5,16 @@
 #include "widgets/resources.h"
 #include "widgets/widgetstyle.h"
 
+#include <QFontMetrics>
+
 namespace selvane {
 
 namespace {
 
 constexpr int kGridLeft = 425;
 constexpr int kColumnStep = 28;
+constexpr int kTitleRoom = kColumnStep - 2; // a title's text, with a gap to the next
+constexpr int kTitlePixels = 12;
 constexpr int kTitleTop = 290;
 constexpr int kCellTop = 315;
 constexpr int kRowStep = 25;
@@ -28,11 +32,21 @@ Label* HeadingLabel(QWidget* window, const char* name) {
     return label;
 }
 
+// The locale's abbreviated weekday names when every one fits its column, else the narrow
+// ones: some locales abbreviate to the full name (Arabic), which would run into the next.
+std::array<QString, 7> FittingDayNames(const LocaleTexts& texts, const QFont& font) {
+    const QFontMetrics metrics(font);
+    for (const QString& name : texts.ShortDays)
+        if (metrics.horizontalAdvance(name) > kTitleRoom)
+            return texts.NarrowDays;
+    return texts.ShortDays;
+}
+
 } // namespace
 
 TDayLabel::TDayLabel(QWidget* parent)
     : QLabel(QStringLiteral(" "), parent) {
-    setFont(ArialPixels(12, false));
+    setFont(ArialPixels(kTitlePixels, false));
     SetTextColour(this, kAqua);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -52,7 +66,8 @@ int TDateLabel::day() const {
 }
 
 CalendarGrid::CalendarGrid(QWidget* window, const LocaleTexts& texts)
-    : m_texts(texts) {
+    : m_texts(texts)
+    , m_dayNames(FittingDayNames(texts, ArialPixels(kTitlePixels))) {
     // Shadow copies first: each heading lies above its shadow.
     lblShadowMonth = HeadingLabel<HotSpotLabel>(window, "lblShadowMonth");
     lblshadowYear = HeadingLabel<QLabel>(window, "lblshadowYear");
@@ -86,7 +101,7 @@ CalendarGrid::CalendarGrid(QWidget* window, const LocaleTexts& texts)
 
 void CalendarGrid::SetDayTitles(int dayOrder) {
     for (int i = 0; i < DayTitles.size(); ++i)
-        DayTitles[i]->setText(m_texts.ShortDays[static_cast<std::size_t>((dayOrder + i) % 7)]);
+        DayTitles[i]->setText(m_dayNames[static_cast<std::size_t>((dayOrder + i) % 7)]);
 }
 
 TDateLabel* CalendarGrid::ShowMonth(int year, int month, int day, int dayOrder) {

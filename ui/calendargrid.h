@@ -57,6 +57,7 @@ public:
 
 private:
     const LocaleTexts& m_texts;
+    std::array<QString, 7> m_dayNames; // the column titles' names, 0 = Sunday
 };
 
 } // namespace selvane

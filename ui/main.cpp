@@ -3,6 +3,7 @@
 #include "settings/settingsstore.h"
 #include "ui/appicon.h"
 #include "ui/commandline.h"
+#include "ui/singleinstance.h"
 #include "ui/tselvane.h"
 #include "ui/wallclock.h"
 #include "widgets/localetexts.h"
@@ -40,6 +41,8 @@ int main(int argc, char* argv[]) {
     selvane::TSelvane window(store, clock, selvane::LocaleTexts::from(QLocale::system()));
     QApplication::setWindowIcon(
         selvane::ApplicationIcon(QDir::currentPath(), QCoreApplication::applicationDirPath()));
+    if (!selvane::ClaimSingleInstance(window))
+        return 0; // the copy already running came forward
     window.show();
     return QApplication::exec();
 }

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace selvane {
 
 namespace {
@@ -15,6 +17,7 @@ constexpr int kLabelPixels = 12;   // the panels' texts
 constexpr int kSurfacePixels = 12; // 9 point at 96 dpi: the values painted on the window
 constexpr int kStatusPixels = 15;  // the status strip's
 const QColor kBlackInk(Qt::black);
+const QPoint kWindowPosition(135, 120);
 
 // Fixed captions; a name is given where a later step rewrites the caption.
 struct Caption {
@@ -91,6 +94,16 @@ constexpr ValueLabel kValueLabels[] = {
 };
 
 } // namespace
+
+QPoint MainWindowPosition(const QRect& available) {
+    // Kept from the left and the bottom first, so that the right and the top edges win.
+    const int x = std::min(std::max(kWindowPosition.x(), available.left()),
+                           available.right() + 1 - kWindowSize.width());
+    const int y =
+        std::max(std::min(kWindowPosition.y(), available.bottom() + 1 - kWindowSize.height()),
+                 available.top());
+    return {x, y};
+}
 
 void PaintMoonPlace(QPainter& painter, const MoonPlace& place) {
     painter.setFont(SurfaceFont());

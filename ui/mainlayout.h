@@ -21,6 +21,12 @@ class QWidget;
 
 namespace selvane {
 
+// Where the main window opens: its fixed place when the whole window lies there inside the
+// screen's available area, else moved just far enough to. On a screen too small for it the
+// top edge (the title strip to drag it by) and the right edge (minimise and close, the only
+// ones a frameless window has) stay on the screen.
+QPoint MainWindowPosition(const QRect& available);
+
 // Where the tick's pictures stand on the window.
 inline const QPoint kStatusStripAt(0, 40);
 inline const QPoint kMoonAt(26, 86);

@@ -40,12 +40,12 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 namespace selvane {
 
 namespace {
 
-const QPoint kWindowPosition(135, 120);
 const QColor kWindowGrey(128, 128, 128);
 constexpr int kBlankIcon = 4;
 
@@ -89,7 +89,7 @@ void TSelvane::FormCreate() {
     setObjectName(QStringLiteral("TSelvane"));
     setWindowTitle(QStringLiteral("Doviveva"));
     setFixedSize(kWindowSize);
-    move(kWindowPosition);
+    move(MainWindowPosition(screen()->availableGeometry()));
     setFocusPolicy(Qt::StrongFocus);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWindowGrey);
@@ -226,9 +226,13 @@ void TSelvane::Timer1Timer() {
     UTOffsetMinutes = GetTimeInfo(DisplayTime);
     const ClockTime clockNow = DisplayTime;
     const JulianDay presentUT = UniversalJD(clockNow, UTOffsetMinutes);
+    const auto shownMonth = std::pair(SelectedYear, SelectedMonth);
     MoveSelectedDate(clockNow);
     PaintPanels();
     RefreshDisplay(clockNow, presentUT);
+    // The clock crossed into another month while the selection follows it.
+    if (std::pair(SelectedYear, SelectedMonth) != shownMonth)
+        RefreshTimeList();
 }
 
 void TSelvane::MoveSelectedDate(const ClockTime& clockNow) {
@@ -404,8 +408,9 @@ void TSelvane::MonthPicked(int month) {
 void TSelvane::RefreshTimeList() {
     if (!m_timeList->isVisible())
         return;
-    MonthTimeTable scratch; // the list's own Table changes only when it is next activated
-    m_timeList->DisplayTimeList(false, scratch);
+    // Into the list's own table: what it prints is then always the month its rows show and
+    // the printout's heading names.
+    m_timeList->DisplayTimeList(false, m_timeList->Table);
 }
 
 void TSelvane::lblSelectedYearClick() {
@@ -471,8 +476,7 @@ void TSelvane::SelectToday() {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
     DayOffset = 0.0;
-    Timer1Timer();
-    RefreshTimeList();
+    Timer1Timer(); // redraws the time list when today lies in another month
 }
 
 void TSelvane::SelectDate(int year, int month, int day) {
@@ -501,11 +505,14 @@ bool TSelvane::AcceptYear() {
         showMessage(QStringLiteral("Invalid argument to date encode"));
         return false;
     }
+    const bool newYear = *year != SelectedYear;
     SelectedYear = static_cast<std::uint16_t>(*year);
     SelectedDay = static_cast<std::uint16_t>(DayInMonth(*year, SelectedMonth, SelectedDay).Day);
     DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
 
     m_yearEntry->close(typed); // the heading shows the year as typed until the next tick
+    if (newYear)
+        RefreshTimeList();
     return true;
 }
 

@@ -176,7 +176,8 @@ private:
     void MoveSelection(DateMove move, int steps);
     void SelectToday();
     QLabel* label(const char* name) const;
-    // Redraws the time list for the current month and settings while it is on screen.
+    // Redraws the time list and refills its own table for the current month and settings
+    // while it is on screen.
     void RefreshTimeList();
     // What the printed pages of a month need to know of the window and the settings.
     PageRequest pageRequest(int year, int month) const;

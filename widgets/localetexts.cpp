@@ -11,14 +11,18 @@ LocaleTexts LocaleTexts::from(const QLocale& locale) {
     for (int d = 0; d < 7; ++d) {
         const int qtDay = d == 0 ? 7 : d; // Qt: 7 = Sunday
         t.ShortDays[d] = locale.dayName(qtDay, QLocale::ShortFormat);
+        t.NarrowDays[d] = locale.dayName(qtDay, QLocale::NarrowFormat);
         t.LongDays[d] = locale.dayName(qtDay, QLocale::LongFormat);
     }
-    // The first character of the short date pattern that is not a field letter.
-    for (QChar c : locale.dateFormat(QLocale::ShortFormat))
-        if (!c.isLetter() && !c.isSpace() && c != u'\'') {
+    // The first character of the short date pattern that is not a field letter. Invisible
+    // marks are passed over: Arabic patterns put a right-to-left mark before each "/".
+    for (QChar c : locale.dateFormat(QLocale::ShortFormat)) {
+        if (c.isLetter() || c.isSpace() || c == u'\'' || !c.isPrint())
+            continue;
+        if (c.isPunct() || c.isSymbol())
             t.DateSeparator = c;
-            break;
-        }
+        break;
+    }
     return t;
 }
 

@@ -48,7 +48,8 @@ public:
     // The calendar file export of the listed month or its year; ExportCalendar (Ctrl+E) hands
     // it the month as the main window tells it now.
     std::function<void(const TimeListMonth&)> exportCalendar;
-    // The window's own table, recomputed on every activation.
+    // The window's own table: recomputed on every activation, and by the main window when its
+    // month or the settings change while the list is shown.
     MonthTimeTable Table;
 
     // The visible part's offset in the list picture, and the offsets at the start of a drag

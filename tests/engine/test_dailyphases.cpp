@@ -21,11 +21,31 @@ TEST(MonthPhaseDates, QuarterPhasesAroundADay) {
 
 TEST(DailyPhaseState, EachStateStartsAtItsBoundAndEndsJustBeforeTheNext) {
     const std::array<JulianDay, 5> p = {0.0, 7.5, 15.0, 22.5, 30.0};
-    const std::pair<double, int> rows[] = {
-        {0.0, 0},  {0.4999, 0}, {0.5, 7},   {7.25, 6},    {7.75, 5}, {14.4999, 5}, {14.5, 4},
-        {15.5, 3}, {22.25, 2},  {22.75, 1}, {29.4999, 1}, {29.5, 0}, {31.0, 0}};
+    const std::pair<double, int> rows[] = {{0.0, 0},     {0.4999, 0}, {0.5, 7},   {7.0, 7},
+                                           {7.2499, 7},  {7.25, 6},   {7.75, 5},  {14.4999, 5},
+                                           {14.5, 4},    {15.5, 3},   {22.25, 2}, {22.75, 1},
+                                           {29.4999, 1}, {29.5, 0},   {31.0, 0}};
     for (const auto& [at, state] : rows)
         EXPECT_EQ(DailyPhaseState({at, p}), state) << at;
+}
+
+TEST(MonthDailyPhases, MidnightsSixToTwelveHoursBeforeFirstQuarterShowTheCrescent) {
+    // Published First Quarter instants (UT): a day whose midnight lies more than six hours
+    // before one shows the waxing crescent, within six hours the quarter.
+    struct Row {
+        int Year, Month, Day;
+        const char* FirstQuarter;
+        int State;
+    };
+    const Row rows[] = {{2024, 5, 15, "11:48", 7},
+                        {2023, 11, 20, "10:50", 7},
+                        {2023, 2, 27, "08:06", 7},
+                        {2024, 6, 14, "05:18", 6},
+                        {2024, 1, 18, "03:52", 6}};
+    for (const Row& r : rows)
+        EXPECT_EQ(MonthDailyPhases(r.Year, r.Month)[static_cast<std::size_t>(r.Day - 1)].State,
+                  r.State)
+            << r.Year << "-" << r.Month << "-" << r.Day << ", First Quarter " << r.FirstQuarter;
 }
 
 TEST(MonthDailyPhases, March2024FromAHandComputationAtZeroHoursUT) {

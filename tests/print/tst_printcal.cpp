@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <vector>
+
 using namespace selvane;
 
 namespace {
@@ -35,17 +37,26 @@ int FontHeight(const QImage& device, int points) {
     return QFontMetrics(font, &device).height();
 }
 
-// The calendar's cells lie below the title block (three title heights) and the weekday row
-// (its text height and 40), above the footer (two text heights at 7 point), in six rows.
+// The calendar's cells as measured on the page: seven columns of a seventh of its width, six
+// rows between the weekday row and the footer.
 struct Cells {
     int top, c, r;
     QPoint cell(int j) const { return {(j % 7) * c, top + (j / 7) * r}; }
     QPoint picture(int j) const { return cell(j) + QPoint((c - 180) / 2, (r - 180) / 2); }
     QPoint symbol(int j) const { return cell(j) + QPoint(12, r - 72); }
 };
+// The rows are read off the black lines three units in from the page's left edge: the weekday
+// row's top and bottom, then the top of the second row of cells (the first column's first
+// cell is empty in March 2024 whatever the first weekday).
 Cells CalendarCells(const QImage& page) {
-    const int top = 3 * FontHeight(page, 24) + FontHeight(page, 12) + 40;
-    return {top, kW / 7, (kH - top - 2 * FontHeight(page, 7)) / 6};
+    std::vector<int> lines;
+    for (int y = 1; y < kH && lines.size() < 3; ++y)
+        if (page.pixel(3, y) == kBlack && page.pixel(3, y - 1) != kBlack)
+            lines.push_back(y);
+    if (lines.size() < 3)
+        return {0, kW / 7, 0};
+    const int top = lines[1] + 1;
+    return {top, kW / 7, lines[2] - top};
 }
 int March(int day) {
     return 5 + day - 1;
@@ -70,6 +81,7 @@ class TestPrintCal : public QObject {
 private slots:
     void boxesOnlyForTheMonthsDays();
     void dailyPictures();
+    void timesStandInTheCellsRightCorners();
     void densityAndPhaseChoices();
     void majorPhasesLegendAndFooter();
     void timeTableBands();
@@ -124,6 +136,43 @@ void TestPrintCal::dailyPictures() {
             QCOMPARE(page.pixel(at + rim), kShade75);
         for (const QPoint& out : {QPoint(-3, 90), QPoint(182, 90), QPoint(90, -3), QPoint(90, 182)})
             QCOMPARE(page.pixel(at + out), kWhite);
+    }
+}
+
+void TestPrintCal::timesStandInTheCellsRightCorners() {
+    // The Sun's three lines at the top right of a day's cell, the Moon's at the bottom right,
+    // each 12 units from the cell's edge; the labels "SR:" .. "MS:" begin 132 units left of the
+    // right edge. 7-point type at 300 dpi is 29 units to the em: between a line's box and its
+    // glyphs lie less than half of that, so the ink is 12 to 27 units from the edge.
+    const QImage page = RenderCalendar(March2024());
+    const Cells cells = CalendarCells(page);
+    QVERIFY(cells.r > 300);
+    for (int day : {1, 17, 31}) { // rows 0, 3 and 5
+        const QPoint cell = cells.cell(March(day));
+        const int labels = cell.x() + cells.c - 132;
+        // The rows and the left edge of the ink in the labels' column.
+        std::vector<std::pair<int, int>> runs; // first and last row of each line
+        int left = kW;
+        for (int y = cell.y() + 2; y < cell.y() + cells.r - 2; ++y) {
+            bool ink = false;
+            for (int x = labels - 4; x < labels + 48; ++x)
+                if (Ink(page.pixel(x, y)))
+                    ink = true, left = qMin(left, x);
+            if (ink && (runs.empty() || runs.back().second != y - 1))
+                runs.push_back({y, y});
+            else if (ink)
+                runs.back().second = y;
+        }
+        QCOMPARE(int(runs.size()), 6);
+        const int fromTop = runs.front().first - cell.y();
+        const int fromBottom = cell.y() + cells.r - 1 - runs.back().second;
+        QVERIFY2(fromTop > 12 && fromTop <= 27, qPrintable(QString::number(fromTop)));
+        QVERIFY2(fromBottom > 12 && fromBottom <= 27, qPrintable(QString::number(fromBottom)));
+        QVERIFY2(left >= labels && left <= labels + 4, qPrintable(QString::number(left - labels)));
+        // Three evenly spaced lines in each corner.
+        for (int i : {0, 3})
+            QVERIFY(qAbs((runs[i + 2].second - runs[i + 1].second) -
+                         (runs[i + 1].second - runs[i].second)) <= 1);
     }
 }
 

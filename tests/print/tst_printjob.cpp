@@ -139,6 +139,16 @@ void TestPrintJob::printsBothPagesThroughCups() {
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.first().contains("\"PDF\""), qPrintable(errors.first()));
     QCOMPARE(Run("cupsenable", {"PDF"}), QString());
+
+    // A queue that refuses jobs: the same, and no job reaches it.
+    QCOMPARE(Run("cupsreject", {"PDF"}), QString());
+    QVERIFY(!PrintTimeTable(nullptr, {data.Header, data.Table}, prompts));
+    QCOMPARE(errors.size(), 2);
+    QVERIFY2(errors.last().contains("\"PDF\"") && errors.last().contains("not accept"),
+             qPrintable(errors.last()));
+    QCOMPARE(Run("lpstat", {"-o"}), QString());
+    QCOMPARE(cupsPdfFiles(start), m_written);
+    QCOMPARE(Run("cupsaccept", {"PDF"}), QString());
 }
 
 void TestPrintJob::cleanupTestCase() {

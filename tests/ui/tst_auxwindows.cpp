@@ -29,6 +29,7 @@ private slots:
     void timeListShowsTheSelectedMonthAndFollowsAPick();
     void configurationChangesReachTheMainWindow();
     void printCommandsHandOverTheMonthsPages();
+    void timeListPrintsTheMonthItsHeadingNames();
 };
 
 void TestAuxWindows::aboutCentresOnTheMainWindowAndClosesByItsMark() {
@@ -133,11 +134,10 @@ void TestAuxWindows::timeListShowsTheSelectedMonthAndFollowsAPick() {
     const MonthTimeTable january = FillMonthTimeTable(2024, 1, f.window->observer());
     QCOMPARE(list.Table.Days[9].SunTimes.Rise, january.Days[9].SunTimes.Rise);
 
-    // February picked in the main window: the list shows 29 days at once; its own table
-    // waits for the next activation.
+    // February picked in the main window: the list and its table show 29 days at once.
     f.window->MonthPicked(2);
     QCOMPARE(list.listPicture().height(), 29 * h - 1);
-    QCOMPARE(list.Table.Days[30].SunTimes.Rise, january.Days[30].SunTimes.Rise);
+    QVERIFY(list.Table.Days[29].SunTimes.Rise.empty());
 
     // Hidden, it is not redrawn.
     list.lblExitClick();
@@ -273,6 +273,45 @@ void TestAuxWindows::printCommandsHandOverTheMonthsPages() {
     QCOMPARE(request.Place.Latitude, f.window->Latitude);
     QCOMPARE(OffsetAt(request.Place, DateTimeToJD(2024, 7, 1, 0, 0, 0)), -345);
     QCOMPARE(request.Made, f.clock.now());
+}
+
+void TestAuxWindows::timeListPrintsTheMonthItsHeadingNames() {
+    // Open on 30 June 2024, 23:59:50: typing a year, then the clock's new month.
+    Fixture f(ClockTime{2024, 6, 0, 30, 23, 59, 50, 0});
+    f.window->show();
+    f.window->Timer1Timer();
+    TRiseSetTimeList& list = f.window->timeList();
+    f.window->lblListClick();
+    list.FormActivate();
+    const Observer place = f.window->observer();
+    const MonthTimeTable june2024 = FillMonthTimeTable(2024, 6, place);
+    const MonthTimeTable june2030 = FillMonthTimeTable(2030, 6, place);
+    const MonthTimeTable july2024 = FillMonthTimeTable(2024, 7, place);
+    QVERIFY(june2030.Days[0].MoonTimes.Rise != june2024.Days[0].MoonTimes.Rise);
+
+    QTest::mouseClick(f.window->calendar().lblSelectedYear, Qt::LeftButton);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(f.window.get(), Qt::Key_Backspace);
+    f.type("2030");
+    QTest::keyClick(f.window.get(), Qt::Key_Return);
+    QTest::mouseClick(list.findChild<QWidget*>("lblPrint"), Qt::LeftButton);
+    QCOMPARE(f.timeTables.size(), std::size_t(1));
+    QCOMPARE(f.timeTables[0].Header.Year, 2030);
+    QCOMPARE(f.timeTables[0].Header.Month, 6);
+    for (std::size_t day : {0, 14, 29})
+        QCOMPARE(f.timeTables[0].Table.Days[day].MoonTimes.Rise, june2030.Days[day].MoonTimes.Rise);
+
+    // Back to today, then midnight: the selection follows the clock into July.
+    QTest::keyClick(f.window.get(), Qt::Key_Home);
+    QCOMPARE(list.Table.Days[0].MoonTimes.Rise, june2024.Days[0].MoonTimes.Rise);
+    f.clock.advance(20);
+    f.window->Timer1Timer();
+    QCOMPARE(list.listPicture().height(), 31 * list.rowHeight() - 1);
+    QTest::mouseClick(list.findChild<QWidget*>("lblPrint"), Qt::LeftButton);
+    QCOMPARE(f.timeTables.size(), std::size_t(2));
+    QCOMPARE(f.timeTables[1].Header.Month, 7);
+    for (std::size_t day : {0, 30})
+        QCOMPARE(f.timeTables[1].Table.Days[day].MoonTimes.Set, july2024.Days[day].MoonTimes.Set);
 }
 
 QTEST_MAIN(TestAuxWindows)

@@ -1,6 +1,7 @@
 #include "ui/calendargrid.h"
 #include "widgets/localetexts.h"
 
+#include <QFontMetrics>
 #include <QTest>
 #include <QWidget>
 
@@ -14,6 +15,7 @@ private slots:
     void mondayFirstPutsASundayInTheLastColumn();
     void namesAndPlacesOfTheCells();
     void headingIsCentredWithItsShadow();
+    void weekdayTitlesFitAndDatesKeepAVisibleSeparator();
 
 private:
     LocaleTexts m_texts = LocaleTexts::from(QLocale(QLocale::English, QLocale::UnitedKingdom));
@@ -90,6 +92,32 @@ void TestCalendarGrid::headingIsCentredWithItsShadow() {
     QCOMPARE(grid.lblShadowMonth->pos(), grid.lblSelectedMonth->pos() + QPoint(1, 1));
     QCOMPARE(grid.lblshadowYear->pos(), grid.lblSelectedYear->pos() + QPoint(1, 1));
     QCOMPARE(grid.lblshadowYear->text(), QString("2024"));
+}
+
+void TestCalendarGrid::weekdayTitlesFitAndDatesKeepAVisibleSeparator() {
+    // Arabic abbreviates to the full names and puts a right-to-left mark before each "/".
+    struct Case {
+        const char* locale;
+        const char* sunday; // the first column's title
+        QChar separator;
+    };
+    const Case cases[] = {{"en_GB", "Sun", u'/'},
+                          {"de_DE", "So.", u'.'},
+                          {"ar_EG", "\u062D", u'/'},
+                          {"ar_SA", "\u062D", u'/'},
+                          {"hu_HU", "V", u'.'}};
+    for (const Case& c : cases) {
+        const LocaleTexts texts = LocaleTexts::from(QLocale(QString::fromLatin1(c.locale)));
+        QCOMPARE(texts.DateSeparator, c.separator);
+        QWidget window;
+        CalendarGrid grid(&window, texts);
+        grid.ShowMonth(2024, 9, 1, 0);
+        QCOMPARE(grid.DayTitles[0]->text(), QString::fromUtf8(c.sunday));
+        // Narrower than a column: neighbouring titles, centred 28 pixels apart, do not meet.
+        for (const TDayLabel* title : grid.DayTitles)
+            QVERIFY2(QFontMetrics(title->font()).horizontalAdvance(title->text()) < 28,
+                     qPrintable(title->text()));
+    }
 }
 
 QTEST_MAIN(TestCalendarGrid)

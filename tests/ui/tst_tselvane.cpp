@@ -6,6 +6,7 @@
 #include "engine/solar.h"
 #include "settings/settingsstore.h"
 #include "ui/calendargrid.h"
+#include "ui/mainlayout.h"
 #include "ui/moondisc.h"
 #include "ui/tselvane.h"
 #include "ui/yearentry.h"
@@ -76,6 +77,7 @@ private slots:
     void applyingSettingsTwiceTurnsThePicturesOnce();
     void aNamedZoneReadsTheComputersClockInThatZone();
     void aNamedZoneGivesEachSelectedDateItsOwnOffset();
+    void opensAtItsPlaceOrWhollyOnASmallScreen();
 };
 
 void TestTSelvane::startsEmptyAtItsPlace() {
@@ -573,6 +575,22 @@ void TestTSelvane::aNamedZoneGivesEachSelectedDateItsOwnOffset() {
     QCOMPARE(f.window->Phases.MajorPhaseTable[2].PhaseCode, std::string("FM"));
     QVERIFY(f.label("lblPh3Time")->text().startsWith("09:0"));
     QVERIFY(f.label("lblPh3Time")->text().endsWith("15 December 2024"));
+}
+
+void TestTSelvane::opensAtItsPlaceOrWhollyOnASmallScreen() {
+    // The window is 640 x 480 and belongs at (135, 120); the areas are screens less their
+    // panels.
+    const std::pair<QRect, QPoint> cases[] = {
+        {{0, 0, 1920, 1080}, {135, 120}},
+        {{0, 0, 800, 600}, {135, 120}},    // fits to the last pixel
+        {{0, 0, 760, 600}, {120, 120}},    // too narrow there: moved left
+        {{0, 0, 1024, 580}, {135, 100}},   // a panel at the bottom: moved up
+        {{0, 200, 1024, 568}, {135, 200}}, // a panel at the top: moved down
+        {{1920, 0, 1280, 1024}, {1920, 120}},
+        {{0, 0, 533, 400}, {-107, 0}}, // 800 x 600 at 150 %: the right and the top edges show
+    };
+    for (const auto& [area, at] : cases)
+        QCOMPARE(MainWindowPosition(area), at);
 }
 
 QTEST_MAIN(TestTSelvane)
