@@ -79,8 +79,9 @@ inline const char* BoolText(bool value) {
 
 // Loads the record, first writing the complete set of defaults when the key does not exist
 // and completing a missing "PhaseDensity" or "Timezone". Never fails: a strictly converted
-// value that is not an integer, a time-zone index outside 0..24 and a day order outside 0..6
-// load as their first-run defaults, and over-long texts keep their first characters.
+// value that is not an integer, a time-zone index outside 0..24, a day order outside 0..6, a
+// missing direction and a date layout without a day, month or year letter load as their
+// first-run defaults (without writing them), and over-long texts keep their first characters.
 // Writes that fail leave the store as it was; the loaded record is the same.
 Settings LoadSettings(SettingsStore& store);
 

@@ -201,6 +201,14 @@ void TestSettings::junkValuesLoadAsTheirDefaults_data() {
                                        << "1.5";
     QTest::newRow("layout index") << "DateLayoutIdx"
                                   << "first";
+    QTest::newRow("layout missing") << "DateLayout"
+                                    << "";
+    QTest::newRow("layout without a date") << "DateLayout"
+                                           << "--.--";
+    QTest::newRow("latitude direction missing") << "LatDir"
+                                                << "";
+    QTest::newRow("longitude direction missing") << "LongDir"
+                                                 << "";
 }
 
 void TestSettings::junkValuesLoadAsTheirDefaults() {
@@ -210,16 +218,34 @@ void TestSettings::junkValuesLoadAsTheirDefaults() {
     LoadSettings(store);
     store.values["latdeg"] = "51";
     store.values["latmin"] = "28";
+    store.values["latdir"] = "South";
     store.values["longsec"] = "5";
+    store.values["longdir"] = "East";
+    store.values["datelayout"] = "mm/dd/yyyy";
+    store.values["datelayoutidx"] = "1";
     Settings expected = LoadSettings(store);
-    if (name.startsWith("Lat"))
-        (name == "LatDeg" ? expected.Lat.Degrees : expected.Lat.Minutes) = "00";
+    // The named value loads as the first run's.
+    const Settings first;
+    if (name == "LatDeg")
+        expected.Lat.Degrees = first.Lat.Degrees;
+    if (name == "LatMin")
+        expected.Lat.Minutes = first.Lat.Minutes;
+    if (name == "LatDir")
+        expected.Lat.Direction = first.Lat.Direction;
     if (name == "LongSec")
-        expected.Long.Seconds = "00";
+        expected.Long.Seconds = first.Long.Seconds;
+    if (name == "LongDir")
+        expected.Long.Direction = first.Long.Direction;
+    if (name == "DateLayout")
+        expected.DateLayout = first.DateLayout;
+    if (name.startsWith("DateLayout"))
+        expected.DateLayoutIdx = first.DateLayoutIdx;
 
     store.values[name.toLower()] = text;
+    store.writes.clear();
     const Settings s = LoadSettings(store);
     QVERIFY(s == expected);
+    QCOMPARE(store.writes, QStringList()); // nothing is written back
 }
 
 void TestSettings::rangeEndsLoadAsStored() {
