@@ -84,21 +84,38 @@ constexpr int kComputersZoneItem = 1; // cmbZone: after "Fixed offset (below)"
 constexpr int kZoneListWidth = 240;
 
 // The number fields: their upper bound (also the end of the range message), their leaving
-// handler and how many digits they take.
+// handler, how many digits they take and the record's text they show.
 struct NumberField {
     QLineEdit* TfConfig::*Field;
     const char* Bound;
     void (TfConfig::*Exit)();
     int MaxLength;
+    LocationAngle Settings::*Angle;
+    std::string LocationAngle::*Part;
 };
 constexpr NumberField kNumberFields[] = {
-    {&TfConfig::txtLatDeg, "90", &TfConfig::txtLatDegExit, 2},
-    {&TfConfig::txtLatMin, "59", &TfConfig::txtLatMinExit, 2},
-    {&TfConfig::txtLatSec, "59", &TfConfig::txtLatSecExit, 2},
-    {&TfConfig::txtLongDeg, "180", &TfConfig::txtLongDegExit, 3},
-    {&TfConfig::txtLongMin, "59", &TfConfig::txtLongMinExit, 2},
-    {&TfConfig::txtLongSec, "59", &TfConfig::txtLongSecExit, 2},
+    {&TfConfig::txtLatDeg, "90", &TfConfig::txtLatDegExit, 2, &Settings::Lat,
+     &LocationAngle::Degrees},
+    {&TfConfig::txtLatMin, "59", &TfConfig::txtLatMinExit, 2, &Settings::Lat,
+     &LocationAngle::Minutes},
+    {&TfConfig::txtLatSec, "59", &TfConfig::txtLatSecExit, 2, &Settings::Lat,
+     &LocationAngle::Seconds},
+    {&TfConfig::txtLongDeg, "180", &TfConfig::txtLongDegExit, 3, &Settings::Long,
+     &LocationAngle::Degrees},
+    {&TfConfig::txtLongMin, "59", &TfConfig::txtLongMinExit, 2, &Settings::Long,
+     &LocationAngle::Minutes},
+    {&TfConfig::txtLongSec, "59", &TfConfig::txtLongSecExit, 2, &Settings::Long,
+     &LocationAngle::Seconds},
 };
+
+// A loaded number as a field of `digits` digits shows it: without the leading zeros it has no
+// room for ("051" as "51", "000" as "00"); a number that is too long even so shows whole.
+QString ShownNumber(const QString& loaded, int digits) {
+    QString shown = loaded;
+    while (shown.size() > digits && shown.startsWith(QLatin1Char('0')))
+        shown.remove(0, 1);
+    return shown;
+}
 
 // Holds a number field to the characters RestrictInput lets through. A typed character it
 // swallows changes nothing, and neither does pasted or dropped text holding one; keys that type
@@ -310,13 +327,14 @@ void TfConfig::FormShow() {
 }
 
 void TfConfig::FormActivate() {
-    txtLatDeg->setText(FromUtf8(m_record.Lat.Degrees));
-    txtLatMin->setText(FromUtf8(m_record.Lat.Minutes));
-    txtLatSec->setText(FromUtf8(m_record.Lat.Seconds));
+    for (std::size_t i = 0; i < std::size(kNumberFields); ++i) {
+        const NumberField& n = kNumberFields[i];
+        QLineEdit* field = this->*n.Field;
+        m_shownNumbers[i] = ShownNumber(FromUtf8((m_record.*n.Angle).*n.Part), n.MaxLength);
+        field->setMaxLength(std::max<int>(n.MaxLength, static_cast<int>(m_shownNumbers[i].size())));
+        field->setText(m_shownNumbers[i]);
+    }
     pnlNS->setText(FromUtf8(m_record.Lat.Direction));
-    txtLongDeg->setText(FromUtf8(m_record.Long.Degrees));
-    txtLongMin->setText(FromUtf8(m_record.Long.Minutes));
-    txtLongSec->setText(FromUtf8(m_record.Long.Seconds));
     pnlEW->setText(FromUtf8(m_record.Long.Direction));
     txtLocation->setText(FromUtf8(m_record.Location));
     txtLocation->setCursorPosition(0); // a long name shows its beginning
@@ -419,15 +437,18 @@ void TfConfig::done(int result) {
 }
 
 void TfConfig::FormClose() {
-    for (const NumberField& n : kNumberFields)
-        if ((this->*n.Field)->text().isEmpty())
-            (this->*n.Field)->setText(QStringLiteral("00"));
-
     Settings s = m_record;
-    s.Lat = {CutText(txtLatDeg->text(), kDmsLength), CutText(txtLatMin->text(), kDmsLength),
-             CutText(txtLatSec->text(), kDmsLength), CutText(pnlNS->text(), kDirectionLength)};
-    s.Long = {CutText(txtLongDeg->text(), kDmsLength), CutText(txtLongMin->text(), kDmsLength),
-              CutText(txtLongSec->text(), kDmsLength), CutText(pnlEW->text(), kDirectionLength)};
+    for (std::size_t i = 0; i < std::size(kNumberFields); ++i) {
+        const NumberField& n = kNumberFields[i];
+        QLineEdit* field = this->*n.Field;
+        if (field->text().isEmpty())
+            field->setText(QStringLiteral("00"));
+        // A number left as it was shown keeps its loaded text ("051" stays "051").
+        if (field->text() != m_shownNumbers[i])
+            (s.*n.Angle).*n.Part = CutText(field->text(), kDmsLength);
+    }
+    s.Lat.Direction = CutText(pnlNS->text(), kDirectionLength);
+    s.Long.Direction = CutText(pnlEW->text(), kDirectionLength);
     s.Location = CutText(txtLocation->text(), kLocationLength);
     s.DayOrder = static_cast<std::uint8_t>(std::max(0, cmbDayOrder->currentIndex()));
     s.DateLayout = CutText(cmbDateFormat->currentText(), kDateLayoutLength);

@@ -6,6 +6,8 @@
 
 #include "widgets/borderlesswindow.h"
 
+#include <array>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -50,7 +52,8 @@ public:
 
     // Centres the window on the main window.
     void FormShow();
-    // Fills the controls from the record.
+    // Fills the controls from the record. A number longer than its field's digits shows
+    // without its extra leading zeros ("051" as "51").
     void FormActivate();
 
     // The typed character when a number field takes it (a digit or backspace), otherwise
@@ -82,8 +85,9 @@ public:
 
     void lblExitClick();
     // Saving: empty number fields become "00", the record takes the entered values (cut to
-    // the record's lengths) and the fourteen values go to the store. A store that cannot be
-    // opened or written is reported; the record keeps the entered values either way.
+    // the record's lengths; a number field showing what it was filled with keeps the loaded
+    // text) and the values go to the store. A store that cannot be opened or written is
+    // reported; the record keeps the entered values either way.
     void FormClose();
 
     // Every way of closing (the exit label, Escape, the window system) ends here, and saving
@@ -102,8 +106,9 @@ private:
 
     Settings& m_record;
     SettingsStore& m_store;
-    bool m_saved = true;    // FormClose has run for the present showing
-    bool m_opening = false; // the window is giving the focus to its first control
+    bool m_saved = true;                   // FormClose has run for the present showing
+    bool m_opening = false;                // the window is giving the focus to its first control
+    std::array<QString, 6> m_shownNumbers; // the number fields' texts as FormActivate set them
 };
 
 } // namespace selvane

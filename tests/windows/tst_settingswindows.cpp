@@ -72,7 +72,7 @@ class TestSettingsWindows : public QObject {
 private slots:
     void configurationShowsTheRecordCentred() {
         Fixture f;
-        f.record.Lat = {"51", "28", "38", "South"};
+        f.record.Lat = {"051", "028", "038", "South"}; // shown without the extra zeros
         f.record.Long = {"180", "0", "5", "East"};
         f.record.Location = "Greenwich";
         f.record.DayOrder = 6;
@@ -184,7 +184,7 @@ private slots:
             Fixture f;
             f.store.exists = row.Exists;
             f.store.writable = row.Writable;
-            f.record.Lat = {"51", "28", "38", "North"};
+            f.record.Lat = {"051", "028", "38", "North"};
             for (int showing = 1; showing <= 2; ++showing) {
                 QVERIFY(f.open(f.config));
                 f.type(f.config.txtLocation, "Kew");
@@ -208,7 +208,7 @@ private slots:
                 QCOMPARE(f.store.writes.mid(n * (showing - 1)), kConfigurationValues);
                 QCOMPARE(
                     f.stored(kConfigurationValues),
-                    QStringList({"51", "28", "00", showing == 1 ? "South" : "North", "7", "00",
+                    QStringList({"051", "028", "00", showing == 1 ? "South" : "North", "7", "00",
                                  "00", "West", "Kew", "1", "mm/dd/yyyy", "1", "14", "True", ""}));
                 const int failures = row.Exists && row.Writable ? 0 : showing;
                 QCOMPARE(f.messages, QStringList(failures, "Error reading Registry"));
@@ -217,6 +217,7 @@ private slots:
             QCOMPARE(f.record.DayOrder, 1);
             QCOMPARE(f.record.Location, "Kew");
             QCOMPARE(f.record.Lat.Seconds, "00");
+            QCOMPARE(f.record.Lat.Degrees, "051");
             QCOMPARE(f.record.Long.Degrees, "7");
         }
     }
