@@ -206,4 +206,13 @@ SaveOutcome SavePrintOptions(SettingsStore& store, const Settings& s) {
     return outcome;
 }
 
+QString SaveMessage(const SaveOutcome& outcome, const SettingsStore& store,
+                    const QString& heading) {
+    if (!outcome.Written)
+        return heading + QStringLiteral("\n\nThe settings file %1 could not be written, so this "
+                                        "change will not survive a restart.")
+                             .arg(store.location());
+    return outcome.KeyOpened ? QString() : heading;
+}
+
 } // namespace selvane

@@ -459,9 +459,10 @@ void TfConfig::FormClose() {
 
     // The record first: when the store fails, the program goes on with what the user entered.
     m_record = s;
-    const SaveOutcome outcome = SaveConfiguration(m_store, s);
-    if (!outcome.KeyOpened || !outcome.Written)
-        showMessage(QStringLiteral("Error reading Registry"));
+    const QString message = SaveMessage(SaveConfiguration(m_store, s), m_store,
+                                        QStringLiteral("Error reading Registry"));
+    if (!message.isEmpty())
+        showMessage(message);
 }
 
 } // namespace selvane

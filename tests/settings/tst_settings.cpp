@@ -483,8 +483,14 @@ void TestSettings::aFileThatCannotBeWrittenIsNamedAtStart() {
                                          "made in this session will not survive a restart")
                                      .arg(path, dir.filePath("Selvane"))));
     IniSettingsStore store(path);
-    QVERIFY(LoadSettings(store) == Settings());
-    QVERIFY(!store.commit()); // the first run's defaults are still to be written
+    Settings s = LoadSettings(store);
+    QVERIFY(s == Settings());
+    // A window's save says so, with the file, after its own heading.
+    s.Location = "Kew";
+    QCOMPARE(SaveMessage(SaveConfiguration(store, s), store, "Error reading Registry"),
+             QString("Error reading Registry\n\nThe settings file %1 could not be written, so "
+                     "this change will not survive a restart.")
+                 .arg(path));
 
     // A folder that can be written draws no warning.
     QTest::failOnWarning(QRegularExpression("."));
