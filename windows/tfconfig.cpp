@@ -14,6 +14,7 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProxyStyle>
 #include <QShowEvent>
 #include <QTimeZone>
@@ -201,6 +202,9 @@ TfConfig::TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow)
     , chkDaylightSavings(new QCheckBox(this))
     , m_record(record)
     , m_store(store) {
+    showMessage = [this](const QString& text) {
+        ShowMessageBox(text);
+    };
     FormCreate();
 }
 
@@ -369,11 +373,38 @@ QChar TfConfig::RestrictInput(QChar key) {
 }
 
 bool TfConfig::ValidateInput(QLineEdit* field, const QString& bound) {
-    if (field->text().toInt() <= bound.toInt())
+    if (field->text().toInt() <= bound.toInt()) {
+        if (m_rangeMessage && m_rangeField == field)
+            m_rangeMessage->close(); // corrected
         return true;
+    }
+    m_checkedField = field;
     showMessage(QStringLiteral("Valid Range is 0 - ") + bound);
+    m_checkedField = nullptr;
+    activateWindow();
     field->setFocus();
+    field->selectAll();
     return false;
+}
+
+void TfConfig::ShowMessageBox(const QString& text) {
+    if (!m_checkedField) {
+        QMessageBox::information(this, QStringLiteral("Selvane"), text);
+        return;
+    }
+    // Shown without taking the keyboard: a modal box would swallow whatever the user types on
+    // before noticing it. One range message stands at a time.
+    if (m_rangeMessage)
+        m_rangeMessage->close();
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Selvane"), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+    m_rangeMessage = box;
+    m_rangeField = m_checkedField;
 }
 
 void TfConfig::NumberFieldExit(QLineEdit* field) {
@@ -429,6 +460,8 @@ void TfConfig::lblExitClick() {
 }
 
 void TfConfig::done(int result) {
+    if (m_rangeMessage)
+        m_rangeMessage->close();
     if (!m_saved) {
         m_saved = true;
         FormClose();

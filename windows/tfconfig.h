@@ -6,12 +6,15 @@
 
 #include "widgets/borderlesswindow.h"
 
+#include <QPointer>
+
 #include <array>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMessageBox;
 
 namespace selvane {
 
@@ -60,7 +63,9 @@ public:
     // the null character: the key is swallowed. Pasted text is held to the same rule.
     static QChar RestrictInput(QChar key);
     // Whether the field's number is at most `bound`; when not, shows "Valid Range is 0 - "
-    // with the bound and puts the focus back into the field. The text stays as typed.
+    // with the bound and puts the focus back into the field, its text (as typed) selected.
+    // The message leaves the keyboard in this window, so what is typed next replaces the
+    // wrong number; it closes when the field is left with a number in range.
     bool ValidateInput(QLineEdit* field, const QString& bound);
 
     // Leaving a number field: an empty one becomes "00", then its range is checked.
@@ -104,11 +109,18 @@ private:
     // window, not when the window itself loses the focus (to a message box, say).
     void FocusChanged(QWidget* old, QWidget* now);
 
+    // The default of showMessage: a message box over the window, one that leaves the
+    // keyboard where it is while a field is being checked.
+    void ShowMessageBox(const QString& text);
+
     Settings& m_record;
     SettingsStore& m_store;
     bool m_saved = true;                   // FormClose has run for the present showing
     bool m_opening = false;                // the window is giving the focus to its first control
     std::array<QString, 6> m_shownNumbers; // the number fields' texts as FormActivate set them
+    QLineEdit* m_checkedField = nullptr;   // the field ValidateInput reports on, while it does
+    QPointer<QMessageBox> m_rangeMessage;  // the range message standing, and its field
+    QPointer<QLineEdit> m_rangeField;
 };
 
 } // namespace selvane

@@ -11,8 +11,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimeZone>
+#include <QTimer>
 #include <QWindow>
 
 using namespace selvane;
@@ -20,13 +23,15 @@ using namespace selvane;
 namespace {
 
 // Both windows over one record and store; their main window is 641 x 481 at (100, 100).
+// Their messages are recorded unless the windows are to show their own.
 struct Fixture {
-    Fixture() {
+    explicit Fixture(bool recordMessages = true) {
         store.exists = true;
         main.setGeometry(100, 100, 641, 481);
-        config.showMessage = print.showMessage = [this](const QString& text) {
-            messages << text;
-        };
+        if (recordMessages)
+            config.showMessage = print.showMessage = [this](const QString& text) {
+                messages << text;
+            };
     }
     static bool open(QDialog& window) {
         window.show();
@@ -149,6 +154,44 @@ private slots:
             QCOMPARE(field->text(), kept);
             QCOMPARE(f.messages, message);
         }
+    }
+
+    // What is typed on after leaving a field with a number out of range, before the message is
+    // noticed, goes to that field, which has the focus back with its number selected.
+    void theRangeMessageLeavesTheKeyboardInTheWindow() {
+        Fixture f(false); // the window's own message box
+        QVERIFY(f.open(f.config));
+        f.type(f.config.txtLatDeg, "95");
+        // Typing goes wherever the focus is (a null widget is the focus widget). A message box
+        // that takes the keyboard would get these keys; once it has for a while it is closed.
+        const auto typeOn = [](const char* keys) {
+            QTest::keyClicks(static_cast<QWidget*>(nullptr), QString::fromLatin1(keys));
+        };
+        QTimer blocked;
+        blocked.setSingleShot(true);
+        QObject::connect(&blocked, &QTimer::timeout, [&] {
+            typeOn("30");
+            if (QWidget* modal = QApplication::activeModalWidget(); modal != &f.config)
+                modal->close();
+        });
+        blocked.start(500);
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+        QVERIFY(blocked.isActive());
+        blocked.stop();
+        QCOMPARE(QApplication::focusWidget(), f.config.txtLatDeg);
+        QCOMPARE(f.config.txtLatDeg->selectedText(), QString("95"));
+        auto* box = f.config.findChild<QMessageBox*>();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->text(), QString("Valid Range is 0 - 90"));
+
+        typeOn("30");
+        QCOMPARE(f.config.txtLatDeg->text(), QString("30"));
+        // Left in range, the field lets the focus go on and the message closes.
+        QPointer<QMessageBox> shown = box;
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+        typeOn("7");
+        QCOMPARE(f.config.txtLatMin->text(), QString("7"));
+        QTRY_VERIFY(!shown);
     }
 
     void spinButtonsToggleTheDirection() {
