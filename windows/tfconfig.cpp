@@ -259,11 +259,12 @@ void TfConfig::FormCreate() {
         cmbDateFormat->addItem(QString::fromLatin1(item));
     for (int i = 0; i < kFixedZoneCount; ++i)
         cmbTimeZone->addItem(FixedZoneText(i));
-    cmbZone->addItem(QStringLiteral("Fixed offset (below)"));
-    cmbZone->addItem(QStringLiteral("This computer's zone (%1)")
-                         .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
+    // Each item holds the zone id it stands for.
+    const QString computers = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    cmbZone->addItem(QStringLiteral("Fixed offset (below)"), QString());
+    cmbZone->addItem(QStringLiteral("This computer's zone (%1)").arg(computers), computers);
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
-        cmbZone->addItem(QString::fromUtf8(id));
+        cmbZone->addItem(QString::fromUtf8(id), QString::fromUtf8(id));
     // Typing part of a name ("kolk") offers the zones that contain it.
     cmbZone->setEditable(true);
     cmbZone->setInsertPolicy(QComboBox::NoInsert);
@@ -313,17 +314,15 @@ void TfConfig::FormCreate() {
 }
 
 void TfConfig::cmbZoneChange() {
-    const bool fixed = cmbZone->currentIndex() <= 0;
+    // An unknown name leaves the clock on the fixed offset, as the main window takes it.
+    const int item = cmbZone->currentIndex();
+    const bool fixed = item <= 0 || item == m_unknownZoneItem;
     cmbTimeZone->setEnabled(fixed);
     chkDaylightSavings->setEnabled(fixed);
 }
 
 QString TfConfig::ZoneIdOf(int item) const {
-    if (item <= 0)
-        return {};
-    if (item == kComputersZoneItem)
-        return QString::fromUtf8(QTimeZone::systemTimeZoneId());
-    return cmbZone->itemText(item);
+    return item <= 0 ? QString() : cmbZone->itemData(item).toString();
 }
 
 void TfConfig::FormShow() {
@@ -346,11 +345,18 @@ void TfConfig::FormActivate() {
     Select(cmbDateFormat, m_record.DateLayoutIdx, FromUtf8(m_record.DateLayout));
     Select(cmbTimeZone, m_record.TimeZone, {});
     chkDaylightSavings->setChecked(m_record.DaylightSavings);
-    // A name the system does not know reads as the fixed offset, as the main window takes it.
-    const int zone = m_record.ZoneName.empty()
-                         ? 0
-                         : cmbZone->findText(FromUtf8(m_record.ZoneName), Qt::MatchFixedString);
-    cmbZone->setCurrentIndex(zone > kComputersZoneItem ? zone : 0);
+    // A stored name is found without regard to case; one the system does not know stays
+    // chosen, under its own item, until another zone is picked.
+    if (m_unknownZoneItem >= 0)
+        cmbZone->removeItem(m_unknownZoneItem);
+    m_unknownZoneItem = -1;
+    const QString name = FromUtf8(m_record.ZoneName);
+    int zone = name.isEmpty() ? 0 : cmbZone->findText(name, Qt::MatchFixedString);
+    if (!name.isEmpty() && zone <= kComputersZoneItem) {
+        zone = m_unknownZoneItem = kComputersZoneItem + 1;
+        cmbZone->insertItem(zone, QStringLiteral("%1 (unknown here)").arg(name), name);
+    }
+    cmbZone->setCurrentIndex(zone);
     cmbZoneChange();
 }
 

@@ -47,8 +47,9 @@ public:
     QLineEdit* txtLocation;
     QComboBox* cmbDayOrder;
     QComboBox* cmbDateFormat;
-    // The zone by name: "Fixed offset (below)", "This computer's zone (...)", then every zone
-    // the system knows; typing finds one. A named zone leaves the two controls below unused.
+    // The zone by name: "Fixed offset (below)", "This computer's zone (...)", a stored name
+    // the system does not know as "<name> (unknown here)", then every zone the system knows;
+    // typing finds one. A known zone leaves the two controls below unused.
     QComboBox* cmbZone;
     QComboBox* cmbTimeZone;
     QCheckBox* chkDaylightSavings;
@@ -82,8 +83,8 @@ public:
     void spinEWUpClick();
     void spinEWDownClick();
 
-    // A zone picked by name disables the whole-hour list and the daylight-saving box; they
-    // keep their values.
+    // A known zone picked by name disables the whole-hour list and the daylight-saving box;
+    // they keep their values.
     void cmbZoneChange();
     // The zone id an item of cmbZone stands for; empty for the fixed offset.
     QString ZoneIdOf(int item) const;
@@ -118,6 +119,7 @@ private:
     bool m_saved = true;                   // FormClose has run for the present showing
     bool m_opening = false;                // the window is giving the focus to its first control
     std::array<QString, 6> m_shownNumbers; // the number fields' texts as FormActivate set them
+    int m_unknownZoneItem = -1;            // cmbZone's item of a stored name the system lacks
     QLineEdit* m_checkedField = nullptr;   // the field ValidateInput reports on, while it does
     QPointer<QMessageBox> m_rangeMessage;  // the range message standing, and its field
     QPointer<QLineEdit> m_rangeField;

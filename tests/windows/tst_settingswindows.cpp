@@ -334,16 +334,25 @@ private slots:
         Fixture f;
         f.record.TimeZone = 17;
         f.record.DaylightSavings = true;
-        f.record.ZoneName = "Mars/Olympus"; // unknown: the fixed offset
-        QVERIFY(f.open(f.config));
         QComboBox* zone = f.config.cmbZone;
+        // A name this system does not know (the clock keeps the fixed offset) is shown as such
+        // and stays stored until another zone is picked.
+        for (const char* unknown : {"Mars/Olympus", "../../etc/localtime"}) {
+            f.record.ZoneName = unknown;
+            QVERIFY(f.open(f.config));
+            QCOMPARE(zone->currentText(), QString(unknown) + " (unknown here)");
+            QCOMPARE(zone->findText(" (unknown here)", Qt::MatchEndsWith), zone->currentIndex());
+            QVERIFY(f.config.cmbTimeZone->isEnabled() && f.config.chkDaylightSavings->isEnabled());
+            f.config.lblExitClick();
+            QCOMPARE(f.store.read("ZoneName"), QString(unknown));
+            QCOMPARE(f.record.ZoneName, std::string(unknown));
+        }
+        QVERIFY(f.open(f.config));
         QCOMPARE(zone->itemText(0), QString("Fixed offset (below)"));
         QCOMPARE(zone->itemText(1),
                  QString("This computer's zone (%1)").arg(QString(QTimeZone::systemTimeZoneId())));
         QVERIFY(zone->findText("Asia/Kathmandu") > 1);
         QVERIFY(zone->findText("Pacific/Kiritimati") > 1);
-        QCOMPARE(zone->currentIndex(), 0);
-        QVERIFY(f.config.cmbTimeZone->isEnabled() && f.config.chkDaylightSavings->isEnabled());
 
         // A name typed in full picks its zone; one that names no zone gives way.
         zone->setFocus();
@@ -362,10 +371,13 @@ private slots:
         QCOMPARE(f.store.read("Timezone"), QString("17"));
         QCOMPARE(f.store.read("DaylightSavings"), QString("True"));
 
-        // Shown again it stands on the stored zone; the computer's zone stores its id and the
-        // fixed offset an empty name.
+        // Shown again it stands on the stored zone, also when stored in other letter cases,
+        // and the unknown name is gone; the computer's zone stores its id and the fixed offset
+        // an empty name.
+        f.record.ZoneName = "ASIA/kolkata";
         QVERIFY(f.open(f.config));
         QCOMPARE(zone->currentText(), QString("Asia/Kolkata"));
+        QCOMPARE(zone->findText(" (unknown here)", Qt::MatchEndsWith), -1);
         zone->setCurrentIndex(1);
         f.config.lblExitClick();
         QCOMPARE(f.store.read("ZoneName"), QString(QTimeZone::systemTimeZoneId()));
