@@ -490,7 +490,7 @@ bool TSelvane::AcceptYear() {
         return false;
     }
     if (*year < kFirstYear || *year > kLastYear) {
-        showMessage(QStringLiteral("Invalid argument to date encode"));
+        showMessage(QStringLiteral("Years 1 to 9999"));
         return false;
     }
     SelectedYear = static_cast<std::uint16_t>(*year);

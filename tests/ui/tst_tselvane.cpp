@@ -339,7 +339,7 @@ void TestTSelvane::badYearsAreRefusedAndTheEntryStaysOpen() {
 
     f.type("0");
     QTest::keyClick(f.window.get(), Qt::Key_Enter);
-    QCOMPARE(f.messages.last(), QString("Invalid argument to date encode"));
+    QCOMPARE(f.messages.last(), QString("Years 1 to 9999"));
     QVERIFY(f.window->yearEntry().isOpen());
     QCOMPARE(f.window->DayOffset, 0.0);
 
