@@ -73,6 +73,7 @@ private slots:
     void negativeValuesKeepTheirSign();
     void dayClickJustAfterMidnightSelectsThatDay();
     void selectionIsHeldAtTheLastDayOfYear9999();
+    void theClockHoldsAtTheLastSecondOf9999();
     void applyingSettingsTwiceTurnsThePicturesOnce();
     void aNamedZoneReadsTheComputersClockInThatZone();
     void aNamedZoneGivesEachSelectedDateItsOwnOffset();
@@ -492,6 +493,25 @@ void TestTSelvane::selectionIsHeldAtTheLastDayOfYear9999() {
     f.window->lblSelectedYearClick();
     QVERIFY(f.window->AcceptYear());
     QVERIFY(f.messages.isEmpty());
+}
+
+void TestTSelvane::theClockHoldsAtTheLastSecondOf9999() {
+    // On a fixed offset and in a named zone (Kolkata, 5:30 ahead of UT), the status strip's
+    // time stops with its date at the calendar's last second.
+    const std::pair<const char*, QTime> starts[] = {{"", QTime(23, 59, 57)},
+                                                    {"Asia/Kolkata", QTime(18, 29, 57)}};
+    for (const auto& [zone, start] : starts) {
+        Fixture f(kNoon15March, "North", "12", {{"ZoneName", zone}});
+        f.clock =
+            FixedClock(QDateTime(QDate(9999, 12, 31), start, QTimeZone::utc()), QTimeZone::utc());
+        for (const auto& [seconds, shown] :
+             {std::pair{1, "23:59:58"}, {1, "23:59:59"}, {5, "23:59:59"}, {86400, "23:59:59"}}) {
+            f.clock.advance(seconds);
+            f.window->Timer1Timer();
+            const QString status = f.label("lblTextPhase")->text();
+            QVERIFY2(status.startsWith(QString(shown) + "  31 December 9999"), qPrintable(status));
+        }
+    }
 }
 
 void TestTSelvane::applyingSettingsTwiceTurnsThePicturesOnce() {
