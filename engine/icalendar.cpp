@@ -158,8 +158,9 @@ std::string MoonCalendar(const std::vector<MoonEvent>& events, const CalendarInf
         line("BEGIN", "VEVENT");
         line("UID", EventUid(e, info));
         line("DTSTAMP", stamp);
+        // An instant: neither DTEND nor DURATION, so the event ends where it starts (RFC 5545
+        // 3.6.1). Every calendar program reads that; some refuse a DURATION of PT0S.
         line("DTSTART", UtcDateTime(e.JD));
-        line("DURATION", "PT0S");
         line("SUMMARY", EscapeText(EventSummary(e)));
         if (IsRiseOrSet(e.Kind) && !info.Location.empty())
             line("LOCATION", EscapeText(info.Location));

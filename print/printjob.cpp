@@ -1,12 +1,15 @@
 #include "print/printjob.h"
 
+#include "print/moonexport.h"
 #include "print/printcal.h"
 #include "widgets/product.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -20,11 +23,41 @@ constexpr int kPrintResolution = 300;
 
 using DrawPage = std::function<void(QPainter&, const QSize&)>;
 
+// Every page, printed or saved: landscape, its device units the dots of a 300-dpi printer.
+template <typename PagedDevice>
+void SetUpPage(PagedDevice& device) {
+    device.setResolution(kPrintResolution);
+    device.setPageOrientation(QPageLayout::Landscape);
+}
+
+// The page as a PDF file on the writer's default paper (A4, 10 mm margins, as a PDF print
+// has), made in memory and then written whole.
+bool WritePdfPage(const QString& path, const QString& documentName, const DrawPage& draw,
+                  QString* error) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&bytes);
+        SetUpPage(writer);
+        writer.setTitle(documentName);
+        writer.setCreator(QStringLiteral("%1 %2").arg(QLatin1String(kProductName),
+                                                      QLatin1String(kProductVersion)));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            if (error)
+                *error = QStringLiteral("Cannot write \"%1\": the page could not be drawn.")
+                             .arg(QDir::toNativeSeparators(path));
+            return false;
+        }
+        draw(painter, QSize(writer.width(), writer.height()));
+    } // the painter ends and the writer completes the document here
+    return WriteFileAtomically(path, bytes.data(), error);
+}
+
 // One landscape page to the default printer (or, without one, the first printer there is),
 // or to a PDF file when no printer is installed.
 bool PrintOnePage(QWidget* parent, const QString& documentName, const PrintPrompts& prompts,
                   const DrawPage& draw) {
-    QPrinter printer(QPrinter::HighResolution);
     const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
     if (printers.isEmpty()) {
         const QString documents =
@@ -33,34 +66,33 @@ bool PrintOnePage(QWidget* parent, const QString& documentName, const PrintPromp
             parent, QDir(documents).filePath(documentName + QStringLiteral(".pdf")));
         if (path.isEmpty())
             return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-    } else {
-        QPrinterInfo target = QPrinterInfo::defaultPrinter();
-        if (target.isNull())
-            target = printers.first();
-        if (target.state() == QPrinter::Error) {
-            prompts.ShowError(parent,
-                              QStringLiteral("The printer \"%1\" reports an error. "
-                                             "The page was not printed.")
-                                  .arg(target.description().isEmpty() ? target.printerName()
-                                                                      : target.description()));
+        QString error;
+        if (!WritePdfPage(path, documentName, draw, &error)) {
+            prompts.ShowError(parent, error);
             return false;
         }
-        printer.setPrinterName(target.printerName());
+        return true;
     }
+    QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    if (target.isNull())
+        target = printers.first();
+    if (target.state() == QPrinter::Error) {
+        prompts.ShowError(parent, QStringLiteral("The printer \"%1\" reports an error. "
+                                                 "The page was not printed.")
+                                      .arg(target.description().isEmpty() ? target.printerName()
+                                                                          : target.description()));
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(target.printerName());
     printer.setDocName(documentName);
-    printer.setResolution(kPrintResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
+    SetUpPage(printer);
     printer.setFullPage(false);
 
     QPainter painter;
     if (!painter.begin(&printer)) {
-        prompts.ShowError(parent, printer.outputFileName().isEmpty()
-                                      ? QStringLiteral("The printer could not be opened. "
-                                                       "The page was not printed.")
-                                      : QStringLiteral("The file \"%1\" could not be written.")
-                                            .arg(printer.outputFileName()));
+        prompts.ShowError(parent, QStringLiteral("The printer could not be opened. "
+                                                 "The page was not printed."));
         return false;
     }
     draw(painter, QSize(printer.width(), printer.height()));
@@ -74,6 +106,18 @@ bool PrintOnePage(QWidget* parent, const QString& documentName, const PrintPromp
 
 QString MonthAndYear(const PageHeaderData& header) {
     return QStringLiteral("%1 %2").arg(header.MonthName).arg(header.Year);
+}
+
+DrawPage CalendarDrawing(const CalendarPageData& data) {
+    return [&data](QPainter& painter, const QSize& page) {
+        PrintCalendarPage(painter, page, data);
+    };
+}
+
+DrawPage TimeTableDrawing(const TimeTablePageData& data) {
+    return [&data](QPainter& painter, const QSize& page) {
+        PrintTimeTablePage(painter, page, data);
+    };
 }
 
 } // namespace
@@ -104,9 +148,7 @@ bool PrintCalendar(QWidget* parent, const CalendarPageData& data) {
 }
 
 bool PrintCalendar(QWidget* parent, const CalendarPageData& data, const PrintPrompts& prompts) {
-    return PrintOnePage(
-        parent, CalendarDocumentName(data.Header), prompts,
-        [&data](QPainter& painter, const QSize& page) { PrintCalendarPage(painter, page, data); });
+    return PrintOnePage(parent, CalendarDocumentName(data.Header), prompts, CalendarDrawing(data));
 }
 
 bool PrintTimeTable(QWidget* parent, const TimeTablePageData& data) {
@@ -114,9 +156,16 @@ bool PrintTimeTable(QWidget* parent, const TimeTablePageData& data) {
 }
 
 bool PrintTimeTable(QWidget* parent, const TimeTablePageData& data, const PrintPrompts& prompts) {
-    return PrintOnePage(
-        parent, TimeTableDocumentName(data.Header), prompts,
-        [&data](QPainter& painter, const QSize& page) { PrintTimeTablePage(painter, page, data); });
+    return PrintOnePage(parent, TimeTableDocumentName(data.Header), prompts,
+                        TimeTableDrawing(data));
+}
+
+bool WriteCalendarPdf(const QString& path, const CalendarPageData& data, QString* error) {
+    return WritePdfPage(path, CalendarDocumentName(data.Header), CalendarDrawing(data), error);
+}
+
+bool WriteTimeTablePdf(const QString& path, const TimeTablePageData& data, QString* error) {
+    return WritePdfPage(path, TimeTableDocumentName(data.Header), TimeTableDrawing(data), error);
 }
 
 } // namespace selvane

@@ -1,6 +1,7 @@
 #pragma once
 // Printing a page: one landscape page at 300 dpi on the system's default printer. When no
-// printer is installed the user may save the page as a PDF file instead.
+// printer is installed the user may save the page as a PDF file instead; the command line
+// writes the same page as a PDF file without asking.
 
 #include "print/pagedata.h"
 
@@ -33,5 +34,11 @@ bool PrintCalendar(QWidget* parent, const CalendarPageData& data);
 bool PrintCalendar(QWidget* parent, const CalendarPageData& data, const PrintPrompts& prompts);
 bool PrintTimeTable(QWidget* parent, const TimeTablePageData& data);
 bool PrintTimeTable(QWidget* parent, const TimeTablePageData& data, const PrintPrompts& prompts);
+
+// Each writes its page as a one-page PDF file, the page a print without a printer saves: whole
+// or not at all. On failure returns false and sets `error` to a sentence naming the file and
+// the reason.
+bool WriteCalendarPdf(const QString& path, const CalendarPageData& data, QString* error);
+bool WriteTimeTablePdf(const QString& path, const TimeTablePageData& data, QString* error);
 
 } // namespace selvane

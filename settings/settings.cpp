@@ -4,6 +4,7 @@
 
 #include "engine/text.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <utility>
@@ -87,6 +88,20 @@ double DmsToDegrees(const LocationAngle& angle) noexcept {
                          ParseDecimal(angle.Minutes).value_or(0) / 60.0 +
                          ParseDecimal(angle.Seconds).value_or(0) / 3600.0;
     return (angle.Direction == "South" || angle.Direction == "East") ? -value : value;
+}
+
+LocationAngle DegreesToDms(double degrees, bool latitude) {
+    constexpr int kSecondsPerDegree = 3600;
+    constexpr int kSecondsPerMinute = 60;
+    const auto seconds = static_cast<int>(std::nearbyint(std::abs(degrees) * kSecondsPerDegree));
+    const auto part = [](int value) {
+        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')).toStdString();
+    };
+    const bool negative = degrees < 0 && seconds > 0;
+    return {part(seconds / kSecondsPerDegree),
+            part(seconds % kSecondsPerDegree / kSecondsPerMinute),
+            part(seconds % kSecondsPerMinute),
+            latitude ? (negative ? "South" : "North") : (negative ? "East" : "West")};
 }
 
 std::int32_t UTOffsetFromSettings(std::int32_t timeZone, bool daylightSavings) noexcept {

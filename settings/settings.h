@@ -25,6 +25,11 @@ struct LocationAngle {
 // every part; the settings loader already replaces such texts.
 double DmsToDegrees(const LocationAngle& angle) noexcept;
 
+// The stored form of signed decimal degrees in DmsToDegrees' sense (a latitude north positive,
+// a longitude west positive), to the nearest second: two-digit texts ("51", "28", "08") and
+// "North"/"South" or "West"/"East"; 0 takes "North" or "West", the first run's directions.
+LocationAngle DegreesToDms(double degrees, bool latitude);
+
 // Minutes to add to local clock time to get universal time, for the settings' time-zone
 // index (0..24: zone index - 12 hours east of Greenwich) and daylight-saving flag.
 std::int32_t UTOffsetFromSettings(std::int32_t timeZone, bool daylightSavings) noexcept;

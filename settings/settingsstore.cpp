@@ -396,4 +396,13 @@ bool IniSettingsStore::commit() {
     return true;
 }
 
+QString ReadOnlySettingsStore::read(const QString& name) const {
+    const auto written = m_written.constFind(name.toLower());
+    return written != m_written.cend() ? *written : m_stored.read(name);
+}
+
+void ReadOnlySettingsStore::write(const QString& name, const QString& value) {
+    m_written.insert(name.toLower(), value);
+}
+
 } // namespace selvane

@@ -4,6 +4,7 @@
 // "TimeZone" and "Timezone" are one value.
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <vector>
@@ -92,6 +93,28 @@ private:
     bool m_keyCreated = false;
     // Never written: not a regular file, or an unreadable file that could not be copied.
     bool m_readOnly = false;
+};
+
+// A store that reads through to another and keeps its own writes in memory: loading the
+// settings through it completes the record as a first run would, and leaves what is stored
+// (the user's file, or its absence) exactly as it was. For runs that must change nothing.
+class ReadOnlySettingsStore final : public SettingsStore {
+public:
+    explicit ReadOnlySettingsStore(const SettingsStore& stored)
+        : m_stored(stored) {}
+
+    bool keyExists() const override { return m_keyCreated || m_stored.keyExists(); }
+    void createKey() override { m_keyCreated = true; }
+    QString read(const QString& name) const override;
+    void write(const QString& name, const QString& value) override;
+    // Nothing is ever stored.
+    bool commit() override { return false; }
+    QString location() const override { return m_stored.location(); }
+
+private:
+    const SettingsStore& m_stored;
+    QHash<QString, QString> m_written; // by the name in lower case
+    bool m_keyCreated = false;
 };
 
 // The text a stored value reads as: `raw` is what follows the "=" of its line.

@@ -2,6 +2,7 @@
 
 #include "settings/settingsstore.h"
 #include "ui/appicon.h"
+#include "ui/commandline.h"
 #include "ui/tselvane.h"
 #include "ui/wallclock.h"
 #include "widgets/localetexts.h"
@@ -26,6 +27,10 @@ public:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // With a job on the command line the program does it and exits, without a window.
+    if (selvane::AsksForCommandLineJob(argc, argv))
+        return selvane::RunCommandLine(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Selvane"));
     QApplication::setStyle(new HintDelayStyle);

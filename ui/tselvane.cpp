@@ -73,6 +73,9 @@ TSelvane::TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts tex
     printTimeTable = [this](const TimeTablePageData& page) {
         PrintTimeTable(m_timeList, page);
     };
+    exportMoonCalendar = [this](const MoonCalendarRequest& request) {
+        ExportMoonCalendar(m_timeList, request, DefaultExportPrompts());
+    };
     findDataFile = [](const QString& relativePath) {
         return FindDataFile(relativePath, QDir::currentPath(),
                             QCoreApplication::applicationDirPath());
@@ -159,7 +162,16 @@ void TSelvane::CreateControls() {
     m_timeList->printTable = [this](const MonthTimeTable& table) {
         printTimeTable(TimeTablePage(pageRequest(SelectedYear, SelectedMonth), table));
     };
+    // The list's own month, place and zone, as it lists them.
+    m_timeList->exportCalendar = [this](const TimeListMonth& month) {
+        exportMoonCalendar({month.Year, month.Month,
+                            m_texts.MonthHeadings[static_cast<std::size_t>(month.Month - 1)],
+                            month.Place, FromUtf8(m_settings.Location), m_observerClock.now()});
+    };
     m_config = new TfConfig(m_settings, m_store, this);
+    m_config->now = [this] {
+        return m_observerClock.now();
+    };
     m_printOptions = new TPrintOptions(m_settings, m_store, this);
     m_about = new TAbout(this);
     m_lunarSites = new TLunarSites(this);
@@ -514,7 +526,9 @@ void TSelvane::lblExitClick() {
 void TSelvane::lblPrintClick() {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    m_printOptions->exec(); // however it closes, the printing follows
+    // However it closes, the printing follows, but for Esc, which cancels.
+    if (m_printOptions->exec() == TPrintOptions::Cancelled)
+        return;
     printCalendar(CalendarPage(pageRequest(DisplayTime.Year, DisplayTime.Month)));
 }
 

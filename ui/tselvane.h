@@ -6,6 +6,7 @@
 #include "engine/datemoves.h"
 #include "engine/localtime.h"
 #include "engine/lunarprops.h"
+#include "print/moonexport.h"
 #include "print/pagebuilder.h"
 #include "settings/settings.h"
 #include "ui/mainlayout.h"
@@ -98,6 +99,9 @@ public:
     // Hand the pages to the printing (the system's printer, or a PDF file); tests replace them.
     std::function<void(const CalendarPageData&)> printCalendar;
     std::function<void(const TimeTablePageData&)> printTimeTable;
+    // Exports the time list's month or its year to a calendar file, asking the user what and
+    // where; tests replace it.
+    std::function<void(const MoonCalendarRequest&)> exportMoonCalendar;
     // Where a file that ships with the program is ("Docs/Selvane.htm"); empty when nowhere.
     // The default looks in the working folder, then beside the program and its data folder.
     std::function<QString(const QString&)> findDataFile;

@@ -42,6 +42,9 @@ public:
     // reading to get universal time. A reading past 9999-12-31 23:59:59 reads that second.
     std::int32_t read(ClockTime& time) const;
 
+    // The present instant.
+    QDateTime now() const { return m_clock.now(); }
+
     // The named zone; invalid with the fixed offset.
     const QTimeZone& zone() const { return m_zone; }
     // The named zone's offsets for the engine; empty with the fixed offset.

@@ -7,6 +7,9 @@
 
 #include <QMessageBox>
 #include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace selvane {
 
@@ -29,6 +32,13 @@ BorderlessWindow::BorderlessWindow(QWidget* mainWindow, const QString& name,
 void BorderlessWindow::centreOnMainWindow() {
     const QRect main = m_mainWindow->geometry();
     move(main.x() + (main.width() - width()) / 2, main.y() + (main.height() - height()) / 2);
+}
+
+void BorderlessWindow::moveOnScreen(const QPoint& topLeft) {
+    const QRect screen = m_mainWindow->screen()->availableGeometry();
+    // The right and bottom edges first, so a window larger than the screen shows its top left.
+    move(std::max(std::min(topLeft.x(), screen.right() + 1 - width()), screen.left()),
+         std::max(std::min(topLeft.y(), screen.bottom() + 1 - height()), screen.top()));
 }
 
 HotSpotLabel* BorderlessWindow::addHotSpot(const char* name, const QRect& geometry,

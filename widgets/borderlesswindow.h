@@ -27,6 +27,9 @@ public:
     // Puts the window's centre on the main window's: left = main left + (main width - own
     // width) / 2, and so for the top, the division truncating toward zero.
     void centreOnMainWindow();
+    // Moves the window to `topLeft`, or as near to it as keeps the whole window on the main
+    // window's screen.
+    void moveOnScreen(const QPoint& topLeft);
 
     // A transparent, caption-less command over the picture, named for tests and hints.
     HotSpotLabel* addHotSpot(const char* name, const QRect& geometry, const char* hint = nullptr);

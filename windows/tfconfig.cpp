@@ -15,8 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QShowEvent>
+#include <QStringListModel>
 #include <QTimeZone>
 #include <QValidator>
 
@@ -83,6 +85,7 @@ const char* const kDayOrders[] = {
 const char* const kDateFormats[] = {"dd/mm/yyyy", "mm/dd/yyyy"};
 constexpr int kComputersZoneItem = 1; // cmbZone: after "Fixed offset (below)"
 constexpr int kZoneListWidth = 240;
+constexpr int kPlaceRows = static_cast<int>(kPlaceResults); // the place list shows them all
 
 // The number fields: their upper bound (also the end of the range message), their leaving
 // handler, how many digits they take and the record's text they show.
@@ -169,6 +172,17 @@ public:
                           r.height() - 2 * kFrame);
         return visualRect(option->direction, r, part == SC_ComboBoxArrow ? button : field);
     }
+
+    // A pick-only list is drawn as a button, which the style shades lighter than the entry
+    // colour; its field is painted in the entry colour, as an editable list's is.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (control == CC_ComboBox && box && !box->editable)
+            painter->fillRect(subControlRect(control, option, SC_ComboBoxEditField, widget),
+                              option->palette.brush(QPalette::Base));
+    }
 };
 
 // Selects `index` when the list has it, otherwise the item reading `text`, otherwise the first.
@@ -201,9 +215,14 @@ TfConfig::TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow)
     , cmbTimeZone(new QComboBox(this))
     , chkDaylightSavings(new QCheckBox(this))
     , m_record(record)
-    , m_store(store) {
+    , m_store(store)
+    , m_placeLabels(new QStringListModel(this))
+    , m_placeList(new QCompleter(m_placeLabels, this)) {
     showMessage = [this](const QString& text) {
         ShowMessageBox(text);
+    };
+    now = [] {
+        return QDateTime::currentDateTimeUtc();
     };
     FormCreate();
 }
@@ -252,6 +271,13 @@ void TfConfig::FormCreate() {
         field->setValidator(new RestrictedInput(field));
     }
     txtLocation->setMaxLength(kLocationLength);
+    // The completer only shows the list: it is not the field's own, so the field keeps what is
+    // typed, and the list holds what the place search found rather than the completer's own
+    // filtering of it.
+    m_placeList->setObjectName(QStringLiteral("placeList"));
+    m_placeList->setWidget(txtLocation);
+    m_placeList->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_placeList->setMaxVisibleItems(kPlaceRows);
 
     for (const char* item : kDayOrders)
         cmbDayOrder->addItem(QString::fromLatin1(item));
@@ -283,6 +309,8 @@ void TfConfig::FormCreate() {
         Colour(w);
     for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
         Colour(list->view()); // the opened list too
+    Colour(m_placeList->popup());
+    m_placeList->popup()->setFont(font()); // a window of its own, which inherits no font
     QPalette box = chkDaylightSavings->palette();
     box.setColor(QPalette::Disabled, QPalette::Base, kDisabledEntryColour);
     chkDaylightSavings->setPalette(box);
@@ -303,6 +331,22 @@ void TfConfig::FormCreate() {
     connect(spinEW, &SpinButton::downClicked, this, &TfConfig::spinEWDownClick);
     connect(qApp, &QApplication::focusChanged, this, &TfConfig::FocusChanged);
     connect(cmbZone, &QComboBox::currentIndexChanged, this, &TfConfig::cmbZoneChange);
+    connect(txtLocation, &QLineEdit::textEdited, this, &TfConfig::txtLocationChange);
+    connect(m_placeList, qOverload<const QModelIndex&>(&QCompleter::activated), this,
+            [this](const QModelIndex& item) {
+                const auto row = static_cast<std::size_t>(item.row());
+                if (item.isValid() && row < m_offered.size())
+                    TakePlace(m_offered[row]);
+            });
+    // The fixed zone's choice, kept while a named zone greys the controls out.
+    connect(cmbTimeZone, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (cmbTimeZone->isEnabled() && index >= 0)
+            m_fixedZone = index;
+    });
+    connect(chkDaylightSavings, &QCheckBox::toggled, this, [this](bool ticked) {
+        if (chkDaylightSavings->isEnabled())
+            m_fixedDaylight = ticked;
+    });
     // A typed name that matches no zone gives way to the zone chosen before.
     connect(cmbZone->lineEdit(), &QLineEdit::editingFinished, this, [this] {
         const int found = cmbZone->findText(cmbZone->currentText(), Qt::MatchFixedString);
@@ -314,11 +358,76 @@ void TfConfig::FormCreate() {
 }
 
 void TfConfig::cmbZoneChange() {
-    // An unknown name leaves the clock on the fixed offset, as the main window takes it.
+    // While the controls are enabled, what they show is the fixed zone (see FormCreate). An
+    // unknown name leaves the clock on the fixed offset, as the main window takes it.
     const int item = cmbZone->currentIndex();
-    const bool fixed = item <= 0 || item == m_unknownZoneItem;
-    cmbTimeZone->setEnabled(fixed);
-    chkDaylightSavings->setEnabled(fixed);
+    if (item <= 0 || item == m_unknownZoneItem) {
+        cmbTimeZone->removeItem(kFixedZoneCount); // a named zone's odd offset, if shown
+        cmbTimeZone->setCurrentIndex(m_fixedZone);
+        chkDaylightSavings->setChecked(m_fixedDaylight);
+        cmbTimeZone->setEnabled(true);
+        chkDaylightSavings->setEnabled(true);
+        return;
+    }
+    cmbTimeZone->setEnabled(false);
+    chkDaylightSavings->setEnabled(false);
+    // The named zone as the fixed controls would give it: the standard offset in the list and
+    // the hour of daylight saving in the box. An offset the list lacks (+05:30, +14:00) is
+    // shown as an extra item while the zone is chosen.
+    const QTimeZone zone(ZoneIdOf(item).toUtf8());
+    const QDateTime instant = now();
+    const int minutes = zone.standardTimeOffset(instant) / 60;
+    const int index = minutes / 60 + 12;
+    if (minutes % 60 == 0 && index >= 0 && index < kFixedZoneCount) {
+        cmbTimeZone->removeItem(kFixedZoneCount);
+        cmbTimeZone->setCurrentIndex(index);
+    } else {
+        const QString text = QStringLiteral("GMT %1 %2:%3")
+                                 .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                                 .arg(std::abs(minutes) / 60, 2, 10, QLatin1Char('0'))
+                                 .arg(std::abs(minutes) % 60, 2, 10, QLatin1Char('0'));
+        if (cmbTimeZone->count() == kFixedZoneCount)
+            cmbTimeZone->addItem(text);
+        else
+            cmbTimeZone->setItemText(kFixedZoneCount, text);
+        cmbTimeZone->setCurrentIndex(kFixedZoneCount);
+    }
+    chkDaylightSavings->setChecked(zone.isDaylightTime(instant));
+}
+
+void TfConfig::txtLocationChange(const QString& text) {
+    m_offered = m_places.Search(text);
+    QStringList labels;
+    for (const Place& place : m_offered)
+        labels << PlaceLabel(place);
+    m_placeLabels->setStringList(labels);
+    QAbstractItemView* list = m_placeList->popup();
+    if (m_offered.empty()) {
+        list->hide();
+        return;
+    }
+    // Beneath the field, at least as wide as the field and as wide as the longest label.
+    const int width =
+        std::max(txtLocation->width(), list->sizeHintForColumn(0) + 2 * list->frameWidth());
+    m_placeList->complete(QRect(0, 0, width, txtLocation->height()));
+    list->setCurrentIndex(m_placeList->completionModel()->index(0, 0)); // Enter takes the best
+}
+
+void TfConfig::TakePlace(const Place& place) {
+    const LocationAngle lat = DegreesToDms(place.Latitude, true);
+    const LocationAngle lon = DegreesToDms(-place.Longitude, false); // stored west positive
+    txtLatDeg->setText(FromUtf8(lat.Degrees));
+    txtLatMin->setText(FromUtf8(lat.Minutes));
+    txtLatSec->setText(FromUtf8(lat.Seconds));
+    pnlNS->setText(FromUtf8(lat.Direction));
+    txtLongDeg->setText(FromUtf8(lon.Degrees));
+    txtLongMin->setText(FromUtf8(lon.Minutes));
+    txtLongSec->setText(FromUtf8(lon.Seconds));
+    pnlEW->setText(FromUtf8(lon.Direction));
+    txtLocation->setText(place.Name);
+    const int zone = cmbZone->findText(place.Zone, Qt::MatchFixedString);
+    if (zone > kComputersZoneItem)
+        cmbZone->setCurrentIndex(zone);
 }
 
 QString TfConfig::ZoneIdOf(int item) const {
@@ -343,8 +452,9 @@ void TfConfig::FormActivate() {
     txtLocation->setCursorPosition(0); // a long name shows its beginning
     Select(cmbDayOrder, m_record.DayOrder, {});
     Select(cmbDateFormat, m_record.DateLayoutIdx, FromUtf8(m_record.DateLayout));
-    Select(cmbTimeZone, m_record.TimeZone, {});
-    chkDaylightSavings->setChecked(m_record.DaylightSavings);
+    m_fixedZone =
+        m_record.TimeZone >= 0 && m_record.TimeZone < kFixedZoneCount ? m_record.TimeZone : 0;
+    m_fixedDaylight = m_record.DaylightSavings;
     // A stored name is found without regard to case; one the system does not know stays
     // chosen, under its own item, until another zone is picked.
     if (m_unknownZoneItem >= 0)
@@ -492,8 +602,8 @@ void TfConfig::FormClose() {
     s.DayOrder = static_cast<std::uint8_t>(std::max(0, cmbDayOrder->currentIndex()));
     s.DateLayout = CutText(cmbDateFormat->currentText(), kDateLayoutLength);
     s.DateLayoutIdx = static_cast<std::uint8_t>(std::max(0, cmbDateFormat->currentIndex()));
-    s.TimeZone = std::max(0, cmbTimeZone->currentIndex());
-    s.DaylightSavings = chkDaylightSavings->isChecked();
+    s.TimeZone = m_fixedZone;
+    s.DaylightSavings = m_fixedDaylight;
     s.ZoneName = CutText(ZoneIdOf(cmbZone->currentIndex()), kZoneNameLength);
 
     // The record first: when the store fails, the program goes on with what the user entered.

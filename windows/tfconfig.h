@@ -5,16 +5,21 @@
 // and to the store.
 
 #include "widgets/borderlesswindow.h"
+#include "widgets/places.h"
 
 #include <QPointer>
 
 #include <array>
+#include <functional>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
+class QCompleter;
 class QLabel;
 class QLineEdit;
 class QMessageBox;
+class QStringListModel;
 
 namespace selvane {
 
@@ -83,11 +88,23 @@ public:
     void spinEWUpClick();
     void spinEWDownClick();
 
-    // A known zone picked by name disables the whole-hour list and the daylight-saving box;
-    // they keep their values.
+    // A known zone picked by name disables the whole-hour list and the daylight-saving box,
+    // which then show, greyed, that zone's standard offset and daylight saving at the present
+    // instant; the fixed zone's values are kept and come back with the fixed offset (or with a
+    // stored name the system does not know, which leaves the fixed offset in use).
     void cmbZoneChange();
     // The zone id an item of cmbZone stands for; empty for the fixed offset.
     QString ZoneIdOf(int item) const;
+
+    // Typing in txtLocation: from two letters on, the places of the built-in list that match
+    // are offered in a list beneath the field, the best first and already chosen. The arrow
+    // keys or the mouse choose another; Enter or a click takes it (TakePlace). Escape closes
+    // the list and typing on searches again; either way the text stays as typed.
+    void txtLocationChange(const QString& text);
+    // Fills the position (to the nearest second), both directions and the named zone from a
+    // place, and puts its name into txtLocation. A zone the system does not know is left as
+    // it was.
+    void TakePlace(const Place& place);
 
     void lblExitClick();
     // Saving: empty number fields become "00", the record takes the entered values (cut to
@@ -95,6 +112,9 @@ public:
     // text) and the values go to the store. A store that cannot be opened or written is
     // reported; the record keeps the entered values either way.
     void FormClose();
+
+    // The present instant, for the named zone's offset; tests fix it.
+    std::function<QDateTime()> now;
 
     // Every way of closing (the exit label, Escape, the window system) ends here, and saving
     // runs once per showing.
@@ -116,8 +136,15 @@ private:
 
     Settings& m_record;
     SettingsStore& m_store;
-    bool m_saved = true;                   // FormClose has run for the present showing
-    bool m_opening = false;                // the window is giving the focus to its first control
+    PlaceList m_places;              // read at the first search
+    std::vector<Place> m_offered;    // the places in the list under txtLocation, best first
+    QStringListModel* m_placeLabels; // their labels, row for row
+    QCompleter* m_placeList;         // "placeList": shows m_placeLabels beneath txtLocation
+    bool m_saved = true;             // FormClose has run for the present showing
+    bool m_opening = false;          // the window is giving the focus to its first control
+    // The fixed zone's index and daylight saving, whatever the greyed controls show.
+    int m_fixedZone = 12;
+    bool m_fixedDaylight = false;
     std::array<QString, 6> m_shownNumbers; // the number fields' texts as FormActivate set them
     int m_unknownZoneItem = -1;            // cmbZone's item of a stored name the system lacks
     QLineEdit* m_checkedField = nullptr;   // the field ValidateInput reports on, while it does

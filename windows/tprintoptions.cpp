@@ -7,6 +7,7 @@
 #include "widgets/widgetstyle.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QShowEvent>
 
@@ -143,6 +144,14 @@ void TPrintOptions::lblOKClick() {
     if (!message.isEmpty())
         showMessage(message);
     accept();
+}
+
+void TPrintOptions::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        done(Cancelled);
+        return;
+    }
+    BorderlessWindow::keyPressEvent(event);
 }
 
 } // namespace selvane

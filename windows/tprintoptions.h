@@ -41,8 +41,13 @@ public:
     // that fails; the record keeps them), and closes the window.
     void lblOKClick();
 
+    // What exec() returns when Esc closed the window: nothing was stored, and nothing is to
+    // be printed. Any other way of closing prints.
+    static constexpr int Cancelled = 2;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate();

@@ -24,7 +24,8 @@ constexpr int kListWidth = 600;
 constexpr int kStartHeight = 450; // the list picture before the first month is drawn
 // The visible part of the list picture: 600 x 380 at (20, 80).
 const QRect kListArea(20, 80, 600, 380);
-constexpr int kTimerInterval = 100; // ms
+constexpr int kTimerInterval = 100;    // ms
+const QPoint kFirstOpenOffset(40, 40); // from the main window, the first time it opens
 // Arial 12 px is Liberation Sans here: rows 14 pixels apart, the pitch the column layout and
 // the scroll arrows were made for.
 constexpr int kListPixels = 12;
@@ -278,8 +279,12 @@ void TRiseSetTimeList::changeEvent(QEvent* event) {
 }
 
 void TRiseSetTimeList::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
-        centreOnMainWindow();
+    // The first time it opens a little below and right of the main window, whose title strip
+    // and commands stay in sight; after that wherever the user left it.
+    if (!event->spontaneous() && !m_placed) {
+        moveOnScreen(mainWindow()->geometry().topLeft() + kFirstOpenOffset);
+        m_placed = true;
+    }
     BorderlessWindow::showEvent(event);
 }
 
@@ -357,6 +362,8 @@ void TRiseSetTimeList::Timer1Timer() {
 }
 
 void TRiseSetTimeList::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_E && event->modifiers() == Qt::ControlModifier)
+        return ExportCalendar();
     FormKeyDown(event->key());
     BorderlessWindow::keyPressEvent(event); // Esc still closes the window
 }
@@ -402,6 +409,11 @@ void TRiseSetTimeList::lblPrintClick() {
     const MonthTimeTable copy = Table;
     if (printTable)
         printTable(copy);
+}
+
+void TRiseSetTimeList::ExportCalendar() {
+    if (exportCalendar)
+        exportCalendar(m_currentMonth());
 }
 
 } // namespace selvane

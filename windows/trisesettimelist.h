@@ -45,6 +45,9 @@ public:
 
     // The time-table printout; lblPrintClick hands it a copy of Table.
     std::function<void(const MonthTimeTable&)> printTable;
+    // The calendar file export of the listed month or its year; ExportCalendar (Ctrl+E) hands
+    // it the month as the main window tells it now.
+    std::function<void(const TimeListMonth&)> exportCalendar;
     // The window's own table, recomputed on every activation.
     MonthTimeTable Table;
 
@@ -82,6 +85,7 @@ public:
     void lblMinimiseClick();
     void lblExitClick();
     void lblPrintClick();
+    void ExportCalendar();
     // Up/Down scroll one row, Page Up/Down one page of whole rows, Home and End to the ends,
     // all clamped as the arrows are.
     void FormKeyDown(int key);
@@ -102,6 +106,7 @@ private:
     QChar m_dateSeparator;
     QFont m_listFont;
     QImage imgList;
+    bool m_placed = false; // it has been shown once and keeps its place since
 };
 
 } // namespace selvane

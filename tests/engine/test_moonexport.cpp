@@ -1,9 +1,9 @@
 // The Moon's events as a calendar file and the month's table as CSV, read back with a parser of
 // the test's own and checked against published instants.
 
-#include "testclocks.h"
 #include "engine/icalendar.h"
 #include "engine/monthtable.h"
+#include "testclocks.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +95,7 @@ TEST(MoonCalendar, TheYear2025AgreesWithPublishedPhasesAndApsides) {
     for (const Properties& e : events) {
         const std::string& s = e.at("SUMMARY");
         ++counts[s.rfind("Perigee", 0) == 0 ? "Perigee" : s.rfind("Apogee", 0) == 0 ? "Apogee" : s];
-        EXPECT_EQ(e.at("DURATION"), "PT0S");
+        EXPECT_EQ(e.count("DURATION") + e.count("DTEND"), 0u); // an instant
         EXPECT_EQ(e.at("DTSTAMP"), "20250513T083015Z");
     }
     const std::map<std::string, int> published = {{"New Moon", 12},  {"First Quarter", 13},

@@ -571,6 +571,19 @@ void TestSettings::coordinatesAndZoneIndexAsTheEngineTakesThem() {
     for (const auto& [angle, degrees] : angles)
         QVERIFY2(qAbs(DmsToDegrees(angle) - degrees) < 1e-9,
                  qPrintable(QString::fromStdString(angle.Degrees + " " + angle.Direction)));
+    // And back, to the nearest second (a carry reaches the degrees); a value that rounds to
+    // zero keeps the first run's direction.
+    const std::tuple<double, bool, LocationAngle> stored[] = {
+        {51.4772, true, {"51", "28", "38", "North"}},
+        {-33.8688, true, {"33", "52", "08", "South"}},
+        {90.0, true, {"90", "00", "00", "North"}},
+        {-0.0001, true, {"00", "00", "00", "North"}},
+        {0.0014, false, {"00", "00", "05", "West"}},
+        {-151.2093, false, {"151", "12", "33", "East"}},
+        {-179.99999, false, {"180", "00", "00", "East"}},
+    };
+    for (const auto& [degrees, latitude, angle] : stored)
+        QVERIFY2(DegreesToDms(degrees, latitude) == angle, qPrintable(QString::number(degrees)));
     // Index 12 is GMT; each step east puts universal time an hour behind the clock.
     for (const auto& [zone, daylight, minutes] :
          {std::tuple{12, false, 0}, {0, true, 660}, {24, true, -780}, {13, false, -60}})

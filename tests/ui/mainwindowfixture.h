@@ -62,6 +62,9 @@ struct Fixture {
         window->printTimeTable = [this](const TimeTablePageData& page) {
             timeTables.push_back(page);
         };
+        window->exportMoonCalendar = [this](const MoonCalendarRequest& request) {
+            exports.push_back(request);
+        };
     }
 
     QLabel* label(const char* name) const {
@@ -87,6 +90,7 @@ struct Fixture {
     QList<QUrl> opened;
     std::vector<CalendarPageData> calendars;
     std::vector<TimeTablePageData> timeTables;
+    std::vector<MoonCalendarRequest> exports;
 };
 
 } // namespace selvane

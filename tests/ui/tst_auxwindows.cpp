@@ -219,8 +219,18 @@ void TestAuxWindows::printCommandsHandOverTheMonthsPages() {
     f.window->show();
     f.window->Timer1Timer();
 
-    // The print options come first; what they store is what prints.
+    // The print options come first; Esc there cancels: nothing stored, nothing printed.
     TPrintOptions& options = f.window->printOptions();
+    QTimer::singleShot(0, &options, [&] {
+        options.chkDailyPhases->setChecked(false);
+        QTest::keyClick(&options, Qt::Key_Escape);
+    });
+    QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(f.calendars.empty());
+    QCOMPARE(int(f.window->settings().PhasePrintout), 3);
+    QCOMPARE(f.store->read("PhasePrintout"), QString("3"));
+
+    // What they store with OK is what prints.
     QTimer::singleShot(0, &options, [&] {
         options.chkDailyPhases->setChecked(false);
         options.lblOKClick();
@@ -251,6 +261,18 @@ void TestAuxWindows::printCommandsHandOverTheMonthsPages() {
     QCOMPARE(f.timeTables[0].Header.Month, 2);
     QCOMPARE(f.timeTables[0].Table.Days[28].SunTimes.Set, list.Table.Days[28].SunTimes.Set);
     QVERIFY(f.timeTables[0].Table.Days[29].SunTimes.Set.empty()); // 29 days in 2024
+
+    // Ctrl+E in the list exports the listed month or its year, at the list's place and in its
+    // zone: Kathmandu is 5 h 45 min ahead of universal time in every season.
+    QTest::keyClick(&list, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(f.exports.size(), std::size_t(1));
+    const MoonCalendarRequest& request = f.exports[0];
+    QCOMPARE(request.Year, 2024);
+    QCOMPARE(request.Month, 2);
+    QCOMPARE(request.MonthName, QString("February"));
+    QCOMPARE(request.Place.Latitude, f.window->Latitude);
+    QCOMPARE(OffsetAt(request.Place, DateTimeToJD(2024, 7, 1, 0, 0, 0)), -345);
+    QCOMPARE(request.Made, f.clock.now());
 }
 
 QTEST_MAIN(TestAuxWindows)

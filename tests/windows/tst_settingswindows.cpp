@@ -6,9 +6,11 @@
 #include "windows/tfconfig.h"
 #include "windows/tprintoptions.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,6 +19,8 @@
 #include <QTimeZone>
 #include <QTimer>
 #include <QWindow>
+
+#include <cmath>
 
 using namespace selvane;
 
@@ -47,6 +51,14 @@ struct Fixture {
     static void click(SpinButton* spin, bool up) {
         QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(7, up ? 4 : 14));
     }
+    // A key as the user presses it: to the open list of places, else to the focus.
+    static void press(Qt::Key key) {
+        QWidget* list = QApplication::activePopupWidget();
+        QTest::keyClick(list ? list : QApplication::focusWidget(), key);
+    }
+    QAbstractItemView* places() const {
+        return config.findChild<QCompleter*>("placeList")->popup();
+    }
     QStringList stored(const QStringList& names) const {
         QStringList texts;
         for (const QString& name : names)
@@ -66,6 +78,8 @@ const QStringList kConfigurationValues = {
     "LatDeg",     "LatMin",        "LatSec",   "LatDir",          "LongDeg",
     "LongMin",    "LongSec",       "LongDir",  "Location",        "DayOrder",
     "DateLayout", "DateLayoutIdx", "Timezone", "DaylightSavings", "ZoneName"};
+const QStringList kPlaceValues = {"LatDeg",  "LatMin",  "LatSec",  "LatDir",   "LongDeg",
+                                  "LongMin", "LongSec", "LongDir", "Location", "ZoneName"};
 const QStringList kPrintValues = {"PhasePrintout", "PrintLunarTimes", "PrintSunTimes",
                                   "PhaseDensity"};
 
@@ -330,6 +344,65 @@ private slots:
         }
     }
 
+    // Greyed while a named zone is chosen, the fixed list and the daylight-saving box show
+    // that zone's standard offset and daylight saving at the present instant; the stored
+    // fixed zone is what comes back and what is saved.
+    void theGreyedFixedZoneShowsTheNamedZoneNow() {
+        const QDateTime july(QDate(2024, 7, 14), QTime(12, 0), QTimeZone::utc());
+        const QDateTime january(QDate(2024, 1, 15), QTime(12, 0), QTimeZone::utc());
+        const struct {
+            const char* Zone;
+            QDateTime At;
+            const char* Offset;
+            bool Daylight;
+        } rows[] = {
+            {"Europe/London", july, "GMT ", true},
+            {"Europe/London", january, "GMT ", false},
+            {"Australia/Sydney", july, "GMT + 10:00", false},
+            {"Australia/Sydney", january, "GMT + 10:00", true},
+            {"America/New_York", july, "GMT - 05:00", true},
+            {"Asia/Kolkata", july, "GMT + 05:30", false},
+            {"Pacific/Kiritimati", january, "GMT + 14:00", false},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            f.record.TimeZone = 17;
+            f.record.DaylightSavings = true;
+            f.config.now = [&row] {
+                return row.At;
+            };
+            QVERIFY(f.open(f.config));
+            QComboBox* fixed = f.config.cmbTimeZone;
+            QCheckBox* daylight = f.config.chkDaylightSavings;
+            f.config.cmbZone->setCurrentIndex(f.config.cmbZone->findText(row.Zone));
+            QCOMPARE(fixed->currentText(), QString(row.Offset));
+            QCOMPARE(daylight->isChecked(), row.Daylight);
+            QVERIFY(!fixed->isEnabled() && !daylight->isEnabled());
+
+            f.config.cmbZone->setCurrentIndex(0); // back to the fixed offset as stored
+            QCOMPARE(fixed->currentText(), QString("GMT + 05:00"));
+            QCOMPARE(fixed->count(), kFixedZoneCount);
+            QVERIFY(daylight->isChecked() && fixed->isEnabled());
+            f.config.cmbZone->setCurrentIndex(f.config.cmbZone->findText(row.Zone));
+            f.config.lblExitClick();
+            QCOMPARE(f.stored({"Timezone", "DaylightSavings", "ZoneName"}),
+                     QStringList({"17", "True", row.Zone}));
+        }
+    }
+
+    // The entry controls, the pick-only lists too, are the entry colour.
+    void entryControlsAreTheEntryColour() {
+        Fixture f;
+        QVERIFY(f.open(f.config));
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 f.config.cmbDayOrder, f.config.cmbDateFormat, f.config.cmbTimeZone,
+                 f.config.cmbZone, f.config.txtLocation}) {
+            // Right in the field, left of a list's button, clear of the text.
+            const QImage shown = w->grab().toImage();
+            QCOMPARE(shown.pixelColor(w->width() - 22, w->height() / 2), QColor(255, 255, 200));
+        }
+    }
+
     void aNamedZoneIsChosenTypedAndStored() {
         Fixture f;
         f.record.TimeZone = 17;
@@ -386,6 +459,79 @@ private slots:
         QVERIFY(f.config.cmbTimeZone->isEnabled());
         f.config.lblExitClick();
         QCOMPARE(f.store.read("ZoneName"), QString());
+    }
+
+    // A place found by its ASCII spelling and taken by Enter, the arrow keys or a click fills
+    // in its position, directions, zone and name, and closing stores them. References, north
+    // and east positive: Tromsø 69°39′ N 18°57′ E, São Paulo 23°33′ S 46°38′ W; Kolkata and
+    // St. John's as the zone tests take them; Hobart and Reykjavík from zone.tab, whose 21°51′ W
+    // lies 3′ from the list's point in a city whose references spread over 8′ of longitude.
+    void aPlaceFoundByNameIsFilledInAndStored() {
+        enum Take { Enter, Arrows, Click };
+        constexpr double kArcMinute = 1.0 / 60;
+        const struct {
+            const char *Typed, *Name;
+            Take How;
+            double Latitude, Longitude, LongitudeTolerance;
+            const char* Zone;
+        } rows[] = {
+            {"tromso", "Tromsø", Enter, 69 + 39 / 60.0, 18 + 57 / 60.0, kArcMinute, "Europe/Oslo"},
+            {"sao paulo", "São Paulo", Click, -(23 + 33 / 60.0), -(46 + 38 / 60.0), kArcMinute,
+             "America/Sao_Paulo"},
+            {"kolkata", "Kolkata", Enter, 22.5726, 88.3639, kArcMinute, "Asia/Kolkata"},
+            {"st johns", "St. John's", Click, 47.5615, -52.7126, kArcMinute, "America/St_Johns"},
+            {"hobart", "Hobart", Arrows, -(42 + 53 / 60.0), 147 + 19 / 60.0, kArcMinute,
+             "Australia/Hobart"},
+            {"reykjavik", "Reykjavík", Click, 64 + 9 / 60.0, -(21 + 51 / 60.0), 3 * kArcMinute,
+             "Atlantic/Reykjavik"},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            QVERIFY(f.open(f.config));
+            f.type(f.config.txtLocation, row.Typed);
+            QAbstractItemView* list = f.places();
+            QVERIFY2(list->isVisible() && QApplication::activePopupWidget() == list, row.Typed);
+            QCOMPARE(list->currentIndex().data().toString().section(", ", 0, 0), row.Name);
+            QCOMPARE(QApplication::focusWidget(), f.config.txtLocation);
+            if (row.How == Click)
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualRect(list->currentIndex()).center());
+            if (row.How == Arrows) { // to Hobart, Indiana, and back
+                f.press(Qt::Key_Down);
+                QCOMPARE(list->currentIndex().row(), 1);
+                f.press(Qt::Key_Up);
+            }
+            if (row.How != Click)
+                f.press(row.How == Enter ? Qt::Key_Return : Qt::Key_Enter);
+            QVERIFY(!list->isVisible() && f.config.isVisible());
+            QCOMPARE(f.config.txtLocation->text(), row.Name);
+
+            f.config.lblExitClick();
+            QCOMPARE(f.stored({"Location", "ZoneName"}), QStringList({row.Name, row.Zone}));
+            QVERIFY2(std::abs(DmsToDegrees(f.record.Lat) - row.Latitude) <= kArcMinute, row.Typed);
+            QVERIFY2(std::abs(-DmsToDegrees(f.record.Long) - row.Longitude) <=
+                         row.LongitudeTolerance,
+                     row.Typed);
+        }
+    }
+
+    // Free text, a search that finds nothing, and Escape, which closes the list but not the
+    // window, leave the text as typed and every other value as it was.
+    void freeTextAndNoMatchChangeNothingElse() {
+        for (const char* typed : {"My garden shed", "xqzvwk", "tromso harbour", "tromso"}) {
+            Fixture f;
+            f.record.Lat = {"51", "28", "38", "North"};
+            f.record.Long = {"00", "00", "05", "West"};
+            QVERIFY(f.open(f.config));
+            f.type(f.config.txtLocation, typed);
+            const bool offered = QString(typed) == "tromso";
+            QCOMPARE(f.places()->isVisible(), offered);
+            f.press(offered ? Qt::Key_Escape : Qt::Key_Return);
+            QVERIFY2(!f.places()->isVisible() && f.config.isVisible(), typed);
+            f.config.lblExitClick();
+            QCOMPARE(f.stored(kPlaceValues),
+                     QStringList({"51", "28", "38", "North", "00", "00", "05", "West", typed, ""}));
+        }
     }
 };
 

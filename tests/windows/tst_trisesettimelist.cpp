@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -242,6 +243,25 @@ private slots:
         f.list->DisplayTimeList(true, scratch);
         QVERIFY(!scratch.Days[30].SunTimes.Rise.empty());
         QCOMPARE(f.list->listPicture().height(), 419);
+    }
+
+    // The first time the list opens 40 pixels right of and below the main window, kept on
+    // the screen (the offscreen screen is 800 x 800); then where it was left.
+    void opensBesideTheMainWindowThenWhereLeft() {
+        const struct {
+            QPoint Main, First;
+        } rows[] = {{{100, 50}, {140, 90}}, {{150, 300}, {160, 320}}, {{-30, -20}, {10, 20}}};
+        for (const auto& row : rows) {
+            Fixture f;
+            QCOMPARE(f.main.screen()->availableGeometry(), QRect(0, 0, 800, 800));
+            f.main.setGeometry(QRect(row.Main, QSize(640, 480)));
+            f.list->show();
+            QCOMPARE(f.list->pos(), row.First);
+            f.list->move(12, 34);
+            f.list->hide();
+            f.list->show();
+            QCOMPARE(f.list->pos(), QPoint(12, 34));
+        }
     }
 
     void commandsLieOnTheirGlyphs() {
