@@ -215,8 +215,9 @@ QByteArray IniValueForm(const QString& value) {
     return '"' + escaped(text).toUtf8() + '"';
 }
 
-IniSettingsStore::IniSettingsStore(const QString& filePath)
-    : m_path(filePath) {
+IniSettingsStore::IniSettingsStore(const QString& filePath, Access access)
+    : m_path(filePath)
+    , m_readOnly(access == Access::ReadOnly) {
     const QFileInfo info(filePath);
     if ((info.exists() || info.isSymLink()) && !info.isFile()) {
         // Reading a fifo would wait for ever, and replacing a device or a link to one would
@@ -236,7 +237,7 @@ IniSettingsStore::IniSettingsStore(const QString& filePath)
             from = next;
         }
     }
-    const QString problem = writeProblem();
+    const QString problem = m_readOnly ? QString() : writeProblem();
     if (!problem.isEmpty())
         qWarning("Selvane: cannot write %s (%s); changes made in this session will not survive "
                  "a restart",

@@ -43,11 +43,14 @@ public:
 // quoted form; no NUL byte is ever written.
 class IniSettingsStore final : public SettingsStore {
 public:
+    // Read only, the file is never written (for runs that must change nothing).
+    enum class Access { ReadWrite, ReadOnly };
+
     // Reads the file. A path that exists but is not a regular file (a device, a fifo, a
     // folder, a link to one of them or to nothing) is left alone: the store then starts empty
     // and keeps what is written in memory only. That, and a file or folder that cannot be
-    // written, is said on stderr once.
-    explicit IniSettingsStore(const QString& filePath);
+    // written when the store is to write it, is said on stderr once.
+    explicit IniSettingsStore(const QString& filePath, Access access = Access::ReadWrite);
 
     // The user's file: Selvane/Selvane.ini in the XDG config folder.
     static QString defaultFilePath();
@@ -91,7 +94,7 @@ private:
     std::vector<QByteArray> m_lines; // the file's lines, each with its own line ending
     bool m_dirty = false;            // lines changed since the file was read or written
     bool m_keyCreated = false;
-    // Never written: not a regular file, or an unreadable file that could not be copied.
+    // Never written: read only, not a regular file, or an unreadable file not copied.
     bool m_readOnly = false;
 };
 
