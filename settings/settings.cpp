@@ -56,10 +56,18 @@ std::string dmsPart(const QString& text) {
     return ParseDecimal(part) ? part : "00";
 }
 
-LocationAngle readAngle(const SettingsStore& store, const QString& prefix) {
+// A missing direction reads as the one the sums take for it (north, west).
+LocationAngle readAngle(const SettingsStore& store, const QString& prefix,
+                        const std::string& missingDirection) {
+    const std::string direction = CutText(store.read(prefix + "Dir"), kDirectionLength);
     return {dmsPart(store.read(prefix + "Deg")), dmsPart(store.read(prefix + "Min")),
-            dmsPart(store.read(prefix + "Sec")),
-            CutText(store.read(prefix + "Dir"), kDirectionLength)};
+            dmsPart(store.read(prefix + "Sec")), direction.empty() ? missingDirection : direction};
+}
+
+// A date pattern that names the day, the month or the year; an empty one or one without any
+// of their letters would leave the time list's dates blank.
+bool namesADate(const std::string& layout) {
+    return layout.find_first_of("dDmMyY") != std::string::npos;
 }
 
 bool readBool(const SettingsStore& store, const char* name) {
@@ -137,8 +145,8 @@ Settings LoadSettings(SettingsStore& store) {
         wrote = true;
     }
 
-    s.Lat = readAngle(store, QStringLiteral("Lat"));
-    s.Long = readAngle(store, QStringLiteral("Long"));
+    s.Lat = readAngle(store, QStringLiteral("Lat"), defaults.Lat.Direction);
+    s.Long = readAngle(store, QStringLiteral("Long"), defaults.Long.Direction);
     s.Location = CutText(store.read(QStringLiteral("Location")), kLocationLength);
 
     const auto dayOrder = strictInt(store.read(QStringLiteral("DayOrder")));
@@ -148,6 +156,10 @@ Settings LoadSettings(SettingsStore& store) {
 
     s.DateLayout = CutText(store.read(QStringLiteral("DateLayout")), kDateLayoutLength);
     s.DateLayoutIdx = lenientByte(store.read(QStringLiteral("DateLayoutIdx")));
+    if (!namesADate(s.DateLayout)) { // the store keeps its text until the window saves
+        s.DateLayout = defaults.DateLayout;
+        s.DateLayoutIdx = defaults.DateLayoutIdx;
+    }
 
     s.PrintSunTimes = readBool(store, "PrintSunTimes");
     s.PrintLunarTimes = readBool(store, "PrintLunarTimes");
@@ -207,6 +219,15 @@ SaveOutcome SavePrintOptions(SettingsStore& store, const Settings& s) {
     store.write(QStringLiteral("PhaseDensity"), QString::number(s.PhaseDensity));
     outcome.Written = store.commit();
     return outcome;
+}
+
+QString SaveMessage(const SaveOutcome& outcome, const SettingsStore& store,
+                    const QString& heading) {
+    if (!outcome.Written)
+        return heading + QStringLiteral("\n\nThe settings file %1 could not be written, so this "
+                                        "change will not survive a restart.")
+                             .arg(store.location());
+    return outcome.KeyOpened ? QString() : heading;
 }
 
 } // namespace selvane

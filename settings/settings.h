@@ -84,8 +84,9 @@ inline const char* BoolText(bool value) {
 
 // Loads the record, first writing the complete set of defaults when the key does not exist
 // and completing a missing "PhaseDensity" or "Timezone". Never fails: a strictly converted
-// value that is not an integer, a time-zone index outside 0..24 and a day order outside 0..6
-// load as their first-run defaults, and over-long texts keep their first characters.
+// value that is not an integer, a time-zone index outside 0..24, a day order outside 0..6, a
+// missing direction and a date layout without a day, month or year letter load as their
+// first-run defaults (without writing them), and over-long texts keep their first characters.
 // Writes that fail leave the store as it was; the loaded record is the same.
 Settings LoadSettings(SettingsStore& store);
 
@@ -107,5 +108,10 @@ SaveOutcome SaveConfiguration(SettingsStore& store, const Settings& s);
 
 // The print options window's values.
 SaveOutcome SavePrintOptions(SettingsStore& store, const Settings& s);
+
+// A settings window's message after saving: empty when all went well; `heading` when the key
+// had to be made anew; `heading` and, after it, the store's file and that the change lasts
+// only until the program ends, when the writes did not reach the store.
+QString SaveMessage(const SaveOutcome& outcome, const SettingsStore& store, const QString& heading);
 
 } // namespace selvane

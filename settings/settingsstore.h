@@ -3,9 +3,11 @@
 // name) match without regard to letter case, as in the registry the settings come from:
 // "TimeZone" and "Timezone" are one value.
 
+#include <QByteArray>
 #include <QHash>
-#include <QSettings>
 #include <QString>
+
+#include <vector>
 
 namespace selvane {
 
@@ -23,36 +25,77 @@ public:
     // Makes the writes durable; false when they could not be written. A failed commit leaves
     // the stored values as they were before.
     virtual bool commit() = 0;
+    // Where the values are kept, for messages: the settings file's path.
+    virtual QString location() const = 0;
 };
 
-// The store as an INI file through QSettings, the key "HKEY_SELVANE" as its group.
-// QSettings writes through a temporary file that replaces the old one, so a failed write
-// never leaves a half-written file.
+// The store as an INI file, the key "HKEY_SELVANE" as its group, kept line by line: a value
+// written replaces its own line (or is added at the end of the group) and every other byte of
+// the file stays as it was, so what a user wrote by hand stays written. The file is replaced
+// whole through a temporary file, so a failed write never leaves a half-written one.
+//
+// A value is the text after the first "=" of its line, without the blanks around it, read as
+// UTF-8 when it is valid UTF-8 and as Latin-1 otherwise. Files written through QSettings read
+// as QSettings read them: a value wholly in double quotes is the quoted text with its
+// backslash escapes, and an unquoted value that is exactly what QSettings writes for some
+// text ("C:\\dir", "\"Kew\"", "@@home") is that text. A value that would not read back as it
+// is (blanks at either end, a control character, a leading quote, ...) is written in the
+// quoted form; no NUL byte is ever written.
 class IniSettingsStore final : public SettingsStore {
 public:
-    explicit IniSettingsStore(const QString& filePath);
+    // Read only, the file is never written (for runs that must change nothing).
+    enum class Access { ReadWrite, ReadOnly };
+
+    // Reads the file. A path that exists but is not a regular file (a device, a fifo, a
+    // folder, a link to one of them or to nothing) is left alone: the store then starts empty
+    // and keeps what is written in memory only. That, and a file or folder that cannot be
+    // written when the store is to write it, is said on stderr once.
+    explicit IniSettingsStore(const QString& filePath, Access access = Access::ReadWrite);
 
     // The user's file: Selvane/Selvane.ini in the XDG config folder.
     static QString defaultFilePath();
 
-    QString filePath() const { return m_settings.fileName(); }
+    QString filePath() const { return m_path; }
+    QString location() const override { return m_path; }
+
+    // Why the file cannot be written now ("it is not a regular file", "its folder ... is
+    // read-only", ...); empty when it can.
+    QString writeProblem() const;
 
     bool keyExists() const override;
     // When the file exists but holds no settings group, a copy of it is kept beside it first
     // ("Selvane.ini.bak", or ".bak.1", ".bak.2" ... when older copies exist) and the new file
-    // starts empty; when no copy can be made, the file is left alone and nothing is written.
+    // starts empty; when no copy can be made, the file is left alone and never written.
     void createKey() override;
     QString read(const QString& name) const override;
+    // Writing the text a value already reads as changes nothing, so a value saved unchanged
+    // keeps its line as the user wrote it.
     void write(const QString& name, const QString& value) override;
+    // Writes the file when something changed; true when there was nothing to write.
     bool commit() override;
 
 private:
-    QString groupName() const;
-    QString storedName(const QString& group, const QString& name) const;
+    // The settings group's first "[HKEY_SELVANE]" line (or -1) and its value lines, in every
+    // part of the file that opens the group.
+    struct GroupLines {
+        int Header = -1;
+        std::vector<int> Entries;
+    };
+    GroupLines groupLines() const;
+    // A line without its line ending (and the first without a UTF-8 byte order mark).
+    QByteArray contentAt(std::size_t line) const;
+    // The line of the named value in the settings group, or -1; the last one when the name
+    // is there twice, as QSettings took it.
+    int lineOf(const QString& name) const;
+    // Where a new value goes: after the group's last value, or a new group at the end.
+    int insertionLine();
 
-    mutable QSettings m_settings;
+    QString m_path;
+    std::vector<QByteArray> m_lines; // the file's lines, each with its own line ending
+    bool m_dirty = false;            // lines changed since the file was read or written
     bool m_keyCreated = false;
-    bool m_readOnly = false; // an unreadable file that could not be copied is never replaced
+    // Never written: read only, not a regular file, or an unreadable file not copied.
+    bool m_readOnly = false;
 };
 
 // A store that reads through to another and keeps its own writes in memory: loading the
@@ -69,11 +112,19 @@ public:
     void write(const QString& name, const QString& value) override;
     // Nothing is ever stored.
     bool commit() override { return false; }
+    QString location() const override { return m_stored.location(); }
 
 private:
     const SettingsStore& m_stored;
     QHash<QString, QString> m_written; // by the name in lower case
     bool m_keyCreated = false;
 };
+
+// The text a stored value reads as: `raw` is what follows the "=" of its line.
+QString IniValueText(const QByteArray& raw);
+
+// What is written after the "=" for `value`: the value itself when it reads back so, else its
+// quoted form.
+QByteArray IniValueForm(const QString& value);
 
 } // namespace selvane

@@ -142,7 +142,8 @@ struct JobPlace {
 JobPlace PlaceOf(const QCommandLineParser& parser, const Span& span) {
     // Read through a store that keeps the first run's values in memory: the file is neither
     // created nor completed.
-    const IniSettingsStore file(IniSettingsStore::defaultFilePath());
+    const IniSettingsStore file(IniSettingsStore::defaultFilePath(),
+                                IniSettingsStore::Access::ReadOnly);
     ReadOnlySettingsStore store(file);
     JobPlace job;
     job.Record = LoadSettings(store);

@@ -203,6 +203,10 @@ void TSelvane::ApplySettings(const Settings& settings) {
     Latitude = std::clamp(DmsToDegrees(m_settings.Lat), -90.0, 90.0);
     Longitude = std::clamp(DmsToDegrees(m_settings.Long), -180.0, 180.0);
     m_observerClock.apply();
+    // A zone id found in other letter cases is kept as the system spells it, for the headings
+    // and the configuration window's next save.
+    if (zone().isValid())
+        m_settings.ZoneName = zone().id().toStdString();
     ClockTime present;
     UTOffsetMinutes = GetTimeInfo(present);
     // The pictures turn only when the hemisphere changed, so applying the same place twice
@@ -502,7 +506,7 @@ bool TSelvane::AcceptYear() {
         return false;
     }
     if (*year < kFirstYear || *year > kLastYear) {
-        showMessage(QStringLiteral("Invalid argument to date encode"));
+        showMessage(QStringLiteral("Years 1 to 9999"));
         return false;
     }
     const bool newYear = *year != SelectedYear;

@@ -1,5 +1,6 @@
 #include "ui/wallclock.h"
 
+#include "engine/datemoves.h"
 #include "settings/settings.h"
 #include "widgets/zones.h"
 
@@ -32,15 +33,21 @@ void ObserverClock::apply() {
 }
 
 std::int32_t ObserverClock::read(ClockTime& time) const {
+    // The calendar ends with 9999: a clock past its last second reads that second, so the
+    // time shown never runs on beyond the date shown.
+    const QDate lastDay(kLastYear, 12, 31);
+    const QTime lastSecond(23, 59, 59);
     const QDateTime now = m_clock.now();
     if (m_zone.isValid()) {
         // The computer's clock in universal time, read in the named zone: right even when the
         // computer itself keeps another zone.
-        const QDateTime local = now.toTimeZone(m_zone);
+        QDateTime local = now.toTimeZone(m_zone);
+        if (local.date() > lastDay)
+            local = QDateTime(lastDay, lastSecond, m_zone);
         time = ClockTimeOf(local);
         return m_offsets(JulianDayOf(local));
     }
-    time = ClockTimeOf(now);
+    time = ClockTimeOf(now.date() > lastDay ? QDateTime(lastDay, lastSecond) : now);
     return UTOffsetFromSettings(m_record.TimeZone, m_record.DaylightSavings);
 }
 

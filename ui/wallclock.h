@@ -39,7 +39,7 @@ public:
     // Takes the record's named zone, or none.
     void apply();
     // Reads the present into `time` and returns the offset in force: minutes to add to the
-    // reading to get universal time.
+    // reading to get universal time. A reading past 9999-12-31 23:59:59 reads that second.
     std::int32_t read(ClockTime& time) const;
 
     // The present instant.

@@ -24,7 +24,13 @@ QTimeZone NamedZone(const std::string& id) {
     if (id.empty())
         return {};
     const QByteArray name = QByteArray::fromStdString(id);
-    return QTimeZone::isTimeZoneIdAvailable(name) ? QTimeZone(name) : QTimeZone();
+    if (QTimeZone::isTimeZoneIdAvailable(name))
+        return QTimeZone(name);
+    // An id written by hand in other letter cases ("asia/kolkata") names the same zone.
+    for (const QByteArray& known : QTimeZone::availableTimeZoneIds())
+        if (known.compare(name, Qt::CaseInsensitive) == 0)
+            return QTimeZone(known);
+    return {};
 }
 
 ZoneOffsets OffsetsOf(const QTimeZone& zone) {

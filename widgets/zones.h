@@ -17,7 +17,8 @@ JulianDay JulianDayOf(const QDateTime& instant);
 // A universal instant as a date-time in UTC, to the millisecond.
 QDateTime DateTimeOf(JulianDay universal);
 
-// The zone an IANA id names ("Europe/London"); invalid for an empty or unknown id.
+// The zone an IANA id names ("Europe/London", or "europe/london": ids match without regard to
+// case); invalid for an empty or unknown id.
 QTimeZone NamedZone(const std::string& id);
 
 // The zone's offsets as the engine takes them: minutes to add to local clock time to get

@@ -14,6 +14,7 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QShowEvent>
@@ -87,21 +88,38 @@ constexpr int kZoneListWidth = 240;
 constexpr int kPlaceRows = static_cast<int>(kPlaceResults); // the place list shows them all
 
 // The number fields: their upper bound (also the end of the range message), their leaving
-// handler and how many digits they take.
+// handler, how many digits they take and the record's text they show.
 struct NumberField {
     QLineEdit* TfConfig::*Field;
     const char* Bound;
     void (TfConfig::*Exit)();
     int MaxLength;
+    LocationAngle Settings::*Angle;
+    std::string LocationAngle::*Part;
 };
 constexpr NumberField kNumberFields[] = {
-    {&TfConfig::txtLatDeg, "90", &TfConfig::txtLatDegExit, 2},
-    {&TfConfig::txtLatMin, "59", &TfConfig::txtLatMinExit, 2},
-    {&TfConfig::txtLatSec, "59", &TfConfig::txtLatSecExit, 2},
-    {&TfConfig::txtLongDeg, "180", &TfConfig::txtLongDegExit, 3},
-    {&TfConfig::txtLongMin, "59", &TfConfig::txtLongMinExit, 2},
-    {&TfConfig::txtLongSec, "59", &TfConfig::txtLongSecExit, 2},
+    {&TfConfig::txtLatDeg, "90", &TfConfig::txtLatDegExit, 2, &Settings::Lat,
+     &LocationAngle::Degrees},
+    {&TfConfig::txtLatMin, "59", &TfConfig::txtLatMinExit, 2, &Settings::Lat,
+     &LocationAngle::Minutes},
+    {&TfConfig::txtLatSec, "59", &TfConfig::txtLatSecExit, 2, &Settings::Lat,
+     &LocationAngle::Seconds},
+    {&TfConfig::txtLongDeg, "180", &TfConfig::txtLongDegExit, 3, &Settings::Long,
+     &LocationAngle::Degrees},
+    {&TfConfig::txtLongMin, "59", &TfConfig::txtLongMinExit, 2, &Settings::Long,
+     &LocationAngle::Minutes},
+    {&TfConfig::txtLongSec, "59", &TfConfig::txtLongSecExit, 2, &Settings::Long,
+     &LocationAngle::Seconds},
 };
+
+// A loaded number as a field of `digits` digits shows it: without the leading zeros it has no
+// room for ("051" as "51", "000" as "00"); a number that is too long even so shows whole.
+QString ShownNumber(const QString& loaded, int digits) {
+    QString shown = loaded;
+    while (shown.size() > digits && shown.startsWith(QLatin1Char('0')))
+        shown.remove(0, 1);
+    return shown;
+}
 
 // Holds a number field to the characters RestrictInput lets through. A typed character it
 // swallows changes nothing, and neither does pasted or dropped text holding one; keys that type
@@ -200,6 +218,9 @@ TfConfig::TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow)
     , m_store(store)
     , m_placeLabels(new QStringListModel(this))
     , m_placeList(new QCompleter(m_placeLabels, this)) {
+    showMessage = [this](const QString& text) {
+        ShowMessageBox(text);
+    };
     now = [] {
         return QDateTime::currentDateTimeUtc();
     };
@@ -264,11 +285,12 @@ void TfConfig::FormCreate() {
         cmbDateFormat->addItem(QString::fromLatin1(item));
     for (int i = 0; i < kFixedZoneCount; ++i)
         cmbTimeZone->addItem(FixedZoneText(i));
-    cmbZone->addItem(QStringLiteral("Fixed offset (below)"));
-    cmbZone->addItem(QStringLiteral("This computer's zone (%1)")
-                         .arg(QString::fromUtf8(QTimeZone::systemTimeZoneId())));
+    // Each item holds the zone id it stands for.
+    const QString computers = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    cmbZone->addItem(QStringLiteral("Fixed offset (below)"), QString());
+    cmbZone->addItem(QStringLiteral("This computer's zone (%1)").arg(computers), computers);
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
-        cmbZone->addItem(QString::fromUtf8(id));
+        cmbZone->addItem(QString::fromUtf8(id), QString::fromUtf8(id));
     // Typing part of a name ("kolk") offers the zones that contain it.
     cmbZone->setEditable(true);
     cmbZone->setInsertPolicy(QComboBox::NoInsert);
@@ -336,8 +358,10 @@ void TfConfig::FormCreate() {
 }
 
 void TfConfig::cmbZoneChange() {
-    // While the controls are enabled, what they show is the fixed zone (see FormCreate).
-    if (cmbZone->currentIndex() <= 0) {
+    // While the controls are enabled, what they show is the fixed zone (see FormCreate). An
+    // unknown name leaves the clock on the fixed offset, as the main window takes it.
+    const int item = cmbZone->currentIndex();
+    if (item <= 0 || item == m_unknownZoneItem) {
         cmbTimeZone->removeItem(kFixedZoneCount); // a named zone's odd offset, if shown
         cmbTimeZone->setCurrentIndex(m_fixedZone);
         chkDaylightSavings->setChecked(m_fixedDaylight);
@@ -350,7 +374,7 @@ void TfConfig::cmbZoneChange() {
     // The named zone as the fixed controls would give it: the standard offset in the list and
     // the hour of daylight saving in the box. An offset the list lacks (+05:30, +14:00) is
     // shown as an extra item while the zone is chosen.
-    const QTimeZone zone(ZoneIdOf(cmbZone->currentIndex()).toUtf8());
+    const QTimeZone zone(ZoneIdOf(item).toUtf8());
     const QDateTime instant = now();
     const int minutes = zone.standardTimeOffset(instant) / 60;
     const int index = minutes / 60 + 12;
@@ -407,11 +431,7 @@ void TfConfig::TakePlace(const Place& place) {
 }
 
 QString TfConfig::ZoneIdOf(int item) const {
-    if (item <= 0)
-        return {};
-    if (item == kComputersZoneItem)
-        return QString::fromUtf8(QTimeZone::systemTimeZoneId());
-    return cmbZone->itemText(item);
+    return item <= 0 ? QString() : cmbZone->itemData(item).toString();
 }
 
 void TfConfig::FormShow() {
@@ -419,13 +439,14 @@ void TfConfig::FormShow() {
 }
 
 void TfConfig::FormActivate() {
-    txtLatDeg->setText(FromUtf8(m_record.Lat.Degrees));
-    txtLatMin->setText(FromUtf8(m_record.Lat.Minutes));
-    txtLatSec->setText(FromUtf8(m_record.Lat.Seconds));
+    for (std::size_t i = 0; i < std::size(kNumberFields); ++i) {
+        const NumberField& n = kNumberFields[i];
+        QLineEdit* field = this->*n.Field;
+        m_shownNumbers[i] = ShownNumber(FromUtf8((m_record.*n.Angle).*n.Part), n.MaxLength);
+        field->setMaxLength(std::max<int>(n.MaxLength, static_cast<int>(m_shownNumbers[i].size())));
+        field->setText(m_shownNumbers[i]);
+    }
     pnlNS->setText(FromUtf8(m_record.Lat.Direction));
-    txtLongDeg->setText(FromUtf8(m_record.Long.Degrees));
-    txtLongMin->setText(FromUtf8(m_record.Long.Minutes));
-    txtLongSec->setText(FromUtf8(m_record.Long.Seconds));
     pnlEW->setText(FromUtf8(m_record.Long.Direction));
     txtLocation->setText(FromUtf8(m_record.Location));
     txtLocation->setCursorPosition(0); // a long name shows its beginning
@@ -434,11 +455,18 @@ void TfConfig::FormActivate() {
     m_fixedZone =
         m_record.TimeZone >= 0 && m_record.TimeZone < kFixedZoneCount ? m_record.TimeZone : 0;
     m_fixedDaylight = m_record.DaylightSavings;
-    // A name the system does not know reads as the fixed offset, as the main window takes it.
-    const int zone = m_record.ZoneName.empty()
-                         ? 0
-                         : cmbZone->findText(FromUtf8(m_record.ZoneName), Qt::MatchFixedString);
-    cmbZone->setCurrentIndex(zone > kComputersZoneItem ? zone : 0);
+    // A stored name is found without regard to case; one the system does not know stays
+    // chosen, under its own item, until another zone is picked.
+    if (m_unknownZoneItem >= 0)
+        cmbZone->removeItem(m_unknownZoneItem);
+    m_unknownZoneItem = -1;
+    const QString name = FromUtf8(m_record.ZoneName);
+    int zone = name.isEmpty() ? 0 : cmbZone->findText(name, Qt::MatchFixedString);
+    if (!name.isEmpty() && zone <= kComputersZoneItem) {
+        zone = m_unknownZoneItem = kComputersZoneItem + 1;
+        cmbZone->insertItem(zone, QStringLiteral("%1 (unknown here)").arg(name), name);
+    }
+    cmbZone->setCurrentIndex(zone);
     cmbZoneChange();
 }
 
@@ -461,11 +489,38 @@ QChar TfConfig::RestrictInput(QChar key) {
 }
 
 bool TfConfig::ValidateInput(QLineEdit* field, const QString& bound) {
-    if (field->text().toInt() <= bound.toInt())
+    if (field->text().toInt() <= bound.toInt()) {
+        if (m_rangeMessage && m_rangeField == field)
+            m_rangeMessage->close(); // corrected
         return true;
+    }
+    m_checkedField = field;
     showMessage(QStringLiteral("Valid Range is 0 - ") + bound);
+    m_checkedField = nullptr;
+    activateWindow();
     field->setFocus();
+    field->selectAll();
     return false;
+}
+
+void TfConfig::ShowMessageBox(const QString& text) {
+    if (!m_checkedField) {
+        QMessageBox::information(this, QStringLiteral("Selvane"), text);
+        return;
+    }
+    // Shown without taking the keyboard: a modal box would swallow whatever the user types on
+    // before noticing it. One range message stands at a time.
+    if (m_rangeMessage)
+        m_rangeMessage->close();
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Selvane"), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_ShowWithoutActivating);
+    box->setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+    m_rangeMessage = box;
+    m_rangeField = m_checkedField;
 }
 
 void TfConfig::NumberFieldExit(QLineEdit* field) {
@@ -521,6 +576,8 @@ void TfConfig::lblExitClick() {
 }
 
 void TfConfig::done(int result) {
+    if (m_rangeMessage)
+        m_rangeMessage->close();
     if (!m_saved) {
         m_saved = true;
         FormClose();
@@ -529,15 +586,18 @@ void TfConfig::done(int result) {
 }
 
 void TfConfig::FormClose() {
-    for (const NumberField& n : kNumberFields)
-        if ((this->*n.Field)->text().isEmpty())
-            (this->*n.Field)->setText(QStringLiteral("00"));
-
     Settings s = m_record;
-    s.Lat = {CutText(txtLatDeg->text(), kDmsLength), CutText(txtLatMin->text(), kDmsLength),
-             CutText(txtLatSec->text(), kDmsLength), CutText(pnlNS->text(), kDirectionLength)};
-    s.Long = {CutText(txtLongDeg->text(), kDmsLength), CutText(txtLongMin->text(), kDmsLength),
-              CutText(txtLongSec->text(), kDmsLength), CutText(pnlEW->text(), kDirectionLength)};
+    for (std::size_t i = 0; i < std::size(kNumberFields); ++i) {
+        const NumberField& n = kNumberFields[i];
+        QLineEdit* field = this->*n.Field;
+        if (field->text().isEmpty())
+            field->setText(QStringLiteral("00"));
+        // A number left as it was shown keeps its loaded text ("051" stays "051").
+        if (field->text() != m_shownNumbers[i])
+            (s.*n.Angle).*n.Part = CutText(field->text(), kDmsLength);
+    }
+    s.Lat.Direction = CutText(pnlNS->text(), kDirectionLength);
+    s.Long.Direction = CutText(pnlEW->text(), kDirectionLength);
     s.Location = CutText(txtLocation->text(), kLocationLength);
     s.DayOrder = static_cast<std::uint8_t>(std::max(0, cmbDayOrder->currentIndex()));
     s.DateLayout = CutText(cmbDateFormat->currentText(), kDateLayoutLength);
@@ -548,9 +608,10 @@ void TfConfig::FormClose() {
 
     // The record first: when the store fails, the program goes on with what the user entered.
     m_record = s;
-    const SaveOutcome outcome = SaveConfiguration(m_store, s);
-    if (!outcome.KeyOpened || !outcome.Written)
-        showMessage(QStringLiteral("Error reading Registry"));
+    const QString message = SaveMessage(SaveConfiguration(m_store, s), m_store,
+                                        QStringLiteral("Error reading Registry"));
+    if (!message.isEmpty())
+        showMessage(message);
 }
 
 } // namespace selvane

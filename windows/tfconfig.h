@@ -7,6 +7,9 @@
 #include "widgets/borderlesswindow.h"
 #include "widgets/places.h"
 
+#include <QPointer>
+
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -15,6 +18,7 @@ class QComboBox;
 class QCompleter;
 class QLabel;
 class QLineEdit;
+class QMessageBox;
 class QStringListModel;
 
 namespace selvane {
@@ -48,22 +52,26 @@ public:
     QLineEdit* txtLocation;
     QComboBox* cmbDayOrder;
     QComboBox* cmbDateFormat;
-    // The zone by name: "Fixed offset (below)", "This computer's zone (...)", then every zone
-    // the system knows; typing finds one. A named zone leaves the two controls below unused.
+    // The zone by name: "Fixed offset (below)", "This computer's zone (...)", a stored name
+    // the system does not know as "<name> (unknown here)", then every zone the system knows;
+    // typing finds one. A known zone leaves the two controls below unused.
     QComboBox* cmbZone;
     QComboBox* cmbTimeZone;
     QCheckBox* chkDaylightSavings;
 
     // Centres the window on the main window.
     void FormShow();
-    // Fills the controls from the record.
+    // Fills the controls from the record. A number longer than its field's digits shows
+    // without its extra leading zeros ("051" as "51").
     void FormActivate();
 
     // The typed character when a number field takes it (a digit or backspace), otherwise
     // the null character: the key is swallowed. Pasted text is held to the same rule.
     static QChar RestrictInput(QChar key);
     // Whether the field's number is at most `bound`; when not, shows "Valid Range is 0 - "
-    // with the bound and puts the focus back into the field. The text stays as typed.
+    // with the bound and puts the focus back into the field, its text (as typed) selected.
+    // The message leaves the keyboard in this window, so what is typed next replaces the
+    // wrong number; it closes when the field is left with a number in range.
     bool ValidateInput(QLineEdit* field, const QString& bound);
 
     // Leaving a number field: an empty one becomes "00", then its range is checked.
@@ -80,9 +88,10 @@ public:
     void spinEWUpClick();
     void spinEWDownClick();
 
-    // A zone picked by name disables the whole-hour list and the daylight-saving box, which
-    // then show, greyed, that zone's standard offset and daylight saving at the present
-    // instant; the fixed zone's values are kept and come back with the fixed offset.
+    // A known zone picked by name disables the whole-hour list and the daylight-saving box,
+    // which then show, greyed, that zone's standard offset and daylight saving at the present
+    // instant; the fixed zone's values are kept and come back with the fixed offset (or with a
+    // stored name the system does not know, which leaves the fixed offset in use).
     void cmbZoneChange();
     // The zone id an item of cmbZone stands for; empty for the fixed offset.
     QString ZoneIdOf(int item) const;
@@ -99,8 +108,9 @@ public:
 
     void lblExitClick();
     // Saving: empty number fields become "00", the record takes the entered values (cut to
-    // the record's lengths) and the fourteen values go to the store. A store that cannot be
-    // opened or written is reported; the record keeps the entered values either way.
+    // the record's lengths; a number field showing what it was filled with keeps the loaded
+    // text) and the values go to the store. A store that cannot be opened or written is
+    // reported; the record keeps the entered values either way.
     void FormClose();
 
     // The present instant, for the named zone's offset; tests fix it.
@@ -120,6 +130,10 @@ private:
     // window, not when the window itself loses the focus (to a message box, say).
     void FocusChanged(QWidget* old, QWidget* now);
 
+    // The default of showMessage: a message box over the window, one that leaves the
+    // keyboard where it is while a field is being checked.
+    void ShowMessageBox(const QString& text);
+
     Settings& m_record;
     SettingsStore& m_store;
     PlaceList m_places;              // read at the first search
@@ -131,6 +145,11 @@ private:
     // The fixed zone's index and daylight saving, whatever the greyed controls show.
     int m_fixedZone = 12;
     bool m_fixedDaylight = false;
+    std::array<QString, 6> m_shownNumbers; // the number fields' texts as FormActivate set them
+    int m_unknownZoneItem = -1;            // cmbZone's item of a stored name the system lacks
+    QLineEdit* m_checkedField = nullptr;   // the field ValidateInput reports on, while it does
+    QPointer<QMessageBox> m_rangeMessage;  // the range message standing, and its field
+    QPointer<QLineEdit> m_rangeField;
 };
 
 } // namespace selvane

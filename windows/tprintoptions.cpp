@@ -139,9 +139,10 @@ void TPrintOptions::lblOKClick() {
     m_record.PrintSunTimes = chkSolarTimes->isChecked();
     m_record.PhaseDensity = static_cast<std::uint8_t>(density());
 
-    const SaveOutcome outcome = SavePrintOptions(m_store, m_record);
-    if (!outcome.KeyOpened || !outcome.Written)
-        showMessage(QStringLiteral("Error reading registry"));
+    const QString message = SaveMessage(SavePrintOptions(m_store, m_record), m_store,
+                                        QStringLiteral("Error reading registry"));
+    if (!message.isEmpty())
+        showMessage(message);
     accept();
 }
 

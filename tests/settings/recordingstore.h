@@ -24,6 +24,7 @@ public:
         values[name.toLower()] = value;
     }
     bool commit() override { return writable; }
+    QString location() const override { return QStringLiteral("/test/Selvane.ini"); }
 };
 
 } // namespace selvane

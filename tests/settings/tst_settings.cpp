@@ -4,12 +4,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace selvane;
 
@@ -65,6 +68,11 @@ private slots:
     void unreadableFileIsKeptBeforeTheDefaultsReplaceIt();
     void namesMatchWithoutCaseInTheFile();
     void handEditedTextWithCommasStaysOneText();
+    void handEditedFileKeepsEveryByteItDoesNotChange_data();
+    void handEditedFileKeepsEveryByteItDoesNotChange();
+    void textsWrittenBeforeAndNowReadBack();
+    void aPathThatIsNoRegularFileIsLeftAlone();
+    void aFileThatCannotBeWrittenIsNamedAtStart();
     void savedValuesLoadBack();
     void saveToAStoreWithoutTheKeyReportsItAndWrites();
     void unwritableStoreReportsFailureAndKeepsOldValues();
@@ -193,6 +201,14 @@ void TestSettings::junkValuesLoadAsTheirDefaults_data() {
                                        << "1.5";
     QTest::newRow("layout index") << "DateLayoutIdx"
                                   << "first";
+    QTest::newRow("layout missing") << "DateLayout"
+                                    << "";
+    QTest::newRow("layout without a date") << "DateLayout"
+                                           << "--.--";
+    QTest::newRow("latitude direction missing") << "LatDir"
+                                                << "";
+    QTest::newRow("longitude direction missing") << "LongDir"
+                                                 << "";
 }
 
 void TestSettings::junkValuesLoadAsTheirDefaults() {
@@ -202,16 +218,34 @@ void TestSettings::junkValuesLoadAsTheirDefaults() {
     LoadSettings(store);
     store.values["latdeg"] = "51";
     store.values["latmin"] = "28";
+    store.values["latdir"] = "South";
     store.values["longsec"] = "5";
+    store.values["longdir"] = "East";
+    store.values["datelayout"] = "mm/dd/yyyy";
+    store.values["datelayoutidx"] = "1";
     Settings expected = LoadSettings(store);
-    if (name.startsWith("Lat"))
-        (name == "LatDeg" ? expected.Lat.Degrees : expected.Lat.Minutes) = "00";
+    // The named value loads as the first run's.
+    const Settings first;
+    if (name == "LatDeg")
+        expected.Lat.Degrees = first.Lat.Degrees;
+    if (name == "LatMin")
+        expected.Lat.Minutes = first.Lat.Minutes;
+    if (name == "LatDir")
+        expected.Lat.Direction = first.Lat.Direction;
     if (name == "LongSec")
-        expected.Long.Seconds = "00";
+        expected.Long.Seconds = first.Long.Seconds;
+    if (name == "LongDir")
+        expected.Long.Direction = first.Long.Direction;
+    if (name == "DateLayout")
+        expected.DateLayout = first.DateLayout;
+    if (name.startsWith("DateLayout"))
+        expected.DateLayoutIdx = first.DateLayoutIdx;
 
     store.values[name.toLower()] = text;
+    store.writes.clear();
     const Settings s = LoadSettings(store);
     QVERIFY(s == expected);
+    QCOMPARE(store.writes, QStringList()); // nothing is written back
 }
 
 void TestSettings::rangeEndsLoadAsStored() {
@@ -254,17 +288,19 @@ void TestSettings::unreadableFileIsKeptBeforeTheDefaultsReplaceIt() {
     for (const QByteArray& old : {garbage, otherProgram}) {
         writeFile(path, old);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no readable settings; kept it"));
-        const Settings s = [&] {
-            IniSettingsStore store(path);
-            return LoadSettings(store);
-        }();
+        IniSettingsStore store(path);
+        Settings s = LoadSettings(store);
         QVERIFY(s == Settings());
+        // A later save of the session reaches the new file and says so.
+        s.PhaseDensity = 40;
+        QVERIFY(SavePrintOptions(store, s).Written);
         const QString copy = path + (old == garbage ? ".bak" : ".bak.1");
         QCOMPARE(readFile(copy), old);
         // The new file holds the defaults and nothing of the old one.
         const QByteArray file = readFile(path);
         QVERIFY(file.startsWith("[HKEY_SELVANE]"));
         QCOMPARE(file.count('\n'), 19);
+        QVERIFY(file.contains("\nPhaseDensity=40\n"));
     }
     QCOMPARE(readFile(path + ".bak"), garbage); // the older copy was not overwritten
 
@@ -306,6 +342,161 @@ void TestSettings::handEditedTextWithCommasStaysOneText() {
     QCOMPARE(
         QString::fromStdString(LoadSettings(*std::make_unique<IniSettingsStore>(path)).Location),
         QString("Greenwich, London"));
+}
+
+void TestSettings::handEditedFileKeepsEveryByteItDoesNotChange_data() {
+    QTest::addColumn<QByteArray>("line"); // the Location line
+    QTest::addColumn<QString>("text");
+    QTest::newRow("quotes, signs, a backslash")
+        << QByteArray("Location=He said \"hi\" = [x] ; #c \\ end\n")
+        << QString("He said \"hi\" = [x] ; #c \\ end");
+    QTest::newRow("Latin-1") << QByteArray("Location=Z\xfcrich\n")
+                             << QStringView(u"Z\u00fcrich").toString();
+    QTest::newRow("UTF-8 between blanks")
+        << QByteArray("Location= \t\xe6\x97\xa5\xe6\x9c\xac, Z\xc3\xbcrich  \n")
+        << QStringView(u"\u65e5\u672c, Z\u00fcrich").toString();
+    QTest::newRow("a NUL byte") << QByteArray("Location=a\0b\n", 13)
+                                << QString::fromLatin1("a\0b", 3);
+}
+
+void TestSettings::handEditedFileKeepsEveryByteItDoesNotChange() {
+    QFETCH(QByteArray, line);
+    QFETCH(QString, text);
+    // Every value of the configuration window but the zone index; no print options.
+    const QByteArray head = "; written by hand\n"
+                            "[hkey_selvane]\n"
+                            "LatDeg = 051\n"
+                            "LatMin=028\n"
+                            "LatSec=038\n"
+                            "LatDir=North\n"
+                            "longdeg=0\n"
+                            "LongMin=0\n"
+                            "LongSec=5\n"
+                            "LongDir=West\r\n"
+                            "DayOrder=1\n"
+                            "DateLayout=dd/mm/yyyy\n"
+                            "DateLayoutIdx=0\n"
+                            "DaylightSavings=False\n"
+                            "ZoneName=\n";
+    const QByteArray tail = "\n[Other]\nkey=\"quoted\", ; x\n";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    writeFile(path, head + line + tail);
+
+    // The start adds the two missing values to the group and changes nothing else.
+    IniSettingsStore store(path);
+    Settings s = LoadSettings(store);
+    const QByteArray started = head + line + "PhaseDensity=75\nTimezone=12\n" + tail;
+    QCOMPARE(readFile(path), started);
+    QCOMPARE(QString::fromStdString(s.Location), text);
+    QCOMPARE(s.Lat, (LocationAngle{"051", "028", "038", "North"}));
+    QCOMPARE(s.DayOrder, 1);
+
+    // Saved as loaded, nothing is written; a new place replaces only its own line.
+    QVERIFY(SaveConfiguration(store, s).Written);
+    QCOMPARE(readFile(path), started);
+    s.Location = "Kew";
+    QVERIFY(SaveConfiguration(store, s).Written);
+    QCOMPARE(readFile(path), head + "Location=Kew\nPhaseDensity=75\nTimezone=12\n" + tail);
+}
+
+void TestSettings::textsWrittenBeforeAndNowReadBack() {
+    // Earlier versions wrote the file through QSettings; this store writes what cannot stand
+    // as it is in its quoted form. Either way every text reads back as it was, and no NUL byte
+    // is written.
+    const QString texts[] = {
+        "Greenwich, London",
+        "He said \"hi\" = [x] ; #c \\ end",
+        QStringView(u"Z\u00fcrich \u65e5\u672c").toString(),
+        " leading space",
+        "trailing space ",
+        "@home",
+        "@@x",
+        "C:\\temp",
+        "\"Kew\"",
+        "line\nbreak",
+        QString::fromLatin1("nul\0after", 9),
+        "50% = half",
+        "",
+    };
+    QTemporaryDir dir;
+    for (const QString& text : texts) {
+        const QString before = dir.filePath("before.ini"), now = dir.filePath("now.ini");
+        QFile::remove(before);
+        QFile::remove(now);
+        {
+            QSettings old(before, QSettings::IniFormat);
+            old.setValue("HKEY_SELVANE/Location", text);
+        }
+        {
+            IniSettingsStore store(now);
+            store.write("Location", text);
+            QVERIFY(store.commit());
+        }
+        const QByteArray written = readFile(now);
+        QVERIFY2(!written.contains('\0') && !written.contains("@String"), written.constData());
+        QCOMPARE(IniSettingsStore(before).read("Location"), text);
+        QCOMPARE(IniSettingsStore(now).read("Location"), text);
+    }
+}
+
+void TestSettings::aPathThatIsNoRegularFileIsLeftAlone() {
+    // A folder, a fifo (reading it would wait for ever), a link to a fifo and a link to
+    // nothing: none is read, written through or replaced, and the defaults are used.
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo");
+    QCOMPARE(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    QVERIFY(QDir(dir.path()).mkdir("folder.ini"));
+    QVERIFY(QFile::link(fifo, dir.filePath("fifo-link.ini")));
+    QVERIFY(QFile::link(dir.filePath("nowhere"), dir.filePath("dangling.ini")));
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System);
+
+    for (const char* name : {"folder.ini", "fifo", "fifo-link.ini", "dangling.ini"}) {
+        const QString path = dir.filePath(name);
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QString("Selvane: %1 is not a regular file; left it alone "
+                                                "and started with the defaults")
+                                            .arg(path)));
+        IniSettingsStore store(path);
+        const Settings s = LoadSettings(store);
+        QVERIFY(s == Settings());
+        Settings changed = s;
+        changed.Location = "Kew";
+        QVERIFY2(!SaveConfiguration(store, changed).Written, name);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System), before);
+    QVERIFY(QFileInfo(dir.filePath("folder.ini")).isDir());
+    QCOMPARE(QFileInfo(dir.filePath("fifo-link.ini")).symLinkTarget(), fifo);
+    struct stat st {};
+    QCOMPARE(stat(fifo.toLocal8Bit().constData(), &st), 0);
+    QVERIFY(S_ISFIFO(st.st_mode));
+    QVERIFY(QFileInfo(dir.filePath("dangling.ini")).isSymLink());
+}
+
+void TestSettings::aFileThatCannotBeWrittenIsNamedAtStart() {
+    // A file where the settings folder should be: the folder cannot be made, by anybody.
+    QTemporaryDir dir;
+    writeFile(dir.filePath("Selvane"), "not a folder");
+    const QString path = dir.filePath("Selvane/Selvane.ini");
+    QTest::ignoreMessage(
+        QtWarningMsg, qPrintable(QString("Selvane: cannot write %1 (%2 is not a folder); changes "
+                                         "made in this session will not survive a restart")
+                                     .arg(path, dir.filePath("Selvane"))));
+    IniSettingsStore store(path);
+    Settings s = LoadSettings(store);
+    QVERIFY(s == Settings());
+    // A window's save says so, with the file, after its own heading.
+    s.Location = "Kew";
+    QCOMPARE(SaveMessage(SaveConfiguration(store, s), store, "Error reading Registry"),
+             QString("Error reading Registry\n\nThe settings file %1 could not be written, so "
+                     "this change will not survive a restart.")
+                 .arg(path));
+
+    // A store that is only read, or a folder that can be written, draws no warning.
+    QTest::failOnWarning(QRegularExpression("."));
+    IniSettingsStore readOnly(path, IniSettingsStore::Access::ReadOnly);
+    IniSettingsStore fine(dir.filePath("Other/Selvane.ini"));
+    QVERIFY(fine.writeProblem().isEmpty());
 }
 
 void TestSettings::savedValuesLoadBack() {

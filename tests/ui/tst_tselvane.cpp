@@ -74,6 +74,7 @@ private slots:
     void negativeValuesKeepTheirSign();
     void dayClickJustAfterMidnightSelectsThatDay();
     void selectionIsHeldAtTheLastDayOfYear9999();
+    void theClockHoldsAtTheLastSecondOf9999();
     void applyingSettingsTwiceTurnsThePicturesOnce();
     void aNamedZoneReadsTheComputersClockInThatZone();
     void aNamedZoneGivesEachSelectedDateItsOwnOffset();
@@ -341,7 +342,7 @@ void TestTSelvane::badYearsAreRefusedAndTheEntryStaysOpen() {
 
     f.type("0");
     QTest::keyClick(f.window.get(), Qt::Key_Enter);
-    QCOMPARE(f.messages.last(), QString("Invalid argument to date encode"));
+    QCOMPARE(f.messages.last(), QString("Years 1 to 9999"));
     QVERIFY(f.window->yearEntry().isOpen());
     QCOMPARE(f.window->DayOffset, 0.0);
 
@@ -496,6 +497,25 @@ void TestTSelvane::selectionIsHeldAtTheLastDayOfYear9999() {
     QVERIFY(f.messages.isEmpty());
 }
 
+void TestTSelvane::theClockHoldsAtTheLastSecondOf9999() {
+    // On a fixed offset and in a named zone (Kolkata, 5:30 ahead of UT), the status strip's
+    // time stops with its date at the calendar's last second.
+    const std::pair<const char*, QTime> starts[] = {{"", QTime(23, 59, 57)},
+                                                    {"Asia/Kolkata", QTime(18, 29, 57)}};
+    for (const auto& [zone, start] : starts) {
+        Fixture f(kNoon15March, "North", "12", {{"ZoneName", zone}});
+        f.clock =
+            FixedClock(QDateTime(QDate(9999, 12, 31), start, QTimeZone::utc()), QTimeZone::utc());
+        for (const auto& [seconds, shown] :
+             {std::pair{1, "23:59:58"}, {1, "23:59:59"}, {5, "23:59:59"}, {86400, "23:59:59"}}) {
+            f.clock.advance(seconds);
+            f.window->Timer1Timer();
+            const QString status = f.label("lblTextPhase")->text();
+            QVERIFY2(status.startsWith(QString(shown) + "  31 December 9999"), qPrintable(status));
+        }
+    }
+}
+
 void TestTSelvane::applyingSettingsTwiceTurnsThePicturesOnce() {
     Fixture f(kNoon15March);
     const QImage northIcon = f.window->phaseIcon(0);
@@ -528,14 +548,16 @@ void TestTSelvane::aNamedZoneReadsTheComputersClockInThatZone() {
     const QList<std::pair<QString, QString>> kolkata = {
         {"LatDeg", "22"},  {"LatMin", "34"},  {"LatSec", "21"},   {"LongDeg", "88"},
         {"LongMin", "21"}, {"LongSec", "50"}, {"LongDir", "East"}};
-    for (const char* name : {"Asia/Kolkata", "Mars/Olympus", ""}) {
+    for (const char* name : {"Asia/Kolkata", "asia/KOLKATA", "Mars/Olympus", ""}) {
         QList<std::pair<QString, QString>> values = kolkata;
         values.append({"ZoneName", QString::fromLatin1(name)});
         Fixture f(kNoon15March, "North", "12", values);
         f.clock = FixedClock(instant, QTimeZone("America/New_York"));
         f.window->Timer1Timer();
-        const bool named = *name == 'A';
+        const bool named = QChar(*name).toLower() == 'a';
         QCOMPARE(f.window->zone().isValid(), named);
+        if (named) // found without regard to case, and kept as the system spells it
+            QCOMPARE(f.window->settings().ZoneName, std::string("Asia/Kolkata"));
         // An unknown or empty name keeps the fixed offset (here GMT) on the computer's clock.
         QCOMPARE(int(f.window->DisplayTime.Hour), named ? 12 : 2);
         QCOMPARE(int(f.window->DisplayTime.Minute), named ? 0 : 30);

@@ -127,6 +127,7 @@ void TestZones::unknownOrEmptyNamesAreNoZone() {
     QVERIFY(!NamedZone("").isValid());
     QVERIFY(!NamedZone("Mars/Olympus").isValid());
     QVERIFY(NamedZone("Asia/Kolkata").isValid());
+    QCOMPARE(NamedZone("asia/KOLKATA").id(), QByteArray("Asia/Kolkata"));
 }
 
 QTEST_GUILESS_MAIN(TestZones)

@@ -13,8 +13,11 @@
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimeZone>
+#include <QTimer>
 #include <QWindow>
 
 #include <cmath>
@@ -24,13 +27,15 @@ using namespace selvane;
 namespace {
 
 // Both windows over one record and store; their main window is 641 x 481 at (100, 100).
+// Their messages are recorded unless the windows are to show their own.
 struct Fixture {
-    Fixture() {
+    explicit Fixture(bool recordMessages = true) {
         store.exists = true;
         main.setGeometry(100, 100, 641, 481);
-        config.showMessage = print.showMessage = [this](const QString& text) {
-            messages << text;
-        };
+        if (recordMessages)
+            config.showMessage = print.showMessage = [this](const QString& text) {
+                messages << text;
+            };
     }
     static bool open(QDialog& window) {
         window.show();
@@ -86,7 +91,7 @@ class TestSettingsWindows : public QObject {
 private slots:
     void configurationShowsTheRecordCentred() {
         Fixture f;
-        f.record.Lat = {"51", "28", "38", "South"};
+        f.record.Lat = {"051", "028", "038", "South"}; // shown without the extra zeros
         f.record.Long = {"180", "0", "5", "East"};
         f.record.Location = "Greenwich";
         f.record.DayOrder = 6;
@@ -165,6 +170,44 @@ private slots:
         }
     }
 
+    // What is typed on after leaving a field with a number out of range, before the message is
+    // noticed, goes to that field, which has the focus back with its number selected.
+    void theRangeMessageLeavesTheKeyboardInTheWindow() {
+        Fixture f(false); // the window's own message box
+        QVERIFY(f.open(f.config));
+        f.type(f.config.txtLatDeg, "95");
+        // Typing goes wherever the focus is (a null widget is the focus widget). A message box
+        // that takes the keyboard would get these keys; once it has for a while it is closed.
+        const auto typeOn = [](const char* keys) {
+            QTest::keyClicks(static_cast<QWidget*>(nullptr), QString::fromLatin1(keys));
+        };
+        QTimer blocked;
+        blocked.setSingleShot(true);
+        QObject::connect(&blocked, &QTimer::timeout, [&] {
+            typeOn("30");
+            if (QWidget* modal = QApplication::activeModalWidget(); modal != &f.config)
+                modal->close();
+        });
+        blocked.start(500);
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+        QVERIFY(blocked.isActive());
+        blocked.stop();
+        QCOMPARE(QApplication::focusWidget(), f.config.txtLatDeg);
+        QCOMPARE(f.config.txtLatDeg->selectedText(), QString("95"));
+        auto* box = f.config.findChild<QMessageBox*>();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->text(), QString("Valid Range is 0 - 90"));
+
+        typeOn("30");
+        QCOMPARE(f.config.txtLatDeg->text(), QString("30"));
+        // Left in range, the field lets the focus go on and the message closes.
+        QPointer<QMessageBox> shown = box;
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+        typeOn("7");
+        QCOMPARE(f.config.txtLatMin->text(), QString("7"));
+        QTRY_VERIFY(!shown);
+    }
+
     void spinButtonsToggleTheDirection() {
         const struct {
             bool Latitude;
@@ -187,18 +230,25 @@ private slots:
     }
 
     // Closing by the exit label, Escape or the window system, into a store that works, has
-    // lost its key or does not keep what is written: the record keeps what was entered.
+    // lost its key or does not keep what is written: the record keeps what was entered, and
+    // only a failure is reported. Numbers left untouched keep their stored text.
     void everyWayOfClosingSavesOncePerShowing() {
         enum Way { ExitLabel, Escape, WindowSystem };
+        const QString unwritten = "Error reading Registry\n\nThe settings file /test/Selvane.ini "
+                                  "could not be written, so this change will not survive a "
+                                  "restart.";
         const struct {
             Way Closing;
             bool Exists, Writable;
-        } rows[] = {{ExitLabel, true, true}, {Escape, false, true}, {WindowSystem, true, false}};
+            QString Message;
+        } rows[] = {{ExitLabel, true, true, {}},
+                    {Escape, false, true, "Error reading Registry"},
+                    {WindowSystem, true, false, unwritten}};
         for (const auto& row : rows) {
             Fixture f;
             f.store.exists = row.Exists;
             f.store.writable = row.Writable;
-            f.record.Lat = {"51", "28", "38", "North"};
+            f.record.Lat = {"051", "028", "38", "North"};
             for (int showing = 1; showing <= 2; ++showing) {
                 QVERIFY(f.open(f.config));
                 f.type(f.config.txtLocation, "Kew");
@@ -222,15 +272,15 @@ private slots:
                 QCOMPARE(f.store.writes.mid(n * (showing - 1)), kConfigurationValues);
                 QCOMPARE(
                     f.stored(kConfigurationValues),
-                    QStringList({"51", "28", "00", showing == 1 ? "South" : "North", "7", "00",
+                    QStringList({"051", "028", "00", showing == 1 ? "South" : "North", "7", "00",
                                  "00", "West", "Kew", "1", "mm/dd/yyyy", "1", "14", "True", ""}));
-                const int failures = row.Exists && row.Writable ? 0 : showing;
-                QCOMPARE(f.messages, QStringList(failures, "Error reading Registry"));
+                QCOMPARE(f.messages, QStringList(row.Message.isEmpty() ? 0 : showing, row.Message));
             }
             QCOMPARE(f.record.TimeZone, 14);
             QCOMPARE(f.record.DayOrder, 1);
             QCOMPARE(f.record.Location, "Kew");
             QCOMPARE(f.record.Lat.Seconds, "00");
+            QCOMPARE(f.record.Lat.Degrees, "051");
             QCOMPARE(f.record.Long.Degrees, "7");
         }
     }
@@ -269,7 +319,11 @@ private slots:
             QCOMPARE(QString::number(f.record.PhasePrintout), printout);
             QVERIFY(!f.record.PrintSunTimes);
             QCOMPARE(f.messages,
-                     row.Printout == 3 ? QStringList{"Error reading registry"} : QStringList{});
+                     row.Printout == 3
+                         ? QStringList{"Error reading registry\n\nThe settings file "
+                                       "/test/Selvane.ini could not be written, so this change "
+                                       "will not survive a restart."}
+                         : QStringList{});
         }
     }
 
@@ -353,16 +407,25 @@ private slots:
         Fixture f;
         f.record.TimeZone = 17;
         f.record.DaylightSavings = true;
-        f.record.ZoneName = "Mars/Olympus"; // unknown: the fixed offset
-        QVERIFY(f.open(f.config));
         QComboBox* zone = f.config.cmbZone;
+        // A name this system does not know (the clock keeps the fixed offset) is shown as such
+        // and stays stored until another zone is picked.
+        for (const char* unknown : {"Mars/Olympus", "../../etc/localtime"}) {
+            f.record.ZoneName = unknown;
+            QVERIFY(f.open(f.config));
+            QCOMPARE(zone->currentText(), QString(unknown) + " (unknown here)");
+            QCOMPARE(zone->findText(" (unknown here)", Qt::MatchEndsWith), zone->currentIndex());
+            QVERIFY(f.config.cmbTimeZone->isEnabled() && f.config.chkDaylightSavings->isEnabled());
+            f.config.lblExitClick();
+            QCOMPARE(f.store.read("ZoneName"), QString(unknown));
+            QCOMPARE(f.record.ZoneName, std::string(unknown));
+        }
+        QVERIFY(f.open(f.config));
         QCOMPARE(zone->itemText(0), QString("Fixed offset (below)"));
         QCOMPARE(zone->itemText(1),
                  QString("This computer's zone (%1)").arg(QString(QTimeZone::systemTimeZoneId())));
         QVERIFY(zone->findText("Asia/Kathmandu") > 1);
         QVERIFY(zone->findText("Pacific/Kiritimati") > 1);
-        QCOMPARE(zone->currentIndex(), 0);
-        QVERIFY(f.config.cmbTimeZone->isEnabled() && f.config.chkDaylightSavings->isEnabled());
 
         // A name typed in full picks its zone; one that names no zone gives way.
         zone->setFocus();
@@ -381,10 +444,13 @@ private slots:
         QCOMPARE(f.store.read("Timezone"), QString("17"));
         QCOMPARE(f.store.read("DaylightSavings"), QString("True"));
 
-        // Shown again it stands on the stored zone; the computer's zone stores its id and the
-        // fixed offset an empty name.
+        // Shown again it stands on the stored zone, also when stored in other letter cases,
+        // and the unknown name is gone; the computer's zone stores its id and the fixed offset
+        // an empty name.
+        f.record.ZoneName = "ASIA/kolkata";
         QVERIFY(f.open(f.config));
         QCOMPARE(zone->currentText(), QString("Asia/Kolkata"));
+        QCOMPARE(zone->findText(" (unknown here)", Qt::MatchEndsWith), -1);
         zone->setCurrentIndex(1);
         f.config.lblExitClick();
         QCOMPARE(f.store.read("ZoneName"), QString(QTimeZone::systemTimeZoneId()));

@@ -1,5 +1,7 @@
 #include "windows/trisesettimelist.h"
 
+#include "../settings/recordingstore.h"
+#include "settings/settings.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/widgetstyle.h"
 
@@ -90,18 +92,29 @@ private slots:
     }
 
     void rowsShowTheMonthsTexts_data() {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("date"); // %1 is the two-digit day
+        QTest::addColumn<QString>("stored"); // the settings' DateLayout; null when missing
+        QTest::addColumn<QString>("date");   // %1 is the two-digit day
         QTest::newRow("day first") << "dd/mm/yyyy"
                                    << "%1.06.2024";
         QTest::newRow("month first") << "mm/dd/yyyy"
                                      << "06.%1.2024";
+        QTest::newRow("missing") << QString() << "%1.06.2024";
+        QTest::newRow("no date letters") << "--.--"
+                                         << "%1.06.2024";
     }
     void rowsShowTheMonthsTexts() {
-        QFETCH(QString, layout);
+        QFETCH(QString, stored);
         QFETCH(QString, date);
+        // The layout as the settings load it from a file that holds it, or lacks it.
+        RecordingStore store;
+        store.exists = true;
+        store.values = {{"timezone", "13"}, {"phasedensity", "75"}, {"datelayoutidx", "1"}};
+        if (!stored.isNull())
+            store.values["datelayout"] = stored;
+        const Settings settings = LoadSettings(store);
+        QCOMPARE(store.writes, QStringList());
         Fixture f;
-        f.activate(2024, 6, kBerlin, layout);
+        f.activate(2024, 6, kBerlin, QString::fromStdString(settings.DateLayout));
         const MonthTimeTable& table = f.list->Table;
         // Midsummer: no astronomical night. 29 June: the Moon rises on neither side of it.
         QCOMPARE(table.Days[20].AstronomicalTwilight.Start, std::string("None"));
