@@ -1,0 +1,132 @@
+// The main window's moves through time: the keys, the month picker's choice and the typed
+// year. Each changes only the selected date and shows it at once.
+
+#include "engine/datemoves.h"
+#include "engine/text.h"
+#include "ui/tselvane.h"
+#include "ui/yearentry.h"
+#include "windows/tmonthselect.h"
+
+#include <tuple>
+#include <utility>
+
+namespace selvane {
+
+void TSelvane::lblSelectedMonthClick() {
+    if (m_yearEntry->isOpen() && !AcceptYear())
+        return;
+    m_monthSelect->exec();
+}
+
+void TSelvane::MonthPicked(int month) {
+    SelectedMonth = static_cast<std::uint16_t>(month);
+    SelectedDay = static_cast<std::uint16_t>(DayInMonth(SelectedYear, month, SelectedDay).Day);
+    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
+    Timer1Timer();
+    RefreshTimeList();
+}
+
+void TSelvane::lblSelectedYearClick() {
+    m_yearEntry->open();
+}
+
+void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    // The commands, whether or not the year entry is open (those that act on the date take
+    // over a typed year first, as the mouse's do).
+    const std::pair<int, void (TSelvane::*)()> commands[] = {
+        {Qt::Key_L, &TSelvane::lblListClick},
+        {Qt::Key_P, &TSelvane::lblPrintClick},
+        {Qt::Key_Comma, &TSelvane::lblConfigClick},
+        {Qt::Key_Q, &TSelvane::lblExitClick},
+    };
+    for (const auto& [commandKey, command] : commands)
+        if (ctrl && key == commandKey)
+            return (this->*command)();
+    if (key == Qt::Key_F1)
+        return lblHelpClick();
+
+    // The year entry's digits, Backspace, Enter and Esc.
+    if (m_yearEntry->isOpen()) {
+        switch (m_yearEntry->keyDown(key, modifiers)) {
+        case YearEntry::Key::Empty:
+            return beep();
+        case YearEntry::Key::Enter:
+            AcceptYear();
+            return;
+        case YearEntry::Key::Escape:
+            return m_yearEntry->close(); // without taking the typed year
+        case YearEntry::Key::Typed:
+            return;
+        case YearEntry::Key::Other:
+            break;
+        }
+    }
+
+    // Moving the selection: days, weeks, months, years, or back to today.
+    const std::tuple<int, DateMove, int> moves[] = {
+        {Qt::Key_Left, MoveByDays, -1},
+        {Qt::Key_Right, MoveByDays, 1},
+        {Qt::Key_Up, MoveByDays, -7},
+        {Qt::Key_Down, MoveByDays, 7},
+        {Qt::Key_PageUp, MoveByMonths, ctrl ? -12 : -1},
+        {Qt::Key_PageDown, MoveByMonths, ctrl ? 12 : 1},
+    };
+    for (const auto& [moveKey, move, steps] : moves)
+        if (key == moveKey)
+            return MoveSelection(move, steps);
+    if (key == Qt::Key_Home)
+        SelectToday();
+}
+
+void TSelvane::MoveSelection(DateMove move, int steps) {
+    if (m_yearEntry->isOpen() && !AcceptYear())
+        return;
+    SelectDate(move({SelectedYear, SelectedMonth, SelectedDay}, steps));
+}
+
+void TSelvane::SelectToday() {
+    if (m_yearEntry->isOpen() && !AcceptYear())
+        return;
+    DayOffset = 0.0;
+    Timer1Timer(); // redraws the time list when today lies in another month
+}
+
+void TSelvane::SelectDate(int year, int month, int day) {
+    SelectDate(CalendarDate{year, month, day});
+}
+
+void TSelvane::SelectDate(const CalendarDate& date) {
+    const bool newMonth = date.Year != SelectedYear || date.Month != SelectedMonth;
+    SelectedYear = static_cast<std::uint16_t>(date.Year);
+    SelectedMonth = static_cast<std::uint16_t>(date.Month);
+    SelectedDay = static_cast<std::uint16_t>(date.Day);
+    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
+    Timer1Timer(); // shown at once, as after a month pick
+    if (newMonth)
+        RefreshTimeList();
+}
+
+bool TSelvane::AcceptYear() {
+    const QString typed = m_yearEntry->text();
+    const auto year = ParseDecimal(typed.toStdString());
+    if (!year) {
+        showMessage(QStringLiteral("'%1' is not a valid integer value").arg(typed));
+        return false;
+    }
+    if (*year < kFirstYear || *year > kLastYear) {
+        showMessage(QStringLiteral("Years 1 to 9999"));
+        return false;
+    }
+    const bool newYear = *year != SelectedYear;
+    SelectedYear = static_cast<std::uint16_t>(*year);
+    SelectedDay = static_cast<std::uint16_t>(DayInMonth(*year, SelectedMonth, SelectedDay).Day);
+    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
+
+    m_yearEntry->close(typed); // the heading shows the year as typed until the next tick
+    if (newYear)
+        RefreshTimeList();
+    return true;
+}
+
+} // namespace selvane
