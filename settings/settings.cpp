@@ -109,12 +109,14 @@ std::int32_t UTOffsetFromSettings(std::int32_t timeZone, bool daylightSavings) n
 }
 
 QString FixedZoneText(int index) {
-    const int hours = index - 12;
-    if (hours == 0)
-        return QStringLiteral("GMT ");
-    return QStringLiteral("GMT %1 %2:00")
-        .arg(hours < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-        .arg(std::abs(hours), 2, 10, QLatin1Char('0'));
+    return index == 12 ? QStringLiteral("GMT ") : ZoneOffsetText((index - 12) * 60);
+}
+
+QString ZoneOffsetText(int minutesEast) {
+    return QStringLiteral("GMT %1 %2:%3")
+        .arg(minutesEast < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(std::abs(minutesEast) / 60, 2, 10, QLatin1Char('0'))
+        .arg(std::abs(minutesEast) % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString ZoneDescription(const Settings& s, bool namedZoneKnown) {

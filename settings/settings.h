@@ -47,6 +47,8 @@ inline constexpr int kFixedZoneCount = 25;
 // A fixed zone's name: "GMT - 12:00" .. "GMT - 01:00", "GMT " (with its space), "GMT + 01:00"
 // .. "GMT + 12:00".
 QString FixedZoneText(int index);
+// An offset east of GMT in the fixed zones' form, minutes included: "GMT + 05:30".
+QString ZoneOffsetText(int minutesEast);
 
 // The zone the settings put the observer's clock in, for a heading or a printed line: the
 // named zone's id, else the fixed zone's name, with ", Daylight Savings Time" when in force.

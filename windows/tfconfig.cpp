@@ -382,10 +382,7 @@ void TfConfig::cmbZoneChange() {
         cmbTimeZone->removeItem(kFixedZoneCount);
         cmbTimeZone->setCurrentIndex(index);
     } else {
-        const QString text = QStringLiteral("GMT %1 %2:%3")
-                                 .arg(minutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-                                 .arg(std::abs(minutes) / 60, 2, 10, QLatin1Char('0'))
-                                 .arg(std::abs(minutes) % 60, 2, 10, QLatin1Char('0'));
+        const QString text = ZoneOffsetText(minutes);
         if (cmbTimeZone->count() == kFixedZoneCount)
             cmbTimeZone->addItem(text);
         else
