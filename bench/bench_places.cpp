@@ -2,7 +2,7 @@
 // that stop early, scan everything or find nothing; and reading the list at the first search,
 // with the heap it keeps afterwards.
 
-#include "widgets/places.h"
+#include "core/places.h"
 
 #include <QCoreApplication>
 

@@ -4,11 +4,11 @@
 
 #include "pagefixture.h"
 
+#include "core/localetexts.h"
+#include "core/settingsstore.h"
+#include "core/wallclock.h"
 #include "print/printcal.h"
-#include "settings/settingsstore.h"
 #include "ui/tselvane.h"
-#include "ui/wallclock.h"
-#include "widgets/localetexts.h"
 #include "windows/trisesettimelist.h"
 
 #include <QApplication>

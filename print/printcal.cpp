@@ -1,7 +1,7 @@
 #include "print/printcal.h"
 
-#include "widgets/product.h"
-#include "widgets/utf8text.h"
+#include "core/product.h"
+#include "core/utf8text.h"
 #include "widgets/widgetstyle.h"
 
 #include <QFont>

@@ -6,7 +6,7 @@
 // the device's resolution. A QImage stands in for the printer when its dots per metre say
 // 300 dpi.
 
-#include "print/pagedata.h"
+#include "core/pagedata.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "print/printjob.h"
 
-#include "print/moonexport.h"
+#include "core/atomicfile.h"
+#include "core/product.h"
 #include "print/printcal.h"
-#include "widgets/product.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -3,7 +3,7 @@
 // printer is installed the user may save the page as a PDF file instead; the command line
 // writes the same page as a PDF file without asking.
 
-#include "print/pagedata.h"
+#include "core/pagedata.h"
 
 #include <QString>
 

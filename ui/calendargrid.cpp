@@ -1,7 +1,7 @@
 #include "ui/calendargrid.h"
 
+#include "core/localetexts.h"
 #include "engine/timebase.h"
-#include "widgets/localetexts.h"
 #include "widgets/resources.h"
 #include "widgets/widgetstyle.h"
 

@@ -1,25 +1,25 @@
 #include "ui/tselvane.h"
 
+#include "core/pagebuilder.h"
+#include "core/product.h"
+#include "core/settingsstore.h"
+#include "core/utf8text.h"
+#include "core/vectorstate.h"
+#include "core/wallclock.h"
 #include "engine/datemoves.h"
 #include "engine/riseset.h"
 #include "engine/solar.h"
-#include "print/pagebuilder.h"
 #include "print/printjob.h"
-#include "settings/settingsstore.h"
 #include "ui/calendargrid.h"
 #include "ui/datafiles.h"
 #include "ui/mainlayout.h"
 #include "ui/moondisc.h"
-#include "ui/wallclock.h"
 #include "ui/yearentry.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
-#include "widgets/product.h"
 #include "widgets/resources.h"
 #include "widgets/sexagesimalpainter.h"
 #include "widgets/titledrag.h"
-#include "widgets/utf8text.h"
-#include "widgets/vectorstate.h"
 #include "widgets/widgetstyle.h"
 #include "windows/tabout.h"
 #include "windows/tfconfig.h"
@@ -196,10 +196,9 @@ void TSelvane::GetConfigData() {
 
 void TSelvane::ApplySettings(const Settings& settings) {
     m_settings = settings;
-    // Each field is checked on its own, so 90 59' 59" N and 180 59' 59" W can be stored; the
-    // observer is held to the globe.
-    Latitude = std::clamp(DmsToDegrees(m_settings.Lat), -90.0, 90.0);
-    Longitude = std::clamp(DmsToDegrees(m_settings.Long), -180.0, 180.0);
+    const Observer place = ObserverFromSettings(m_settings, 0.0); // its clock is read below
+    Latitude = place.Latitude;
+    Longitude = place.Longitude;
     m_observerClock.apply();
     // A zone id found in other letter cases is kept as the system spells it, for the headings
     // and the configuration window's next save.

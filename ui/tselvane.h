@@ -3,15 +3,15 @@
 // It owns the selected date, the observer and the painted state; the engine computes, the
 // parts below draw, and this class puts their results in place.
 
+#include "core/localetexts.h"
+#include "core/pagebuilder.h"
+#include "core/settings.h"
+#include "core/wallclock.h"
 #include "engine/datemoves.h"
 #include "engine/localtime.h"
 #include "engine/lunarprops.h"
-#include "print/moonexport.h"
-#include "print/pagebuilder.h"
-#include "settings/settings.h"
 #include "ui/mainlayout.h"
-#include "ui/wallclock.h"
-#include "widgets/localetexts.h"
+#include "windows/moonexport.h"
 
 #include <QHash>
 #include <QImage>

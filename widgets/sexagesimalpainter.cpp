@@ -1,6 +1,6 @@
 #include "widgets/sexagesimalpainter.h"
 
-#include "widgets/utf8text.h"
+#include "core/utf8text.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,10 +1,10 @@
 #include "windows/tfconfig.h"
 
-#include "settings/settings.h"
+#include "core/settings.h"
+#include "core/utf8text.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
 #include "widgets/spinbutton.h"
-#include "widgets/utf8text.h"
 #include "widgets/widgetstyle.h"
 
 #include <QAbstractItemView>

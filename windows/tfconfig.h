@@ -4,8 +4,8 @@
 // time it is opened and, however it is closed, writes what the user entered to the record
 // and to the store.
 
+#include "core/places.h"
 #include "widgets/borderlesswindow.h"
-#include "widgets/places.h"
 
 #include <QPointer>
 

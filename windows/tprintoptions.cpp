@@ -1,6 +1,6 @@
 #include "windows/tprintoptions.h"
 
-#include "settings/settings.h"
+#include "core/settings.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
 #include "widgets/spinbutton.h"

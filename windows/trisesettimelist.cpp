@@ -1,10 +1,10 @@
 #include "windows/trisesettimelist.h"
 
+#include "core/utf8text.h"
+#include "core/vectorstate.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
 #include "widgets/resources.h"
-#include "widgets/utf8text.h"
-#include "widgets/vectorstate.h"
 #include "widgets/widgetstyle.h"
 
 #include <QKeyEvent>

@@ -4,10 +4,10 @@
 // The rows are drawn into a picture of which the window shows 600 x 380 pixels, scrolled by
 // two arrow commands or by dragging the list.
 
+#include "core/localetexts.h"
 #include "engine/localtime.h"
 #include "engine/monthtable.h"
 #include "widgets/borderlesswindow.h"
-#include "widgets/localetexts.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "pagefixture.h"
+#include "../core/pagefixture.h"
 #include "print/printcal.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 // The print jobs: to a PDF file when no printer is installed, and a real print through a
 // CUPS server of the test's own with the cups-pdf queue.
 
-#include "pagefixture.h"
+#include "../core/pagefixture.h"
 #include "print/printjob.h"
 
 #include <QDateTime>

@@ -2,10 +2,10 @@
 // A main window over a settings file in a fresh folder, its clock fixed and its timer stopped,
 // with its messages, beeps and desktop requests recorded instead of shown.
 
-#include "fixedclock.h"
+#include "../core/fixedclock.h"
 
-#include "settings/settings.h"
-#include "settings/settingsstore.h"
+#include "core/settings.h"
+#include "core/settingsstore.h"
 #include "ui/calendargrid.h"
 #include "ui/datafiles.h"
 #include "ui/tselvane.h"

@@ -1,9 +1,9 @@
 #include "mainwindowfixture.h"
 
+#include "core/product.h"
 #include "engine/monthtable.h"
 #include "engine/riseset.h"
 #include "widgets/hotspotlabel.h"
-#include "widgets/product.h"
 #include "windows/tabout.h"
 #include "windows/tfconfig.h"
 #include "windows/tlunarsites.h"

@@ -1,5 +1,5 @@
+#include "core/localetexts.h"
 #include "ui/calendargrid.h"
-#include "widgets/localetexts.h"
 
 #include <QFontMetrics>
 #include <QTest>

@@ -1,19 +1,19 @@
 #include "mainwindowfixture.h"
 
+#include "core/settingsstore.h"
+#include "core/utf8text.h"
+#include "core/zones.h"
 #include "engine/angletext.h"
 #include "engine/lunarprops.h"
 #include "engine/riseset.h"
 #include "engine/solar.h"
-#include "settings/settingsstore.h"
 #include "ui/calendargrid.h"
 #include "ui/mainlayout.h"
 #include "ui/moondisc.h"
 #include "ui/tselvane.h"
 #include "ui/yearentry.h"
 #include "widgets/titledrag.h"
-#include "widgets/utf8text.h"
 #include "widgets/widgetstyle.h"
-#include "widgets/zones.h"
 #include "windows/tmonthselect.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "windows/trisesettimelist.h"
 
-#include "../settings/recordingstore.h"
-#include "settings/settings.h"
+#include "../core/recordingstore.h"
+#include "core/settings.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/widgetstyle.h"
 

@@ -1,0 +1,363 @@
+#include "app/commandline.h"
+
+#include "core/atomicfile.h"
+#include "core/localetexts.h"
+#include "core/mooncalendar.h"
+#include "core/pagebuilder.h"
+#include "core/product.h"
+#include "core/settings.h"
+#include "core/settingsstore.h"
+#include "core/utf8text.h"
+#include "core/wallclock.h"
+#include "core/zones.h"
+#include "engine/monthtable.h"
+#include "engine/moonevents.h"
+#include "print/printjob.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+namespace selvane {
+
+namespace {
+
+// One option: its long name, its one-letter name (0 for none), the name of its value (none for
+// a switch) and what it does, as --help lists it.
+struct OptionRow {
+    const char* Long;
+    char Short;
+    const char* Value;
+    const char* Description;
+};
+
+constexpr OptionRow kOptions[] = {
+    {"ics", 0, "year|year-month",
+     "Write the New Moons, quarters, Full Moons, perigees and apogees of a year (2025) or a "
+     "month (2025-03) as an iCalendar file."},
+    {"with-rise-set", 0, nullptr, "With --ics: add each day's moonrise and moonset at the place."},
+    {"pdf", 0, "calendar|table",
+     "Write the printed lunar calendar or time table of the month given as argument as a PDF "
+     "file. Needs --output."},
+    {"csv", 0, "year-month",
+     "Write the month's time table (2024-03) as comma-separated values: a header line, then "
+     "one line per day."},
+    {"output", 'o', "file",
+     "Write to this file, whole or not at all, instead of standard output (\"-\")."},
+    {"lat", 0, "degrees",
+     "The latitude in decimal degrees, north positive (51.4772), instead of the settings'."},
+    {"lon", 0, "degrees",
+     "The longitude in decimal degrees, east positive (-0.0014), instead of the settings'."},
+    {"zone", 0, "id", "The time zone by its IANA name (Europe/London) instead of the settings'."},
+    {"help", 'h', nullptr, "Show this help and exit."},
+    {"version", 'v', nullptr, "Show the version and exit."},
+};
+
+// Lines of at most 80 characters, as the options' help is wrapped.
+constexpr const char* kDescription =
+    "Selvane, a Moon calendar. Without options it opens its window. With --ics,\n"
+    "--pdf or --csv it writes the file and exits, without a window or a display.\n"
+    "The place and the time zone come from the settings file (only read, never\n"
+    "written) unless --lat, --lon and --zone say otherwise.\n"
+    "\n"
+    "Examples:\n"
+    "  selvane --ics 2025 --output moon-2025.ics\n"
+    "  selvane --ics 2025-03 --with-rise-set --output march.ics\n"
+    "  selvane --pdf calendar 2024-03 --output march.pdf\n"
+    "  selvane --pdf table 2024-03 --output march-table.pdf\n"
+    "  selvane --csv 2024-03 --lat 51.4772 --lon -0.0014 --zone Europe/London\n"
+    "\n"
+    "Exit status: 0 when done; 2 when an argument is wrong or the output cannot be\n"
+    "written, with one line on standard error, and then nothing is written.";
+
+// An argument that is one of the options, as "--name", "--name=value" or "-n".
+bool IsOption(std::string_view argument, const OptionRow& option) {
+    if (argument.starts_with("--")) {
+        const std::string_view name = argument.substr(2, argument.find('=') - 2);
+        return name == option.Long;
+    }
+    return option.Short != 0 && argument.size() == 2 && argument[0] == '-' &&
+           argument[1] == option.Short;
+}
+
+// A wrong argument: what is wrong, in one sentence.
+struct BadInput {
+    QString Message;
+};
+
+// A year (month kWholeYear) or a month of a year.
+struct Span {
+    int Year = 0;
+    int Month = kWholeYear;
+};
+
+// "2025" or "2025-03" (a year only where `yearAllowed`), the year 1 to 9999.
+Span ParseSpan(const QString& option, const QString& text, bool yearAllowed) {
+    const QRegularExpression form(QStringLiteral("^([0-9]+)(?:-([0-9]+))?$"));
+    const QRegularExpressionMatch match = form.match(text);
+    const QString expected = yearAllowed ? QStringLiteral("a year or a month (2025 or 2025-03)")
+                                         : QStringLiteral("a month (2024-03)");
+    if (!match.hasMatch() || (!yearAllowed && !match.hasCaptured(2)))
+        throw BadInput{QStringLiteral("%1 takes %2, not \"%3\"").arg(option, expected, text)};
+    // Digits beyond an int's range read as 0, outside the range too.
+    const int year = match.captured(1).toInt();
+    if (year < 1 || year > 9999)
+        throw BadInput{QStringLiteral("year %1 is outside 1 to 9999 (%2 %3)")
+                           .arg(match.captured(1), option, text)};
+    if (!match.hasCaptured(2))
+        return {year, kWholeYear};
+    const int month = match.captured(2).toInt();
+    if (month < 1 || month > 12)
+        throw BadInput{QStringLiteral("month %1 is outside 1 to 12 (%2 %3)")
+                           .arg(match.captured(2), option, text)};
+    return {year, month};
+}
+
+// Decimal degrees from -limit to limit.
+double ParseDegrees(const QString& option, const QString& text, int limit) {
+    bool ok = false;
+    const double degrees = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(degrees))
+        throw BadInput{QStringLiteral("%1 takes decimal degrees, not \"%2\"").arg(option, text)};
+    if (std::abs(degrees) > limit)
+        throw BadInput{
+            QStringLiteral("%1 %2 is outside -%3 to %3 degrees").arg(option, text).arg(limit)};
+    return degrees;
+}
+
+// The place and the clock of the job: the settings file's, with what the options change.
+struct JobPlace {
+    Settings Record; // the place as the pages print it, the zone's name, the print options
+    Observer Place;
+    bool NamedZone = false;
+    QString Location; // the settings' name of the place, while the place is theirs
+};
+
+JobPlace PlaceOf(const QCommandLineParser& parser, const Span& span) {
+    // Read through a store that keeps the first run's values in memory: the file is neither
+    // created nor completed.
+    const IniSettingsStore file(IniSettingsStore::defaultFilePath(),
+                                IniSettingsStore::Access::ReadOnly);
+    ReadOnlySettingsStore store(file);
+    JobPlace job;
+    job.Record = LoadSettings(store);
+    job.Location = FromUtf8(job.Record.Location);
+
+    // The engine's longitude is west positive, the command line's east positive.
+    std::optional<double> latitude, longitude;
+    if (parser.isSet(QStringLiteral("lat")))
+        latitude = ParseDegrees(QStringLiteral("--lat"), parser.value(QStringLiteral("lat")), 90);
+    if (parser.isSet(QStringLiteral("lon")))
+        longitude =
+            -ParseDegrees(QStringLiteral("--lon"), parser.value(QStringLiteral("lon")), 180);
+    if (parser.isSet(QStringLiteral("zone"))) {
+        const QString id = parser.value(QStringLiteral("zone"));
+        if (!NamedZone(id.toStdString()).isValid())
+            throw BadInput{
+                QStringLiteral("unknown time zone \"%1\" (give an IANA name such as Europe/London)")
+                    .arg(id)};
+        job.Record.ZoneName = id.toStdString();
+    }
+
+    // A named zone the system knows gives each instant's offset; else the settings' fixed zone.
+    const int firstMonth = span.Month == kWholeYear ? 1 : span.Month;
+    job.Place = ObserverFromSettings(job.Record, DateTimeToJD(span.Year, firstMonth, 1, 0, 0, 0));
+    job.NamedZone = static_cast<bool>(job.Place.Zone);
+    if (latitude) {
+        job.Place.Latitude = *latitude;
+        job.Record.Lat = DegreesToDms(*latitude, true);
+        job.Location.clear();
+    }
+    if (longitude) {
+        job.Place.Longitude = *longitude;
+        job.Record.Long = DegreesToDms(*longitude, false);
+        job.Location.clear();
+    }
+    return job;
+}
+
+// The bytes to the file, whole or not at all, or to standard output.
+void WriteOutput(const QString& path, const QByteArray& bytes) {
+    if (path.isEmpty() || path == QStringLiteral("-")) {
+        const auto size = static_cast<std::size_t>(bytes.size());
+        if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
+            throw BadInput{QStringLiteral("cannot write to standard output")};
+        return;
+    }
+    QString error;
+    if (!WriteFileAtomically(path, bytes, &error))
+        throw BadInput{error};
+}
+
+void Print(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+}
+
+enum class JobKind { Help, Version, MoonCalendar, TimeTableCsv, CalendarPdf, TimeTablePdf };
+
+// A job whose every argument has been checked.
+struct Job {
+    JobKind Kind = JobKind::Help;
+    Span When;
+    JobPlace Where;
+    bool WithRiseSet = false;
+    QString Output; // empty or "-": standard output
+};
+
+// Reads and checks the arguments; throws BadInput at the first that is wrong.
+Job CheckedJob(QCommandLineParser& parser, const QStringList& arguments) {
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    for (const OptionRow& row : kOptions) {
+        QStringList names;
+        if (row.Short)
+            names << QString(QLatin1Char(row.Short));
+        names << QString::fromLatin1(row.Long);
+        parser.addOption(row.Value
+                             ? QCommandLineOption(names, QString::fromLatin1(row.Description),
+                                                  QString::fromLatin1(row.Value))
+                             : QCommandLineOption(names, QString::fromLatin1(row.Description)));
+    }
+    parser.addPositionalArgument(QStringLiteral("month"),
+                                 QStringLiteral("With --pdf: the month, as 2024-03."),
+                                 QStringLiteral("[month]"));
+    if (!parser.parse(arguments))
+        throw BadInput{parser.errorText()};
+
+    Job job;
+    if (parser.isSet(QStringLiteral("help")))
+        return job;
+    if (parser.isSet(QStringLiteral("version"))) {
+        job.Kind = JobKind::Version;
+        return job;
+    }
+    for (const OptionRow& row : kOptions)
+        if (row.Value && parser.values(QString::fromLatin1(row.Long)).size() > 1)
+            throw BadInput{QStringLiteral("--%1 is given more than once").arg(row.Long)};
+
+    const bool ics = parser.isSet(QStringLiteral("ics"));
+    const bool pdf = parser.isSet(QStringLiteral("pdf"));
+    const bool csv = parser.isSet(QStringLiteral("csv"));
+    if (!ics && !pdf && !csv)
+        throw BadInput{QStringLiteral("nothing to do: give --ics, --pdf or --csv "
+                                      "(selvane --help tells more)")};
+    if (ics + pdf + csv > 1)
+        throw BadInput{
+            QStringLiteral("one job at a time: give only one of --ics, --pdf and --csv")};
+    job.WithRiseSet = parser.isSet(QStringLiteral("with-rise-set"));
+    if (job.WithRiseSet && !ics)
+        throw BadInput{QStringLiteral("--with-rise-set goes with --ics")};
+
+    QStringList positional = parser.positionalArguments();
+    job.Output = parser.value(QStringLiteral("output"));
+    if (ics) {
+        job.Kind = JobKind::MoonCalendar;
+        job.When = ParseSpan(QStringLiteral("--ics"), parser.value(QStringLiteral("ics")), true);
+    } else if (csv) {
+        job.Kind = JobKind::TimeTableCsv;
+        job.When = ParseSpan(QStringLiteral("--csv"), parser.value(QStringLiteral("csv")), false);
+    } else {
+        const QString kind = parser.value(QStringLiteral("pdf"));
+        if (kind != QStringLiteral("calendar") && kind != QStringLiteral("table"))
+            throw BadInput{
+                QStringLiteral("--pdf makes a calendar or a table, not \"%1\"").arg(kind)};
+        if (positional.isEmpty())
+            throw BadInput{QStringLiteral("--pdf %1 needs a month, as 2024-03").arg(kind)};
+        if (job.Output.isEmpty() || job.Output == QStringLiteral("-"))
+            throw BadInput{QStringLiteral("--pdf needs --output and a file name")};
+        job.Kind =
+            kind == QStringLiteral("calendar") ? JobKind::CalendarPdf : JobKind::TimeTablePdf;
+        job.When = ParseSpan(QStringLiteral("--pdf %1").arg(kind), positional.takeFirst(), false);
+    }
+    if (!positional.isEmpty())
+        throw BadInput{QStringLiteral("unexpected argument \"%1\"").arg(positional.first())};
+    job.Where = PlaceOf(parser, job.When);
+    return job;
+}
+
+// Does a checked job; throws BadInput when its output cannot be written.
+void DoJob(const Job& job, const QCommandLineParser& parser) {
+    const Span& when = job.When;
+    const JobPlace& where = job.Where;
+    // The page as the print command prints it, from the same page data.
+    const auto page = [&] {
+        return PageRequest{where.Record,   where.Place, LocaleTexts::from(QLocale::system()),
+                           when.Year,      when.Month,  !StartsInSouthernView(where.Record),
+                           where.NamedZone};
+    };
+    QString error;
+    switch (job.Kind) {
+    case JobKind::Help:
+        return Print(parser.helpText());
+    case JobKind::Version:
+        return Print(QStringLiteral("selvane %1\n").arg(QCoreApplication::applicationVersion()));
+    case JobKind::MoonCalendar:
+        return WriteOutput(job.Output,
+                           MoonCalendarFile(when.Year, when.Month, where.Place, job.WithRiseSet,
+                                            SystemClock().now(), where.Location));
+    case JobKind::TimeTableCsv:
+        return WriteOutput(
+            job.Output,
+            QByteArray::fromStdString(MonthTimeTableCsv(
+                when.Year, when.Month, FillMonthTimeTable(when.Year, when.Month, where.Place))));
+    case JobKind::CalendarPdf:
+        if (!WriteCalendarPdf(job.Output, CalendarPage(page()), &error))
+            throw BadInput{error};
+        return;
+    case JobKind::TimeTablePdf:
+        if (!WriteTimeTablePdf(
+                job.Output,
+                TimeTablePage(page(), FillMonthTimeTable(when.Year, when.Month, where.Place)),
+                &error))
+            throw BadInput{error};
+        return;
+    }
+}
+
+} // namespace
+
+bool AsksForCommandLineJob(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i)
+        for (const OptionRow& option : kOptions)
+            if (IsOption(argv[i], option))
+                return true;
+    return false;
+}
+
+int RunCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    try {
+        // Every argument is checked before an application object exists, so wrong input
+        // touches no platform.
+        const Job job = CheckedJob(parser, arguments);
+        // No window is opened. Only a page needs fonts, and with them a GUI application: drawn
+        // offscreen unless the environment names a platform. The other jobs need none.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        const bool page = job.Kind == JobKind::CalendarPdf || job.Kind == JobKind::TimeTablePdf;
+        const std::unique_ptr<QCoreApplication> app =
+            page ? std::make_unique<QGuiApplication>(argc, argv)
+                 : std::make_unique<QCoreApplication>(argc, argv);
+        QCoreApplication::setApplicationName(QLatin1String(kProductName));
+        // "V1.13" -> "1.13"
+        QCoreApplication::setApplicationVersion(QString::fromLatin1(kProductVersion).mid(1));
+        DoJob(job, parser);
+        return kJobDone;
+    } catch (const BadInput& bad) {
+        std::fprintf(stderr, "selvane: %s\n", qUtf8Printable(bad.Message));
+        return kBadInput;
+    }
+}
+
+} // namespace selvane

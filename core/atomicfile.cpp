@@ -1,0 +1,18 @@
+#include "core/atomicfile.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace selvane {
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!written && error)
+        *error = QStringLiteral("Cannot write \"%1\": %2.")
+                     .arg(QDir::toNativeSeparators(path), file.errorString());
+    return written;
+}
+
+} // namespace selvane

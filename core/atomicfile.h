@@ -1,0 +1,15 @@
+#pragma once
+// Writing a file whole or not at all: the exports, the printed PDF pages and the command
+// line's output all go through here.
+
+#include <QByteArray>
+#include <QString>
+
+namespace selvane {
+
+// Writes the bytes to a temporary file in the path's folder and renames it over the path once
+// complete, so a failure leaves whatever was at the path untouched. On failure returns false
+// and sets `error` to a sentence naming the file and the reason.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
+
+} // namespace selvane

@@ -1,0 +1,38 @@
+#include "core/mooncalendar.h"
+
+#include "core/product.h"
+#include "core/zones.h"
+#include "engine/icalendar.h"
+#include "engine/moonevents.h"
+
+#include <QUrl>
+
+namespace selvane {
+
+QString MoonCalendarFileName(int year, int month, const QString& monthName) {
+    const QString span = month == kWholeYear ? QString::number(year)
+                                             : QStringLiteral("%1 %2").arg(monthName).arg(year);
+    return QStringLiteral("%1 Moon %2.ics").arg(QLatin1String(kProductName), span);
+}
+
+QByteArray MoonCalendarFile(int year, int month, const Observer& observer, bool withRiseSet,
+                            const QDateTime& made, const QString& location) {
+    // "V1.13" -> "1.13"
+    const QString version = QString::fromLatin1(kProductVersion).remove(0, 1);
+    const QString product = QString::fromLatin1(kProductName);
+    const QString span =
+        month == kWholeYear ? QString::number(year)
+                            : QStringLiteral("%1-%2").arg(year).arg(month, 2, 10, QLatin1Char('0'));
+
+    CalendarInfo info;
+    info.ProductId = QStringLiteral("-//%1//%1 %2//EN").arg(product, version).toStdString();
+    info.Name = QStringLiteral("%1 Moon %2").arg(product, span).toStdString();
+    info.UidDomain = QUrl(QString::fromLatin1(kHomePage)).host().toStdString();
+    info.Stamp = JulianDayOf(made);
+    info.Place = PlaceKey(observer);
+    info.Location = location.toStdString();
+    return QByteArray::fromStdString(
+        MoonCalendar(MoonEventsOf(year, month, observer, withRiseSet), info));
+}
+
+} // namespace selvane
