@@ -25,7 +25,7 @@ PhaseDates MonthPhaseDates(int year, int month, int day) {
     return dates;
 }
 
-int DailyPhaseState(const PhaseDates& dates) {
+PhaseState DailyPhaseState(const PhaseDates& dates) noexcept {
     const JulianDay d = dates.D;
     const auto& p = dates.P;
     // Each phase's own state lasts a day around a New or Full Moon and half a day around a
@@ -33,20 +33,21 @@ int DailyPhaseState(const PhaseDates& dates) {
     struct Span {
         JulianDay from;
         JulianDay to;
-        int state;
+        PhaseState state;
     };
-    const std::array<Span, 8> spans = {{{p[0], p[0] + 0.5, 0},
-                                        {p[0] + 0.5, p[1] - 0.25, 7},
-                                        {p[1] - 0.25, p[1] + 0.25, 6},
-                                        {p[1] + 0.25, p[2] - 0.5, 5},
-                                        {p[2] - 0.5, p[2] + 0.5, 4},
-                                        {p[2] + 0.5, p[3] - 0.25, 3},
-                                        {p[3] - 0.25, p[3] + 0.25, 2},
-                                        {p[3] + 0.25, p[4] - 0.5, 1}}};
+    using enum PhaseState;
+    const std::array<Span, 8> spans = {{{p[0], p[0] + 0.5, NewMoon},
+                                        {p[0] + 0.5, p[1] - 0.25, WaxingCrescent},
+                                        {p[1] - 0.25, p[1] + 0.25, FirstQuarter},
+                                        {p[1] + 0.25, p[2] - 0.5, WaxingGibbous},
+                                        {p[2] - 0.5, p[2] + 0.5, FullMoon},
+                                        {p[2] + 0.5, p[3] - 0.25, WaningGibbous},
+                                        {p[3] - 0.25, p[3] + 0.25, LastQuarter},
+                                        {p[3] + 0.25, p[4] - 0.5, WaningCrescent}}};
     for (const Span& s : spans)
         if (s.from <= d && d < s.to)
             return s.state;
-    return 0; // from half a day before the next New Moon
+    return NewMoon; // from half a day before the next New Moon
 }
 
 std::array<DailyPhase, 31> MonthDailyPhases(int year, int month) {

@@ -195,7 +195,7 @@ void PrintShadowArc(QPainter& painter, const QPoint& topLeft, ShadowSide side, i
     painter.drawArc(Box(x + k, y, x + kPicture - k, y + kPicture), kTop, span);
 }
 
-void PrintDailyPhase(QPainter& pagePainter, const QPoint& topLeft, int percent, int phaseState,
+void PrintDailyPhase(QPainter& pagePainter, const QPoint& topLeft, int percent, PhaseState state,
                      int phaseDensity, bool northernView) {
     // The picture is drawn on an image of the page's resolution and placed as a whole: drawn
     // on a vector device (a PDF, a printer's job), a viewer would smooth each of the touching
@@ -240,34 +240,34 @@ void PrintDailyPhase(QPainter& pagePainter, const QPoint& topLeft, int percent, 
             painter.drawLine(QPoint(cx, y - 1), QPoint(cx, y + kPicture));
     };
 
-    switch (phaseState) {
-    case 0: // New Moon
+    switch (state) {
+    case PhaseState::NewMoon:
         painter.setBrush(shade);
         painter.drawEllipse(disc);
         break;
-    case 1: // Waning Crescent: the whole first half and a lens of the second
+    case PhaseState::WaningCrescent: // the whole first half and a lens of the second
         arcs(first, 0, kPictureHalf + 1);
         arcs(second, kPictureHalf - 1, m);
         centreLine();
         break;
-    case 2: // Last Quarter
+    case PhaseState::LastQuarter:
         arcs(first, 0, kPictureHalf + 1);
         break;
-    case 3: // Waning Gibbous
+    case PhaseState::WaningGibbous:
         arcs(first, 0, m);
         break;
-    case 5: // Waxing Gibbous
+    case PhaseState::WaxingGibbous:
         arcs(second, 0, m);
         break;
-    case 6: // First Quarter
+    case PhaseState::FirstQuarter:
         arcs(second, 0, kPictureHalf + 1);
         break;
-    case 7: // Waxing Crescent
+    case PhaseState::WaxingCrescent:
         arcs(second, 0, kPictureHalf + 1);
         arcs(first, kPictureHalf - 1, m);
         centreLine();
         break;
-    default: // Full Moon: the outline alone
+    case PhaseState::FullMoon: // the outline alone
         break;
     }
     painter.end();

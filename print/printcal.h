@@ -61,7 +61,7 @@ void PrintPhaseLegend(QPainter& painter, const PageState& state, bool northernVi
 
 enum class ShadowSide { Left, Right };
 // The Moon's picture in the 180-unit square at `topLeft`: the outline and the shadow.
-void PrintDailyPhase(QPainter& painter, const QPoint& topLeft, int percent, int phaseState,
+void PrintDailyPhase(QPainter& painter, const QPoint& topLeft, int percent, PhaseState state,
                      int phaseDensity, bool northernView);
 // One shadow arc of the picture at `topLeft`: half of the ellipse between x + k and
 // x + 180 - k, on the given side of the vertical diameter. Draws with the painter's pen.

@@ -59,42 +59,10 @@ void Crescent(QPainter& p, const Orientation& o, ArcSide dark, ArcSide other, in
 } // namespace
 
 QString PhaseStateName(PhaseState state) {
-    static const std::array<const char*, 8> names = {
+    static const std::array<const char*, kPhaseStateCount> names = {
         " New Moon",  " Waning Crescent", " Last Quarter",  " Waning Gibbous",
         " Full Moon", " Waxing Gibbous",  " First Quarter", " Waxing Crescent"};
     return QString::fromLatin1(names.at(static_cast<std::size_t>(state)));
-}
-
-PhaseState ChoosePhaseState(JulianDay m, const MonthPhases& phases) {
-    const int count = phases.MajorPhaseCount;
-    if (count <= 0)
-        return 4; // no phase to go by: show the picture as it is
-    const auto& table = phases.MajorPhaseTable;
-    int i = 0;
-    while (i < count && table[i].PhaseJD < m)
-        ++i;
-
-    int nearest;
-    double d;
-    if (i > 0 && i < count) {
-        const double d1 = m - table[i - 1].PhaseJD;
-        if ((table[i].PhaseJD - table[i - 1].PhaseJD) / 2.0 >= d1) {
-            nearest = i - 1;
-            d = d1;
-        } else {
-            nearest = i;
-            d = m - table[i].PhaseJD;
-        }
-    } else {
-        nearest = i == 0 ? 0 : count - 1;
-        d = m - table[nearest].PhaseJD;
-    }
-
-    // Rows: nearest phase index; columns: more than half a day before, within, after.
-    static constexpr std::array<std::array<PhaseState, 3>, 4> states = {
-        {{1, 0, 7}, {7, 6, 5}, {5, 4, 3}, {3, 2, 1}}};
-    const int column = d < -0.5 ? 0 : (d <= 0.5 ? 1 : 2);
-    return states[static_cast<std::size_t>(table[nearest].PhaseIndex & 3)][column];
 }
 
 void DrawArc2(QPainter& painter, ArcSide side, int x0, int y0, int size, int k) {
@@ -116,35 +84,35 @@ void Shadow(QPainter& painter, int percent, PhaseState state, bool northernView)
     painter.setBrush(kShadowColour);
 
     switch (state) {
-    case 0: // New Moon
+    case PhaseState::NewMoon:
         painter.setPen(QPen(kShadowColour, 1));
         painter.drawEllipse(QRect(o.X0 - 1, o.Y0 - 1, kArcBoxSize + 2, kArcBoxSize + 2));
         break;
-    case 1: // Waning Crescent
+    case PhaseState::WaningCrescent:
         Crescent(painter, o, o.Waning, o.Waxing, n);
         break;
-    case 2: // Last Quarter
+    case PhaseState::LastQuarter:
         if (percent >= 50)
             DrawArcs(painter, o, o.Waning, 0, n - 1);
         else
             Crescent(painter, o, o.Waning, o.Waxing, n);
         break;
-    case 3: // Waning Gibbous
+    case PhaseState::WaningGibbous:
         DrawArcs(painter, o, o.Waning, 0, n - 1);
         break;
-    case 5: // Waxing Gibbous
+    case PhaseState::WaxingGibbous:
         DrawArcs(painter, o, o.Waxing, 0, n);
         break;
-    case 6: // First Quarter
+    case PhaseState::FirstQuarter:
         if (percent >= 50)
             DrawArcs(painter, o, o.Waxing, 0, n);
         else
             Crescent(painter, o, o.Waxing, o.Waning, n);
         break;
-    case 7: // Waxing Crescent
+    case PhaseState::WaxingCrescent:
         Crescent(painter, o, o.Waxing, o.Waning, n);
         break;
-    default: // Full Moon: no shadow
+    case PhaseState::FullMoon: // no shadow
         break;
     }
 }

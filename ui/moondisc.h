@@ -1,8 +1,8 @@
 #pragma once
-// The shadow on the Moon picture: a phase state chosen from the month's nearest major phase,
-// and a stack of half-ellipse arcs whose number follows the illuminated percentage.
+// The shadow on the Moon picture: the name of its phase state, and a stack of half-ellipse
+// arcs whose number follows the illuminated percentage.
 
-#include "engine/phases.h"
+#include "engine/phasestate.h"
 
 #include <QString>
 
@@ -11,17 +11,8 @@ class QPainter;
 
 namespace selvane {
 
-// 0 New Moon, 1 Waning Crescent, 2 Last Quarter, 3 Waning Gibbous, 4 Full Moon,
-// 5 Waxing Gibbous, 6 First Quarter, 7 Waxing Crescent.
-using PhaseState = int;
-
 // The state's name as the status strip shows it, with its leading space (" Full Moon").
 QString PhaseStateName(PhaseState state);
-
-// The state for the universal-time instant m: the major phase of the month nearest to m
-// (a tie goes to the earlier one) gives its own state within half a day of its instant, and
-// the state before or after it otherwise.
-PhaseState ChoosePhaseState(JulianDay m, const MonthPhases& phases);
 
 enum class ArcSide { Left, Right };
 
