@@ -1,5 +1,6 @@
 #include "engine/dailyphases.h"
 
+#include "engine/constants.h"
 #include "engine/lunar.h"
 #include "engine/phases.h"
 
@@ -12,7 +13,7 @@ PhaseDates MonthPhaseDates(int year, int month, int day) {
     const double y = year + (dates.D - yearStart - 1.0) / 365.25;
     // Quarter steps since the New Moon of 2000 January 6, cut toward zero; a step back for
     // dates before 2000 keeps the cut below the date there too.
-    auto q = static_cast<long long>((y - 2000.0) * 12.3685 * 4.0);
+    auto q = static_cast<long long>((y - kLunationEpochYear) * kLunationsPerYear * 4.0);
     if (q < 0)
         q -= 4;
     double k = static_cast<double>(q / 4);
