@@ -128,10 +128,9 @@ void PrintPageHeader(QPainter& painter, PageState& state, const PageHeaderData& 
     TextOut(painter, (state.W - TextWidth(painter, location)) / 2, top + 130, location, Qt::white);
 
     painter.setFont(PageFont(7, true));
-    state.FooterText =
-        (QStringLiteral("Printed by ") + QLatin1String(kProductName) + u' ' +
-         QLatin1String(kProductVersion) + QStringLiteral(" (") + QLatin1String(kHomePage) + u')')
-            .left(100);
+    state.FooterText = (QStringLiteral("Printed by ") + QLatin1String(kProductName) + u' ' +
+                        VersionLabel() + QStringLiteral(" (") + QLatin1String(kHomePage) + u')')
+                           .left(100);
     state.FooterHeight = static_cast<std::uint16_t>(2 * TextHeight(painter));
 }
 
