@@ -350,8 +350,7 @@ int RunCommandLine(int argc, char* argv[]) {
             page ? std::make_unique<QGuiApplication>(argc, argv)
                  : std::make_unique<QCoreApplication>(argc, argv);
         QCoreApplication::setApplicationName(QLatin1String(kProductName));
-        // "V1.13" -> "1.13"
-        QCoreApplication::setApplicationVersion(QString::fromLatin1(kProductVersion).mid(1));
+        QCoreApplication::setApplicationVersion(QLatin1String(kVersion));
         DoJob(job, parser);
         return kJobDone;
     } catch (const BadInput& bad) {

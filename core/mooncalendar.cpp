@@ -17,8 +17,7 @@ QString MoonCalendarFileName(int year, int month, const QString& monthName) {
 
 QByteArray MoonCalendarFile(int year, int month, const Observer& observer, bool withRiseSet,
                             const QDateTime& made, const QString& location) {
-    // "V1.13" -> "1.13"
-    const QString version = QString::fromLatin1(kProductVersion).remove(0, 1);
+    const QString version = QString::fromLatin1(kVersion);
     const QString product = QString::fromLatin1(kProductName);
     const QString span =
         month == kWholeYear ? QString::number(year)

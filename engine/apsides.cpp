@@ -1,5 +1,6 @@
 #include "engine/apsides.h"
 
+#include "engine/constants.h"
 #include "engine/numeric.h"
 #include "engine/tables/tables.h"
 #include "engine/text.h"
@@ -9,8 +10,6 @@
 namespace selvane {
 
 namespace {
-
-constexpr double kEarthRadiusKm = 6378.14;
 
 // The sum of (Coeff + TCoeff*T) * trig(D*D + M*M + F*F) over a series.
 template <std::size_t N, typename Trig>
@@ -33,12 +32,13 @@ double Cos(double x) {
 
 Apsis jdXgee(double k) noexcept {
     using namespace tables;
-    const double T = k / 1325.55;
+    const double T = k / kAnomalisticMonthsPerCentury; // (50.3)
     const double T2 = T * T;
     const double T3 = T2 * T;
     const double T4 = T3 * T;
-    const double jde =
-        2451534.6698 + 27.55454988 * k - 0.0006886 * T2 - 0.000001098 * T3 + 0.0000000052 * T4;
+    // (50.1), first edition coefficients.
+    const double jde = kMeanPerigeeEpochJDE + kAnomalisticMonthDays * k - 0.0006886 * T2 -
+                       0.000001098 * T3 + 0.0000000052 * T4;
     const double D = ReducedRadians(171.9179 + 335.9106046 * k - 0.0100250 * T2 - 0.00001156 * T3 +
                                     0.000000055 * T4);
     const double M = ReducedRadians(347.3477 + 27.1577721 * k - 0.0008323 * T2 - 0.0000010 * T3);
@@ -55,7 +55,7 @@ Apsis jdXgee(double k) noexcept {
         a.Parallax = Series(kPerigeeParallax, Cos, D, M, F, T);
     }
     a.Distance = static_cast<std::int32_t>(
-        Round(kEarthRadiusKm / std::sin(DegToRad(a.Parallax / kArcsecPerDeg))));
+        Round(kEarthEquatorialRadiusKm / std::sin(DegToRad(a.Parallax / kArcsecPerDeg))));
     a.JD = jde + correction;
     return a;
 }
@@ -66,7 +66,8 @@ ApogeePerigee getApogeePerigee(const ClockTime& clock, const Observer& observer,
                                                           clock.Hour, clock.Minute, clock.Second) -
                                              DateTimeToJD(clock.Year, 1, 1, 0, 0, 0) - 1.0) /
                                                 365.25;
-    const auto k = static_cast<double>(Trunc((decimalYear - 1999.97) * 13.2555));
+    const auto k =
+        static_cast<double>(Trunc((decimalYear - kApsisEpochYear) * kAnomalisticMonthsPerYear));
 
     const Apsis perigee = jdXgee(k);
     const Apsis apogee = jdXgee(k - 0.5);

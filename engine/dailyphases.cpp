@@ -1,5 +1,6 @@
 #include "engine/dailyphases.h"
 
+#include "engine/constants.h"
 #include "engine/lunar.h"
 #include "engine/phases.h"
 
@@ -12,7 +13,7 @@ PhaseDates MonthPhaseDates(int year, int month, int day) {
     const double y = year + (dates.D - yearStart - 1.0) / 365.25;
     // Quarter steps since the New Moon of 2000 January 6, cut toward zero; a step back for
     // dates before 2000 keeps the cut below the date there too.
-    auto q = static_cast<long long>((y - 2000.0) * 12.3685 * 4.0);
+    auto q = static_cast<long long>((y - kLunationEpochYear) * kLunationsPerYear * 4.0);
     if (q < 0)
         q -= 4;
     double k = static_cast<double>(q / 4);
@@ -25,7 +26,7 @@ PhaseDates MonthPhaseDates(int year, int month, int day) {
     return dates;
 }
 
-int DailyPhaseState(const PhaseDates& dates) {
+PhaseState DailyPhaseState(const PhaseDates& dates) noexcept {
     const JulianDay d = dates.D;
     const auto& p = dates.P;
     // Each phase's own state lasts a day around a New or Full Moon and half a day around a
@@ -33,20 +34,21 @@ int DailyPhaseState(const PhaseDates& dates) {
     struct Span {
         JulianDay from;
         JulianDay to;
-        int state;
+        PhaseState state;
     };
-    const std::array<Span, 8> spans = {{{p[0], p[0] + 0.5, 0},
-                                        {p[0] + 0.5, p[1] - 0.25, 7},
-                                        {p[1] - 0.25, p[1] + 0.25, 6},
-                                        {p[1] + 0.25, p[2] - 0.5, 5},
-                                        {p[2] - 0.5, p[2] + 0.5, 4},
-                                        {p[2] + 0.5, p[3] - 0.25, 3},
-                                        {p[3] - 0.25, p[3] + 0.25, 2},
-                                        {p[3] + 0.25, p[4] - 0.5, 1}}};
+    using enum PhaseState;
+    const std::array<Span, 8> spans = {{{p[0], p[0] + 0.5, NewMoon},
+                                        {p[0] + 0.5, p[1] - 0.25, WaxingCrescent},
+                                        {p[1] - 0.25, p[1] + 0.25, FirstQuarter},
+                                        {p[1] + 0.25, p[2] - 0.5, WaxingGibbous},
+                                        {p[2] - 0.5, p[2] + 0.5, FullMoon},
+                                        {p[2] + 0.5, p[3] - 0.25, WaningGibbous},
+                                        {p[3] - 0.25, p[3] + 0.25, LastQuarter},
+                                        {p[3] + 0.25, p[4] - 0.5, WaningCrescent}}};
     for (const Span& s : spans)
         if (s.from <= d && d < s.to)
             return s.state;
-    return 0; // from half a day before the next New Moon
+    return NewMoon; // from half a day before the next New Moon
 }
 
 std::array<DailyPhase, 31> MonthDailyPhases(int year, int month) {

@@ -2,6 +2,7 @@
 // The Moon of each day of a month as the printed calendar pictures it: the phase state
 // between the quarter phases around the day and the illuminated percent at its start.
 
+#include "engine/phasestate.h"
 #include "engine/timebase.h"
 
 #include <array>
@@ -17,13 +18,13 @@ struct PhaseDates {
 };
 PhaseDates MonthPhaseDates(int year, int month, int day);
 
-// The phase state of the day's picture: 0 New Moon, 1 Waning Crescent, 2 Last Quarter,
-// 3 Waning Gibbous, 4 Full Moon, 5 Waxing Gibbous, 6 First Quarter, 7 Waxing Crescent.
-int DailyPhaseState(const PhaseDates& dates);
+// The phase state of the day's picture, from where its midnight D lies among the phases: a
+// day around a New or Full Moon and half a day around a quarter have their own state.
+PhaseState DailyPhaseState(const PhaseDates& dates) noexcept;
 
 struct DailyPhase {
-    int Percent = 0; // illuminated, at the day's local midnight taken as universal time
-    int State = 0;   // as DailyPhaseState
+    int Percent = 0;                        // illuminated, at the day's local midnight taken as UT
+    PhaseState State = PhaseState::NewMoon; // as DailyPhaseState
 };
 
 // Row d - 1 for day d; rows past the month's last day are left at zero.

@@ -1,5 +1,6 @@
 #include "engine/lunar.h"
 
+#include "engine/constants.h"
 #include "engine/coordinates.h"
 #include "engine/numeric.h"
 #include "engine/nutation.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr double kSeriesUnitDeg = 1e-6; // Tables 47.A/B longitude and latitude unit
 constexpr double kSeriesUnitKm = 1e-3;  // Table 47.A distance unit
 constexpr double kMeanDistanceKm = 385000.56;
-constexpr double kEarthRadiusKm = 6378.14;
 constexpr double kJ1900 = 2415020.0; // 1900 January 0.5
 
 // E for |multiplier of M| = 1, E^2 for 2.
@@ -74,7 +74,7 @@ LunarPosition CLP(JulianDay jd, const Observer& observer) noexcept {
     r.Latitude = sumB * kSeriesUnitDeg;
     // The distance is rounded first; the parallax comes from the rounded value.
     r.Distance = static_cast<std::int32_t>(Round(kMeanDistanceKm + sumR * kSeriesUnitKm));
-    r.Parallax = RadToDeg(ArcSin(kEarthRadiusKm / r.Distance));
+    r.Parallax = RadToDeg(ArcSin(kEarthEquatorialRadiusKm / r.Distance));
 
     const Equatorial eq = EclipticToEquatorial(r.Longitude, r.Latitude, nut.Epsilon);
     r.RA = eq.RA;

@@ -1,6 +1,7 @@
 #include "engine/lunarprops.h"
 
 #include "engine/angletext.h"
+#include "engine/constants.h"
 #include "engine/numeric.h"
 #include "engine/nutation.h"
 #include "engine/text.h"
@@ -12,8 +13,7 @@ namespace selvane {
 namespace {
 
 constexpr double kObserverHeightM = 30.0;
-constexpr double kEarthRadiusM = 6378140.0;
-constexpr double kPolarToEquatorial = 0.99664718682; // b/a for a flattening of 1/298.257
+constexpr double kEarthRadiusM = kEarthEquatorialRadiusKm * 1000.0;
 constexpr double kMoonRadiusInEarthRadii = 0.272481; // k of (55.1)
 
 std::string TwoDigitField(double value) {
@@ -27,9 +27,9 @@ std::string TwoDigitField(double value) {
 Topocentric ConvertToTopocentric(double ra, double dec, double parallaxRad, double hourAngleRad,
                                  double latitude) noexcept {
     const double phi = DegToRad(latitude);
-    const double u = std::atan(kPolarToEquatorial * std::tan(phi));
+    const double u = std::atan(kEarthPolarToEquatorial * std::tan(phi));
     const double heightRatio = kObserverHeightM / kEarthRadiusM;
-    const double rhoSinPhi = kPolarToEquatorial * std::sin(u) + heightRatio * std::sin(phi);
+    const double rhoSinPhi = kEarthPolarToEquatorial * std::sin(u) + heightRatio * std::sin(phi);
     const double rhoCosPhi = std::cos(u) + heightRatio * std::cos(phi);
 
     const double d = DegToRad(dec);
@@ -86,7 +86,7 @@ LunarProperties CalculateLunarProperties(const ClockTime& clock, const Observer&
     const double T = (jd - kJ2000) / kDaysPerJulianCentury;
 
     // Start at a lunation index no earlier than the latest New Moon and step back.
-    double k = std::floor(1236.85 * T);
+    double k = std::floor(kLunationsPerCentury * T); // (49.3) solved for k
     JulianDay newMoon;
     do {
         newMoon = getMoonJD(k, 0.0);

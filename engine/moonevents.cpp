@@ -1,6 +1,7 @@
 #include "engine/moonevents.h"
 
 #include "engine/apsides.h"
+#include "engine/constants.h"
 #include "engine/numeric.h"
 #include "engine/phases.h"
 #include "engine/riseset.h"
@@ -14,17 +15,13 @@ namespace selvane {
 
 namespace {
 
-// Mean intervals, only to place the first index of a walk near the span's start.
-constexpr double kFirstMeanNewMoon = 2451550.09765; // k = 0
-constexpr double kSynodicMonth = 29.530588853;      // days
-constexpr double kFirstMeanPerigee = 2451534.6698;  // k = 0
-constexpr double kAnomalisticMonth = 27.55454988;   // days
-
 constexpr MoonEventKind kPhaseKinds[] = {MoonEventKind::NewMoon, MoonEventKind::FirstQuarter,
                                          MoonEventKind::FullMoon, MoonEventKind::LastQuarter};
 
 // Walks an index in steps of `step` from the last event not after `start` and keeps the events
 // in (start, end]. `at(k)` gives the event of index k; events follow their indices in time.
+// The mean instant of index 0 and the mean period only place the walk's first index near the
+// span's start.
 template <typename At>
 void Walk(JulianDay start, JulianDay end, double firstMean, double period, double step, At at,
           std::vector<MoonEvent>& out) {
@@ -63,7 +60,7 @@ bool ByTime(const MoonEvent& a, const MoonEvent& b) {
 std::vector<MoonEvent> PhasesAndApsides(JulianDay start, JulianDay end) {
     std::vector<MoonEvent> out;
     Walk(
-        start, end, kFirstMeanNewMoon, kSynodicMonth, 0.25,
+        start, end, kMeanNewMoonEpochJDE, kSynodicMonthDays, 0.25,
         [](double k) {
             const double phase = PhaseOf(k);
             MoonEvent e;
@@ -75,7 +72,7 @@ std::vector<MoonEvent> PhasesAndApsides(JulianDay start, JulianDay end) {
         out);
     const std::size_t phases = out.size();
     Walk(
-        start, end, kFirstMeanPerigee, kAnomalisticMonth, 0.5,
+        start, end, kMeanPerigeeEpochJDE, kAnomalisticMonthDays, 0.5,
         [](double k) {
             const Apsis a = jdXgee(k);
             MoonEvent e;

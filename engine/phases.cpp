@@ -1,5 +1,6 @@
 #include "engine/phases.h"
 
+#include "engine/constants.h"
 #include "engine/numeric.h"
 #include "engine/tables/tables.h"
 
@@ -8,8 +9,6 @@
 namespace selvane {
 
 namespace {
-
-constexpr double kLunationsPerYear = 12.3685;
 
 double EPowerFactor(int power, double E) {
     return power == 0 ? 1.0 : (power == 1 ? E : E * E);
@@ -64,10 +63,11 @@ double calculateMajorPhase(double k, double phase, double T) noexcept {
 }
 
 JulianDay getMoonJD(double k, double phase) noexcept {
-    const double T = k / 1236.85;
+    const double T = k / kLunationsPerCentury; // (49.3)
     const double T2 = T * T;
-    const double mean = 2451550.09765 + 29.530588853 * k + 0.0001337 * T2 - 0.000000150 * T2 * T +
-                        0.00000000073 * T2 * T2;
+    // (49.1), first edition coefficients.
+    const double mean = kMeanNewMoonEpochJDE + kSynodicMonthDays * k + 0.0001337 * T2 -
+                        0.000000150 * T2 * T + 0.00000000073 * T2 * T2;
     return mean + calculateMajorPhase(k, phase, T);
 }
 
@@ -79,7 +79,7 @@ MonthPhases FindMonthPhases(int year, int month, const Observer& observer,
                                             : DateTimeToJD(year, month + 1, 1, 0, 0, 0);
 
     const double decimalYear = year + (monthStart - yearStart + 1.0) / 365.25;
-    double k = Int((decimalYear - 2000.0) * kLunationsPerYear * 4.0) / 4.0 - 0.25;
+    double k = Int((decimalYear - kLunationEpochYear) * kLunationsPerYear * 4.0) / 4.0 - 0.25;
     // The decimal year counts 365.25-day years, which drift from the calendar by about a day
     // per 130 years: far from 2000 that first k can lie after the month's first phase. Step
     // back until the phase at k is not after the month's start, so the walk misses none.

@@ -1,6 +1,7 @@
 #pragma once
 // Rising, transit and setting of the Moon and the Sun, and the twilights.
 
+#include "engine/constants.h"
 #include "engine/localtime.h"
 
 #include <array>
@@ -70,7 +71,7 @@ std::array<MoonRiseSetEntry, 3> SortedByTime(std::array<MoonRiseSetEntry, 3> ent
 std::array<std::string, 3> CalcSolarRiseSet(const ClockTime& clock, const Observer& observer,
                                             double altitude);
 
-inline constexpr double kSunriseAltitude = -0.8333;
+inline constexpr double kSunriseAltitude = kSunRiseSetAltitudeDeg;
 inline constexpr double kCivilTwilight = -6.0;
 inline constexpr double kNauticalTwilight = -12.0;
 inline constexpr double kAstronomicalTwilight = -18.0;

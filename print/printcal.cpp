@@ -2,6 +2,7 @@
 
 #include "core/product.h"
 #include "core/utf8text.h"
+#include "widgets/shadowpainter.h"
 #include "widgets/widgetstyle.h"
 
 #include <QFont>
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int kPicture = 180;    // the daily picture's square
 constexpr int kPictureHalf = 90; // its centre line, from its left edge
-constexpr int kArcPenWidth = 2;  // the shadow arcs, see PrintDailyPhase
 constexpr int kSymbol = 60;      // a major phase's symbol in a day cell
 constexpr int kLegendSymbol = 30;
 
@@ -128,10 +128,9 @@ void PrintPageHeader(QPainter& painter, PageState& state, const PageHeaderData& 
     TextOut(painter, (state.W - TextWidth(painter, location)) / 2, top + 130, location, Qt::white);
 
     painter.setFont(PageFont(7, true));
-    state.FooterText =
-        (QStringLiteral("Printed by ") + QLatin1String(kProductName) + u' ' +
-         QLatin1String(kProductVersion) + QStringLiteral(" (") + QLatin1String(kHomePage) + u')')
-            .left(100);
+    state.FooterText = (QStringLiteral("Printed by ") + QLatin1String(kProductName) + u' ' +
+                        VersionLabel() + QStringLiteral(" (") + QLatin1String(kHomePage) + u')')
+                           .left(100);
     state.FooterHeight = static_cast<std::uint16_t>(2 * TextHeight(painter));
 }
 
@@ -187,20 +186,12 @@ void PrintPhaseLegend(QPainter& painter, const PageState& state, bool northernVi
     name(200, QStringLiteral("Last Quarter"));
 }
 
-void PrintShadowArc(QPainter& painter, const QPoint& topLeft, ShadowSide side, int k) {
-    const int x = topLeft.x();
-    const int y = topLeft.y();
-    // From the top centre down to the bottom centre through the requested side.
-    const int span = side == ShadowSide::Left ? kHalfTurn : -kHalfTurn;
-    painter.drawArc(Box(x + k, y, x + kPicture - k, y + kPicture), kTop, span);
-}
-
-void PrintDailyPhase(QPainter& pagePainter, const QPoint& topLeft, int percent, int phaseState,
+void PrintDailyPhase(QPainter& pagePainter, const QPoint& topLeft, int percent, PhaseState state,
                      int phaseDensity, bool northernView) {
     // The picture is drawn on an image of the page's resolution and placed as a whole: drawn
     // on a vector device (a PDF, a printer's job), a viewer would smooth each of the touching
     // arcs by itself and show ripples in the shadow.
-    constexpr int margin = kArcPenWidth + 1;
+    constexpr int margin = kShadowArcPenWidth + 1;
     QImage image(kPicture + 2 * margin, kPicture + 2 * margin, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -209,9 +200,9 @@ void PrintDailyPhase(QPainter& pagePainter, const QPoint& topLeft, int percent, 
     const int s = ShadeLevel(phaseDensity);
     const QColor shade(s, s, s);
     const int m = kPicture * (100 - std::clamp(percent, 0, 100)) / 100; // the shadow's depth
-    const int x = topLeft.x();
-    const int y = topLeft.y();
-    const QRect disc = Box(x - 1, y - 1, x + kPicture + 1, y + kPicture + 1);
+    // The square covers the picture's 180 units exactly; the centre line is three units wide.
+    const ShadowFrame frame{topLeft, kPicture, 1, 1};
+    const QRect disc = ShadowDisc(frame);
 
     SetPenAndBrush(painter, shade, QColor());
     painter.drawEllipse(disc);
@@ -219,55 +210,36 @@ void PrintDailyPhase(QPainter& pagePainter, const QPoint& topLeft, int percent, 
     // The side that is dark after Full Moon is the right one seen from the north.
     const ShadowSide first = northernView ? ShadowSide::Right : ShadowSide::Left;
     const ShadowSide second = northernView ? ShadowSide::Left : ShadowSide::Right;
-    // Arcs one unit apart drawn one unit wide leave pinholes between them and a hairline
-    // inside the outline; two units close both. Each side's arcs are kept to their half so
-    // that the wider pen does not reach across the centre line.
-    auto arcs = [&](ShadowSide side, int from, int to) {
-        if (to < from)
-            return;
-        painter.save();
-        painter.setPen(QPen(shade, kArcPenWidth));
-        const int far = kPicture + 2 * kArcPenWidth;
-        painter.setClipRect(side == ShadowSide::Left
-                                ? QRect(x - far, y - far, far + kPictureHalf, 3 * far)
-                                : QRect(x + kPictureHalf, y - far, 2 * far, 3 * far));
-        for (int k = from; k <= to; ++k)
-            PrintShadowArc(painter, topLeft, side, k);
-        painter.restore();
-    };
-    auto centreLine = [&] {
-        for (int cx = x + kPictureHalf - 1; cx <= x + kPictureHalf + 1; ++cx)
-            painter.drawLine(QPoint(cx, y - 1), QPoint(cx, y + kPicture));
+    // The whole of one half and, from the centre line outwards, a lens of the other.
+    auto crescent = [&](ShadowSide dark, ShadowSide other) {
+        PaintShadow(painter, frame, shade,
+                    {{dark, 0, kPictureHalf + 1}, {other, kPictureHalf - 1, m}}, true);
     };
 
-    switch (phaseState) {
-    case 0: // New Moon
+    switch (state) {
+    case PhaseState::NewMoon:
         painter.setBrush(shade);
         painter.drawEllipse(disc);
         break;
-    case 1: // Waning Crescent: the whole first half and a lens of the second
-        arcs(first, 0, kPictureHalf + 1);
-        arcs(second, kPictureHalf - 1, m);
-        centreLine();
+    case PhaseState::WaningCrescent:
+        crescent(first, second);
         break;
-    case 2: // Last Quarter
-        arcs(first, 0, kPictureHalf + 1);
+    case PhaseState::LastQuarter:
+        PaintShadow(painter, frame, shade, {{first, 0, kPictureHalf + 1}});
         break;
-    case 3: // Waning Gibbous
-        arcs(first, 0, m);
+    case PhaseState::WaningGibbous:
+        PaintShadow(painter, frame, shade, {{first, 0, m}});
         break;
-    case 5: // Waxing Gibbous
-        arcs(second, 0, m);
+    case PhaseState::FullMoon: // the outline alone
         break;
-    case 6: // First Quarter
-        arcs(second, 0, kPictureHalf + 1);
+    case PhaseState::WaxingGibbous:
+        PaintShadow(painter, frame, shade, {{second, 0, m}});
         break;
-    case 7: // Waxing Crescent
-        arcs(second, 0, kPictureHalf + 1);
-        arcs(first, kPictureHalf - 1, m);
-        centreLine();
+    case PhaseState::FirstQuarter:
+        PaintShadow(painter, frame, shade, {{second, 0, kPictureHalf + 1}});
         break;
-    default: // Full Moon: the outline alone
+    case PhaseState::WaxingCrescent:
+        crescent(second, first);
         break;
     }
     painter.end();

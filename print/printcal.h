@@ -59,13 +59,9 @@ void PrintMonthDetails(QPainter& painter, const PageState& state, const Calendar
 // The four major phases' symbols and names at the top right.
 void PrintPhaseLegend(QPainter& painter, const PageState& state, bool northernView);
 
-enum class ShadowSide { Left, Right };
 // The Moon's picture in the 180-unit square at `topLeft`: the outline and the shadow.
-void PrintDailyPhase(QPainter& painter, const QPoint& topLeft, int percent, int phaseState,
+void PrintDailyPhase(QPainter& painter, const QPoint& topLeft, int percent, PhaseState state,
                      int phaseDensity, bool northernView);
-// One shadow arc of the picture at `topLeft`: half of the ellipse between x + k and
-// x + 180 - k, on the given side of the vertical diameter. Draws with the painter's pen.
-void PrintShadowArc(QPainter& painter, const QPoint& topLeft, ShadowSide side, int k);
 // The symbol and the time of one major phase in the bottom left corner of its day's cell.
 void PrintMajorPhase(QPainter& painter, const PageState& state, const MonthGrid& grid,
                      const ListedPhase& phase, bool northernView);

@@ -59,8 +59,7 @@ bool WritePdfPage(const QString& path, const QString& documentName, const DrawPa
         QPdfWriter writer(&bytes);
         SetUpPage(writer);
         writer.setTitle(documentName);
-        writer.setCreator(QStringLiteral("%1 %2").arg(QLatin1String(kProductName),
-                                                      QLatin1String(kProductVersion)));
+        writer.setCreator(QStringLiteral("%1 %2").arg(QLatin1String(kProductName), VersionLabel()));
         QPainter painter;
         if (!painter.begin(&writer)) {
             if (error)

@@ -1,10 +1,14 @@
 """The about window's picture and the links window's rows, for tools/make_artwork.py.
 
-About: 210 x 155, the program's name, version and maker on the night-blue of the main
-window's title strip, with a close mark under the window's exit hot spot (185, 12, 15 x 15).
+About: 210 x 155, the program's name, version (the project's, from CMakeLists.txt) and maker
+on the night-blue of the main window's title strip, with a close mark under the window's exit
+hot spot (185, 12, 15 x 15).
 Links: nine rows of 180 x 21 (two headings in cyan, seven links) and a 15 x 21 arrow that
 marks the link row under the mouse.  Each at 1x and at 2x (name@2x).
 """
+
+import os
+import re
 
 import make_artwork as art
 
@@ -24,6 +28,15 @@ LINK_ROWS = [
     ("links_prospector.jpg", "Lunar Prospector Mission", False),
     ("links_clementine.jpg", "Clementine Mission", False),
 ]
+
+
+def project_version():
+    """The version that project() sets in CMakeLists.txt, which the program reports."""
+    with open(os.path.join(art.ROOT, "CMakeLists.txt"), encoding="utf-8") as f:
+        found = re.search(r"^project\(\s*Selvane\s+VERSION\s+([0-9][0-9.]*)", f.read(), re.M)
+    if not found:
+        raise SystemExit("CMakeLists.txt: no project(Selvane VERSION ...)")
+    return found.group(1)
 
 
 def close_mark(s):
@@ -85,7 +98,8 @@ EXPECTED = dict({"about.jpg": ABOUT_SIZE, "links_arrow.png": (15, 21)},
 
 def make(s):
     """Writes the pictures at scale s; returns their 1x sizes."""
-    art.save_jpg(make_about("V1.13", s), "about.jpg", 92, s)
+    # The version as the program shows it: "V" and the project's number.
+    art.save_jpg(make_about("V" + project_version(), s), "about.jpg", 92, s)
     for name, text, heading in LINK_ROWS:
         if heading:
             art.save_png(make_row(text, True, s), name, s)

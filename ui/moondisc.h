@@ -1,8 +1,8 @@
 #pragma once
-// The shadow on the Moon picture: a phase state chosen from the month's nearest major phase,
-// and a stack of half-ellipse arcs whose number follows the illuminated percentage.
+// The Moon picture of the main window: the name of its phase state and the shadow drawn for
+// it, and the picture turned for the southern view.
 
-#include "engine/phases.h"
+#include "engine/phasestate.h"
 
 #include <QString>
 
@@ -11,25 +11,8 @@ class QPainter;
 
 namespace selvane {
 
-// 0 New Moon, 1 Waning Crescent, 2 Last Quarter, 3 Waning Gibbous, 4 Full Moon,
-// 5 Waxing Gibbous, 6 First Quarter, 7 Waxing Crescent.
-using PhaseState = int;
-
 // The state's name as the status strip shows it, with its leading space (" Full Moon").
 QString PhaseStateName(PhaseState state);
-
-// The state for the universal-time instant m: the major phase of the month nearest to m
-// (a tie goes to the earlier one) gives its own state within half a day of its instant, and
-// the state before or after it otherwise.
-PhaseState ChoosePhaseState(JulianDay m, const MonthPhases& phases);
-
-enum class ArcSide { Left, Right };
-
-inline constexpr int kArcBoxSize = 151; // the arcs' box, a pixel larger than the picture
-
-// Arc k: the half on `side` of the ellipse in the box with left and right edges x0 + k and
-// x0 + size - k (swapped once they cross), top y0 and bottom y0 + size.
-void DrawArc2(QPainter& painter, ArcSide side, int x0, int y0, int size, int k);
 
 // Darkens the unlit part of the 150 x 150 Moon picture for the percentage and state.
 // northernView: the picture is north up (the waning shadow on the right).

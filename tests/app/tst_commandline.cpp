@@ -313,8 +313,10 @@ void TestCommandLine::pdfPagesAreThePrintedPages() {
         QCOMPARE(outcome.Err, QByteArray());
         QCOMPARE(outcome.Status, 0);
         QCOMPARE(PdfProblems(output(file), texts), QString());
-        // The print job's page: A4 landscape.
-        QVERIFY(Run("pdfinfo", {output(file)}).contains("Page size:       842 x 595 pts (A4)"));
+        // The print job's page: A4 landscape, made by this version.
+        const QString info = Run("pdfinfo", {output(file)});
+        QVERIFY(info.contains("Page size:       842 x 595 pts (A4)"));
+        QVERIFY2(info.contains("\nCreator:         Selvane V1.13\n"), qPrintable(info));
     }
 }
 

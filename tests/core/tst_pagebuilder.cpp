@@ -48,10 +48,10 @@ void TestPageBuilder::calendarListsThePhasesOnTheMonthsLocalDays() {
         const int gotMinutes = got.Time.left(2).toInt() * 60 + got.Time.mid(3, 2).toInt();
         QVERIFY2(qAbs(gotMinutes - minutes) <= 2, qPrintable(got.Time));
     }
-    // A picture for each of the 31 days: at 0h of the 30th the Moon wanes (1), at 0h of the
-    // 31st the New Moon is 1.5 hours old (0).
-    QCOMPARE(page.DailyPhases[29].State, 1);
-    QCOMPARE(page.DailyPhases[30].State, 0);
+    // A picture for each of the 31 days: at 0h of the 30th the Moon wanes, at 0h of the 31st
+    // the New Moon is 1.5 hours old.
+    QCOMPARE(page.DailyPhases[29].State, PhaseState::WaningCrescent);
+    QCOMPARE(page.DailyPhases[30].State, PhaseState::NewMoon);
     QCOMPARE(page.Table.Days[30].SunTimes.Rise.size(), std::size_t(5));
 }
 

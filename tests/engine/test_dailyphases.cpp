@@ -1,6 +1,10 @@
 #include "engine/dailyphases.h"
 
+#include "phasestatenames.h"
+
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace selvane {
 namespace {
@@ -21,10 +25,22 @@ TEST(MonthPhaseDates, QuarterPhasesAroundADay) {
 
 TEST(DailyPhaseState, EachStateStartsAtItsBoundAndEndsJustBeforeTheNext) {
     const std::array<JulianDay, 5> p = {0.0, 7.5, 15.0, 22.5, 30.0};
-    const std::pair<double, int> rows[] = {{0.0, 0},     {0.4999, 0}, {0.5, 7},   {7.0, 7},
-                                           {7.2499, 7},  {7.25, 6},   {7.75, 5},  {14.4999, 5},
-                                           {14.5, 4},    {15.5, 3},   {22.25, 2}, {22.75, 1},
-                                           {29.4999, 1}, {29.5, 0},   {31.0, 0}};
+    using enum PhaseState;
+    const std::pair<double, PhaseState> rows[] = {{0.0, NewMoon},
+                                                  {0.4999, NewMoon},
+                                                  {0.5, WaxingCrescent},
+                                                  {7.0, WaxingCrescent},
+                                                  {7.2499, WaxingCrescent},
+                                                  {7.25, FirstQuarter},
+                                                  {7.75, WaxingGibbous},
+                                                  {14.4999, WaxingGibbous},
+                                                  {14.5, FullMoon},
+                                                  {15.5, WaningGibbous},
+                                                  {22.25, LastQuarter},
+                                                  {22.75, WaningCrescent},
+                                                  {29.4999, WaningCrescent},
+                                                  {29.5, NewMoon},
+                                                  {31.0, NewMoon}};
     for (const auto& [at, state] : rows)
         EXPECT_EQ(DailyPhaseState({at, p}), state) << at;
 }
@@ -35,13 +51,13 @@ TEST(MonthDailyPhases, MidnightsSixToTwelveHoursBeforeFirstQuarterShowTheCrescen
     struct Row {
         int Year, Month, Day;
         const char* FirstQuarter;
-        int State;
+        PhaseState State;
     };
-    const Row rows[] = {{2024, 5, 15, "11:48", 7},
-                        {2023, 11, 20, "10:50", 7},
-                        {2023, 2, 27, "08:06", 7},
-                        {2024, 6, 14, "05:18", 6},
-                        {2024, 1, 18, "03:52", 6}};
+    const Row rows[] = {{2024, 5, 15, "11:48", PhaseState::WaxingCrescent},
+                        {2023, 11, 20, "10:50", PhaseState::WaxingCrescent},
+                        {2023, 2, 27, "08:06", PhaseState::WaxingCrescent},
+                        {2024, 6, 14, "05:18", PhaseState::FirstQuarter},
+                        {2024, 1, 18, "03:52", PhaseState::FirstQuarter}};
     for (const Row& r : rows)
         EXPECT_EQ(MonthDailyPhases(r.Year, r.Month)[static_cast<std::size_t>(r.Day - 1)].State,
                   r.State)
@@ -50,8 +66,11 @@ TEST(MonthDailyPhases, MidnightsSixToTwelveHoursBeforeFirstQuarterShowTheCrescen
 
 TEST(MonthDailyPhases, March2024FromAHandComputationAtZeroHoursUT) {
     // Percent -1: only the state is known (a major phase falls that day).
-    const std::array<int, 3> rows[] = {{1, 75, 3},  {4, 46, 1},  {10, -1, 0}, {13, 10, 7},
-                                       {17, -1, 6}, {20, 77, 5}, {25, -1, 4}};
+    using enum PhaseState;
+    const std::tuple<int, int, PhaseState> rows[] = {
+        {1, 75, WaningGibbous},   {4, 46, WaningCrescent}, {10, -1, NewMoon},
+        {13, 10, WaxingCrescent}, {17, -1, FirstQuarter},  {20, 77, WaxingGibbous},
+        {25, -1, FullMoon}};
     const auto march = MonthDailyPhases(2024, 3);
     for (const auto& [day, percent, state] : rows) {
         const DailyPhase& got = march[static_cast<std::size_t>(day - 1)];
@@ -62,9 +81,12 @@ TEST(MonthDailyPhases, March2024FromAHandComputationAtZeroHoursUT) {
     }
     // A 28-day month leaves the last three rows empty.
     const auto february = MonthDailyPhases(2023, 2);
-    EXPECT_NE(february[27].Percent + february[27].State, 0);
+    auto sum = [](const DailyPhase& row) {
+        return row.Percent + static_cast<int>(row.State);
+    };
+    EXPECT_NE(sum(february[27]), 0);
     for (std::size_t i = 28; i < 31; ++i)
-        EXPECT_EQ(february[i].Percent + february[i].State, 0);
+        EXPECT_EQ(sum(february[i]), 0);
 }
 
 } // namespace

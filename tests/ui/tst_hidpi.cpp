@@ -188,7 +188,7 @@ void TestHighDensity::terminatorIsAsSharpAndWhereItIsAtRatioOne() {
     const QImage smallSurface = small;
     {
         QPainter p(&small);
-        Shadow(p, 33, 7, true);
+        Shadow(p, 33, PhaseState::WaxingCrescent, true);
     }
     // A third lit: the terminator lies a third of the diameter from the right limb, at
     // 75 + 75 (1 - 2 x 0.33) = 100.5.
