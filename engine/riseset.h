@@ -1,5 +1,7 @@
 #pragma once
-// Rising, transit and setting of the Moon and the Sun, and the twilights.
+// Rising, transit and setting of the Moon and the Sun, and the twilights, on a local calendar
+// date: the chapter 15 method (engine/risetransitset.h) fed with each body's places and its
+// results brought onto the local clock.
 
 #include "engine/localtime.h"
 
@@ -7,44 +9,6 @@
 #include <string>
 
 namespace selvane {
-
-// A quantity sampled on three consecutive days; Current is a working slot.
-struct DaySeries {
-    double Current = 0.0;
-    double Y1 = 0.0; // the day before
-    double Y2 = 0.0; // the day
-    double Y3 = 0.0; // the day after
-};
-
-// Marks an event that does not happen: all three fields when the body neither rises nor sets
-// at the altitude that day, a single field when its iteration did not converge.
-inline constexpr double kNoEvent = -99999.0;
-
-// Fractions of a day from the instant whose sidereal time is Theta0.
-struct RiseSetTimes {
-    double Transit = kNoEvent;
-    double Rise = kNoEvent;
-    double Set = kNoEvent;
-};
-
-// The three-point interpolation (3.3) p. 25 at n days after the middle sample.
-double Interpolate(const DaySeries& series, double n) noexcept;
-
-// How CalculateRiseSet tells a converged crossing of this day from a wrong one.
-enum class CrossingCheck {
-    // The Sun: an iteration that drifts more than half a day from its start is no event.
-    DriftGuard,
-    // The Moon: a rise must cross with the hour angle negative (east of the meridian), a set
-    // with it positive; the caller's neighbour-day repair handles what lands outside the day.
-    Direction,
-};
-
-// Chapter 15: the three events from the right ascensions and declinations (degrees) on three
-// days, iterated to convergence. Latitude and west-positive longitude in degrees, the altitude
-// h0 in radians, Theta0 the apparent sidereal time at the day's zero instant in degrees.
-RiseSetTimes CalculateRiseSet(DaySeries ra, double latitude, double longitude, DaySeries dec,
-                              double h0, double theta0,
-                              CrossingCheck check = CrossingCheck::DriftGuard) noexcept;
 
 inline constexpr const char* kNoneText = "None";      // never rises or sets that day
 inline constexpr const char* kOtherDayText = "*****"; // a Moon event not on this local date

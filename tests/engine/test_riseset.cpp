@@ -25,48 +25,6 @@ ClockTime Noon(int y, int m, int d) {
                      0};
 }
 
-TEST(Interpolate, ThreePointFormula) {
-    const DaySeries s{0.0, 10.0, 13.0, 19.0};
-    EXPECT_DOUBLE_EQ(Interpolate(s, 0.0), 13.0);
-    EXPECT_DOUBLE_EQ(Interpolate(s, 1.0), 19.0);
-    EXPECT_DOUBLE_EQ(Interpolate(s, -1.0), 10.0);
-    EXPECT_DOUBLE_EQ(Interpolate(s, 0.5), 15.625); // on the parabola through the three points
-}
-
-TEST(CalculateRiseSet, RightAscensionsAcross180And0) {
-    // An observer on the equator and a body on the celestial equator moving 2 degrees a day.
-    // With Theta0 equal to the middle right ascension the transit is where the sidereal angle
-    // catches up with the body's motion during the 67 s interpolation offset.
-    const double expected = 2.0 * 0.000775462962963 / (360.985647 - 2.0);
-    const DaySeries equator{0.0, 0.0, 0.0, 0.0};
-    // -1, 1, 3 pass through 0 and need no unwrapping.
-    const RiseSetTimes t = CalculateRiseSet({0.0, -1.0, 1.0, 3.0}, 0.0, 0.0, equator, -0.0145, 1.0);
-    EXPECT_NEAR(t.Transit, expected, 1e-9);
-    // 179, -179, -177 (the (-180, 180] form of 179, 181, 183) are unwrapped first.
-    const RiseSetTimes u =
-        CalculateRiseSet({0.0, 179.0, -179.0, -177.0}, 0.0, 0.0, equator, -0.0145, 181.0);
-    EXPECT_NEAR(u.Transit, expected, 1e-9);
-    // Rise and set a quarter day either side.
-    EXPECT_NEAR(u.Set - u.Transit, 0.25, 0.01);
-    EXPECT_NEAR(u.Transit + 1.0 - u.Rise, 0.25, 0.01);
-}
-
-TEST(CalculateRiseSet, NeverRisingBodyAndThePoles) {
-    // A declination of -60 never rises at latitude +45.
-    RiseSetTimes t = CalculateRiseSet({0.0, 10.0, 11.0, 12.0}, 45.0, 0.0,
-                                      {0.0, -60.0, -60.0, -60.0}, -0.0145, 100.0);
-    EXPECT_EQ(t.Rise, kNoEvent);
-    EXPECT_EQ(t.Set, kNoEvent);
-    EXPECT_EQ(t.Transit, kNoEvent);
-    // Exactly at a pole cos(latitude) is (almost) zero: no finite rise or set either way.
-    for (double lat : {90.0, -90.0})
-        for (double dec : {-10.0, 0.0, 10.0}) {
-            t = CalculateRiseSet({0.0, 10.0, 11.0, 12.0}, lat, 0.0, {0.0, dec, dec, dec}, -0.0145,
-                                 100.0);
-            EXPECT_EQ(t.Rise, kNoEvent) << lat << " " << dec;
-        }
-}
-
 TEST(CalcSolarRiseSet, GreenwichAtTheMarchEquinox2024) {
     const Observer greenwich{51.4769, 0.0, 0};
     const ClockTime day = Noon(2024, 3, 20);
