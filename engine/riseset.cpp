@@ -1,13 +1,12 @@
 #include "engine/riseset.h"
 
-#include "engine/angletext.h"
 #include "engine/lunar.h"
 #include "engine/moonhorizon.h"
 #include "engine/numeric.h"
 #include "engine/nutation.h"
+#include "engine/risesettext.h"
 #include "engine/risetransitset.h"
 #include "engine/solar.h"
-#include "engine/text.h"
 
 #include <tuple>
 #include <utility>
@@ -66,10 +65,9 @@ bool InDay(double v) {
     return IsEvent(v) && v >= 0.0 && v <= 1.0;
 }
 
-// The text of a Moon event counted from local midnight: a clock time on this date, else
-// "*****".
-std::string MoonTimeText(double v) {
-    return InDay(v) ? Utf8Left(HoursToText(v * kHoursPerDay), 10) : kOtherDayText;
+// A Moon event counted from local midnight: at its clock time on this date, else on another.
+EventTime MoonEvent(double v) {
+    return InDay(v) ? EventAt(v) : kOtherDateEvent;
 }
 
 // The Sun's events for the day whose local midnight is the universal instant `jd0`, as
@@ -97,16 +95,16 @@ RiseSetTimes SolarDayOnLocalClock(JulianDay localMidnight, const Observer& obser
             OnLocalClock(jd0, t.Set, localMidnight, observer)};
 }
 
-// The Sun's times always show a clock time of the day: a value off the date is brought into it
-// by whole days.
-std::string SunTimeText(double v) {
+// The Sun's events always read as a clock time of the date: a value off the date is brought
+// into it by whole days.
+EventTime SunEvent(double v) {
     if (!IsEvent(v))
-        return kNoneText;
+        return kNoneEvent;
     while (v > 1.0)
         v -= 1.0;
     while (v < 0.0)
         v += 1.0;
-    return Utf8Left(HoursToText(v * kHoursPerDay), 10);
+    return EventAt(v);
 }
 
 } // namespace
@@ -115,7 +113,7 @@ LunarRiseSet CalcLunarRiseSet(const ClockTime& clock, const Observer& observer) 
     // 0h UT of the date, which is also the date's midnight on the local clock's scale.
     const JulianDay jd0 = DateTimeToJD(clock.Year, clock.Month, clock.Day, 0, 0, 0);
     LunarRiseSet out;
-    out.Entries = {{{"Transit:", kNoneText}, {"Moonrise:", kNoneText}, {"Moonset:", kNoneText}}};
+    out.Entries = {{{"Transit:", kNoneEvent}, {"Moonrise:", kNoneEvent}, {"Moonset:", kNoneEvent}}};
 
     RiseSetTimes day = LunarDayOnLocalClock(jd0, jd0, observer, &out.Percent);
     const bool neverCrossesAtMidday = AllNone(day);
@@ -137,10 +135,10 @@ LunarRiseSet CalcLunarRiseSet(const ClockTime& clock, const Observer& observer) 
         }
     }
     if (!neverCrossesAtMidday)
-        out.Entries[0].Time = MoonTimeText(day.Transit);
+        out.Entries[0].Time = MoonEvent(day.Transit);
     if (InDay(day.Rise) && InDay(day.Set)) {
-        out.Entries[1].Time = MoonTimeText(day.Rise);
-        out.Entries[2].Time = MoonTimeText(day.Set);
+        out.Entries[1].Time = MoonEvent(day.Rise);
+        out.Entries[2].Time = MoonEvent(day.Set);
         return out;
     }
 
@@ -148,8 +146,8 @@ LunarRiseSet CalcLunarRiseSet(const ClockTime& clock, const Observer& observer) 
     // the middle declination and the interpolated search can both miss a crossing that
     // happens (and the three UT days' searches can all step over one even at middle
     // latitudes): the altitude itself is searched through the local day. An event not found
-    // there either reads "None" when the midday test found none and the Moon crosses the
-    // horizon at no time of the day, else "*****": it happens on another date.
+    // there either is None when the midday test found none and the Moon crosses the horizon
+    // at no time of the day, else OtherDate: it happens on another date.
     const HorizonCrossings crossings = MoonHorizonCrossings(
         LocalToUniversal(jd0, observer), LocalToUniversal(jd0 + 1.0, observer), observer);
     const bool none = neverCrossesAtMidday && !crossings.Any;
@@ -162,31 +160,31 @@ LunarRiseSet CalcLunarRiseSet(const ClockTime& clock, const Observer& observer) 
             if (local * kMinutesPerDay < kMinutesPerDay - 0.5)
                 v = local;
         }
-        entry->Time = InDay(v) ? MoonTimeText(v) : none ? kNoneText : kOtherDayText;
+        entry->Time = InDay(v) ? EventAt(v) : none ? kNoneEvent : kOtherDateEvent;
     }
     return out;
 }
 
 std::array<MoonRiseSetEntry, 3> SortedByTime(std::array<MoonRiseSetEntry, 3> e) {
     for (auto [i, j] : {std::pair{0, 1}, std::pair{0, 2}, std::pair{1, 2}})
-        if (e[j].Time < e[i].Time)
+        if (ReadsBefore(e[j].Time, e[i].Time))
             std::swap(e[i], e[j]);
     return e;
 }
 
-std::array<std::string, 3> CalcSolarRiseSet(const ClockTime& clock, const Observer& observer,
-                                            double altitude) {
+std::array<EventTime, 3> CalcSolarRiseSet(const ClockTime& clock, const Observer& observer,
+                                          double altitude) {
     const JulianDay midnight = DateTimeToJD(clock.Year, clock.Month, clock.Day, 0, 0, 0);
     RiseSetTimes t = SolarDayOnLocalClock(midnight, observer, altitude);
     if (AllNone(t))
-        return {kNoneText, kNoneText, kNoneText};
+        return {kNoneEvent, kNoneEvent, kNoneEvent};
 
     // A set before the date's midnight with a rise after it: the rise of the day before is the
     // one that belongs to that set.
     if (IsEvent(t.Rise) && t.Rise >= 0.0 && IsEvent(t.Set) && t.Set < 0.0)
         t.Rise = SolarDayOnLocalClock(midnight - 1.0, observer, altitude).Rise;
 
-    return {SunTimeText(t.Transit), SunTimeText(t.Rise), SunTimeText(t.Set)};
+    return {SunEvent(t.Transit), SunEvent(t.Rise), SunEvent(t.Set)};
 }
 
 } // namespace selvane

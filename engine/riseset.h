@@ -1,8 +1,10 @@
 #pragma once
 // Rising, transit and setting of the Moon and the Sun, and the twilights, on a local calendar
 // date: the chapter 15 method (engine/risetransitset.h) fed with each body's places and its
-// results brought onto the local clock.
+// results brought onto the local clock. The results are numbers; engine/risesettext.h makes
+// their texts.
 
+#include "engine/eventtime.h"
 #include "engine/localtime.h"
 
 #include <array>
@@ -10,12 +12,9 @@
 
 namespace selvane {
 
-inline constexpr const char* kNoneText = "None";      // never rises or sets that day
-inline constexpr const char* kOtherDayText = "*****"; // a Moon event not on this local date
-
 struct MoonRiseSetEntry {
     std::string Title; // "Transit:", "Moonrise:", "Moonset:"
-    std::string Time;  // "hh:mm", "None" or "*****"
+    EventTime Time;    // at a clock time of the date, None, or OtherDate
 };
 
 struct LunarRiseSet {
@@ -23,16 +22,22 @@ struct LunarRiseSet {
     int Percent = 0;                         // illuminated percent at 0h UT of the date
 };
 
-// The Moon's events on the local calendar date of the clock time.
+// The Moon's events on the local calendar date of the clock time. An event at a clock time
+// lies within the date (0 to 1 day after its midnight); one that happens on another local
+// date is OtherDate; None when the Moon does not cross the horizon at all that day.
 LunarRiseSet CalcLunarRiseSet(const ClockTime& clock, const Observer& observer);
 
-// The entries in clock order as the window lists them ("*****" before any time).
+// The entries in the order the window lists them: by their texts in plain character order
+// ("*****" before any time, times in clock order, "None" last), with three compare-and-swap
+// steps that leave entries reading the same text as they were.
 std::array<MoonRiseSetEntry, 3> SortedByTime(std::array<MoonRiseSetEntry, 3> entries);
 
 // The Sun's transit, rise and set (or twilight start and end) on the local date of the clock
-// time, for the altitude in degrees (-0.8333, -6, -12, -18).
-std::array<std::string, 3> CalcSolarRiseSet(const ClockTime& clock, const Observer& observer,
-                                            double altitude);
+// time, for the altitude in degrees (-0.8333, -6, -12, -18): each at a clock time of the date
+// (one off the date is brought into it by whole days) or None; all three None when the Sun
+// does not reach the altitude that day, one when that event of the day is not found.
+std::array<EventTime, 3> CalcSolarRiseSet(const ClockTime& clock, const Observer& observer,
+                                          double altitude);
 
 inline constexpr double kSunriseAltitude = -0.8333;
 inline constexpr double kCivilTwilight = -6.0;

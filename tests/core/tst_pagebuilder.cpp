@@ -52,7 +52,7 @@ void TestPageBuilder::calendarListsThePhasesOnTheMonthsLocalDays() {
     // 31st the New Moon is 1.5 hours old (0).
     QCOMPARE(page.DailyPhases[29].State, 1);
     QCOMPARE(page.DailyPhases[30].State, 0);
-    QCOMPARE(page.Table.Days[30].SunTimes.Rise.size(), std::size_t(5));
+    QCOMPARE(TableText(page.Table.Days[30].SunTimes.Rise).size(), std::size_t(5));
 }
 
 void TestPageBuilder::headerNamesTheClockOfTheTimes() {
