@@ -47,7 +47,7 @@ struct CalendarPageData {
     PrintChoices Choices;
     std::vector<ListedPhase> MajorPhases;   // those on the month's days, in time order
     std::array<DailyPhase, 31> DailyPhases; // each day's picture
-    MonthTimeTable Table;                   // the month's rise, transit and set texts
+    MonthTimeTable Table;                   // the month's rise, transit and set times
 };
 
 struct TimeTablePageData {

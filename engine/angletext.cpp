@@ -28,19 +28,25 @@ constexpr std::array<ModeMarks, 2> kModeMarks = {{
 
 } // namespace
 
+ClockReading DisplayedClock(double hours) noexcept {
+    ClockReading reading{Trunc(hours), 0};
+    reading.Minute =
+        static_cast<std::int64_t>(Round((hours - static_cast<double>(reading.Hour)) * 60.0));
+    if (reading.Minute == 60) {
+        reading.Minute = 0;
+        ++reading.Hour;
+    }
+    return reading;
+}
+
 std::string HoursToText(double hours) {
     std::string text;
     if (hours < 0.0) {
         text = "-";
         hours = -hours;
     }
-    std::int64_t h = Trunc(hours);
-    auto m = static_cast<std::int64_t>(Round((hours - static_cast<double>(h)) * 60.0));
-    if (m == 60) {
-        m = 0;
-        ++h;
-    }
-    return text + TwoDigits(h) + ":" + TwoDigits(m);
+    const ClockReading reading = DisplayedClock(hours);
+    return text + TwoDigits(reading.Hour) + ":" + TwoDigits(reading.Minute);
 }
 
 SexagesimalPieces MakeSexagesimal(SexagesimalMode mode, double value) {

@@ -1,7 +1,7 @@
 #include "engine/monthtable.h"
 
 #include "engine/riseset.h"
-#include "engine/text.h"
+#include "engine/risesettext.h"
 
 #include <cstdio>
 
@@ -9,15 +9,9 @@ namespace selvane {
 
 namespace {
 
-constexpr std::size_t kTextLength = 6; // characters a table text keeps
-
-std::string Cut(const std::string& text) {
-    return Utf8Left(text, kTextLength);
-}
-
 TwilightTimes Twilight(const ClockTime& day, const Observer& observer, double altitude) {
     const auto t = CalcSolarRiseSet(day, observer, altitude);
-    return {Cut(t[1]), Cut(t[2])};
+    return {t[1], t[2]};
 }
 
 } // namespace
@@ -34,17 +28,20 @@ MonthTimeTable FillMonthTimeTable(int year, int month, const Observer& observer)
         DayTimes& row = table.Days[static_cast<std::size_t>(d - 1)];
 
         const LunarRiseSet moon = CalcLunarRiseSet(day, observer);
-        row.MoonTimes = {Cut(moon.Entries[0].Time), Cut(moon.Entries[1].Time),
-                         Cut(moon.Entries[2].Time)};
+        row.MoonTimes = {moon.Entries[0].Time, moon.Entries[1].Time, moon.Entries[2].Time};
         row.Illumination = moon.Percent;
 
         row.AstronomicalTwilight = Twilight(day, observer, kAstronomicalTwilight);
         row.NauticalTwilight = Twilight(day, observer, kNauticalTwilight);
         row.CivilTwilight = Twilight(day, observer, kCivilTwilight);
         const auto sun = CalcSolarRiseSet(day, observer, kSunriseAltitude);
-        row.SunTimes = {Cut(sun[0]), Cut(sun[1]), Cut(sun[2])};
+        row.SunTimes = {sun[0], sun[1], sun[2]};
     }
     return table;
+}
+
+std::string TableText(const EventTime& event) {
+    return EventText(event, kTableTextLength);
 }
 
 std::string MonthTimeTableCsv(int year, int month, const MonthTimeTable& table) {
@@ -58,11 +55,13 @@ std::string MonthTimeTableCsv(int year, int month, const MonthTimeTable& table) 
         char date[16];
         std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, d);
         for (const std::string& field :
-             {std::string(date), row.MoonTimes.Rise, row.MoonTimes.Transit, row.MoonTimes.Set,
-              std::to_string(row.Illumination) + "%", row.AstronomicalTwilight.Start,
-              row.NauticalTwilight.Start, row.CivilTwilight.Start, row.SunTimes.Rise,
-              row.SunTimes.Transit, row.SunTimes.Set, row.CivilTwilight.End,
-              row.NauticalTwilight.End, row.AstronomicalTwilight.End}) {
+             {std::string(date), TableText(row.MoonTimes.Rise), TableText(row.MoonTimes.Transit),
+              TableText(row.MoonTimes.Set), std::to_string(row.Illumination) + "%",
+              TableText(row.AstronomicalTwilight.Start), TableText(row.NauticalTwilight.Start),
+              TableText(row.CivilTwilight.Start), TableText(row.SunTimes.Rise),
+              TableText(row.SunTimes.Transit), TableText(row.SunTimes.Set),
+              TableText(row.CivilTwilight.End), TableText(row.NauticalTwilight.End),
+              TableText(row.AstronomicalTwilight.End)}) {
             out += field;
             out += ',';
         }

@@ -1,26 +1,28 @@
 #pragma once
-// A month of rise, transit, set and twilight texts, one row per day: what the time list
-// shows and the time table prints.
+// A month of rise, transit, set and twilight times, one row per day: what the time list
+// shows and the time table prints, and the month's comma-separated values.
 
+#include "engine/eventtime.h"
 #include "engine/localtime.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace selvane {
 
-// Each text is "hh:mm", "None" when the body does not reach the altitude that day, or, for
-// the Moon only, "*****" when its event falls on another local date; at most 6 characters.
+// Each time is at a clock time of the day, None when the body does not reach the altitude
+// that day, or, for the Moon only, OtherDate when its event falls on another local date.
 struct RiseTransitSet {
-    std::string Transit;
-    std::string Rise;
-    std::string Set;
+    EventTime Transit;
+    EventTime Rise;
+    EventTime Set;
 };
 
 struct TwilightTimes {
-    std::string Start;
-    std::string End;
+    EventTime Start;
+    EventTime End;
 };
 
 struct DayTimes {
@@ -32,7 +34,7 @@ struct DayTimes {
     TwilightTimes AstronomicalTwilight;
 };
 
-// Row d - 1 for day d; rows past the month's last day are left empty.
+// Row d - 1 for day d; rows past the month's last day are left empty (EventState::Empty).
 struct MonthTimeTable {
     std::array<DayTimes, 31> Days;
 };
@@ -41,11 +43,17 @@ struct MonthTimeTable {
 // selected day.
 MonthTimeTable FillMonthTimeTable(int year, int month, const Observer& observer);
 
+inline constexpr std::size_t kTableTextLength = 6; // characters a table text keeps
+
+// A time as the table shows, prints and writes it: "hh:mm", "None" or "*****" (EventText)
+// cut to 6 characters; empty for an empty row.
+std::string TableText(const EventTime& event);
+
 // The month's table as comma-separated values: the header line
 // "date,moonrise,moon_transit,moonset,illumination,astro_start,nautical_start,civil_start,
 // sunrise,sun_transit,sunset,civil_end,nautical_end,astro_end" (one line), then one line per
-// day with the date as yyyy-mm-dd, the texts as the table holds them and the illumination as
-// "75%". Lines end with a line feed.
+// day with the date as yyyy-mm-dd, the times as TableText and the illumination as "75%".
+// Lines end with a line feed.
 std::string MonthTimeTableCsv(int year, int month, const MonthTimeTable& table);
 
 } // namespace selvane

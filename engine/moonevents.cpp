@@ -5,11 +5,11 @@
 #include "engine/numeric.h"
 #include "engine/phases.h"
 #include "engine/riseset.h"
+#include "engine/risesettext.h"
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <string>
 
 namespace selvane {
 
@@ -35,20 +35,6 @@ void Walk(JulianDay start, JulianDay end, double firstMean, double period, doubl
         if (e.JD > start)
             out.push_back(e);
     }
-}
-
-// Minutes after midnight of an "hh:mm" text; nothing for "None", "*****" or anything else.
-std::optional<int> ClockMinutes(const std::string& text) {
-    auto digit = [&](std::size_t i) {
-        return text[i] >= '0' && text[i] <= '9';
-    };
-    if (text.size() != 5 || text[2] != ':' || !digit(0) || !digit(1) || !digit(3) || !digit(4))
-        return std::nullopt;
-    const int hour = (text[0] - '0') * 10 + (text[1] - '0');
-    const int minute = (text[3] - '0') * 10 + (text[4] - '0');
-    if (hour > 23 || minute > 59)
-        return std::nullopt;
-    return hour * 60 + minute;
 }
 
 bool ByTime(const MoonEvent& a, const MoonEvent& b) {
@@ -103,8 +89,10 @@ std::vector<MoonEvent> RisesAndSets(int year, int month, int day, int days,
         const JulianDay midnight = DateTimeToJD(date.Year, date.Month, date.Day, 0, 0, 0);
         for (auto [entry, kind] :
              {std::pair{1, MoonEventKind::Moonrise}, std::pair{2, MoonEventKind::Moonset}}) {
+            // At the minute the window shows: a rise at 05:12:40 is written as 05:13:00. One
+            // that reads "24:00", the next date's midnight, is not written for this date.
             const std::optional<int> minutes =
-                ClockMinutes(moon.Entries[static_cast<std::size_t>(entry)].Time);
+                ShownMinute(moon.Entries[static_cast<std::size_t>(entry)].Time);
             if (!minutes)
                 continue;
             MoonEvent e;

@@ -1,7 +1,11 @@
 #pragma once
-// Rising, transit and setting of the Moon and the Sun, and the twilights.
+// Rising, transit and setting of the Moon and the Sun, and the twilights, on a local calendar
+// date: the chapter 15 method (engine/risetransitset.h) fed with each body's places and its
+// results brought onto the local clock. The results are numbers; engine/risesettext.h makes
+// their texts.
 
 #include "engine/constants.h"
+#include "engine/eventtime.h"
 #include "engine/localtime.h"
 
 #include <array>
@@ -9,50 +13,9 @@
 
 namespace selvane {
 
-// A quantity sampled on three consecutive days; Current is a working slot.
-struct DaySeries {
-    double Current = 0.0;
-    double Y1 = 0.0; // the day before
-    double Y2 = 0.0; // the day
-    double Y3 = 0.0; // the day after
-};
-
-// Marks an event that does not happen: all three fields when the body neither rises nor sets
-// at the altitude that day, a single field when its iteration did not converge.
-inline constexpr double kNoEvent = -99999.0;
-
-// Fractions of a day from the instant whose sidereal time is Theta0.
-struct RiseSetTimes {
-    double Transit = kNoEvent;
-    double Rise = kNoEvent;
-    double Set = kNoEvent;
-};
-
-// The three-point interpolation (3.3) p. 25 at n days after the middle sample.
-double Interpolate(const DaySeries& series, double n) noexcept;
-
-// How CalculateRiseSet tells a converged crossing of this day from a wrong one.
-enum class CrossingCheck {
-    // The Sun: an iteration that drifts more than half a day from its start is no event.
-    DriftGuard,
-    // The Moon: a rise must cross with the hour angle negative (east of the meridian), a set
-    // with it positive; the caller's neighbour-day repair handles what lands outside the day.
-    Direction,
-};
-
-// Chapter 15: the three events from the right ascensions and declinations (degrees) on three
-// days, iterated to convergence. Latitude and west-positive longitude in degrees, the altitude
-// h0 in radians, Theta0 the apparent sidereal time at the day's zero instant in degrees.
-RiseSetTimes CalculateRiseSet(DaySeries ra, double latitude, double longitude, DaySeries dec,
-                              double h0, double theta0,
-                              CrossingCheck check = CrossingCheck::DriftGuard) noexcept;
-
-inline constexpr const char* kNoneText = "None";      // never rises or sets that day
-inline constexpr const char* kOtherDayText = "*****"; // a Moon event not on this local date
-
 struct MoonRiseSetEntry {
     std::string Title; // "Transit:", "Moonrise:", "Moonset:"
-    std::string Time;  // "hh:mm", "None" or "*****"
+    EventTime Time;    // at a clock time of the date, None, or OtherDate
 };
 
 struct LunarRiseSet {
@@ -60,16 +23,22 @@ struct LunarRiseSet {
     int Percent = 0;                         // illuminated percent at 0h UT of the date
 };
 
-// The Moon's events on the local calendar date of the clock time.
+// The Moon's events on the local calendar date of the clock time. An event at a clock time
+// lies within the date (0 to 1 day after its midnight); one that happens on another local
+// date is OtherDate; None when the Moon does not cross the horizon at all that day.
 LunarRiseSet CalcLunarRiseSet(const ClockTime& clock, const Observer& observer);
 
-// The entries in clock order as the window lists them ("*****" before any time).
+// The entries in the order the window lists them: by their texts in plain character order
+// ("*****" before any time, times in clock order, "None" last), with three compare-and-swap
+// steps that leave entries reading the same text as they were.
 std::array<MoonRiseSetEntry, 3> SortedByTime(std::array<MoonRiseSetEntry, 3> entries);
 
 // The Sun's transit, rise and set (or twilight start and end) on the local date of the clock
-// time, for the altitude in degrees (-0.8333, -6, -12, -18).
-std::array<std::string, 3> CalcSolarRiseSet(const ClockTime& clock, const Observer& observer,
-                                            double altitude);
+// time, for the altitude in degrees (-0.8333, -6, -12, -18): each at a clock time of the date
+// (one off the date is brought into it by whole days) or None; all three None when the Sun
+// does not reach the altitude that day, one when that event of the day is not found.
+std::array<EventTime, 3> CalcSolarRiseSet(const ClockTime& clock, const Observer& observer,
+                                          double altitude);
 
 inline constexpr double kSunriseAltitude = kSunRiseSetAltitudeDeg;
 inline constexpr double kCivilTwilight = -6.0;

@@ -285,9 +285,9 @@ void PrintMonthDetails(QPainter& painter, const PageState& state, const Calendar
         const DayTimes& times = data.Table.Days[static_cast<std::size_t>(d - 1)];
         const int j = grid.FirstColumn + d - 1;
         const int x = (j % 7) * c + c - 80; // the values; their labels stand 52 units left
-        auto line = [&](int y, const char* label, const std::string& value) {
+        auto line = [&](int y, const char* label, const EventTime& value) {
             TextOut(painter, x - 52, y, QLatin1String(label));
-            TextOut(painter, x, y, FromUtf8(value));
+            TextOut(painter, x, y, FromUtf8(TableText(value)));
         };
         if (choices.PrintSunTimes) {
             const int y = (j / 7) * r + state.PageCursorY + 12;
@@ -373,20 +373,23 @@ void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePag
     const int textOffset = static_cast<int>(h - TextHeight(painter)) / 2;
     for (int i = 0; i < n; ++i) {
         const DayTimes& t = data.Table.Days[static_cast<std::size_t>(i)];
+        auto text = [](const EventTime& time) {
+            return FromUtf8(TableText(time));
+        };
         const std::array<QString, 14> values = {QString::number(i + 1),
-                                                FromUtf8(t.MoonTimes.Rise),
-                                                FromUtf8(t.MoonTimes.Transit),
-                                                FromUtf8(t.MoonTimes.Set),
+                                                text(t.MoonTimes.Rise),
+                                                text(t.MoonTimes.Transit),
+                                                text(t.MoonTimes.Set),
                                                 QString::number(t.Illumination) + u'%',
-                                                FromUtf8(t.AstronomicalTwilight.Start),
-                                                FromUtf8(t.NauticalTwilight.Start),
-                                                FromUtf8(t.CivilTwilight.Start),
-                                                FromUtf8(t.SunTimes.Rise),
-                                                FromUtf8(t.SunTimes.Transit),
-                                                FromUtf8(t.SunTimes.Set),
-                                                FromUtf8(t.AstronomicalTwilight.End),
-                                                FromUtf8(t.NauticalTwilight.End),
-                                                FromUtf8(t.CivilTwilight.End)};
+                                                text(t.AstronomicalTwilight.Start),
+                                                text(t.NauticalTwilight.Start),
+                                                text(t.CivilTwilight.Start),
+                                                text(t.SunTimes.Rise),
+                                                text(t.SunTimes.Transit),
+                                                text(t.SunTimes.Set),
+                                                text(t.AstronomicalTwilight.End),
+                                                text(t.NauticalTwilight.End),
+                                                text(t.CivilTwilight.End)};
         const int y = rowTop(i) + textOffset;
         for (std::size_t col = 0; col < columns.size(); ++col)
             TextOut(painter, cx + columns[col].valueX, y, values[col]);

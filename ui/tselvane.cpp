@@ -8,6 +8,7 @@
 #include "core/wallclock.h"
 #include "engine/datemoves.h"
 #include "engine/riseset.h"
+#include "engine/risesettext.h"
 #include "engine/solar.h"
 #include "print/printjob.h"
 #include "ui/calendargrid.h"
@@ -318,15 +319,15 @@ void TSelvane::ShowRiseSet(const ClockTime& time) {
     static const char* const values[] = {"lblRSValue1", "lblRSValue2", "lblRSValue3"};
     for (std::size_t i = 0; i < entries.size(); ++i) {
         SetCaption(label(titles[i]), FromUtf8(entries[i].Title));
-        SetCaption(label(values[i]), FromUtf8(entries[i].Time));
+        SetCaption(label(values[i]), FromUtf8(EventText(entries[i].Time)));
     }
 
     for (const SunRow& row : kSunRows) {
-        const auto texts = CalcSolarRiseSet(time, o, row.Altitude);
+        const auto times = CalcSolarRiseSet(time, o, row.Altitude);
         if (row.Transit)
-            SetCaption(label(row.Transit), FromUtf8(texts[0]));
-        SetCaption(label(row.Start), FromUtf8(texts[1]));
-        SetCaption(label(row.End), FromUtf8(texts[2]));
+            SetCaption(label(row.Transit), FromUtf8(EventText(times[0])));
+        SetCaption(label(row.Start), FromUtf8(EventText(times[1])));
+        SetCaption(label(row.End), FromUtf8(EventText(times[2])));
     }
 }
 

@@ -78,11 +78,11 @@ constexpr int kColumnTitlePixels = 11;
 // Right of the title, left of the minimise button.
 const QRect kZoneLabel(428, 14, 156, 15);
 
-// One text of a row: its left edge in the list picture and its colour.
+// One time of a row: its text's left edge in the list picture and its colour.
 struct Cell {
     int X;
     const QColor& Colour;
-    const std::string& Text;
+    const EventTime& Time;
 };
 
 // The time columns of a row, left to right.
@@ -239,7 +239,7 @@ void TRiseSetTimeList::DisplayTimeList(bool computeOnly, MonthTimeTable& table) 
         p.drawText(kIlluminationX, baseline, QStringLiteral("%1%").arg(row.Illumination));
         for (const Cell& c : TimeCells(row)) {
             p.setPen(c.Colour);
-            p.drawText(c.X, baseline, FromUtf8(c.Text));
+            p.drawText(c.X, baseline, FromUtf8(TableText(c.Time)));
         }
     }
     p.end();

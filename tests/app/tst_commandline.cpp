@@ -221,19 +221,19 @@ void TestCommandLine::csvIsTheTimeListsTable() {
     const MonthTimeTable table = FillMonthTimeTable(2024, 3, place);
     for (int day = 1; day <= 31; ++day) {
         const DayTimes& t = table.Days[static_cast<std::size_t>(day - 1)];
-        const std::string texts[] = {t.MoonTimes.Rise,
-                                     t.MoonTimes.Transit,
-                                     t.MoonTimes.Set,
+        const std::string texts[] = {TableText(t.MoonTimes.Rise),
+                                     TableText(t.MoonTimes.Transit),
+                                     TableText(t.MoonTimes.Set),
                                      std::to_string(t.Illumination) + "%",
-                                     t.AstronomicalTwilight.Start,
-                                     t.NauticalTwilight.Start,
-                                     t.CivilTwilight.Start,
-                                     t.SunTimes.Rise,
-                                     t.SunTimes.Transit,
-                                     t.SunTimes.Set,
-                                     t.CivilTwilight.End,
-                                     t.NauticalTwilight.End,
-                                     t.AstronomicalTwilight.End};
+                                     TableText(t.AstronomicalTwilight.Start),
+                                     TableText(t.NauticalTwilight.Start),
+                                     TableText(t.CivilTwilight.Start),
+                                     TableText(t.SunTimes.Rise),
+                                     TableText(t.SunTimes.Transit),
+                                     TableText(t.SunTimes.Set),
+                                     TableText(t.CivilTwilight.End),
+                                     TableText(t.NauticalTwilight.End),
+                                     TableText(t.AstronomicalTwilight.End)};
         QByteArray expected = QDate(2024, 3, day).toString(Qt::ISODate).toLatin1();
         for (const std::string& text : texts)
             expected += ',' + QByteArray::fromStdString(text);

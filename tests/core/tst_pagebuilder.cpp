@@ -52,7 +52,7 @@ void TestPageBuilder::calendarListsThePhasesOnTheMonthsLocalDays() {
     // the New Moon is 1.5 hours old.
     QCOMPARE(page.DailyPhases[29].State, PhaseState::WaningCrescent);
     QCOMPARE(page.DailyPhases[30].State, PhaseState::NewMoon);
-    QCOMPARE(page.Table.Days[30].SunTimes.Rise.size(), std::size_t(5));
+    QCOMPARE(TableText(page.Table.Days[30].SunTimes.Rise).size(), std::size_t(5));
 }
 
 void TestPageBuilder::headerNamesTheClockOfTheTimes() {

@@ -4,6 +4,7 @@
 #include "core/zones.h"
 #include "engine/phases.h"
 #include "engine/riseset.h"
+#include "engine/risesettext.h"
 
 #include <QTest>
 
@@ -86,10 +87,10 @@ void TestZones::riseAndSetInTheZonesLocalTime() {
         const auto sun = CalcSolarRiseSet(date, o, kSunriseAltitude);
         const auto moon = CalcLunarRiseSet(date, o).Entries;
         const std::tuple<std::string, double, double> checks[] = {
-            {sun[1], d.SunRise, 1.0},
-            {sun[2], d.SunSet, 1.0},
-            {moon[1].Time, d.MoonRise, 2.0},
-            {moon[2].Time, d.MoonSet, 2.0},
+            {EventText(sun[1]), d.SunRise, 1.0},
+            {EventText(sun[2]), d.SunSet, 1.0},
+            {EventText(moon[1].Time), d.MoonRise, 2.0},
+            {EventText(moon[2].Time), d.MoonSet, 2.0},
         };
         for (const auto& [text, expected, tolerance] : checks) {
             const QString where = QStringLiteral("%1 %2-%3-%4: %5 vs %6")

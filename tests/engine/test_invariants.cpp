@@ -2,6 +2,7 @@
 
 #include "engine/lunarprops.h"
 #include "engine/riseset.h"
+#include "engine/risesettext.h"
 #include "engine/solar.h"
 
 #include "testclocks.h"
@@ -17,6 +18,13 @@ namespace {
 bool IsClockText(const std::string& t) {
     static const std::regex clock("([01][0-9]|2[0-4]):[0-5][0-9]");
     return std::regex_match(t, clock) && (t < "24:01");
+}
+
+// A computed event is never empty, and one at a clock time lies within its date.
+bool WithinTheDate(const EventTime& e) {
+    if (e.State == EventState::At)
+        return e.DayFraction >= 0.0 && e.DayFraction <= 1.0;
+    return e.State != EventState::Empty && e.DayFraction == 0.0;
 }
 
 const double kLatitudes[] = {-90.0, -89.5, -70.0, -66.56, -50.0, -23.44, 0.0,
@@ -46,15 +54,21 @@ TEST(Invariants, EveryPlaceZoneAndDateGivesFiniteValuesAndWellFormedTexts) {
                                  << clock.Year << "-" << clock.Month << "-" << clock.Day);
                     for (double alt : {kSunriseAltitude, kCivilTwilight, kNauticalTwilight,
                                        kAstronomicalTwilight})
-                        for (const std::string& t : CalcSolarRiseSet(clock, o, alt))
+                        for (const EventTime& e : CalcSolarRiseSet(clock, o, alt)) {
+                            const std::string t = EventText(e);
                             ASSERT_TRUE(IsClockText(t) || t == "None") << '"' << t << '"';
+                            ASSERT_TRUE(WithinTheDate(e)) << e.DayFraction;
+                        }
 
                     const LunarRiseSet moon = CalcLunarRiseSet(clock, o);
                     ASSERT_GE(moon.Percent, 0);
                     ASSERT_LE(moon.Percent, 100);
-                    for (const MoonRiseSetEntry& e : moon.Entries)
-                        ASSERT_TRUE(IsClockText(e.Time) || e.Time == "None" || e.Time == "*****")
-                            << '"' << e.Time << '"';
+                    for (const MoonRiseSetEntry& e : moon.Entries) {
+                        const std::string t = EventText(e.Time);
+                        ASSERT_TRUE(IsClockText(t) || t == "None" || t == "*****")
+                            << '"' << t << '"';
+                        ASSERT_TRUE(WithinTheDate(e.Time)) << e.Time.DayFraction;
+                    }
 
                     const MoonPanel p = CalculateSelvane(clock, o, EnglishMonthNames());
                     ASSERT_GE(p.Phases.MajorPhaseCount, 3);
@@ -94,9 +108,9 @@ TEST(Invariants, RepeatedAndReorderedCallsGiveIdenticalResults) {
         std::string s = p.VisibleText + p.DistanceText + p.PhaseAngleText + l.AgeText +
                         l.Apsides.PerigeeText + l.Apsides.ApogeeText;
         for (const auto& e : m.Entries)
-            s += e.Time;
+            s += EventText(e.Time);
         for (const auto& t : CalcSolarRiseSet(c, o, kCivilTwilight))
-            s += t;
+            s += EventText(t);
         s += std::to_string(p.Topo.RA) + std::to_string(p.Diameter) +
              std::to_string(SolarPosition(c, o).Azimuth);
         return s;

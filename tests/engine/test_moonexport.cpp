@@ -3,11 +3,15 @@
 
 #include "engine/icalendar.h"
 #include "engine/monthtable.h"
+#include "engine/riseset.h"
+#include "engine/risesettext.h"
 #include "testclocks.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <set>
 #include <string>
@@ -265,6 +269,40 @@ TEST(RisesAndSets, UniversalInstantsAcrossTheBritishClockChanges) {
                     2 * kMinute)
             << i << " " << UtcDateTime(got[i].JD);
     }
+}
+
+TEST(RisesAndSets, AtTheMinuteTheWindowShows) {
+    // Each rise and set is the window's "hh:mm" of its date on the local clock, at 00 seconds,
+    // across the change to summer time; a date whose text is no clock time of it has none.
+    const std::vector<MoonEvent> events = RisesAndSets(2024, 3, 1, 31, kGreenwich);
+    std::size_t shown = 0;
+    for (int day = 1; day <= 31; ++day) {
+        const ClockTime noon{2024, 3, 0, static_cast<std::uint16_t>(day), 12, 0, 0, 0};
+        const LunarRiseSet moon = CalcLunarRiseSet(noon, kGreenwich);
+        const JulianDay midnight = DateTimeToJD(2024, 3, day, 0, 0, 0);
+        for (auto [entry, kind] :
+             {std::pair{1, MoonEventKind::Moonrise}, std::pair{2, MoonEventKind::Moonset}}) {
+            const std::string text = EventText(moon.Entries[static_cast<std::size_t>(entry)].Time);
+            SCOPED_TRACE(testing::Message() << "March " << day << " " << text);
+            const auto found = std::find_if(events.begin(), events.end(), [&](const MoonEvent& e) {
+                return e.Kind == kind && e.LocalDate.Day == day;
+            });
+            if (text.size() != 5 || text[2] != ':' || text == "24:00") {
+                EXPECT_EQ(found, events.end());
+                continue;
+            }
+            ASSERT_NE(found, events.end());
+            const double minutes = (UniversalToLocal(found->JD, kGreenwich) - midnight) * 1440.0;
+            const long whole = std::lround(minutes);
+            EXPECT_NEAR(minutes, static_cast<double>(whole), 1e-4);
+            char clock[48];
+            std::snprintf(clock, sizeof clock, "%02ld:%02ld", whole / 60, whole % 60);
+            EXPECT_EQ(clock, text);
+            ++shown;
+        }
+    }
+    EXPECT_EQ(events.size(), shown);
+    EXPECT_GE(shown, 55u); // about one rise and one set a day
 }
 
 TEST(MonthTimeTableCsv, HeaderThenOneLinePerDayAsTheTableShowsIt) {

@@ -1,4 +1,5 @@
 #include "engine/riseset.h"
+#include "engine/risesettext.h"
 
 #include "testclocks.h"
 
@@ -14,6 +15,11 @@ namespace {
 
 using Texts = std::array<std::string, 3>; // transit, rise, set
 
+// The Sun's times as the window shows them.
+Texts TextsOf(const std::array<EventTime, 3>& times) {
+    return {EventText(times[0]), EventText(times[1]), EventText(times[2])};
+}
+
 ClockTime Noon(int y, int m, int d) {
     return ClockTime{static_cast<std::uint16_t>(y),
                      static_cast<std::uint16_t>(m),
@@ -25,90 +31,54 @@ ClockTime Noon(int y, int m, int d) {
                      0};
 }
 
-TEST(Interpolate, ThreePointFormula) {
-    const DaySeries s{0.0, 10.0, 13.0, 19.0};
-    EXPECT_DOUBLE_EQ(Interpolate(s, 0.0), 13.0);
-    EXPECT_DOUBLE_EQ(Interpolate(s, 1.0), 19.0);
-    EXPECT_DOUBLE_EQ(Interpolate(s, -1.0), 10.0);
-    EXPECT_DOUBLE_EQ(Interpolate(s, 0.5), 15.625); // on the parabola through the three points
-}
-
-TEST(CalculateRiseSet, RightAscensionsAcross180And0) {
-    // An observer on the equator and a body on the celestial equator moving 2 degrees a day.
-    // With Theta0 equal to the middle right ascension the transit is where the sidereal angle
-    // catches up with the body's motion during the 67 s interpolation offset.
-    const double expected = 2.0 * 0.000775462962963 / (360.985647 - 2.0);
-    const DaySeries equator{0.0, 0.0, 0.0, 0.0};
-    // -1, 1, 3 pass through 0 and need no unwrapping.
-    const RiseSetTimes t = CalculateRiseSet({0.0, -1.0, 1.0, 3.0}, 0.0, 0.0, equator, -0.0145, 1.0);
-    EXPECT_NEAR(t.Transit, expected, 1e-9);
-    // 179, -179, -177 (the (-180, 180] form of 179, 181, 183) are unwrapped first.
-    const RiseSetTimes u =
-        CalculateRiseSet({0.0, 179.0, -179.0, -177.0}, 0.0, 0.0, equator, -0.0145, 181.0);
-    EXPECT_NEAR(u.Transit, expected, 1e-9);
-    // Rise and set a quarter day either side.
-    EXPECT_NEAR(u.Set - u.Transit, 0.25, 0.01);
-    EXPECT_NEAR(u.Transit + 1.0 - u.Rise, 0.25, 0.01);
-}
-
-TEST(CalculateRiseSet, NeverRisingBodyAndThePoles) {
-    // A declination of -60 never rises at latitude +45.
-    RiseSetTimes t = CalculateRiseSet({0.0, 10.0, 11.0, 12.0}, 45.0, 0.0,
-                                      {0.0, -60.0, -60.0, -60.0}, -0.0145, 100.0);
-    EXPECT_EQ(t.Rise, kNoEvent);
-    EXPECT_EQ(t.Set, kNoEvent);
-    EXPECT_EQ(t.Transit, kNoEvent);
-    // Exactly at a pole cos(latitude) is (almost) zero: no finite rise or set either way.
-    for (double lat : {90.0, -90.0})
-        for (double dec : {-10.0, 0.0, 10.0}) {
-            t = CalculateRiseSet({0.0, 10.0, 11.0, 12.0}, lat, 0.0, {0.0, dec, dec, dec}, -0.0145,
-                                 100.0);
-            EXPECT_EQ(t.Rise, kNoEvent) << lat << " " << dec;
-        }
-}
-
 TEST(CalcSolarRiseSet, GreenwichAtTheMarchEquinox2024) {
     const Observer greenwich{51.4769, 0.0, 0};
     const ClockTime day = Noon(2024, 3, 20);
-    EXPECT_EQ(CalcSolarRiseSet(day, greenwich, kSunriseAltitude),
+    EXPECT_EQ(TextsOf(CalcSolarRiseSet(day, greenwich, kSunriseAltitude)),
               (Texts{"12:07", "06:02", "18:14"}));
-    EXPECT_EQ(CalcSolarRiseSet(day, greenwich, kCivilTwilight), (Texts{"12:07", "05:29", "18:47"}));
-    EXPECT_EQ(CalcSolarRiseSet(day, greenwich, kNauticalTwilight),
+    EXPECT_EQ(TextsOf(CalcSolarRiseSet(day, greenwich, kCivilTwilight)),
+              (Texts{"12:07", "05:29", "18:47"}));
+    EXPECT_EQ(TextsOf(CalcSolarRiseSet(day, greenwich, kNauticalTwilight)),
               (Texts{"12:07", "04:49", "19:27"}));
-    EXPECT_EQ(CalcSolarRiseSet(day, greenwich, kAstronomicalTwilight),
+    EXPECT_EQ(TextsOf(CalcSolarRiseSet(day, greenwich, kAstronomicalTwilight)),
               (Texts{"12:07", "04:08", "20:08"}));
 }
 
 TEST(CalcSolarRiseSet, BerlinAtTheJuneSolsticeHasNoAstronomicalNight) {
     const Observer berlin{52.52, -13.4, -60};
     const ClockTime day = Noon(2024, 6, 21);
-    EXPECT_EQ(CalcSolarRiseSet(day, berlin, kSunriseAltitude), (Texts{"12:08", "03:43", "20:33"}));
-    EXPECT_EQ(CalcSolarRiseSet(day, berlin, kCivilTwilight), (Texts{"12:08", "02:53", "21:24"}));
-    EXPECT_EQ(CalcSolarRiseSet(day, berlin, kNauticalTwilight), (Texts{"12:08", "01:29", "22:47"}));
-    EXPECT_EQ(CalcSolarRiseSet(day, berlin, kAstronomicalTwilight),
+    EXPECT_EQ(TextsOf(CalcSolarRiseSet(day, berlin, kSunriseAltitude)),
+              (Texts{"12:08", "03:43", "20:33"}));
+    EXPECT_EQ(TextsOf(CalcSolarRiseSet(day, berlin, kCivilTwilight)),
+              (Texts{"12:08", "02:53", "21:24"}));
+    EXPECT_EQ(TextsOf(CalcSolarRiseSet(day, berlin, kNauticalTwilight)),
+              (Texts{"12:08", "01:29", "22:47"}));
+    EXPECT_EQ(TextsOf(CalcSolarRiseSet(day, berlin, kAstronomicalTwilight)),
               (Texts{"None", "None", "None"}));
 }
 
 TEST(CalcSolarRiseSet, SeventyNorthPolarNightAndMidnightSun) {
     const Observer north{70.0, -25.0, -60};
     const ClockTime winter = Noon(2024, 12, 21);
-    EXPECT_EQ(CalcSolarRiseSet(winter, north, kSunriseAltitude), (Texts{"None", "None", "None"}));
-    EXPECT_EQ(CalcSolarRiseSet(winter, north, kCivilTwilight), (Texts{"11:18", "09:15", "13:22"}));
-    EXPECT_EQ(CalcSolarRiseSet(winter, north, kNauticalTwilight),
+    EXPECT_EQ(TextsOf(CalcSolarRiseSet(winter, north, kSunriseAltitude)),
+              (Texts{"None", "None", "None"}));
+    EXPECT_EQ(TextsOf(CalcSolarRiseSet(winter, north, kCivilTwilight)),
+              (Texts{"11:18", "09:15", "13:22"}));
+    EXPECT_EQ(TextsOf(CalcSolarRiseSet(winter, north, kNauticalTwilight)),
               (Texts{"11:18", "07:26", "15:11"}));
-    EXPECT_EQ(CalcSolarRiseSet(winter, north, kAstronomicalTwilight),
+    EXPECT_EQ(TextsOf(CalcSolarRiseSet(winter, north, kAstronomicalTwilight)),
               (Texts{"11:18", "06:06", "16:31"}));
     for (double altitude :
          {kSunriseAltitude, kCivilTwilight, kNauticalTwilight, kAstronomicalTwilight})
-        EXPECT_EQ(CalcSolarRiseSet(Noon(2024, 6, 21), north, altitude),
+        EXPECT_EQ(TextsOf(CalcSolarRiseSet(Noon(2024, 6, 21), north, altitude)),
                   (Texts{"None", "None", "None"}));
 }
 
 TEST(CalcSolarRiseSet, AGrazingTwilightThatEndsOnAnotherDayIsNone) {
     // 1986 April 23 at 59.4369 N 5.4505 W: the Sun climbs back through -18 at 00:46 and stays
     // above it until after the next midnight. The set iteration runs off to another day.
-    const Texts t =
-        CalcSolarRiseSet(Noon(1986, 4, 23), Observer{59.4369, 5.4505, 0}, kAstronomicalTwilight);
+    const Texts t = TextsOf(
+        CalcSolarRiseSet(Noon(1986, 4, 23), Observer{59.4369, 5.4505, 0}, kAstronomicalTwilight));
     EXPECT_EQ(t[1], "00:46");
     EXPECT_EQ(t[2], "None");
 }
@@ -153,7 +123,8 @@ TEST(CalcSolarRiseSet, AgreesWithAnIndependentEphemerisFarFromGreenwichTime) {
     double worst = 0.0;
     for (const SunReference& r : kSunReferences) {
         const Observer o{r.Latitude, r.Longitude, ZoneIndexOffset(r.Zone, false)};
-        const Texts t = CalcSolarRiseSet(Noon(r.Year, r.Month, r.Day), o, kSunriseAltitude);
+        const Texts t =
+            TextsOf(CalcSolarRiseSet(Noon(r.Year, r.Month, r.Day), o, kSunriseAltitude));
         for (auto [text, reference] : {std::pair{t[1], r.Rise}, std::pair{t[2], r.Set}}) {
             const double error = std::fabs(Minutes(text) - reference);
             worst = std::max(worst, error);
@@ -169,18 +140,19 @@ TEST(CalcLunarRiseSet, BerlinJune2024InClockOrder) {
     EXPECT_EQ(moon.Percent, 99);
     // Unsorted the entries keep the order transit, rise, set.
     EXPECT_EQ(moon.Entries[0].Title, "Transit:");
-    EXPECT_EQ(moon.Entries[0].Time, "*****"); // a few minutes after local midnight, on June 22
+    // The transit falls a few minutes after local midnight, on June 22.
+    EXPECT_EQ(EventText(moon.Entries[0].Time), "*****");
     EXPECT_EQ(moon.Entries[1].Title, "Moonrise:");
-    EXPECT_EQ(moon.Entries[1].Time, "20:56");
+    EXPECT_EQ(EventText(moon.Entries[1].Time), "20:56");
     EXPECT_EQ(moon.Entries[2].Title, "Moonset:");
-    EXPECT_EQ(moon.Entries[2].Time, "02:21");
+    EXPECT_EQ(EventText(moon.Entries[2].Time), "02:21");
 
     const auto sorted = SortedByTime(moon.Entries);
     EXPECT_EQ(sorted[0].Title, "Transit:");
     EXPECT_EQ(sorted[1].Title, "Moonset:");
-    EXPECT_EQ(sorted[1].Time, "02:21");
+    EXPECT_EQ(EventText(sorted[1].Time), "02:21");
     EXPECT_EQ(sorted[2].Title, "Moonrise:");
-    EXPECT_EQ(sorted[2].Time, "20:56");
+    EXPECT_EQ(EventText(sorted[2].Time), "20:56");
 }
 
 TEST(CalcLunarRiseSet, ADayWithoutMoonriseListsItFirst) {
@@ -189,11 +161,11 @@ TEST(CalcLunarRiseSet, ADayWithoutMoonriseListsItFirst) {
     const LunarRiseSet moon = CalcLunarRiseSet(Noon(2024, 3, 30), Observer{51.4769, 0.0, 0});
     const auto sorted = SortedByTime(moon.Entries);
     EXPECT_EQ(sorted[0].Title, "Moonrise:");
-    EXPECT_EQ(sorted[0].Time, "*****");
+    EXPECT_EQ(EventText(sorted[0].Time), "*****");
     EXPECT_EQ(sorted[1].Title, "Transit:");
-    EXPECT_EQ(sorted[1].Time, "03:33");
+    EXPECT_EQ(EventText(sorted[1].Time), "03:33");
     EXPECT_EQ(sorted[2].Title, "Moonset:");
-    EXPECT_EQ(sorted[2].Time, "07:14");
+    EXPECT_EQ(EventText(sorted[2].Time), "07:14");
 }
 
 // High-latitude Moon days near grazing, against PyEphem 4.1.4 (upper limb at -0:34, pressure
@@ -219,8 +191,8 @@ TEST(CalcLunarRiseSet, GrazingDaysAgreeWithAnIndependentEphemeris) {
     for (const MoonReference& r : kMoonReferences) {
         const Observer o{r.Latitude, r.Longitude, ZoneIndexOffset(r.Zone, r.Daylight)};
         const LunarRiseSet moon = CalcLunarRiseSet(Noon(r.Year, r.Month, r.Day), o);
-        for (auto [text, reference] :
-             {std::pair{moon.Entries[1].Time, r.Rise}, std::pair{moon.Entries[2].Time, r.Set}}) {
+        for (auto [text, reference] : {std::pair{EventText(moon.Entries[1].Time), r.Rise},
+                                       std::pair{EventText(moon.Entries[2].Time), r.Set}}) {
             SCOPED_TRACE(testing::Message() << r.Year << "-" << r.Month << "-" << r.Day << " at "
                                             << r.Latitude << ": " << text);
             if (reference < 0.0) {
@@ -314,8 +286,8 @@ TEST(CalcLunarRiseSet, ShowsEveryHorizonCrossingOfAnIndependentEphemerisAndInven
         const LunarRiseSet moon = CalcLunarRiseSet(Noon(r.Year, r.Month, r.Day),
                                                    Observer{r.Latitude, r.Longitude, r.Offset});
         const bool crosses = r.Rises[0] >= 0.0 || r.Sets[0] >= 0.0;
-        for (auto [text, events] :
-             {std::pair{moon.Entries[1].Time, r.Rises}, std::pair{moon.Entries[2].Time, r.Sets}}) {
+        for (auto [text, events] : {std::pair{EventText(moon.Entries[1].Time), r.Rises},
+                                    std::pair{EventText(moon.Entries[2].Time), r.Sets}}) {
             SCOPED_TRACE(testing::Message() << r.Year << "-" << r.Month << "-" << r.Day << " at "
                                             << r.Latitude << ", " << r.Longitude << ": " << text);
             if (events[0] < 0.0) {
@@ -342,12 +314,40 @@ TEST(CalcLunarRiseSet, ShowsEveryHorizonCrossingOfAnIndependentEphemerisAndInven
 }
 
 TEST(SortedByTime, ThreeCompareAndSwapSteps) {
-    const std::array<MoonRiseSetEntry, 3> e = {
-        {{"Transit:", "21:12"}, {"Moonrise:", "12:49"}, {"Moonset:", "04:55"}}};
+    const std::array<MoonRiseSetEntry, 3> e = {{{"Transit:", EventAt((21 + 12 / 60.0) / 24)},
+                                                {"Moonrise:", EventAt((12 + 49 / 60.0) / 24)},
+                                                {"Moonset:", EventAt((4 + 55 / 60.0) / 24)}}};
     const auto s = SortedByTime(e);
     EXPECT_EQ(s[0].Title, "Moonset:");
     EXPECT_EQ(s[1].Title, "Moonrise:");
     EXPECT_EQ(s[2].Title, "Transit:");
+}
+
+// The window lists the entries as their texts sort: ties stay as they are, whatever the
+// seconds behind them, and "24:00" comes after "23:59".
+TEST(SortedByTime, OrdersAsTheTextsDo) {
+    auto at = [](int hour, int minute, int second) {
+        return EventAt((hour * 3600.0 + minute * 60.0 + second) / 86400.0);
+    };
+    struct Row {
+        EventTime Transit, Rise, Set;
+        std::array<const char*, 3> Titles; // expected, first to last
+    };
+    const Row rows[] = {
+        {kNoneEvent, at(10, 0, 0), kOtherDateEvent, {"Moonset:", "Moonrise:", "Transit:"}},
+        // "10:00" twice: no swap, although the rise comes 20 s before the transit.
+        {at(10, 0, 10), at(9, 59, 50), at(12, 0, 0), {"Transit:", "Moonrise:", "Moonset:"}},
+        {at(23, 59, 40), at(23, 59, 20), kNoneEvent, {"Moonrise:", "Transit:", "Moonset:"}},
+        {EventAt(1.0), at(23, 59, 40), kOtherDateEvent, {"Moonset:", "Moonrise:", "Transit:"}},
+        {kNoneEvent, kOtherDateEvent, kOtherDateEvent, {"Moonrise:", "Moonset:", "Transit:"}},
+    };
+    for (const Row& r : rows) {
+        const auto s =
+            SortedByTime({{{"Transit:", r.Transit}, {"Moonrise:", r.Rise}, {"Moonset:", r.Set}}});
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(s[i].Title, r.Titles[i]) << i << ": " << EventText(r.Transit) << " "
+                                               << EventText(r.Rise) << " " << EventText(r.Set);
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "engine/monthtable.h"
 #include "engine/phases.h"
 #include "engine/riseset.h"
+#include "engine/risesettext.h"
 
 #include "testclocks.h"
 
@@ -34,7 +35,8 @@ TEST(NamedZone, SunAroundTheBritishClockChanges) {
                              0,    static_cast<std::uint16_t>(d.Day),
                              12,   0,
                              0,    0};
-        const auto sun = CalcSolarRiseSet(date, kGreenwich, kSunriseAltitude);
+        const auto times = CalcSolarRiseSet(date, kGreenwich, kSunriseAltitude);
+        const std::string sun[] = {EventText(times[0]), EventText(times[1]), EventText(times[2])};
         EXPECT_NEAR(Minutes(sun[1]), d.Rise, 1.0) << d.Month << "-" << d.Day << " rise " << sun[1];
         EXPECT_NEAR(Minutes(sun[2]), d.Set, 1.0) << d.Month << "-" << d.Day << " set " << sun[2];
     }

@@ -286,7 +286,7 @@ void TestPrintCal::pdfPagesHoldTheTexts() {
              QString());
     // The cells' times, read row by row and left to right, follow the days.
     const QString calendar = Run("pdftotext", {"-layout", calendarPdf, "-"});
-    using Member = std::string RiseTransitSet::*;
+    using Member = EventTime RiseTransitSet::*;
     for (const auto& [body, times] :
          {std::pair{'S', &DayTimes::SunTimes}, {'M', &DayTimes::MoonTimes}})
         for (const auto& [event, member] : {std::pair<char, Member>{'R', &RiseTransitSet::Rise},
@@ -294,7 +294,7 @@ void TestPrintCal::pdfPagesHoldTheTexts() {
                                             {'S', &RiseTransitSet::Set}}) {
             QStringList want, got;
             for (int d = 0; d < 31; ++d)
-                want << QString::fromStdString(data.Table.Days[d].*times.*member);
+                want << QString::fromStdString(TableText(data.Table.Days[d].*times.*member));
             auto it = QRegularExpression(QString(body) + event + ": *(\\S+)").globalMatch(calendar);
             while (it.hasNext())
                 got << it.next().captured(1);
@@ -310,12 +310,12 @@ void TestPrintCal::pdfPagesHoldTheTexts() {
     for (int d = 1; d <= 31; ++d) {
         const DayTimes& t = data.Table.Days[d - 1];
         QStringList row{QString::number(d)};
-        for (const std::string* s :
+        for (const EventTime* s :
              {&t.MoonTimes.Rise, &t.MoonTimes.Transit, &t.MoonTimes.Set,
               &t.AstronomicalTwilight.Start, &t.NauticalTwilight.Start, &t.CivilTwilight.Start,
               &t.SunTimes.Rise, &t.SunTimes.Transit, &t.SunTimes.Set, &t.AstronomicalTwilight.End,
               &t.NauticalTwilight.End, &t.CivilTwilight.End})
-            row << QRegularExpression::escape(QString::fromStdString(*s));
+            row << QRegularExpression::escape(QString::fromStdString(TableText(*s)));
         row.insert(4, QString::number(t.Illumination) + "%");
         const QRegularExpression line("(^|\\n) *" + row.join(" +") + " *\\n");
         QVERIFY2(lines.contains(line), qPrintable(line.pattern()));
