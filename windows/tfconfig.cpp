@@ -15,8 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
-#include <QProxyStyle>
 #include <QShowEvent>
 #include <QStringListModel>
 #include <QTimeZone>
@@ -31,9 +29,6 @@ namespace {
 
 constexpr int kTextPixels = 11; // 8 point
 constexpr int kMarkPixels = 12; // 9 point: the unit marks
-const QColor kEntryColour(255, 255, 200);
-const QColor kDisabledEntryColour(196, 198, 188);
-const QColor kDisabledText(96, 98, 104);
 const QColor kSilver(192, 192, 192);
 
 const char* const kNorth = "North";
@@ -135,20 +130,6 @@ public:
     }
 };
 
-void Colour(QWidget* w) {
-    QPalette p = w->palette();
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        p.setColor(role, kEntryColour);
-    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        p.setColor(role, Qt::black);
-    // Disabled (the fixed zone while a named zone is chosen), a control looks it.
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        p.setColor(QPalette::Disabled, role, kDisabledEntryColour);
-    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        p.setColor(QPalette::Disabled, role, kDisabledText);
-    w->setPalette(p);
-}
-
 QLabel* DirectionPanel(QWidget* parent) {
     auto* panel = new QLabel(parent);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -156,34 +137,6 @@ QLabel* DirectionPanel(QWidget* parent) {
     panel->setAutoFillBackground(true);
     return panel;
 }
-
-// The lists' drop-down button is as narrow as the spin buttons, so that the 85 pixels of the
-// time-zone list show a whole "GMT + 12:00".
-class NarrowListStyle : public QProxyStyle {
-public:
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
-                         const QWidget* widget) const override {
-        if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
-            return QProxyStyle::subControlRect(control, option, part, widget);
-        constexpr int kButton = 15, kFrame = 2;
-        const QRect r = option->rect;
-        const QRect button(r.right() - kButton + 1, r.top(), kButton, r.height());
-        const QRect field(r.left() + kFrame, r.top() + kFrame, r.width() - kButton - kFrame - 1,
-                          r.height() - 2 * kFrame);
-        return visualRect(option->direction, r, part == SC_ComboBoxArrow ? button : field);
-    }
-
-    // A pick-only list is drawn as a button, which the style shades lighter than the entry
-    // colour; its field is painted in the entry colour, as an editable list's is.
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                            QPainter* painter, const QWidget* widget) const override {
-        QProxyStyle::drawComplexControl(control, option, painter, widget);
-        const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
-        if (control == CC_ComboBox && box && !box->editable)
-            painter->fillRect(subControlRect(control, option, SC_ComboBoxEditField, widget),
-                              option->palette.brush(QPalette::Base));
-    }
-};
 
 // Selects `index` when the list has it, otherwise the item reading `text`, otherwise the first.
 void Select(QComboBox* list, int index, const QString& text) {
@@ -306,10 +259,10 @@ void TfConfig::FormCreate() {
     for (QWidget* w : std::initializer_list<QWidget*>{
              txtLatDeg, txtLatMin, txtLatSec, txtLongDeg, txtLongMin, txtLongSec, pnlNS, pnlEW,
              txtLocation, cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
-        Colour(w);
+        SetEntryColours(w);
     for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
-        Colour(list->view()); // the opened list too
-    Colour(m_placeList->popup());
+        SetEntryColours(list->view()); // the opened list too
+    SetEntryColours(m_placeList->popup());
     m_placeList->popup()->setFont(font()); // a window of its own, which inherits no font
     QPalette box = chkDaylightSavings->palette();
     box.setColor(QPalette::Disabled, QPalette::Base, kDisabledEntryColour);
