@@ -19,9 +19,11 @@ void TSelvane::lblSelectedMonthClick() {
 }
 
 void TSelvane::MonthPicked(int month) {
-    SelectedMonth = static_cast<std::uint16_t>(month);
-    SelectedDay = static_cast<std::uint16_t>(DayInMonth(SelectedYear, month, SelectedDay).Day);
-    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
+    m_state.SelectedMonth = static_cast<std::uint16_t>(month);
+    m_state.SelectedDay = static_cast<std::uint16_t>(
+        DayInMonth(m_state.SelectedYear, month, m_state.SelectedDay).Day);
+    m_state.DayOffset =
+        DayOffsetTo({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, ClockNow());
     Timer1Timer();
     RefreshTimeList();
 }
@@ -50,7 +52,7 @@ void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     if (m_yearEntry->isOpen()) {
         switch (m_yearEntry->keyDown(key, modifiers)) {
         case YearEntry::Key::Empty:
-            return beep();
+            return services.beep();
         case YearEntry::Key::Enter:
             AcceptYear();
             return;
@@ -82,13 +84,13 @@ void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 void TSelvane::MoveSelection(DateMove move, int steps) {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    SelectDate(move({SelectedYear, SelectedMonth, SelectedDay}, steps));
+    SelectDate(move({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, steps));
 }
 
 void TSelvane::SelectToday() {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    DayOffset = 0.0;
+    m_state.DayOffset = 0.0;
     Timer1Timer(); // redraws the time list when today lies in another month
 }
 
@@ -97,11 +99,12 @@ void TSelvane::SelectDate(int year, int month, int day) {
 }
 
 void TSelvane::SelectDate(const CalendarDate& date) {
-    const bool newMonth = date.Year != SelectedYear || date.Month != SelectedMonth;
-    SelectedYear = static_cast<std::uint16_t>(date.Year);
-    SelectedMonth = static_cast<std::uint16_t>(date.Month);
-    SelectedDay = static_cast<std::uint16_t>(date.Day);
-    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
+    const bool newMonth = date.Year != m_state.SelectedYear || date.Month != m_state.SelectedMonth;
+    m_state.SelectedYear = static_cast<std::uint16_t>(date.Year);
+    m_state.SelectedMonth = static_cast<std::uint16_t>(date.Month);
+    m_state.SelectedDay = static_cast<std::uint16_t>(date.Day);
+    m_state.DayOffset =
+        DayOffsetTo({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, ClockNow());
     Timer1Timer(); // shown at once, as after a month pick
     if (newMonth)
         RefreshTimeList();
@@ -111,17 +114,19 @@ bool TSelvane::AcceptYear() {
     const QString typed = m_yearEntry->text();
     const auto year = ParseDecimal(typed.toStdString());
     if (!year) {
-        showMessage(QStringLiteral("'%1' is not a valid integer value").arg(typed));
+        services.showMessage(QStringLiteral("'%1' is not a valid integer value").arg(typed));
         return false;
     }
     if (*year < kFirstYear || *year > kLastYear) {
-        showMessage(QStringLiteral("Years 1 to 9999"));
+        services.showMessage(QStringLiteral("Years 1 to 9999"));
         return false;
     }
-    const bool newYear = *year != SelectedYear;
-    SelectedYear = static_cast<std::uint16_t>(*year);
-    SelectedDay = static_cast<std::uint16_t>(DayInMonth(*year, SelectedMonth, SelectedDay).Day);
-    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
+    const bool newYear = *year != m_state.SelectedYear;
+    m_state.SelectedYear = static_cast<std::uint16_t>(*year);
+    m_state.SelectedDay = static_cast<std::uint16_t>(
+        DayInMonth(*year, m_state.SelectedMonth, m_state.SelectedDay).Day);
+    m_state.DayOffset =
+        DayOffsetTo({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, ClockNow());
 
     m_yearEntry->close(typed); // the heading shows the year as typed until the next tick
     if (newYear)
