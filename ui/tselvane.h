@@ -29,6 +29,7 @@ class QUrl;
 namespace selvane {
 
 class CalendarGrid;
+struct DateStep;
 class HotSpotLabel;
 class SettingsStore;
 class TDateLabel;
@@ -183,9 +184,8 @@ private:
     void DateSelect(TDateLabel* cell, const ClockTime& present);
     void ShowPhases(const MonthPhases& phases);
     void ShowRiseSet(const ClockTime& time);
-    // Moves the selection by MoveByDays or MoveByMonths, taking over a typed year first.
-    using DateMove = CalendarDate (*)(const CalendarDate&, int) noexcept;
-    void MoveSelection(DateMove move, int steps);
+    // Moves the selection by a step, taking over a typed year first.
+    void MoveSelection(const DateStep& step);
     void SelectToday();
     QLabel* label(const char* name) const;
     // Redraws the time list and refills its own table for the current month and settings

@@ -1,16 +1,42 @@
 // The main window's moves through time: the keys, the month picker's choice and the typed
 // year. Each changes only the selected date and shows it at once.
 
-#include "engine/datemoves.h"
+#include "ui/datenavigation.h"
+
 #include "engine/text.h"
 #include "ui/tselvane.h"
 #include "ui/yearentry.h"
 #include "windows/tmonthselect.h"
 
-#include <tuple>
 #include <utility>
 
 namespace selvane {
+
+std::optional<DateStep> DateStepOfKey(int key, Qt::KeyboardModifiers modifiers) {
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    // Days, weeks, months and years.
+    const std::pair<int, DateStep> steps[] = {
+        {Qt::Key_Left, {MoveByDays, -1}},
+        {Qt::Key_Right, {MoveByDays, 1}},
+        {Qt::Key_Up, {MoveByDays, -7}},
+        {Qt::Key_Down, {MoveByDays, 7}},
+        {Qt::Key_PageUp, {MoveByMonths, ctrl ? -12 : -1}},
+        {Qt::Key_PageDown, {MoveByMonths, ctrl ? 12 : 1}},
+    };
+    for (const auto& [stepKey, step] : steps)
+        if (key == stepKey)
+            return step;
+    return std::nullopt;
+}
+
+TypedYear ReadTypedYear(const QString& typed) {
+    const auto year = ParseDecimal(typed.toStdString());
+    if (!year)
+        return {0, QStringLiteral("'%1' is not a valid integer value").arg(typed)};
+    if (*year < kFirstYear || *year > kLastYear)
+        return {0, QStringLiteral("Years 1 to 9999")};
+    return {*year, {}};
+}
 
 void TSelvane::lblSelectedMonthClick() {
     if (m_yearEntry->isOpen() && !AcceptYear())
@@ -66,25 +92,17 @@ void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
 
     // Moving the selection: days, weeks, months, years, or back to today.
-    const std::tuple<int, DateMove, int> moves[] = {
-        {Qt::Key_Left, MoveByDays, -1},
-        {Qt::Key_Right, MoveByDays, 1},
-        {Qt::Key_Up, MoveByDays, -7},
-        {Qt::Key_Down, MoveByDays, 7},
-        {Qt::Key_PageUp, MoveByMonths, ctrl ? -12 : -1},
-        {Qt::Key_PageDown, MoveByMonths, ctrl ? 12 : 1},
-    };
-    for (const auto& [moveKey, move, steps] : moves)
-        if (key == moveKey)
-            return MoveSelection(move, steps);
+    if (const auto step = DateStepOfKey(key, modifiers))
+        return MoveSelection(*step);
     if (key == Qt::Key_Home)
         SelectToday();
 }
 
-void TSelvane::MoveSelection(DateMove move, int steps) {
+void TSelvane::MoveSelection(const DateStep& step) {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    SelectDate(move({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, steps));
+    SelectDate(
+        step.Move({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, step.Steps));
 }
 
 void TSelvane::SelectToday() {
@@ -112,19 +130,15 @@ void TSelvane::SelectDate(const CalendarDate& date) {
 
 bool TSelvane::AcceptYear() {
     const QString typed = m_yearEntry->text();
-    const auto year = ParseDecimal(typed.toStdString());
-    if (!year) {
-        services.showMessage(QStringLiteral("'%1' is not a valid integer value").arg(typed));
+    const TypedYear year = ReadTypedYear(typed);
+    if (!year.Refusal.isEmpty()) {
+        services.showMessage(year.Refusal);
         return false;
     }
-    if (*year < kFirstYear || *year > kLastYear) {
-        services.showMessage(QStringLiteral("Years 1 to 9999"));
-        return false;
-    }
-    const bool newYear = *year != m_state.SelectedYear;
-    m_state.SelectedYear = static_cast<std::uint16_t>(*year);
+    const bool newYear = year.Year != m_state.SelectedYear;
+    m_state.SelectedYear = static_cast<std::uint16_t>(year.Year);
     m_state.SelectedDay = static_cast<std::uint16_t>(
-        DayInMonth(*year, m_state.SelectedMonth, m_state.SelectedDay).Day);
+        DayInMonth(year.Year, m_state.SelectedMonth, m_state.SelectedDay).Day);
     m_state.DayOffset =
         DayOffsetTo({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, ClockNow());
 
