@@ -1,5 +1,7 @@
 #include "core/zones.h"
 
+#include "core/settings.h"
+
 #include <cmath>
 
 namespace selvane {
@@ -39,6 +41,14 @@ ZoneOffsets OffsetsOf(const QTimeZone& zone) {
         return static_cast<std::int32_t>(
             std::lround(-zone.offsetFromUtc(DateTimeOf(universal)) / 60.0));
     };
+}
+
+FixedZoneView FixedZoneViewOf(const QTimeZone& zone, const QDateTime& instant) {
+    const int minutes = zone.standardTimeOffset(instant) / 60;
+    const int index = minutes / 60 + 12;
+    const bool listed = minutes % 60 == 0 && index >= 0 && index < kFixedZoneCount;
+    return {listed ? index : kFixedZoneCount,
+            listed ? FixedZoneText(index) : ZoneOffsetText(minutes), zone.isDaylightTime(instant)};
 }
 
 } // namespace selvane

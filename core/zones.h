@@ -5,6 +5,7 @@
 #include "engine/localtime.h"
 
 #include <QDateTime>
+#include <QString>
 #include <QTimeZone>
 
 #include <string>
@@ -24,5 +25,15 @@ QTimeZone NamedZone(const std::string& id);
 // The zone's offsets as the engine takes them: minutes to add to local clock time to get
 // universal time, in force at each universal instant.
 ZoneOffsets OffsetsOf(const QTimeZone& zone);
+
+// A named zone as the settings' fixed zone would give it at an instant: the fixed zone of its
+// standard offset (0..24), or kFixedZoneCount for an offset the whole hours lack (+05:30,
+// +14:00); that offset's text ("GMT + 05:30"); and whether daylight saving is in force.
+struct FixedZoneView {
+    int Index = 12;
+    QString Text;
+    bool DaylightSavings = false;
+};
+FixedZoneView FixedZoneViewOf(const QTimeZone& zone, const QDateTime& instant);
 
 } // namespace selvane

@@ -57,25 +57,25 @@ TSelvane::TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts tex
     , m_texts(std::move(texts))
     , m_observerClock(clock, m_settings) {
     InitResources();
-    showMessage = [this](const QString& text) {
+    services.showMessage = [this](const QString& text) {
         QMessageBox::information(this, QStringLiteral("Selvane"), text);
     };
-    beep = [] {
+    services.beep = [] {
         QApplication::beep();
     };
-    openUrl = [](const QUrl& url) {
+    services.openUrl = [](const QUrl& url) {
         QDesktopServices::openUrl(url); // a failure passes silently
     };
-    printCalendar = [this](const CalendarPageData& page) {
+    services.printCalendar = [this](const CalendarPageData& page) {
         PrintCalendar(this, page);
     };
-    printTimeTable = [this](const TimeTablePageData& page) {
+    services.printTimeTable = [this](const TimeTablePageData& page) {
         PrintTimeTable(m_timeList, page);
     };
-    exportMoonCalendar = [this](const MoonCalendarRequest& request) {
+    services.exportMoonCalendar = [this](const MoonCalendarRequest& request) {
         ExportMoonCalendar(m_timeList, request, DefaultExportPrompts());
     };
-    findDataFile = [](const QString& relativePath) {
+    services.findDataFile = [](const QString& relativePath) {
         return FindDataFile(relativePath, QDir::currentPath(),
                             QCoreApplication::applicationDirPath());
     };
@@ -106,12 +106,13 @@ void TSelvane::FormCreate() {
     CreateControls();
     GetConfigData();
 
-    UTOffsetMinutes = GetTimeInfo(DisplayTime);
-    SelectedYear = DisplayTime.Year;
-    SelectedMonth = DisplayTime.Month;
-    SelectedDay = DisplayTime.Day;
+    m_state.UTOffsetMinutes = GetTimeInfo(m_state.DisplayTime);
+    m_state.SelectedYear = m_state.DisplayTime.Year;
+    m_state.SelectedMonth = m_state.DisplayTime.Month;
+    m_state.SelectedDay = m_state.DisplayTime.Day;
 
-    ShowSelectedMonth(DisplayTime, DisplayTime); // the grid was made with the controls
+    ShowSelectedMonth(m_state.DisplayTime,
+                      m_state.DisplayTime); // the grid was made with the controls
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
@@ -154,18 +155,20 @@ void TSelvane::CreateControls() {
     connect(m_monthSelect, &TMonthSelect::monthPicked, this, &TSelvane::MonthPicked);
 
     m_timeList = new TRiseSetTimeList(this, m_texts, [this] {
-        return TimeListMonth{SelectedYear, SelectedMonth, observer(),
+        return TimeListMonth{m_state.SelectedYear, m_state.SelectedMonth, observer(),
                              FromUtf8(m_settings.DateLayout),
                              ZoneDescription(m_settings, zone().isValid())};
     });
     m_timeList->printTable = [this](const MonthTimeTable& table) {
-        printTimeTable(TimeTablePage(pageRequest(SelectedYear, SelectedMonth), table));
+        services.printTimeTable(
+            TimeTablePage(pageRequest(m_state.SelectedYear, m_state.SelectedMonth), table));
     };
     // The list's own month, place and zone, as it lists them.
     m_timeList->exportCalendar = [this](const TimeListMonth& month) {
-        exportMoonCalendar({month.Year, month.Month,
-                            m_texts.MonthHeadings[static_cast<std::size_t>(month.Month - 1)],
-                            month.Place, FromUtf8(m_settings.Location), m_observerClock.now()});
+        services.exportMoonCalendar(
+            {month.Year, month.Month,
+             m_texts.MonthHeadings[static_cast<std::size_t>(month.Month - 1)], month.Place,
+             FromUtf8(m_settings.Location), m_observerClock.now()});
     };
     m_config = new TfConfig(m_settings, m_store, this);
     m_config->now = [this] {
@@ -198,18 +201,18 @@ void TSelvane::GetConfigData() {
 void TSelvane::ApplySettings(const Settings& settings) {
     m_settings = settings;
     const Observer place = ObserverFromSettings(m_settings, 0.0); // its clock is read below
-    Latitude = place.Latitude;
-    Longitude = place.Longitude;
+    m_state.Latitude = place.Latitude;
+    m_state.Longitude = place.Longitude;
     m_observerClock.apply();
     // A zone id found in other letter cases is kept as the system spells it, for the headings
     // and the configuration window's next save.
     if (zone().isValid())
         m_settings.ZoneName = zone().id().toStdString();
     ClockTime present;
-    UTOffsetMinutes = GetTimeInfo(present);
+    m_state.UTOffsetMinutes = GetTimeInfo(present);
     // The pictures turn only when the hemisphere changed, so applying the same place twice
     // leaves them as they are.
-    if (NorthernView == StartsInSouthernView(m_settings))
+    if (m_state.NorthernView == StartsInSouthernView(m_settings))
         InvertMoon();
 }
 
@@ -225,31 +228,32 @@ ClockTime TSelvane::ClockNow() const {
 
 void TSelvane::Timer1Timer() {
     ClearUpperVectorHalves(); // after the last repaint, before the engine
-    UTOffsetMinutes = GetTimeInfo(DisplayTime);
-    const ClockTime clockNow = DisplayTime;
-    const JulianDay presentUT = UniversalJD(clockNow, UTOffsetMinutes);
-    const auto shownMonth = std::pair(SelectedYear, SelectedMonth);
+    m_state.UTOffsetMinutes = GetTimeInfo(m_state.DisplayTime);
+    const ClockTime clockNow = m_state.DisplayTime;
+    const JulianDay presentUT = UniversalJD(clockNow, m_state.UTOffsetMinutes);
+    const auto shownMonth = std::pair(m_state.SelectedYear, m_state.SelectedMonth);
     MoveSelectedDate(clockNow);
     PaintPanels();
     RefreshDisplay(clockNow, presentUT);
     // The clock crossed into another month while the selection follows it.
-    if (std::pair(SelectedYear, SelectedMonth) != shownMonth)
+    if (std::pair(m_state.SelectedYear, m_state.SelectedMonth) != shownMonth)
         RefreshTimeList();
 }
 
 void TSelvane::MoveSelectedDate(const ClockTime& clockNow) {
-    const CalendarDate selected = DateAtOffset(clockNow, DayOffset);
-    SelectedYear = static_cast<std::uint16_t>(selected.Year);
-    SelectedMonth = static_cast<std::uint16_t>(selected.Month);
-    SelectedDay = static_cast<std::uint16_t>(selected.Day);
-    DisplayTime.Year = SelectedYear;
-    DisplayTime.Month = SelectedMonth;
-    DisplayTime.Day = SelectedDay;
+    const CalendarDate selected = DateAtOffset(clockNow, m_state.DayOffset);
+    m_state.SelectedYear = static_cast<std::uint16_t>(selected.Year);
+    m_state.SelectedMonth = static_cast<std::uint16_t>(selected.Month);
+    m_state.SelectedDay = static_cast<std::uint16_t>(selected.Day);
+    m_state.DisplayTime.Year = m_state.SelectedYear;
+    m_state.DisplayTime.Month = m_state.SelectedMonth;
+    m_state.DisplayTime.Day = m_state.SelectedDay;
     if (zone().isValid()) // the offset in force at the selected date's instant
-        UTOffsetMinutes = OffsetAt(
+        m_state.UTOffsetMinutes = OffsetAt(
             observer(),
-            LocalToUniversal(DateTimeToJD(DisplayTime.Year, DisplayTime.Month, DisplayTime.Day,
-                                          DisplayTime.Hour, DisplayTime.Minute, DisplayTime.Second),
+            LocalToUniversal(DateTimeToJD(m_state.DisplayTime.Year, m_state.DisplayTime.Month,
+                                          m_state.DisplayTime.Day, m_state.DisplayTime.Hour,
+                                          m_state.DisplayTime.Minute, m_state.DisplayTime.Second),
                              observer()));
 }
 
@@ -264,7 +268,7 @@ void TSelvane::PaintPanels() {
     panel.setPen(kLightYellow);
 
     // The Moon panel.
-    const MoonPanel moon = CalculateSelvane(DisplayTime, o, m_texts.Months);
+    const MoonPanel moon = CalculateSelvane(m_state.DisplayTime, o, m_texts.Months);
     ShowPhases(moon.Phases);
     SetCaption(label("lblVisible"), FromUtf8(moon.VisibleText));
     SetCaption(label("lblDistance"), FromUtf8(moon.DistanceText));
@@ -276,12 +280,12 @@ void TSelvane::PaintPanels() {
                phaseAngle);
 
     // The position angle of the bright limb from the Sun's place.
-    const SolarResult sun = SolarPosition(DisplayTime, o);
+    const SolarResult sun = SolarPosition(m_state.DisplayTime, o);
     DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 172,
                     BrightLimbAngle(moon.Geocentric.RA, moon.Geocentric.Dec, sun.RA, sun.Dec));
 
     // Age and apsides.
-    const LunarProperties props = CalculateLunarProperties(DisplayTime, o, m_texts.Months);
+    const LunarProperties props = CalculateLunarProperties(m_state.DisplayTime, o, m_texts.Months);
     SetCaption(label("lblAOM"), FromUtf8(props.AgeText));
     SetCaption(label("lblApogeeDate"), FromUtf8(props.Apsides.ApogeeText));
     SetCaption(label("lblApogeeDist"), FromUtf8(props.ApogeeDistanceText));
@@ -289,16 +293,16 @@ void TSelvane::PaintPanels() {
     SetCaption(label("lblPerigeeDist"), FromUtf8(props.PerigeeDistanceText));
 
     // Rise, transit and set; the Sun's present place in the panel.
-    ShowRiseSet(DisplayTime);
+    ShowRiseSet(m_state.DisplayTime);
     DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 37, sun.Azimuth);
     DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 53, sun.Altitude);
     panel.end();
 
-    drawMoon(DisplayTime, moon.Percent);
+    drawMoon(m_state.DisplayTime, moon.Percent);
 }
 
 void TSelvane::ShowPhases(const MonthPhases& phases) {
-    Phases = phases;
+    m_state.Phases = phases;
     static const char* const names[] = {"lblPh1Time", "lblPh2Time", "lblPh3Time", "lblPh4Time",
                                         "lblPh5Time"};
     const auto count = static_cast<std::size_t>(phases.MajorPhaseCount);
@@ -332,32 +336,35 @@ void TSelvane::ShowRiseSet(const ClockTime& time) {
 }
 
 void TSelvane::RefreshDisplay(const ClockTime& clockNow, JulianDay presentUT) {
-    const QString status = StatusText(DisplayTime, m_texts.month(DisplayTime.Month), PhaseName);
+    const QString status = StatusText(m_state.DisplayTime, m_texts.month(m_state.DisplayTime.Month),
+                                      m_state.PhaseName);
     SetCaption(m_lblTextPhase, status);
     // The sidereal time of the real present, whatever date is selected.
-    SetCaption(m_lblLST, FromUtf8(LocalSiderealTimeText(presentUT, Longitude)));
+    SetCaption(m_lblLST, FromUtf8(LocalSiderealTimeText(presentUT, m_state.Longitude)));
 
     m_image1 = ComposeStatusStrip(m_image3, devicePixelRatioF(), m_lblTextPhase->font(), status,
                                   m_lblLST->text());
 
-    ShowSelectedMonth(DisplayTime, clockNow); // the tick's own clock reading
+    ShowSelectedMonth(m_state.DisplayTime, clockNow); // the tick's own clock reading
     m_ticked = true;
     update();
 }
 
 void TSelvane::drawMoon(const ClockTime& time, int percent) {
-    const PhaseState state = ChoosePhaseState(UniversalJD(time, UTOffsetMinutes), Phases);
-    PhaseName = PhaseStateName(state);
+    const PhaseState state =
+        ChoosePhaseState(UniversalJD(time, m_state.UTOffsetMinutes), m_state.Phases);
+    m_state.PhaseName = PhaseStateName(state);
     m_moon = PictureAt(m_image2, devicePixelRatioF());
     QPainter p(&m_moon);
-    Shadow(p, percent, state, NorthernView);
+    Shadow(p, percent, state, m_state.NorthernView);
 }
 
 void TSelvane::InvertMoon() {
     // Every call turns the pictures, so the view flips with them; at a latitude of exactly 0
     // the sign alone could not tell the two views apart.
-    NorthernView = !NorthernView;
-    ShowPicture(m_imgHemisphere, QPixmap::fromImage(NorthernView ? m_northFace : m_southFace));
+    m_state.NorthernView = !m_state.NorthernView;
+    ShowPicture(m_imgHemisphere,
+                QPixmap::fromImage(m_state.NorthernView ? m_northFace : m_southFace));
     m_image2 = TurnedHalfway(m_image2);
     for (std::size_t i = 0; i < 4; ++i)
         m_icons[i] = TurnedHalfway(m_icons[i]);
@@ -368,7 +375,7 @@ void TSelvane::InvertMoon() {
 void TSelvane::imgHemisphereClick() {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    Latitude = -Latitude;
+    m_state.Latitude = -m_state.Latitude;
     InvertMoon();
 }
 
@@ -382,8 +389,9 @@ void TSelvane::DateSelect(TDateLabel* cell, const ClockTime& present) {
     const int day = cell->day();
     if (day == 0)
         return;
-    SelectedDay = static_cast<std::uint16_t>(day);
-    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, present);
+    m_state.SelectedDay = static_cast<std::uint16_t>(day);
+    m_state.DayOffset =
+        DayOffsetTo({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, present);
     m_calendar->MarkCell(cell);
 }
 
@@ -417,11 +425,12 @@ void TSelvane::lblPrintClick() {
     // However it closes, the printing follows, but for Esc, which cancels.
     if (m_printOptions->exec() == TPrintOptions::Cancelled)
         return;
-    printCalendar(CalendarPage(pageRequest(DisplayTime.Year, DisplayTime.Month)));
+    services.printCalendar(
+        CalendarPage(pageRequest(m_state.DisplayTime.Year, m_state.DisplayTime.Month)));
 }
 
 PageRequest TSelvane::pageRequest(int year, int month) const {
-    return {m_settings, observer(), m_texts, year, month, NorthernView, zone().isValid()};
+    return {m_settings, observer(), m_texts, year, month, m_state.NorthernView, zone().isValid()};
 }
 
 void TSelvane::lblConfigClick() {
@@ -453,15 +462,15 @@ void TSelvane::lblVESKClick() {
 }
 
 void TSelvane::lblHelpClick() {
-    const QString help = findDataFile(QStringLiteral("Docs/Selvane.htm"));
+    const QString help = services.findDataFile(QStringLiteral("Docs/Selvane.htm"));
     if (help.isEmpty())
-        showMessage(QStringLiteral("Cannot find Help File"));
+        services.showMessage(QStringLiteral("Cannot find Help File"));
     else
-        openUrl(QUrl::fromLocalFile(help));
+        services.openUrl(QUrl::fromLocalFile(help));
 }
 
 void TSelvane::OpenSite(const QString& address) {
-    openUrl(QUrl(address));
+    services.openUrl(QUrl(address));
 }
 
 void TSelvane::keyPressEvent(QKeyEvent* event) {

@@ -29,6 +29,7 @@ class QUrl;
 namespace selvane {
 
 class CalendarGrid;
+struct DateStep;
 class HotSpotLabel;
 class SettingsStore;
 class TDateLabel;
@@ -41,14 +42,9 @@ class TMonthSelect;
 class TitleDrag;
 class YearEntry;
 
-class TSelvane : public QWidget {
-    Q_OBJECT
-
-public:
-    TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts texts,
-             QWidget* parent = nullptr);
-    ~TSelvane() override;
-
+// What the one-second tick computes and the main window paints: the observer, the selected date
+// at the tick's clock reading, and the Moon's phases.
+struct MainState {
     // The observer (latitude north positive, longitude west positive) and the UT offset.
     double Latitude = 0.0;
     double Longitude = 0.0;
@@ -68,10 +64,22 @@ public:
     QString PhaseName;
     // The selected month's major phases from the latest tick.
     MonthPhases Phases;
+};
 
+class TSelvane : public QWidget {
+    Q_OBJECT
+
+public:
+    TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts texts,
+             QWidget* parent = nullptr);
+    ~TSelvane() override;
+
+    // What the tick computed and the window paints; the commands below change it.
+    const MainState& state() const { return m_state; }
     const Settings& settings() const { return m_settings; }
     Observer observer() const {
-        return {Latitude, Longitude, UTOffsetMinutes, m_observerClock.offsets()};
+        return {m_state.Latitude, m_state.Longitude, m_state.UTOffsetMinutes,
+                m_observerClock.offsets()};
     }
     // The named zone the settings ask for; invalid with the fixed offset.
     const QTimeZone& zone() const { return m_observerClock.zone(); }
@@ -90,21 +98,26 @@ public:
     void Timer1Timer();
     QTimer* Timer1;
 
-    // User errors are reported here; tests replace it. The default shows a message box.
-    std::function<void(const QString&)> showMessage;
-    // The system beep; tests replace it.
-    std::function<void()> beep;
-    // Hands a web address or a file to the desktop's opener; tests replace it.
-    std::function<void(const QUrl&)> openUrl;
-    // Hand the pages to the printing (the system's printer, or a PDF file); tests replace them.
-    std::function<void(const CalendarPageData&)> printCalendar;
-    std::function<void(const TimeTablePageData&)> printTimeTable;
-    // Exports the time list's month or its year to a calendar file, asking the user what and
-    // where; tests replace it.
-    std::function<void(const MoonCalendarRequest&)> exportMoonCalendar;
-    // Where a file that ships with the program is ("Docs/Selvane.htm"); empty when nowhere.
-    // The default looks in the working folder, then beside the program and its data folder.
-    std::function<QString(const QString&)> findDataFile;
+    // What the window asks of the person, the desktop, the printing and the file system. The
+    // constructor sets the defaults; tests replace them to record what is asked instead.
+    struct Services {
+        // User errors are reported here. The default shows a message box.
+        std::function<void(const QString&)> showMessage;
+        // The system beep.
+        std::function<void()> beep;
+        // Hands a web address or a file to the desktop's opener.
+        std::function<void(const QUrl&)> openUrl;
+        // Hand the pages to the printing (the system's printer, or a PDF file).
+        std::function<void(const CalendarPageData&)> printCalendar;
+        std::function<void(const TimeTablePageData&)> printTimeTable;
+        // Exports the time list's month or its year to a calendar file, asking the user what
+        // and where.
+        std::function<void(const MoonCalendarRequest&)> exportMoonCalendar;
+        // Where a file that ships with the program is ("Docs/Selvane.htm"); empty when nowhere.
+        // The default looks in the working folder, then beside the program and its data folder.
+        std::function<QString(const QString&)> findDataFile;
+    };
+    Services services;
 
     // Commands.
     void imgHemisphereClick();
@@ -171,9 +184,8 @@ private:
     void DateSelect(TDateLabel* cell, const ClockTime& present);
     void ShowPhases(const MonthPhases& phases);
     void ShowRiseSet(const ClockTime& time);
-    // Moves the selection by MoveByDays or MoveByMonths, taking over a typed year first.
-    using DateMove = CalendarDate (*)(const CalendarDate&, int) noexcept;
-    void MoveSelection(DateMove move, int steps);
+    // Moves the selection by a step, taking over a typed year first.
+    void MoveSelection(const DateStep& step);
     void SelectToday();
     QLabel* label(const char* name) const;
     // Redraws the time list and refills its own table for the current month and settings
@@ -184,6 +196,7 @@ private:
 
     SettingsStore& m_store;
     const LocaleTexts m_texts;
+    MainState m_state;
     Settings m_settings;
     ObserverClock m_observerClock; // reads the clock as m_settings says
 

@@ -2,10 +2,13 @@
 
 #include "core/settings.h"
 #include "core/utf8text.h"
+#include "core/zones.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
 #include "widgets/spinbutton.h"
 #include "widgets/widgetstyle.h"
+#include "windows/configform.h"
+#include "windows/placepopup.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -15,15 +18,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
-#include <QProxyStyle>
 #include <QShowEvent>
-#include <QStringListModel>
 #include <QTimeZone>
 #include <QValidator>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace selvane {
 
@@ -31,9 +30,6 @@ namespace {
 
 constexpr int kTextPixels = 11; // 8 point
 constexpr int kMarkPixels = 12; // 9 point: the unit marks
-const QColor kEntryColour(255, 255, 200);
-const QColor kDisabledEntryColour(196, 198, 188);
-const QColor kDisabledText(96, 98, 104);
 const QColor kSilver(192, 192, 192);
 
 const char* const kNorth = "North";
@@ -78,48 +74,24 @@ constexpr FixedText kFixedTexts[] = {
     {"\"", 180, 95, kMarkPixels, false},
 };
 
-const char* const kDayOrders[] = {
-    "Sunday - Saturday",    "Monday - Sunday",   "Tuesday - Monday",  "Wednesday - Tuesday",
-    "Thursday - Wednesday", "Friday - Thursday", "Saturday - Friday",
-};
-const char* const kDateFormats[] = {"dd/mm/yyyy", "mm/dd/yyyy"};
 constexpr int kComputersZoneItem = 1; // cmbZone: after "Fixed offset (below)"
 constexpr int kZoneListWidth = 240;
-constexpr int kPlaceRows = static_cast<int>(kPlaceResults); // the place list shows them all
 
-// The number fields: their upper bound (also the end of the range message), their leaving
-// handler, how many digits they take and the record's text they show.
+// The number fields in the order of kConfigNumbers (which holds their digits and bounds), and
+// their leaving handlers.
 struct NumberField {
     QLineEdit* TfConfig::*Field;
-    const char* Bound;
     void (TfConfig::*Exit)();
-    int MaxLength;
-    LocationAngle Settings::*Angle;
-    std::string LocationAngle::*Part;
 };
 constexpr NumberField kNumberFields[] = {
-    {&TfConfig::txtLatDeg, "90", &TfConfig::txtLatDegExit, 2, &Settings::Lat,
-     &LocationAngle::Degrees},
-    {&TfConfig::txtLatMin, "59", &TfConfig::txtLatMinExit, 2, &Settings::Lat,
-     &LocationAngle::Minutes},
-    {&TfConfig::txtLatSec, "59", &TfConfig::txtLatSecExit, 2, &Settings::Lat,
-     &LocationAngle::Seconds},
-    {&TfConfig::txtLongDeg, "180", &TfConfig::txtLongDegExit, 3, &Settings::Long,
-     &LocationAngle::Degrees},
-    {&TfConfig::txtLongMin, "59", &TfConfig::txtLongMinExit, 2, &Settings::Long,
-     &LocationAngle::Minutes},
-    {&TfConfig::txtLongSec, "59", &TfConfig::txtLongSecExit, 2, &Settings::Long,
-     &LocationAngle::Seconds},
+    {&TfConfig::txtLatDeg, &TfConfig::txtLatDegExit},
+    {&TfConfig::txtLatMin, &TfConfig::txtLatMinExit},
+    {&TfConfig::txtLatSec, &TfConfig::txtLatSecExit},
+    {&TfConfig::txtLongDeg, &TfConfig::txtLongDegExit},
+    {&TfConfig::txtLongMin, &TfConfig::txtLongMinExit},
+    {&TfConfig::txtLongSec, &TfConfig::txtLongSecExit},
 };
-
-// A loaded number as a field of `digits` digits shows it: without the leading zeros it has no
-// room for ("051" as "51", "000" as "00"); a number that is too long even so shows whole.
-QString ShownNumber(const QString& loaded, int digits) {
-    QString shown = loaded;
-    while (shown.size() > digits && shown.startsWith(QLatin1Char('0')))
-        shown.remove(0, 1);
-    return shown;
-}
+static_assert(std::size(kNumberFields) == kConfigNumbers.size());
 
 // Holds a number field to the characters RestrictInput lets through. A typed character it
 // swallows changes nothing, and neither does pasted or dropped text holding one; keys that type
@@ -135,61 +107,12 @@ public:
     }
 };
 
-void Colour(QWidget* w) {
-    QPalette p = w->palette();
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        p.setColor(role, kEntryColour);
-    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        p.setColor(role, Qt::black);
-    // Disabled (the fixed zone while a named zone is chosen), a control looks it.
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        p.setColor(QPalette::Disabled, role, kDisabledEntryColour);
-    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        p.setColor(QPalette::Disabled, role, kDisabledText);
-    w->setPalette(p);
-}
-
 QLabel* DirectionPanel(QWidget* parent) {
     auto* panel = new QLabel(parent);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAlignment(Qt::AlignCenter);
     panel->setAutoFillBackground(true);
     return panel;
-}
-
-// The lists' drop-down button is as narrow as the spin buttons, so that the 85 pixels of the
-// time-zone list show a whole "GMT + 12:00".
-class NarrowListStyle : public QProxyStyle {
-public:
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
-                         const QWidget* widget) const override {
-        if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
-            return QProxyStyle::subControlRect(control, option, part, widget);
-        constexpr int kButton = 15, kFrame = 2;
-        const QRect r = option->rect;
-        const QRect button(r.right() - kButton + 1, r.top(), kButton, r.height());
-        const QRect field(r.left() + kFrame, r.top() + kFrame, r.width() - kButton - kFrame - 1,
-                          r.height() - 2 * kFrame);
-        return visualRect(option->direction, r, part == SC_ComboBoxArrow ? button : field);
-    }
-
-    // A pick-only list is drawn as a button, which the style shades lighter than the entry
-    // colour; its field is painted in the entry colour, as an editable list's is.
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                            QPainter* painter, const QWidget* widget) const override {
-        QProxyStyle::drawComplexControl(control, option, painter, widget);
-        const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
-        if (control == CC_ComboBox && box && !box->editable)
-            painter->fillRect(subControlRect(control, option, SC_ComboBoxEditField, widget),
-                              option->palette.brush(QPalette::Base));
-    }
-};
-
-// Selects `index` when the list has it, otherwise the item reading `text`, otherwise the first.
-void Select(QComboBox* list, int index, const QString& text) {
-    if (index < 0 || index >= list->count())
-        index = std::max(0, list->findText(text));
-    list->setCurrentIndex(index);
 }
 
 } // namespace
@@ -215,9 +138,7 @@ TfConfig::TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow)
     , cmbTimeZone(new QComboBox(this))
     , chkDaylightSavings(new QCheckBox(this))
     , m_record(record)
-    , m_store(store)
-    , m_placeLabels(new QStringListModel(this))
-    , m_placeList(new QCompleter(m_placeLabels, this)) {
+    , m_store(store) {
     showMessage = [this](const QString& text) {
         ShowMessageBox(text);
     };
@@ -265,23 +186,32 @@ void TfConfig::FormCreate() {
         label->lower(); // under the controls they stand beside
     }
 
-    for (const NumberField& n : kNumberFields) {
-        QLineEdit* field = this->*n.Field;
-        field->setMaxLength(n.MaxLength);
+    for (std::size_t i = 0; i < kConfigNumbers.size(); ++i) {
+        QLineEdit* field = this->*kNumberFields[i].Field;
+        field->setMaxLength(kConfigNumbers[i].Digits);
         field->setValidator(new RestrictedInput(field));
     }
     txtLocation->setMaxLength(kLocationLength);
-    // The completer only shows the list: it is not the field's own, so the field keeps what is
-    // typed, and the list holds what the place search found rather than the completer's own
-    // filtering of it.
-    m_placeList->setObjectName(QStringLiteral("placeList"));
-    m_placeList->setWidget(txtLocation);
-    m_placeList->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
-    m_placeList->setMaxVisibleItems(kPlaceRows);
+    m_placePopup = new PlacePopup(txtLocation, font(), this);
 
+    FillLists();
+    ColourControls();
+
+    // The direction panels hold their place in the order but take no focus themselves.
+    QWidget* const order[] = {cmbDayOrder, cmbDateFormat, txtLatDeg,   txtLatMin,
+                              txtLatSec,   txtLongDeg,    txtLongMin,  txtLongSec,
+                              txtLocation, pnlNS,         spinNS,      pnlEW,
+                              spinEW,      cmbZone,       cmbTimeZone, chkDaylightSavings};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    ConnectControls();
+}
+
+void TfConfig::FillLists() {
     for (const char* item : kDayOrders)
         cmbDayOrder->addItem(QString::fromLatin1(item));
-    for (const char* item : kDateFormats)
+    for (const char* item : kDateLayouts)
         cmbDateFormat->addItem(QString::fromLatin1(item));
     for (int i = 0; i < kFixedZoneCount; ++i)
         cmbTimeZone->addItem(FixedZoneText(i));
@@ -302,27 +232,21 @@ void TfConfig::FormCreate() {
     listStyle->setParent(this);
     for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
         list->setStyle(listStyle);
+}
 
+void TfConfig::ColourControls() {
     for (QWidget* w : std::initializer_list<QWidget*>{
              txtLatDeg, txtLatMin, txtLatSec, txtLongDeg, txtLongMin, txtLongSec, pnlNS, pnlEW,
              txtLocation, cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
-        Colour(w);
+        SetEntryColours(w);
     for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
-        Colour(list->view()); // the opened list too
-    Colour(m_placeList->popup());
-    m_placeList->popup()->setFont(font()); // a window of its own, which inherits no font
+        SetEntryColours(list->view()); // the opened list too
     QPalette box = chkDaylightSavings->palette();
     box.setColor(QPalette::Disabled, QPalette::Base, kDisabledEntryColour);
     chkDaylightSavings->setPalette(box);
+}
 
-    // The direction panels hold their place in the order but take no focus themselves.
-    QWidget* const order[] = {cmbDayOrder, cmbDateFormat, txtLatDeg,   txtLatMin,
-                              txtLatSec,   txtLongDeg,    txtLongMin,  txtLongSec,
-                              txtLocation, pnlNS,         spinNS,      pnlEW,
-                              spinEW,      cmbZone,       cmbTimeZone, chkDaylightSavings};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
-
+void TfConfig::ConnectControls() {
     dragBy(lblTitle);
     connect(lblExit, &HotSpotLabel::clicked, this, &TfConfig::lblExitClick);
     connect(spinNS, &SpinButton::upClicked, this, &TfConfig::spinNSUpClick);
@@ -332,12 +256,7 @@ void TfConfig::FormCreate() {
     connect(qApp, &QApplication::focusChanged, this, &TfConfig::FocusChanged);
     connect(cmbZone, &QComboBox::currentIndexChanged, this, &TfConfig::cmbZoneChange);
     connect(txtLocation, &QLineEdit::textEdited, this, &TfConfig::txtLocationChange);
-    connect(m_placeList, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            [this](const QModelIndex& item) {
-                const auto row = static_cast<std::size_t>(item.row());
-                if (item.isValid() && row < m_offered.size())
-                    TakePlace(m_offered[row]);
-            });
+    connect(m_placePopup, &PlacePopup::taken, this, &TfConfig::TakePlace);
     // The fixed zone's choice, kept while a named zone greys the controls out.
     connect(cmbTimeZone, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (cmbTimeZone->isEnabled() && index >= 0)
@@ -358,8 +277,8 @@ void TfConfig::FormCreate() {
 }
 
 void TfConfig::cmbZoneChange() {
-    // While the controls are enabled, what they show is the fixed zone (see FormCreate). An
-    // unknown name leaves the clock on the fixed offset, as the main window takes it.
+    // While the controls are enabled, what they show is the fixed zone (see ConnectControls).
+    // An unknown name leaves the clock on the fixed offset, as the main window takes it.
     const int item = cmbZone->currentIndex();
     if (item <= 0 || item == m_unknownZoneItem) {
         cmbTimeZone->removeItem(kFixedZoneCount); // a named zone's odd offset, if shown
@@ -371,43 +290,24 @@ void TfConfig::cmbZoneChange() {
     }
     cmbTimeZone->setEnabled(false);
     chkDaylightSavings->setEnabled(false);
-    // The named zone as the fixed controls would give it: the standard offset in the list and
-    // the hour of daylight saving in the box. An offset the list lacks (+05:30, +14:00) is
-    // shown as an extra item while the zone is chosen.
-    const QTimeZone zone(ZoneIdOf(item).toUtf8());
-    const QDateTime instant = now();
-    const int minutes = zone.standardTimeOffset(instant) / 60;
-    const int index = minutes / 60 + 12;
-    if (minutes % 60 == 0 && index >= 0 && index < kFixedZoneCount) {
+    // The named zone as the fixed controls would give it. An offset the list lacks (+05:30,
+    // +14:00) is shown as an extra item while the zone is chosen.
+    const FixedZoneView view = FixedZoneViewOf(QTimeZone(ZoneIdOf(item).toUtf8()), now());
+    if (view.Index < kFixedZoneCount) {
         cmbTimeZone->removeItem(kFixedZoneCount);
-        cmbTimeZone->setCurrentIndex(index);
+        cmbTimeZone->setCurrentIndex(view.Index);
     } else {
-        const QString text = ZoneOffsetText(minutes);
         if (cmbTimeZone->count() == kFixedZoneCount)
-            cmbTimeZone->addItem(text);
+            cmbTimeZone->addItem(view.Text);
         else
-            cmbTimeZone->setItemText(kFixedZoneCount, text);
+            cmbTimeZone->setItemText(kFixedZoneCount, view.Text);
         cmbTimeZone->setCurrentIndex(kFixedZoneCount);
     }
-    chkDaylightSavings->setChecked(zone.isDaylightTime(instant));
+    chkDaylightSavings->setChecked(view.DaylightSavings);
 }
 
 void TfConfig::txtLocationChange(const QString& text) {
-    m_offered = m_places.Search(text);
-    QStringList labels;
-    for (const Place& place : m_offered)
-        labels << PlaceLabel(place);
-    m_placeLabels->setStringList(labels);
-    QAbstractItemView* list = m_placeList->popup();
-    if (m_offered.empty()) {
-        list->hide();
-        return;
-    }
-    // Beneath the field, at least as wide as the field and as wide as the longest label.
-    const int width =
-        std::max(txtLocation->width(), list->sizeHintForColumn(0) + 2 * list->frameWidth());
-    m_placeList->complete(QRect(0, 0, width, txtLocation->height()));
-    list->setCurrentIndex(m_placeList->completionModel()->index(0, 0)); // Enter takes the best
+    m_placePopup->Offer(text);
 }
 
 void TfConfig::TakePlace(const Place& place) {
@@ -436,28 +336,31 @@ void TfConfig::FormShow() {
 }
 
 void TfConfig::FormActivate() {
-    for (std::size_t i = 0; i < std::size(kNumberFields); ++i) {
-        const NumberField& n = kNumberFields[i];
-        QLineEdit* field = this->*n.Field;
-        m_shownNumbers[i] = ShownNumber(FromUtf8((m_record.*n.Angle).*n.Part), n.MaxLength);
-        field->setMaxLength(std::max<int>(n.MaxLength, static_cast<int>(m_shownNumbers[i].size())));
-        field->setText(m_shownNumbers[i]);
+    ShowForm(FormOf(m_record));
+}
+
+void TfConfig::ShowForm(const ConfigForm& form) {
+    for (std::size_t i = 0; i < kConfigNumbers.size(); ++i) {
+        QLineEdit* field = this->*kNumberFields[i].Field;
+        const QString& shown = form.Numbers[i];
+        field->setMaxLength(
+            std::max<int>(kConfigNumbers[i].Digits, static_cast<int>(shown.size())));
+        field->setText(shown);
     }
-    pnlNS->setText(FromUtf8(m_record.Lat.Direction));
-    pnlEW->setText(FromUtf8(m_record.Long.Direction));
-    txtLocation->setText(FromUtf8(m_record.Location));
+    pnlNS->setText(form.LatDirection);
+    pnlEW->setText(form.LongDirection);
+    txtLocation->setText(form.Location);
     txtLocation->setCursorPosition(0); // a long name shows its beginning
-    Select(cmbDayOrder, m_record.DayOrder, {});
-    Select(cmbDateFormat, m_record.DateLayoutIdx, FromUtf8(m_record.DateLayout));
-    m_fixedZone =
-        m_record.TimeZone >= 0 && m_record.TimeZone < kFixedZoneCount ? m_record.TimeZone : 0;
-    m_fixedDaylight = m_record.DaylightSavings;
+    cmbDayOrder->setCurrentIndex(form.DayOrder);
+    cmbDateFormat->setCurrentIndex(form.DateLayout);
+    m_fixedZone = form.FixedZone;
+    m_fixedDaylight = form.FixedDaylight;
     // A stored name is found without regard to case; one the system does not know stays
     // chosen, under its own item, until another zone is picked.
     if (m_unknownZoneItem >= 0)
         cmbZone->removeItem(m_unknownZoneItem);
     m_unknownZoneItem = -1;
-    const QString name = FromUtf8(m_record.ZoneName);
+    const QString& name = form.ZoneName;
     int zone = name.isEmpty() ? 0 : cmbZone->findText(name, Qt::MatchFixedString);
     if (!name.isEmpty() && zone <= kComputersZoneItem) {
         zone = m_unknownZoneItem = kComputersZoneItem + 1;
@@ -465,6 +368,21 @@ void TfConfig::FormActivate() {
     }
     cmbZone->setCurrentIndex(zone);
     cmbZoneChange();
+}
+
+ConfigForm TfConfig::EnteredForm() const {
+    ConfigForm form;
+    for (std::size_t i = 0; i < kConfigNumbers.size(); ++i)
+        form.Numbers[i] = (this->*kNumberFields[i].Field)->text();
+    form.LatDirection = pnlNS->text();
+    form.LongDirection = pnlEW->text();
+    form.Location = txtLocation->text();
+    form.DayOrder = cmbDayOrder->currentIndex();
+    form.DateLayout = cmbDateFormat->currentIndex();
+    form.FixedZone = m_fixedZone;
+    form.FixedDaylight = m_fixedDaylight;
+    form.ZoneName = ZoneIdOf(cmbZone->currentIndex());
+    return form;
 }
 
 void TfConfig::showEvent(QShowEvent* event) {
@@ -523,9 +441,9 @@ void TfConfig::ShowMessageBox(const QString& text) {
 void TfConfig::NumberFieldExit(QLineEdit* field) {
     if (field->text().isEmpty())
         field->setText(QStringLiteral("00"));
-    for (const NumberField& n : kNumberFields)
-        if (this->*n.Field == field)
-            ValidateInput(field, QString::fromLatin1(n.Bound));
+    for (std::size_t i = 0; i < kConfigNumbers.size(); ++i)
+        if (this->*kNumberFields[i].Field == field)
+            ValidateInput(field, QString::fromLatin1(kConfigNumbers[i].Bound));
 }
 
 void TfConfig::txtLatDegExit() {
@@ -583,25 +501,10 @@ void TfConfig::done(int result) {
 }
 
 void TfConfig::FormClose() {
-    Settings s = m_record;
-    for (std::size_t i = 0; i < std::size(kNumberFields); ++i) {
-        const NumberField& n = kNumberFields[i];
-        QLineEdit* field = this->*n.Field;
-        if (field->text().isEmpty())
-            field->setText(QStringLiteral("00"));
-        // A number left as it was shown keeps its loaded text ("051" stays "051").
-        if (field->text() != m_shownNumbers[i])
-            (s.*n.Angle).*n.Part = CutText(field->text(), kDmsLength);
-    }
-    s.Lat.Direction = CutText(pnlNS->text(), kDirectionLength);
-    s.Long.Direction = CutText(pnlEW->text(), kDirectionLength);
-    s.Location = CutText(txtLocation->text(), kLocationLength);
-    s.DayOrder = static_cast<std::uint8_t>(std::max(0, cmbDayOrder->currentIndex()));
-    s.DateLayout = CutText(cmbDateFormat->currentText(), kDateLayoutLength);
-    s.DateLayoutIdx = static_cast<std::uint8_t>(std::max(0, cmbDateFormat->currentIndex()));
-    s.TimeZone = m_fixedZone;
-    s.DaylightSavings = m_fixedDaylight;
-    s.ZoneName = CutText(ZoneIdOf(cmbZone->currentIndex()), kZoneNameLength);
+    for (const NumberField& n : kNumberFields)
+        if ((this->*n.Field)->text().isEmpty())
+            (this->*n.Field)->setText(QStringLiteral("00"));
+    const Settings s = RecordOf(EnteredForm(), m_record);
 
     // The record first: when the store fails, the program goes on with what the user entered.
     m_record = s;

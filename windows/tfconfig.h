@@ -9,23 +9,21 @@
 
 #include <QPointer>
 
-#include <array>
 #include <functional>
-#include <vector>
 
 class QCheckBox;
 class QComboBox;
-class QCompleter;
 class QLabel;
 class QLineEdit;
 class QMessageBox;
-class QStringListModel;
 
 namespace selvane {
 
 class HotSpotLabel;
+class PlacePopup;
 class SettingsStore;
 class SpinButton;
+struct ConfigForm;
 struct Settings;
 
 class TfConfig : public BorderlessWindow {
@@ -61,8 +59,8 @@ public:
 
     // Centres the window on the main window.
     void FormShow();
-    // Fills the controls from the record. A number longer than its field's digits shows
-    // without its extra leading zeros ("051" as "51").
+    // Fills the controls with what FormOf gives for the record (a number longer than its
+    // field's digits shows without its extra leading zeros: "051" as "51").
     void FormActivate();
 
     // The typed character when a number field takes it (a digit or backspace), otherwise
@@ -96,10 +94,9 @@ public:
     // The zone id an item of cmbZone stands for; empty for the fixed offset.
     QString ZoneIdOf(int item) const;
 
-    // Typing in txtLocation: from two letters on, the places of the built-in list that match
-    // are offered in a list beneath the field, the best first and already chosen. The arrow
-    // keys or the mouse choose another; Enter or a click takes it (TakePlace). Escape closes
-    // the list and typing on searches again; either way the text stays as typed.
+    // Typing in txtLocation: the place list beneath the field (PlacePopup) offers the places
+    // that match, and the one taken by Enter or a click goes to TakePlace. The text stays as
+    // typed.
     void txtLocationChange(const QString& text);
     // Fills the position (to the nearest second), both directions and the named zone from a
     // place, and puts its name into txtLocation. A zone the system does not know is left as
@@ -107,10 +104,10 @@ public:
     void TakePlace(const Place& place);
 
     void lblExitClick();
-    // Saving: empty number fields become "00", the record takes the entered values (cut to
-    // the record's lengths; a number field showing what it was filled with keeps the loaded
-    // text) and the values go to the store. A store that cannot be opened or written is
-    // reported; the record keeps the entered values either way.
+    // Saving: empty number fields become "00", the record takes the entered values as
+    // RecordOf gives them (cut to the record's lengths; a number field showing what it was
+    // filled with keeps the loaded text) and the values go to the store. A store that cannot
+    // be opened or written is reported; the record keeps the entered values either way.
     void FormClose();
 
     // The present instant, for the named zone's offset; tests fix it.
@@ -125,6 +122,12 @@ protected:
 
 private:
     void FormCreate();
+    void FillLists();
+    void ColourControls();
+    void ConnectControls();
+    // The controls from a form, and the form the controls hold.
+    void ShowForm(const ConfigForm& form);
+    ConfigForm EnteredForm() const;
     void NumberFieldExit(QLineEdit* field);
     // A number field's exit runs when the focus moves from it to another control of this
     // window, not when the window itself loses the focus (to a message box, say).
@@ -136,19 +139,15 @@ private:
 
     Settings& m_record;
     SettingsStore& m_store;
-    PlaceList m_places;              // read at the first search
-    std::vector<Place> m_offered;    // the places in the list under txtLocation, best first
-    QStringListModel* m_placeLabels; // their labels, row for row
-    QCompleter* m_placeList;         // "placeList": shows m_placeLabels beneath txtLocation
-    bool m_saved = true;             // FormClose has run for the present showing
-    bool m_opening = false;          // the window is giving the focus to its first control
+    PlacePopup* m_placePopup = nullptr; // the places offered beneath txtLocation
+    bool m_saved = true;                // FormClose has run for the present showing
+    bool m_opening = false;             // the window is giving the focus to its first control
     // The fixed zone's index and daylight saving, whatever the greyed controls show.
     int m_fixedZone = 12;
     bool m_fixedDaylight = false;
-    std::array<QString, 6> m_shownNumbers; // the number fields' texts as FormActivate set them
-    int m_unknownZoneItem = -1;            // cmbZone's item of a stored name the system lacks
-    QLineEdit* m_checkedField = nullptr;   // the field ValidateInput reports on, while it does
-    QPointer<QMessageBox> m_rangeMessage;  // the range message standing, and its field
+    int m_unknownZoneItem = -1;           // cmbZone's item of a stored name the system lacks
+    QLineEdit* m_checkedField = nullptr;  // the field ValidateInput reports on, while it does
+    QPointer<QMessageBox> m_rangeMessage; // the range message standing, and its field
     QPointer<QLineEdit> m_rangeField;
 };
 

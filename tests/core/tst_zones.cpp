@@ -51,6 +51,7 @@ private slots:
     void riseAndSetInTheZonesLocalTime();
     void aPhaseInTheZonesLocalTime();
     void unknownOrEmptyNamesAreNoZone();
+    void aNamedZoneAsTheFixedZones();
 };
 
 void TestZones::offsetsOfTheNamedZones() {
@@ -129,6 +130,39 @@ void TestZones::unknownOrEmptyNamesAreNoZone() {
     QVERIFY(!NamedZone("Mars/Olympus").isValid());
     QVERIFY(NamedZone("Asia/Kolkata").isValid());
     QCOMPARE(NamedZone("asia/KOLKATA").id(), QByteArray("Asia/Kolkata"));
+}
+
+// The fixed zone of a named zone's standard offset, whole hours from -12 to +12 (index 0 to 24),
+// and the text of any other offset; daylight saving as in force at the instant. The offsets are
+// the zones' published standard times.
+void TestZones::aNamedZoneAsTheFixedZones() {
+    const QDateTime july(QDate(2024, 7, 14), QTime(12, 0), QTimeZone::utc());
+    const QDateTime january(QDate(2024, 1, 15), QTime(12, 0), QTimeZone::utc());
+    const struct {
+        const char* Zone;
+        QDateTime At;
+        int Index;
+        const char* Text;
+        bool Daylight;
+    } rows[] = {
+        {"Europe/London", july, 12, "GMT ", true},
+        {"Europe/London", january, 12, "GMT ", false},
+        {"Australia/Sydney", january, 22, "GMT + 10:00", true},
+        {"America/New_York", july, 7, "GMT - 05:00", true},
+        {"Pacific/Pago_Pago", july, 1, "GMT - 11:00", false},
+        {"Pacific/Auckland", july, 24, "GMT + 12:00", false}, // the list's last
+        {"Pacific/Auckland", january, 24, "GMT + 12:00", true},
+        {"Pacific/Tongatapu", july, 25, "GMT + 13:00", false}, // an hour past it
+        {"Asia/Kolkata", july, 25, "GMT + 05:30", false},
+        {"America/St_Johns", january, 25, "GMT - 03:30", false},
+        {"Pacific/Chatham", july, 25, "GMT + 12:45", false},
+    };
+    for (const auto& row : rows) {
+        const FixedZoneView view = FixedZoneViewOf(NamedZone(row.Zone), row.At);
+        QCOMPARE(view.Index, row.Index);
+        QCOMPARE(view.Text, QString(row.Text));
+        QCOMPARE(view.DaylightSavings, row.Daylight);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestZones)

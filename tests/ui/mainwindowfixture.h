@@ -47,22 +47,22 @@ struct Fixture {
         store->commit();
         window = std::make_unique<TSelvane>(*store, clock, English());
         window->Timer1->stop();
-        window->showMessage = [this](const QString& text) {
+        window->services.showMessage = [this](const QString& text) {
             messages << text;
         };
-        window->beep = [this] {
+        window->services.beep = [this] {
             ++beeps;
         };
-        window->openUrl = [this](const QUrl& url) {
+        window->services.openUrl = [this](const QUrl& url) {
             opened << url;
         };
-        window->printCalendar = [this](const CalendarPageData& page) {
+        window->services.printCalendar = [this](const CalendarPageData& page) {
             calendars.push_back(page);
         };
-        window->printTimeTable = [this](const TimeTablePageData& page) {
+        window->services.printTimeTable = [this](const TimeTablePageData& page) {
             timeTables.push_back(page);
         };
-        window->exportMoonCalendar = [this](const MoonCalendarRequest& request) {
+        window->services.exportMoonCalendar = [this](const MoonCalendarRequest& request) {
             exports.push_back(request);
         };
     }

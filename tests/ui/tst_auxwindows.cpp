@@ -97,7 +97,7 @@ void TestAuxWindows::homePageAndHelp() {
     QTemporaryDir empty;
     const QString here = QDir::currentPath();
     QDir::setCurrent(empty.path());
-    f.window->findDataFile = [&](const QString& relative) {
+    f.window->services.findDataFile = [&](const QString& relative) {
         return FindDataFile(relative, empty.path(), empty.path());
     };
     QTest::mouseClick(f.window->findChild<QWidget*>("lblHelp"), Qt::LeftButton);
@@ -111,7 +111,7 @@ void TestAuxWindows::homePageAndHelp() {
     QFile page(install.filePath("share/selvane/Docs/Selvane.htm"));
     QVERIFY(page.open(QIODevice::WriteOnly));
     page.close();
-    f.window->findDataFile = [&](const QString& relative) {
+    f.window->services.findDataFile = [&](const QString& relative) {
         return FindDataFile(relative, empty.path(), install.filePath("bin"));
     };
     f.window->lblHelpClick();
@@ -184,12 +184,12 @@ void TestAuxWindows::configurationChangesReachTheMainWindow() {
     // Shown at once, without waiting for the next tick: Sydney's sunrise.
     QCOMPARE(f.label("lblSunrise")->text(),
              QString::fromStdString(EventText(CalcSolarRiseSet(
-                 f.window->DisplayTime, f.window->observer(), kSunriseAltitude)[1])));
-    QCOMPARE(f.window->Latitude, -(33 + 52 / 60.0 + 59 / 3600.0));
-    QCOMPARE(f.window->Longitude, -(151 + 12 / 60.0));
-    QVERIFY(!f.window->NorthernView);
+                 f.window->state().DisplayTime, f.window->observer(), kSunriseAltitude)[1])));
+    QCOMPARE(f.window->state().Latitude, -(33 + 52 / 60.0 + 59 / 3600.0));
+    QCOMPARE(f.window->state().Longitude, -(151 + 12 / 60.0));
+    QVERIFY(!f.window->state().NorthernView);
     QCOMPARE(f.window->phaseIcon(0), northIcon.mirrored(true, true));
-    QCOMPARE(f.window->UTOffsetMinutes, -600);
+    QCOMPARE(f.window->state().UTOffsetMinutes, -600);
     QCOMPARE(f.window->calendar().DayTitles[0]->text(), QString("Mon"));
     // The visible time list was redrawn for the new place and names its clock.
     QVERIFY(list.listPicture() != listBefore);
@@ -198,14 +198,14 @@ void TestAuxWindows::configurationChangesReachTheMainWindow() {
 
     // Saved again in the south, the pictures stay turned.
     enterSydney("1", "33");
-    QVERIFY(!f.window->NorthernView);
+    QVERIFY(!f.window->state().NorthernView);
     QCOMPARE(f.window->phaseIcon(0), northIcon.mirrored(true, true));
 
     // The fields are checked one by one, so 90 52 59 S is stored as typed; the observer is
     // held to the pole and every text stays well formed.
     enterSydney("1", "90");
     QCOMPARE(f.window->settings().Lat.Degrees, std::string("90"));
-    QCOMPARE(f.window->Latitude, -90.0);
+    QCOMPARE(f.window->state().Latitude, -90.0);
     f.window->Timer1Timer();
     for (const char* name : {"lblVisible", "lblAOM", "lblSunrise", "lblRSValue1"})
         QVERIFY2(!f.label(name)->text().contains("nan"), name);
@@ -249,7 +249,7 @@ void TestAuxWindows::printCommandsHandOverTheMonthsPages() {
     QCOMPARE(int(page.Choices.PhasePrintout), 1); // the major phases only
     // The phases in Kathmandu time, as the phases panel lists them: the window's zone reached
     // the page.
-    QCOMPARE(int(page.MajorPhases.size()), f.window->Phases.MajorPhaseCount);
+    QCOMPARE(int(page.MajorPhases.size()), f.window->state().Phases.MajorPhaseCount);
     QCOMPARE(page.MajorPhases[0].Time, f.label("lblPh1Time")->text().left(5));
 
     // The time list prints the table it shows, for the selected month.
@@ -272,7 +272,7 @@ void TestAuxWindows::printCommandsHandOverTheMonthsPages() {
     QCOMPARE(request.Year, 2024);
     QCOMPARE(request.Month, 2);
     QCOMPARE(request.MonthName, QString("February"));
-    QCOMPARE(request.Place.Latitude, f.window->Latitude);
+    QCOMPARE(request.Place.Latitude, f.window->state().Latitude);
     QCOMPARE(OffsetAt(request.Place, DateTimeToJD(2024, 7, 1, 0, 0, 0)), -345);
     QCOMPARE(request.Made, f.clock.now());
 }

@@ -180,7 +180,7 @@ void TestHighDensity::terminatorIsAsSharpAndWhereItIsAtRatioOne() {
     Fixture f(kNoon15March);
     f.window->Timer1Timer();
     // 15 March 2024 at noon: a waxing crescent of 33 %, its shadow on the left in the north.
-    QCOMPARE(f.window->PhaseName, QString(" Waxing Crescent"));
+    QCOMPARE(f.window->state().PhaseName, QString(" Waxing Crescent"));
     QCOMPARE(f.label("lblVisible")->text(), QString("33 %"));
 
     // The same shadow on the 150 x 150 picture at ratio 1.

@@ -57,9 +57,9 @@ void TestKeyboard::keysMoveTheSelection() {
                     ctrl ? Qt::ControlModifier : Qt::NoModifier);
     // Shown at once, and kept across the next tick as a clicked day is.
     for (int tick = 0; tick < 2; ++tick) {
-        QCOMPARE(int(f.window->DisplayTime.Year), to.Year);
-        QCOMPARE(int(f.window->DisplayTime.Month), to.Month);
-        QCOMPARE(int(f.window->DisplayTime.Day), to.Day);
+        QCOMPARE(int(f.window->state().DisplayTime.Year), to.Year);
+        QCOMPARE(int(f.window->state().DisplayTime.Month), to.Month);
+        QCOMPARE(int(f.window->state().DisplayTime.Day), to.Day);
         f.window->Timer1Timer();
     }
     QCOMPARE(f.window->calendar().Image5->pos(), f.cellOfDay(to.Day)->pos() + QPoint(-1, -3));
@@ -69,11 +69,11 @@ void TestKeyboard::homeReturnsToTodayAndEscapeLeavesTheYear() {
     Fixture f(kNoon15March);
     f.window->show();
     f.window->SelectDate(1999, 7, 4);
-    QVERIFY(f.window->DayOffset < -9000);
+    QVERIFY(f.window->state().DayOffset < -9000);
     QTest::keyClick(f.window.get(), Qt::Key_Home);
-    QCOMPARE(f.window->DayOffset, 0.0);
-    QCOMPARE(int(f.window->DisplayTime.Year), 2024);
-    QCOMPARE(int(f.window->DisplayTime.Day), 15);
+    QCOMPARE(f.window->state().DayOffset, 0.0);
+    QCOMPARE(int(f.window->state().DisplayTime.Year), 2024);
+    QCOMPARE(int(f.window->state().DisplayTime.Day), 15);
 
     // Esc closes the year entry without taking the typed year; the digits still type.
     f.window->lblSelectedYearClick();
@@ -84,15 +84,15 @@ void TestKeyboard::homeReturnsToTodayAndEscapeLeavesTheYear() {
     QVERIFY(!f.window->yearEntry().isOpen());
     QVERIFY(f.window->calendar().lblSelectedYear->isVisible());
     QCOMPARE(f.window->calendar().lblSelectedYear->text(), QString("2024"));
-    QCOMPARE(int(f.window->SelectedYear), 2024);
+    QCOMPARE(int(f.window->state().SelectedYear), 2024);
 
     // With the entry open, a move takes over the typed year first.
     f.window->lblSelectedYearClick();
     QTest::keyClick(f.window.get(), Qt::Key_Backspace);
     f.type("0");
     QTest::keyClick(f.window.get(), Qt::Key_Right);
-    QCOMPARE(int(f.window->DisplayTime.Year), 2020);
-    QCOMPARE(int(f.window->DisplayTime.Day), 16);
+    QCOMPARE(int(f.window->state().DisplayTime.Year), 2020);
+    QCOMPARE(int(f.window->state().DisplayTime.Day), 16);
     QVERIFY(f.messages.isEmpty());
 }
 
@@ -108,7 +108,7 @@ void TestKeyboard::escapeClosesThePickerTheLinksAndTheAbout() {
         dialog->exec();
         QVERIFY(!dialog->isVisible());
     }
-    QCOMPARE(int(f.window->SelectedMonth), 3); // the picker closed without a pick
+    QCOMPARE(int(f.window->state().SelectedMonth), 3); // the picker closed without a pick
     f.window->lblLinksClick();
     QVERIFY(f.window->lunarSites().isVisible());
     QTest::keyClick(&f.window->lunarSites(), Qt::Key_Escape);
@@ -120,7 +120,7 @@ void TestKeyboard::commandKeys() {
     f.window->show();
     QTest::keyClick(f.window.get(), Qt::Key_L, Qt::ControlModifier);
     QVERIFY(f.window->timeList().isVisible());
-    f.window->findDataFile = [](const QString&) {
+    f.window->services.findDataFile = [](const QString&) {
         return QString();
     };
     QTest::keyClick(f.window.get(), Qt::Key_F1);

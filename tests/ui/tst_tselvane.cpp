@@ -91,9 +91,9 @@ void TestTSelvane::startsEmptyAtItsPlace() {
     QVERIFY(f.label("lblVisible")->text().isEmpty());
     QVERIFY(f.label("lblRSValue1")->text().isEmpty());
     QCOMPARE(f.label("lblRSTitle1")->text(), QString("MoonRise:"));
-    QCOMPARE(f.window->SelectedDay, 15);
-    QCOMPARE(f.window->Latitude, 51 + 28 / 60.0 + 38 / 3600.0);
-    QCOMPARE(f.window->Longitude, 5 / 3600.0);
+    QCOMPARE(f.window->state().SelectedDay, 15);
+    QCOMPARE(f.window->state().Latitude, 51 + 28 / 60.0 + 38 / 3600.0);
+    QCOMPARE(f.window->state().Longitude, 5 / 3600.0);
     QCOMPARE(f.window->findChild<QWidget*>("lblConfig")->toolTip(), QString("Configuration"));
     QCOMPARE(f.window->findChild<QWidget*>("imgHemisphere")->toolTip(),
              QString("Northern/Southern Hemisphere switch"));
@@ -103,13 +103,13 @@ void TestTSelvane::startsEmptyAtItsPlace() {
 void TestTSelvane::tickWritesTheEngineResults() {
     Fixture f(kNoon15March);
     f.window->Timer1Timer();
-    const Observer o{f.window->Latitude, f.window->Longitude, 0};
+    const Observer o{f.window->state().Latitude, f.window->state().Longitude, 0};
     const MonthNames& months = English().Months;
 
     const MoonPanel moon = CalculateSelvane(kNoon15March, o, months);
     QCOMPARE(f.label("lblVisible")->text(), FromUtf8(moon.VisibleText));
     QCOMPARE(f.label("lblDistance")->text(), FromUtf8(moon.DistanceText));
-    QCOMPARE(f.window->Phases.MajorPhaseCount, 4);
+    QCOMPARE(f.window->state().Phases.MajorPhaseCount, 4);
     for (int i = 0; i < 4; ++i)
         QCOMPARE(f.label(qPrintable(QString("lblPh%1Time").arg(i + 1)))->text(),
                  FromUtf8(moon.Phases.Texts[i]));
@@ -201,11 +201,11 @@ void TestTSelvane::dayClickSelectsAndBlankClickDoesNothing() {
     f.window->Timer1Timer();
     TDateLabel* cell20 = f.cellOfDay(20);
     QTest::mouseClick(cell20, Qt::LeftButton);
-    QCOMPARE(f.window->SelectedDay, 20);
-    QCOMPARE(f.window->DayOffset, 5.0);
+    QCOMPARE(f.window->state().SelectedDay, 20);
+    QCOMPARE(f.window->state().DayOffset, 5.0);
     QCOMPARE(f.window->calendar().Image5->pos(), cell20->pos() + QPoint(-1, -3));
     f.window->Timer1Timer();
-    QCOMPARE(f.window->DisplayTime.Day, 20);
+    QCOMPARE(f.window->state().DisplayTime.Day, 20);
     QCOMPARE(f.label("lblVisible")->text(),
              FromUtf8(CalculateSelvane(ClockTime{2024, 3, 3, 20, 12, 0, 0, 0}, f.window->observer(),
                                        English().Months)
@@ -216,19 +216,19 @@ void TestTSelvane::dayClickSelectsAndBlankClickDoesNothing() {
     TDateLabel* blank = f.window->calendar().DateCells[0];
     QCOMPARE(blank->text(), QString(" "));
     QTest::mouseClick(blank, Qt::LeftButton);
-    QCOMPARE(f.window->SelectedDay, 20);
-    QCOMPARE(f.window->DayOffset, 5.0);
+    QCOMPARE(f.window->state().SelectedDay, 20);
+    QCOMPARE(f.window->state().DayOffset, 5.0);
     QCOMPARE(f.window->calendar().Image5->pos(), cell20->pos() + QPoint(-1, -3));
 }
 
 void TestTSelvane::selectionFollowsTheClockAcrossMidnight() {
     Fixture f(ClockTime{2024, 3, 0, 31, 23, 59, 58, 0});
     f.window->Timer1Timer();
-    QCOMPARE(f.window->SelectedDay, 31);
+    QCOMPARE(f.window->state().SelectedDay, 31);
     f.clock.advance(4); // 2024-04-01 00:00:02
     f.window->Timer1Timer();
-    QCOMPARE(f.window->SelectedMonth, 4);
-    QCOMPARE(f.window->SelectedDay, 1);
+    QCOMPARE(f.window->state().SelectedMonth, 4);
+    QCOMPARE(f.window->state().SelectedDay, 1);
     QCOMPARE(f.window->calendar().lblSelectedMonth->text(), QString("April"));
     QCOMPARE(f.window->calendar().FirstColumn, 1); // 1 April 2024 is a Monday
 }
@@ -237,12 +237,12 @@ void TestTSelvane::selectionStaysTenDaysAheadAcrossMidnight() {
     Fixture f(ClockTime{2024, 3, 5, 15, 23, 59, 58, 0});
     f.window->DateLabelClick(f.cellOfDay(25));
     f.window->Timer1Timer();
-    QCOMPARE(f.window->SelectedDay, 25);
+    QCOMPARE(f.window->state().SelectedDay, 25);
     f.clock.advance(4);
     f.window->Timer1Timer();
-    QCOMPARE(f.window->SelectedDay, 26);
-    QCOMPARE(f.window->DisplayTime.Day, 26);
-    QCOMPARE(f.window->DisplayTime.Hour, 0);
+    QCOMPARE(f.window->state().SelectedDay, 26);
+    QCOMPARE(f.window->state().DisplayTime.Day, 26);
+    QCOMPARE(f.window->state().DisplayTime.Hour, 0);
 }
 
 void TestTSelvane::monthPickKeepsTheDayWhereTheMonthAllows() {
@@ -250,12 +250,13 @@ void TestTSelvane::monthPickKeepsTheDayWhereTheMonthAllows() {
     f.window->Timer1Timer();
     f.window->MonthPicked(4);
     // The tick ran at once: April is shown with its last day selected.
-    QCOMPARE(f.window->SelectedDay, 30);
-    QCOMPARE(f.window->DisplayTime.Month, 4);
+    QCOMPARE(f.window->state().SelectedDay, 30);
+    QCOMPARE(f.window->state().DisplayTime.Month, 4);
     QCOMPARE(f.window->calendar().lblSelectedMonth->text(), QString("April"));
-    QCOMPARE(f.window->Phases.MajorPhaseTable[1].PhaseCode, std::string("NM")); // 8 April 2024
+    QCOMPARE(f.window->state().Phases.MajorPhaseTable[1].PhaseCode,
+             std::string("NM")); // 8 April 2024
     f.window->MonthPicked(2);
-    QCOMPARE(f.window->SelectedDay, 29); // 2024 is a leap year
+    QCOMPARE(f.window->state().SelectedDay, 29); // 2024 is a leap year
 }
 
 void TestTSelvane::monthPickerChoosesTheRowUnderTheMouse() {
@@ -276,9 +277,9 @@ void TestTSelvane::monthPickerChoosesTheRowUnderTheMouse() {
     });
     f.window->lblSelectedMonthClick();
     QVERIFY(!picker.isVisible());
-    QCOMPARE(f.window->SelectedMonth, 7);
-    QCOMPARE(f.window->DisplayTime.Month, 7);
-    QCOMPARE(f.window->SelectedDay, 15);
+    QCOMPARE(f.window->state().SelectedMonth, 7);
+    QCOMPARE(f.window->state().DisplayTime.Month, 7);
+    QCOMPARE(f.window->state().SelectedDay, 15);
 
     // Near the bottom right of the screen the picker stays fully on screen.
     f.window->move(f.window->screen()->size().width() - 100,
@@ -312,14 +313,14 @@ void TestTSelvane::yearTypingEditsAndAcceptsTheYear() {
     f.type("23");
     QTest::keyClick(f.window.get(), Qt::Key_Return);
     QVERIFY(!entry.isOpen());
-    QCOMPARE(f.window->SelectedYear, 2023);
-    QCOMPARE(f.window->SelectedDay, 28); // 29 February becomes 28 February in a common year
+    QCOMPARE(f.window->state().SelectedYear, 2023);
+    QCOMPARE(f.window->state().SelectedDay, 28); // 29 February becomes 28 February in a common year
     QCOMPARE(f.window->calendar().lblSelectedYear->text(), QString("2023"));
     QVERIFY(f.window->calendar().lblSelectedYear->isVisible());
     f.window->Timer1Timer();
-    QCOMPARE(f.window->DisplayTime.Year, 2023);
-    QCOMPARE(f.window->DisplayTime.Month, 2);
-    QCOMPARE(f.window->DisplayTime.Day, 28);
+    QCOMPARE(f.window->state().DisplayTime.Year, 2023);
+    QCOMPARE(f.window->state().DisplayTime.Month, 2);
+    QCOMPARE(f.window->state().DisplayTime.Day, 28);
     QVERIFY(f.messages.isEmpty());
 
     // Backspace on an empty entry beeps.
@@ -345,14 +346,14 @@ void TestTSelvane::badYearsAreRefusedAndTheEntryStaysOpen() {
     QTest::keyClick(f.window.get(), Qt::Key_Enter);
     QCOMPARE(f.messages.last(), QString("Years 1 to 9999"));
     QVERIFY(f.window->yearEntry().isOpen());
-    QCOMPARE(f.window->DayOffset, 0.0);
+    QCOMPARE(f.window->state().DayOffset, 0.0);
 
     // A command that first accepts the year does not go on after a refusal.
-    const double latitude = f.window->Latitude;
+    const double latitude = f.window->state().Latitude;
     f.window->imgHemisphereClick();
-    QCOMPARE(f.window->Latitude, latitude);
+    QCOMPARE(f.window->state().Latitude, latitude);
     f.window->Timer1Timer();
-    QCOMPARE(f.window->DisplayTime.Year, 2024);
+    QCOMPARE(f.window->state().DisplayTime.Year, 2024);
 }
 
 void TestTSelvane::keysDoNothingWhileTheEntryIsClosed() {
@@ -362,7 +363,7 @@ void TestTSelvane::keysDoNothingWhileTheEntryIsClosed() {
     QTest::keyClick(f.window.get(), Qt::Key_Return);
     QTest::keyClick(f.window.get(), Qt::Key_Backspace);
     QCOMPARE(f.beeps, 0);
-    QCOMPARE(f.window->SelectedYear, 2024);
+    QCOMPARE(f.window->state().SelectedYear, 2024);
     QVERIFY(!f.window->yearEntry().isOpen());
 }
 
@@ -374,11 +375,11 @@ void TestTSelvane::hemisphereSwitchTwiceRestoresEverything() {
     const QImage startFace = face->pixmap().toImage();
     const QImage startMoon = f.window->moonPicture();
     const QImage startIcon = f.window->phaseIcon(1);
-    const double latitude = f.window->Latitude;
+    const double latitude = f.window->state().Latitude;
 
     QTest::mouseClick(face, Qt::LeftButton);
-    QVERIFY(!f.window->NorthernView);
-    QCOMPARE(f.window->Latitude, -latitude);
+    QVERIFY(!f.window->state().NorthernView);
+    QCOMPARE(f.window->state().Latitude, -latitude);
     QVERIFY(face->pixmap().toImage() != startFace);
     QCOMPARE(f.window->phaseIcon(1), startIcon.mirrored(true, true));
     f.window->Timer1Timer();
@@ -387,8 +388,8 @@ void TestTSelvane::hemisphereSwitchTwiceRestoresEverything() {
     QVERIFY(f.window->moonPicture().pixel(40, 75) != qRgb(30, 30, 30));
 
     QTest::mouseClick(face, Qt::LeftButton);
-    QVERIFY(f.window->NorthernView);
-    QCOMPARE(f.window->Latitude, latitude);
+    QVERIFY(f.window->state().NorthernView);
+    QCOMPARE(f.window->state().Latitude, latitude);
     QCOMPARE(face->pixmap().toImage(), startFace);
     QCOMPARE(f.window->phaseIcon(1), startIcon);
     f.window->Timer1Timer();
@@ -398,9 +399,9 @@ void TestTSelvane::hemisphereSwitchTwiceRestoresEverything() {
 void TestTSelvane::southernStoreStartsTurned() {
     Fixture north(kNoon15March);
     Fixture south(kNoon15March, QStringLiteral("South"));
-    QVERIFY(north.window->NorthernView);
-    QVERIFY(!south.window->NorthernView);
-    QVERIFY(south.window->Latitude < 0);
+    QVERIFY(north.window->state().NorthernView);
+    QVERIFY(!south.window->state().NorthernView);
+    QVERIFY(south.window->state().Latitude < 0);
     QCOMPARE(south.window->phaseIcon(0), north.window->phaseIcon(0).mirrored(true, true));
     QCOMPARE(south.window->phaseIcon(4), north.window->phaseIcon(4)); // the blank icon stays
     north.window->Timer1Timer();
@@ -447,7 +448,7 @@ void TestTSelvane::negativeValuesKeepTheirSign() {
 
     // The Sun's altitude: its first piece ends 30 pixels into the panel at x 317, so the
     // sign stands left of the panel's edge, in light yellow.
-    const SolarResult sun = SolarPosition(f.window->DisplayTime, f.window->observer());
+    const SolarResult sun = SolarPosition(f.window->state().DisplayTime, f.window->observer());
     QVERIFY(sun.Altitude < -10.0 && sun.Altitude > -90.0);
     const int altitudeSign = signX(sun.Altitude, 317 + 30);
     QVERIFY(altitudeSign < 317);
@@ -459,7 +460,7 @@ void TestTSelvane::negativeValuesKeepTheirSign() {
 
     // The declination is painted on the window in aqua, its sign left of the degrees.
     const MoonPanel moon =
-        CalculateSelvane(f.window->DisplayTime, f.window->observer(), English().Months);
+        CalculateSelvane(f.window->state().DisplayTime, f.window->observer(), English().Months);
     QVERIFY(moon.Topo.Dec < 0.0);
     const int decSign = signX(moon.Topo.Dec, 268);
     QVERIFY(HasColour(screen, QRect(decSign, 153, 4, 12), qRgb(0, 255, 255)));
@@ -472,10 +473,10 @@ void TestTSelvane::dayClickJustAfterMidnightSelectsThatDay() {
     f.window->Timer1Timer();
     f.clock.advance(1); // 20 March, 00:00:00, before the next tick
     f.window->DateLabelClick(f.cellOfDay(20));
-    QCOMPARE(f.window->DayOffset, 0.0);
+    QCOMPARE(f.window->state().DayOffset, 0.0);
     f.window->Timer1Timer();
-    QCOMPARE(f.window->SelectedDay, 20);
-    QCOMPARE(f.window->DisplayTime.Day, 20);
+    QCOMPARE(f.window->state().SelectedDay, 20);
+    QCOMPARE(f.window->state().DisplayTime.Day, 20);
 }
 
 void TestTSelvane::selectionIsHeldAtTheLastDayOfYear9999() {
@@ -486,9 +487,9 @@ void TestTSelvane::selectionIsHeldAtTheLastDayOfYear9999() {
     for (int step = 0; step < 3; ++step) {
         f.clock.advance(2);
         f.window->Timer1Timer();
-        QCOMPARE(f.window->SelectedYear, 9999);
-        QCOMPARE(f.window->SelectedMonth, 12);
-        QCOMPARE(f.window->SelectedDay, 31);
+        QCOMPARE(f.window->state().SelectedYear, 9999);
+        QCOMPARE(f.window->state().SelectedMonth, 12);
+        QCOMPARE(f.window->state().SelectedDay, 31);
         QCOMPARE(f.window->calendar().lblSelectedYear->text(), QString("9999"));
     }
     QVERIFY(f.label("lblTextPhase")->text().contains("31 December 9999"));
@@ -527,19 +528,19 @@ void TestTSelvane::applyingSettingsTwiceTurnsThePicturesOnce() {
     s.DaylightSavings = true;
     for (int i = 0; i < 2; ++i) {
         f.window->ApplySettings(s);
-        QVERIFY(!f.window->NorthernView);
+        QVERIFY(!f.window->state().NorthernView);
         QCOMPARE(f.window->phaseIcon(0), northIcon.mirrored(true, true));
-        QCOMPARE(f.window->Latitude, -(33 + 52 / 60.0));
-        QCOMPARE(f.window->Longitude, -(151 + 12 / 60.0));
-        QCOMPARE(f.window->UTOffsetMinutes, -660);
+        QCOMPARE(f.window->state().Latitude, -(33 + 52 / 60.0));
+        QCOMPARE(f.window->state().Longitude, -(151 + 12 / 60.0));
+        QCOMPARE(f.window->state().UTOffsetMinutes, -660);
     }
     // After the hemisphere switch the view is already northern; a northern place keeps it.
     f.window->imgHemisphereClick();
     s.Lat.Direction = "North";
     f.window->ApplySettings(s);
-    QVERIFY(f.window->NorthernView);
+    QVERIFY(f.window->state().NorthernView);
     QCOMPARE(f.window->phaseIcon(0), northIcon);
-    QCOMPARE(f.window->Latitude, 33 + 52 / 60.0);
+    QCOMPARE(f.window->state().Latitude, 33 + 52 / 60.0);
 }
 
 void TestTSelvane::aNamedZoneReadsTheComputersClockInThatZone() {
@@ -560,20 +561,21 @@ void TestTSelvane::aNamedZoneReadsTheComputersClockInThatZone() {
         if (named) // found without regard to case, and kept as the system spells it
             QCOMPARE(f.window->settings().ZoneName, std::string("Asia/Kolkata"));
         // An unknown or empty name keeps the fixed offset (here GMT) on the computer's clock.
-        QCOMPARE(int(f.window->DisplayTime.Hour), named ? 12 : 2);
-        QCOMPARE(int(f.window->DisplayTime.Minute), named ? 0 : 30);
-        QCOMPARE(f.window->UTOffsetMinutes, named ? -330 : 0);
+        QCOMPARE(int(f.window->state().DisplayTime.Hour), named ? 12 : 2);
+        QCOMPARE(int(f.window->state().DisplayTime.Minute), named ? 0 : 30);
+        QCOMPARE(f.window->state().UTOffsetMinutes, named ? -330 : 0);
         const QString status = f.label("lblTextPhase")->text();
         QVERIFY2(status.startsWith(named ? "12:00:00  15 March 2024" : "02:30:00  15 March 2024"),
                  qPrintable(status));
         const auto sun =
-            CalcSolarRiseSet(f.window->DisplayTime, f.window->observer(), kSunriseAltitude);
+            CalcSolarRiseSet(f.window->state().DisplayTime, f.window->observer(), kSunriseAltitude);
         QCOMPARE(f.label("lblSunrise")->text(), FromUtf8(EventText(sun[1])));
         if (named) {
             QVERIFY(std::abs(Minutes(f.label("lblSunrise")->text()) - (5 * 60 + 45.21)) <= 1.0);
             // The sidereal time of the real present, 06:30 UT.
-            QCOMPARE(f.label("lblLST")->text(),
-                     FromUtf8(LocalSiderealTimeText(JulianDayOf(instant), f.window->Longitude)));
+            QCOMPARE(
+                f.label("lblLST")->text(),
+                FromUtf8(LocalSiderealTimeText(JulianDayOf(instant), f.window->state().Longitude)));
         }
     }
 }
@@ -584,18 +586,18 @@ void TestTSelvane::aNamedZoneGivesEachSelectedDateItsOwnOffset() {
     Fixture f(kNoon15March, "North", "12", {{"ZoneName", "Europe/London"}});
     f.clock = FixedClock(july, QTimeZone::utc());
     f.window->Timer1Timer();
-    QCOMPARE(f.window->UTOffsetMinutes, -60);
-    QCOMPARE(int(f.window->DisplayTime.Hour), 12);
+    QCOMPARE(f.window->state().UTOffsetMinutes, -60);
+    QCOMPARE(int(f.window->state().DisplayTime.Hour), 12);
     // PyEphem: 05:01:06 BST.
     QVERIFY(std::abs(Minutes(f.label("lblSunrise")->text()) - (5 * 60 + 1.10)) <= 1.0);
 
     f.window->SelectDate(2024, 12, 15);
-    QCOMPARE(f.window->UTOffsetMinutes, 0); // noon on 15 December is GMT
-    QCOMPARE(int(f.window->DisplayTime.Hour), 12);
+    QCOMPARE(f.window->state().UTOffsetMinutes, 0); // noon on 15 December is GMT
+    QCOMPARE(int(f.window->state().DisplayTime.Hour), 12);
     // PyEphem: 07:59:24 GMT.
     QVERIFY(std::abs(Minutes(f.label("lblSunrise")->text()) - (7 * 60 + 59.40)) <= 1.0);
     // The December Full Moon, 15 December 09:01:38 UT, is shown in GMT.
-    QCOMPARE(f.window->Phases.MajorPhaseTable[2].PhaseCode, std::string("FM"));
+    QCOMPARE(f.window->state().Phases.MajorPhaseTable[2].PhaseCode, std::string("FM"));
     QVERIFY(f.label("lblPh3Time")->text().startsWith("09:0"));
     QVERIFY(f.label("lblPh3Time")->text().endsWith("15 December 2024"));
 }

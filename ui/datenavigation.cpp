@@ -1,16 +1,42 @@
 // The main window's moves through time: the keys, the month picker's choice and the typed
 // year. Each changes only the selected date and shows it at once.
 
-#include "engine/datemoves.h"
+#include "ui/datenavigation.h"
+
 #include "engine/text.h"
 #include "ui/tselvane.h"
 #include "ui/yearentry.h"
 #include "windows/tmonthselect.h"
 
-#include <tuple>
 #include <utility>
 
 namespace selvane {
+
+std::optional<DateStep> DateStepOfKey(int key, Qt::KeyboardModifiers modifiers) {
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    // Days, weeks, months and years.
+    const std::pair<int, DateStep> steps[] = {
+        {Qt::Key_Left, {MoveByDays, -1}},
+        {Qt::Key_Right, {MoveByDays, 1}},
+        {Qt::Key_Up, {MoveByDays, -7}},
+        {Qt::Key_Down, {MoveByDays, 7}},
+        {Qt::Key_PageUp, {MoveByMonths, ctrl ? -12 : -1}},
+        {Qt::Key_PageDown, {MoveByMonths, ctrl ? 12 : 1}},
+    };
+    for (const auto& [stepKey, step] : steps)
+        if (key == stepKey)
+            return step;
+    return std::nullopt;
+}
+
+TypedYear ReadTypedYear(const QString& typed) {
+    const auto year = ParseDecimal(typed.toStdString());
+    if (!year)
+        return {0, QStringLiteral("'%1' is not a valid integer value").arg(typed)};
+    if (*year < kFirstYear || *year > kLastYear)
+        return {0, QStringLiteral("Years 1 to 9999")};
+    return {*year, {}};
+}
 
 void TSelvane::lblSelectedMonthClick() {
     if (m_yearEntry->isOpen() && !AcceptYear())
@@ -19,9 +45,11 @@ void TSelvane::lblSelectedMonthClick() {
 }
 
 void TSelvane::MonthPicked(int month) {
-    SelectedMonth = static_cast<std::uint16_t>(month);
-    SelectedDay = static_cast<std::uint16_t>(DayInMonth(SelectedYear, month, SelectedDay).Day);
-    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
+    m_state.SelectedMonth = static_cast<std::uint16_t>(month);
+    m_state.SelectedDay = static_cast<std::uint16_t>(
+        DayInMonth(m_state.SelectedYear, month, m_state.SelectedDay).Day);
+    m_state.DayOffset =
+        DayOffsetTo({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, ClockNow());
     Timer1Timer();
     RefreshTimeList();
 }
@@ -50,7 +78,7 @@ void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     if (m_yearEntry->isOpen()) {
         switch (m_yearEntry->keyDown(key, modifiers)) {
         case YearEntry::Key::Empty:
-            return beep();
+            return services.beep();
         case YearEntry::Key::Enter:
             AcceptYear();
             return;
@@ -64,31 +92,23 @@ void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
 
     // Moving the selection: days, weeks, months, years, or back to today.
-    const std::tuple<int, DateMove, int> moves[] = {
-        {Qt::Key_Left, MoveByDays, -1},
-        {Qt::Key_Right, MoveByDays, 1},
-        {Qt::Key_Up, MoveByDays, -7},
-        {Qt::Key_Down, MoveByDays, 7},
-        {Qt::Key_PageUp, MoveByMonths, ctrl ? -12 : -1},
-        {Qt::Key_PageDown, MoveByMonths, ctrl ? 12 : 1},
-    };
-    for (const auto& [moveKey, move, steps] : moves)
-        if (key == moveKey)
-            return MoveSelection(move, steps);
+    if (const auto step = DateStepOfKey(key, modifiers))
+        return MoveSelection(*step);
     if (key == Qt::Key_Home)
         SelectToday();
 }
 
-void TSelvane::MoveSelection(DateMove move, int steps) {
+void TSelvane::MoveSelection(const DateStep& step) {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    SelectDate(move({SelectedYear, SelectedMonth, SelectedDay}, steps));
+    SelectDate(
+        step.Move({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, step.Steps));
 }
 
 void TSelvane::SelectToday() {
     if (m_yearEntry->isOpen() && !AcceptYear())
         return;
-    DayOffset = 0.0;
+    m_state.DayOffset = 0.0;
     Timer1Timer(); // redraws the time list when today lies in another month
 }
 
@@ -97,11 +117,12 @@ void TSelvane::SelectDate(int year, int month, int day) {
 }
 
 void TSelvane::SelectDate(const CalendarDate& date) {
-    const bool newMonth = date.Year != SelectedYear || date.Month != SelectedMonth;
-    SelectedYear = static_cast<std::uint16_t>(date.Year);
-    SelectedMonth = static_cast<std::uint16_t>(date.Month);
-    SelectedDay = static_cast<std::uint16_t>(date.Day);
-    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
+    const bool newMonth = date.Year != m_state.SelectedYear || date.Month != m_state.SelectedMonth;
+    m_state.SelectedYear = static_cast<std::uint16_t>(date.Year);
+    m_state.SelectedMonth = static_cast<std::uint16_t>(date.Month);
+    m_state.SelectedDay = static_cast<std::uint16_t>(date.Day);
+    m_state.DayOffset =
+        DayOffsetTo({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, ClockNow());
     Timer1Timer(); // shown at once, as after a month pick
     if (newMonth)
         RefreshTimeList();
@@ -109,19 +130,17 @@ void TSelvane::SelectDate(const CalendarDate& date) {
 
 bool TSelvane::AcceptYear() {
     const QString typed = m_yearEntry->text();
-    const auto year = ParseDecimal(typed.toStdString());
-    if (!year) {
-        showMessage(QStringLiteral("'%1' is not a valid integer value").arg(typed));
+    const TypedYear year = ReadTypedYear(typed);
+    if (!year.Refusal.isEmpty()) {
+        services.showMessage(year.Refusal);
         return false;
     }
-    if (*year < kFirstYear || *year > kLastYear) {
-        showMessage(QStringLiteral("Years 1 to 9999"));
-        return false;
-    }
-    const bool newYear = *year != SelectedYear;
-    SelectedYear = static_cast<std::uint16_t>(*year);
-    SelectedDay = static_cast<std::uint16_t>(DayInMonth(*year, SelectedMonth, SelectedDay).Day);
-    DayOffset = DayOffsetTo({SelectedYear, SelectedMonth, SelectedDay}, ClockNow());
+    const bool newYear = year.Year != m_state.SelectedYear;
+    m_state.SelectedYear = static_cast<std::uint16_t>(year.Year);
+    m_state.SelectedDay = static_cast<std::uint16_t>(
+        DayInMonth(year.Year, m_state.SelectedMonth, m_state.SelectedDay).Day);
+    m_state.DayOffset =
+        DayOffsetTo({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, ClockNow());
 
     m_yearEntry->close(typed); // the heading shows the year as typed until the next tick
     if (newYear)

@@ -1,0 +1,126 @@
+// The configuration window's entries as a value, without a window: what a record shows as, and
+// the record stored for what was entered.
+
+#include "core/settings.h"
+#include "windows/configform.h"
+
+#include <QTest>
+
+using namespace selvane;
+
+namespace {
+
+Settings Greenwich() {
+    Settings s;
+    s.Lat = {"051", "28", "038", "North"};
+    s.Long = {"000", "00", "5", "West"};
+    s.Location = "Greenwich";
+    s.DayOrder = 1;
+    s.DateLayout = "mm/dd/yyyy";
+    s.DateLayoutIdx = 1;
+    s.TimeZone = 13;
+    s.DaylightSavings = true;
+    s.ZoneName = "Europe/London";
+    return s;
+}
+
+} // namespace
+
+class TestConfigForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Numbers lose only the leading zeros their field has no room for (the latitude's fields
+    // take two digits, the longitude's degrees three); lists outside their items fall back.
+    void aRecordAsTheWindowShowsIt() {
+        const ConfigForm form = FormOf(Greenwich());
+        QCOMPARE(QStringList(form.Numbers.begin(), form.Numbers.end()),
+                 QStringList({"51", "28", "38", "000", "00", "5"}));
+        QCOMPARE(QStringList({form.LatDirection, form.LongDirection, form.Location, form.ZoneName}),
+                 QStringList({"North", "West", "Greenwich", "Europe/London"}));
+        QCOMPARE(form.FixedZone, 13);
+        QVERIFY(form.FixedDaylight);
+
+        const struct {
+            int DayOrder, LayoutIdx;
+            const char* Layout;
+            int TimeZone;
+            int ShownDayOrder, ShownLayout, ShownZone;
+        } rows[] = {
+            {6, 0, "mm/dd/yyyy", 24, 6, 0, 24}, // the stored item wins over the text
+            {7, 2, "mm/dd/yyyy", 25, 0, 1, 0},  // one past each list: the item of the text
+            {0, 2, "dd/mm/yyyy", 0, 0, 0, 0},
+            {0, 9, "yyyy-mm-dd", -1, 0, 0, 0}, // a text not in the list: the first item
+        };
+        for (const auto& row : rows) {
+            Settings s;
+            s.DayOrder = static_cast<std::uint8_t>(row.DayOrder);
+            s.DateLayoutIdx = static_cast<std::uint8_t>(row.LayoutIdx);
+            s.DateLayout = row.Layout;
+            s.TimeZone = row.TimeZone;
+            const ConfigForm shown = FormOf(s);
+            QCOMPARE(shown.DayOrder, row.ShownDayOrder);
+            QCOMPARE(shown.DateLayout, row.ShownLayout);
+            QCOMPARE(shown.FixedZone, row.ShownZone);
+        }
+    }
+
+    // What was entered over the record shown: untouched numbers keep their stored text, empty
+    // ones are "00", texts are cut to the record's lengths, the layout's text is its item's.
+    void whatWasEnteredAsTheRecord() {
+        const Settings shown = Greenwich();
+        QCOMPARE(RecordOf(FormOf(shown), shown), shown); // nothing changed, nothing lost
+
+        const struct {
+            std::array<const char*, 6> Numbers;
+            LocationAngle Lat, Long;
+        } rows[] = {
+            {{"51", "28", "38", "000", "00", "5"},
+             {"051", "28", "038", "North"},
+             {"000", "00", "5", "West"}},
+            {{"", "", "", "", "", ""}, {"00", "00", "00", "North"}, {"00", "00", "00", "West"}},
+            {{"052", "7", "038", "0", "00", "05"},
+             {"052", "7", "038", "North"},
+             {"0", "00", "05", "West"}},
+            {{"1234", "51", "38", "18005", "00", "5"},
+             {"123", "51", "038", "North"},
+             {"180", "00", "5", "West"}},
+        };
+        for (const auto& row : rows) {
+            ConfigForm entered = FormOf(shown);
+            for (std::size_t i = 0; i < entered.Numbers.size(); ++i)
+                entered.Numbers[i] = QString::fromLatin1(row.Numbers[i]);
+            const Settings s = RecordOf(entered, shown);
+            QCOMPARE(s.Lat, row.Lat);
+            QCOMPARE(s.Long, row.Long);
+        }
+
+        ConfigForm entered = FormOf(shown);
+        entered.LatDirection = "South";
+        entered.LongDirection = "Eastward"; // longer than a direction is kept
+        entered.Location = QString(70, QChar(u'\u00f8'));
+        entered.DayOrder = -1;
+        entered.DateLayout = 0;
+        entered.FixedZone = 0;
+        entered.FixedDaylight = false;
+        entered.ZoneName = "";
+        const Settings s = RecordOf(entered, shown);
+        QCOMPARE(s.Lat.Direction, std::string("South"));
+        QCOMPARE(s.Long.Direction, std::string("Eastwa"));
+        QCOMPARE(s.Location.size(), std::size_t(64 * 2)); // 64 two-byte characters
+        QCOMPARE(int(s.DayOrder), 0);
+        QCOMPARE(s.DateLayout, std::string("dd/mm/yyyy"));
+        QCOMPARE(int(s.DateLayoutIdx), 0);
+        QCOMPARE(s.TimeZone, 0);
+        QVERIFY(!s.DaylightSavings);
+        QCOMPARE(s.ZoneName, std::string());
+        entered.DateLayout = 1;
+        entered.ZoneName = "America/Argentina/ComodRivadavia";
+        QCOMPARE(RecordOf(entered, shown).DateLayout, std::string("mm/dd/yyyy"));
+        QCOMPARE(RecordOf(entered, shown).ZoneName,
+                 std::string("America/Argentina/ComodRivadavia"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestConfigForm)
+#include "tst_configform.moc"

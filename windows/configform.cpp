@@ -1,0 +1,70 @@
+#include "windows/configform.h"
+
+#include "core/utf8text.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
+
+namespace selvane {
+
+namespace {
+
+QString ShownNumber(const Settings& record, const ConfigNumber& number) {
+    QString shown = FromUtf8((record.*number.Angle).*number.Part);
+    while (shown.size() > number.Digits && shown.startsWith(QLatin1Char('0')))
+        shown.remove(0, 1);
+    return shown;
+}
+
+// The item of `items` that reads `text`, else the first.
+template <std::size_t N>
+int ItemReading(const std::array<const char*, N>& items, const std::string& text) {
+    const auto found = std::find(items.begin(), items.end(), text);
+    return found == items.end() ? 0 : static_cast<int>(std::distance(items.begin(), found));
+}
+
+} // namespace
+
+ConfigForm FormOf(const Settings& record) {
+    ConfigForm form;
+    for (std::size_t i = 0; i < kConfigNumbers.size(); ++i)
+        form.Numbers[i] = ShownNumber(record, kConfigNumbers[i]);
+    form.LatDirection = FromUtf8(record.Lat.Direction);
+    form.LongDirection = FromUtf8(record.Long.Direction);
+    form.Location = FromUtf8(record.Location);
+    form.DayOrder = record.DayOrder < kDayOrders.size() ? record.DayOrder : 0;
+    form.DateLayout = record.DateLayoutIdx < kDateLayouts.size()
+                          ? record.DateLayoutIdx
+                          : ItemReading(kDateLayouts, record.DateLayout);
+    form.FixedZone =
+        record.TimeZone >= 0 && record.TimeZone < kFixedZoneCount ? record.TimeZone : 0;
+    form.FixedDaylight = record.DaylightSavings;
+    form.ZoneName = FromUtf8(record.ZoneName);
+    return form;
+}
+
+Settings RecordOf(const ConfigForm& entered, const Settings& record) {
+    Settings s = record;
+    for (std::size_t i = 0; i < kConfigNumbers.size(); ++i) {
+        const ConfigNumber& n = kConfigNumbers[i];
+        const QString text =
+            entered.Numbers[i].isEmpty() ? QStringLiteral("00") : entered.Numbers[i];
+        if (text != ShownNumber(record, n))
+            (s.*n.Angle).*n.Part = CutText(text, kDmsLength);
+    }
+    s.Lat.Direction = CutText(entered.LatDirection, kDirectionLength);
+    s.Long.Direction = CutText(entered.LongDirection, kDirectionLength);
+    s.Location = CutText(entered.Location, kLocationLength);
+    s.DayOrder = static_cast<std::uint8_t>(std::max(0, entered.DayOrder));
+    const bool listed =
+        entered.DateLayout >= 0 && entered.DateLayout < static_cast<int>(kDateLayouts.size());
+    s.DateLayout = listed ? kDateLayouts[static_cast<std::size_t>(entered.DateLayout)] : "";
+    s.DateLayoutIdx = static_cast<std::uint8_t>(std::max(0, entered.DateLayout));
+    s.TimeZone = entered.FixedZone;
+    s.DaylightSavings = entered.FixedDaylight;
+    s.ZoneName = CutText(entered.ZoneName, kZoneNameLength);
+    return s;
+}
+
+} // namespace selvane

@@ -1,0 +1,71 @@
+#pragma once
+// The configuration window's entries as a value: what the window shows for a settings record,
+// and the record it stores for what was entered. The window fills and reads its controls
+// through it; nothing here needs a widget.
+
+#include "core/settings.h"
+
+#include <QString>
+
+#include <array>
+#include <string>
+
+namespace selvane {
+
+// A number field: how many digits it takes, its highest value (as the range message names it)
+// and the record's text it shows.
+struct ConfigNumber {
+    int Digits;
+    const char* Bound;
+    LocationAngle Settings::*Angle;
+    std::string LocationAngle::*Part;
+};
+
+// The number fields in the window's order: the latitude's degrees, minutes and seconds, then
+// the longitude's.
+inline constexpr std::array<ConfigNumber, 6> kConfigNumbers = {{
+    {2, "90", &Settings::Lat, &LocationAngle::Degrees},
+    {2, "59", &Settings::Lat, &LocationAngle::Minutes},
+    {2, "59", &Settings::Lat, &LocationAngle::Seconds},
+    {3, "180", &Settings::Long, &LocationAngle::Degrees},
+    {2, "59", &Settings::Long, &LocationAngle::Minutes},
+    {2, "59", &Settings::Long, &LocationAngle::Seconds},
+}};
+
+// The lists' items: the calendar's first weekday (the record's DayOrder is the item) and the
+// time list's date layouts (DateLayoutIdx is the item, DateLayout its text).
+inline constexpr std::array<const char*, 7> kDayOrders = {
+    "Sunday - Saturday",    "Monday - Sunday",   "Tuesday - Monday",  "Wednesday - Tuesday",
+    "Thursday - Wednesday", "Friday - Thursday", "Saturday - Friday",
+};
+inline constexpr std::array<const char*, 2> kDateLayouts = {"dd/mm/yyyy", "mm/dd/yyyy"};
+
+// What the window's controls hold.
+struct ConfigForm {
+    std::array<QString, kConfigNumbers.size()> Numbers; // the number fields' texts
+    QString LatDirection;                               // "North" or "South", or as stored
+    QString LongDirection;                              // "East" or "West", or as stored
+    QString Location;
+    int DayOrder = 0;   // the item of kDayOrders
+    int DateLayout = 0; // the item of kDateLayouts
+    // The fixed zone (an item of the whole-hour list, 0..24) and its daylight saving, kept as
+    // they are while a named zone is chosen.
+    int FixedZone = 12;
+    bool FixedDaylight = false;
+    // The named zone's id; empty for the fixed offset.
+    QString ZoneName;
+};
+
+// What the window shows for a record: a number longer than its field's digits without the
+// leading zeros it has no room for ("051" as "51", "000" as "00"; one too long even so shows
+// whole); a day order outside the list as the first item; the date layout's stored item, else
+// the item reading the stored layout, else the first; a fixed zone outside 0..24 as item 0.
+ConfigForm FormOf(const Settings& record);
+
+// The record the window stores for what was entered, over the record it showed: an empty
+// number field is "00", and a number as FormOf(record) shows it keeps the record's text ("051"
+// stays "051"); the other texts are cut to the record's lengths; the date layout's text is its
+// item's.
+Settings RecordOf(const ConfigForm& entered, const Settings& record);
+
+} // namespace selvane
