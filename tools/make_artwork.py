@@ -845,6 +845,14 @@ def verify():
     """Reopen every written picture and check its size: the 2x pictures exactly twice
     the 1x ones."""
     ok = True
+    for size in THEME_SIZES:
+        path = os.path.join(THEME_DIR, "%d.png" % size)
+        with Image.open(path) as im:
+            good = im.size == (size, size) and im.mode == "RGBA"
+            ok &= good
+            print("%-30s %4d x %-4d %-5s %7d bytes%s" % (
+                "icons/%d.png" % size, im.width, im.height, im.mode, os.path.getsize(path),
+                "" if good else "  WRONG SIZE"))
     for name, (w, h) in EXPECTED.items():
         scales = (1,) if name in ONE_SCALE else SCALES
         for scale in scales:
@@ -887,14 +895,34 @@ def make_window_pictures(s):
     return headings
 
 
+# The desktop's icon theme sizes: menus and panels use 16 to 32, docks and launchers 48 to 128,
+# software centres 128 and more; 48 is the theme's required fallback.
+THEME_SIZES = [16, 22, 24, 32, 48, 64, 128, 256, 512]
+THEME_DIR = os.path.join(OUT, "icons")
+
+
+def theme_icon(size):
+    """The theme's icon at `size`: the window icon, but at menu and panel sizes with a fainter
+    earthshine and a firmer edge, so the gibbous shape still reads in 16 to 32 pixels."""
+    if size > 32:
+        return icon_moon(size)
+    sun = (math.sin(math.radians(65)), 0.0, math.cos(math.radians(65)))
+    im = moon_rgba(size, 8, sun=sun, earthshine=0.008, limb=0.10)
+    return sharpen(im, 60)
+
+
 def make_app_icons():
-    """icon.png and Selvane.ico: each size rendered on its own."""
-    sizes = [16, 32, 48, 64, 256]
-    icons = {s: icon_moon(s) for s in sizes}
+    """icon.png, Selvane.ico and the theme icons icons/<n>.png: each size rendered on its own
+    from the map, so the small ones are drawn for their pixels, not scaled down."""
+    icons = {s: icon_moon(s) for s in THEME_SIZES}
     save_png(icons[256], "icon.png")
+    ico = [16, 32, 48, 64, 256]
     icons[256].save(os.path.join(OUT, "Selvane.ico"), format="ICO",
-                    sizes=[(s, s) for s in sizes],
-                    append_images=[icons[s] for s in sizes if s != 256])
+                    sizes=[(s, s) for s in ico],
+                    append_images=[icons[s] for s in ico if s != 256])
+    os.makedirs(THEME_DIR, exist_ok=True)
+    for size in THEME_SIZES:
+        theme_icon(size).save(os.path.join(THEME_DIR, "%d.png" % size), "PNG", optimize=True)
 
 
 def main():
