@@ -6,6 +6,13 @@
 
 namespace selvane {
 
+namespace {
+
+constexpr double kEarthRadiusM = 6378140.0;
+constexpr double kPolarToEquatorial = 0.99664718682; // b/a for a flattening of 1/298.257
+
+} // namespace
+
 Equatorial EclipticToEquatorial(double longitude, double latitude, double obliquity) noexcept {
     const double lambda = DegToRad(longitude);
     const double beta = DegToRad(latitude);
@@ -25,6 +32,14 @@ Horizontal EquatorialToHorizontal(double hourAngle, double dec, double latitude)
                                                           std::tan(d) * std::cos(phi))) +
                      180.0),
         RadToDeg(ArcSin(std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(H)))};
+}
+
+GeocentricPlace ObserverGeocentric(double latitude, double heightMetres) noexcept {
+    const double phi = DegToRad(latitude);
+    const double u = std::atan(kPolarToEquatorial * std::tan(phi));
+    const double heightRatio = heightMetres / kEarthRadiusM;
+    return {kPolarToEquatorial * std::sin(u) + heightRatio * std::sin(phi),
+            std::cos(u) + heightRatio * std::cos(phi)};
 }
 
 } // namespace selvane

@@ -1,6 +1,7 @@
 #include "engine/lunarprops.h"
 
 #include "engine/angletext.h"
+#include "engine/coordinates.h"
 #include "engine/numeric.h"
 #include "engine/nutation.h"
 #include "engine/text.h"
@@ -12,8 +13,6 @@ namespace selvane {
 namespace {
 
 constexpr double kObserverHeightM = 30.0;
-constexpr double kEarthRadiusM = 6378140.0;
-constexpr double kPolarToEquatorial = 0.99664718682; // b/a for a flattening of 1/298.257
 constexpr double kMoonRadiusInEarthRadii = 0.272481; // k of (55.1)
 
 std::string TwoDigitField(double value) {
@@ -26,11 +25,9 @@ std::string TwoDigitField(double value) {
 
 Topocentric ConvertToTopocentric(double ra, double dec, double parallaxRad, double hourAngleRad,
                                  double latitude) noexcept {
-    const double phi = DegToRad(latitude);
-    const double u = std::atan(kPolarToEquatorial * std::tan(phi));
-    const double heightRatio = kObserverHeightM / kEarthRadiusM;
-    const double rhoSinPhi = kPolarToEquatorial * std::sin(u) + heightRatio * std::sin(phi);
-    const double rhoCosPhi = std::cos(u) + heightRatio * std::cos(phi);
+    const GeocentricPlace place = ObserverGeocentric(latitude, kObserverHeightM);
+    const double rhoSinPhi = place.RhoSinPhi;
+    const double rhoCosPhi = place.RhoCosPhi;
 
     const double d = DegToRad(dec);
     const double sinPi = std::sin(parallaxRad);
