@@ -51,7 +51,6 @@ TEST(MoonGreatEvents, TheYear2026InMadrid) {
     for (std::size_t i = 0; i < events.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(events[i].Kind, expected[i].Kind);
-        EXPECT_EQ(events[i].Local.Year, 2026);
         EXPECT_EQ(events[i].Local.Month, expected[i].Month);
         EXPECT_EQ(events[i].Local.Day, expected[i].Day);
         EXPECT_EQ(events[i].Visible, expected[i].Visible);
@@ -69,47 +68,39 @@ TEST(MoonGreatEvents, TheYear2026InMadrid) {
     EXPECT_TRUE(MoonGreatEvents(2026, 4, kMadrid).empty());
 }
 
-TEST(MoonGreatEvents, TheTotalLunarEclipseOf2025March14SeenFromMadrid) {
-    // The month also has the partial solar eclipse of March 29, seen from Madrid before noon
-    // (PyEphem: magnitude 0.317, the Sun 47 degrees up at greatest eclipse).
-    const std::vector<GreatEvent> events = MoonGreatEvents(2025, 3, kMadrid);
-    ASSERT_EQ(events.size(), 2u);
-    const GreatEvent& e = events[0];
-    ASSERT_TRUE(e.Lunar.has_value());
-    EXPECT_EQ(e.Lunar->Kind, LunarEclipseKind::Total);
-    EXPECT_TRUE(e.Visible); // the Moon sets in totality (PyEphem: U2 at +1.4 degrees)
-    EXPECT_NEAR(e.Lunar->UmbralMagnitude, 1.1784, 0.005);
-    // Greatest eclipse 06:59:56 TD, Delta-T 75 s: 06:58:41 UT, 07:58 on Madrid's clock.
-    const double minutes =
-        (UniversalToLocal(e.UT, kMadrid) - DateTimeToJD(2025, 3, 14, 0, 0, 0)) * kMinutesPerDay;
-    EXPECT_NEAR(minutes, 7 * 60 + 58.7, 0.5);
-    EXPECT_EQ(e.Local.Hour, 7);
-    EXPECT_EQ(e.Local.Minute, 58);
-
-    const GreatEvent& s = events[1];
-    ASSERT_TRUE(s.Solar.has_value());
-    EXPECT_EQ(s.Solar->Kind, SolarEclipseKind::Partial);
-    EXPECT_TRUE(s.Visible);
-    EXPECT_EQ(s.Local.Day, 29);
-    EXPECT_NEAR(s.Solar->Local.Magnitude, 0.3170, 0.005);
+// Minutes after local midnight of a date on Madrid's clock.
+double MadridMinutes(JulianDay ut, int year, int month, int day) {
+    return (UniversalToLocal(ut, kMadrid) - DateTimeToJD(year, month, day, 0, 0, 0)) *
+           kMinutesPerDay;
 }
 
-TEST(MoonGreatEvents, TheTotalSolarEclipseOf2026August12SeenFromMadrid) {
-    const std::vector<GreatEvent> events = MoonGreatEvents(2026, 8, kMadrid);
-    ASSERT_FALSE(events.empty());
-    const GreatEvent& e = events[0];
-    ASSERT_TRUE(e.Solar.has_value());
-    EXPECT_EQ(e.Solar->Kind, SolarEclipseKind::Total);
-    EXPECT_TRUE(e.Visible);
-    const LocalSolarEclipse& l = e.Solar->Local;
-    EXPECT_EQ(l.Kind, SolarEclipseKind::Partial); // PyEphem: magnitude 0.9990, 99.97 % covered
+TEST(MoonGreatEvents, TheEclipsesOf2025March14And2026August12SeenFromMadrid) {
+    // March 2025: the total lunar eclipse, greatest at 06:59:56 TD with Delta-T 75 s (06:58:41
+    // UT, 07:58.7 in Madrid), the Moon setting in totality (PyEphem: U2 at +1.4 degrees); then
+    // the partial solar eclipse of March 29 (PyEphem: magnitude 0.317, the Sun 47 degrees up).
+    const std::vector<GreatEvent> march = MoonGreatEvents(2025, 3, kMadrid);
+    ASSERT_EQ(march.size(), 2u);
+    ASSERT_TRUE(march[0].Lunar.has_value());
+    EXPECT_EQ(march[0].Lunar->Kind, LunarEclipseKind::Total);
+    EXPECT_TRUE(march[0].Visible);
+    EXPECT_NEAR(march[0].Lunar->UmbralMagnitude, 1.1784, 0.005);
+    EXPECT_NEAR(MadridMinutes(march[0].UT, 2025, 3, 14), 7 * 60 + 58.7, 0.5);
+    ASSERT_TRUE(march[1].Solar.has_value());
+    EXPECT_TRUE(march[1].Visible);
+    EXPECT_NEAR(march[1].Solar->Local.Magnitude, 0.3170, 0.005);
+
+    // August 2026: the total solar eclipse, partial in Madrid (PyEphem: magnitude 0.9990,
+    // greatest at 18:32:17 UT, 20:32.3 on the summer clock), the Sun setting before C4.
+    const std::vector<GreatEvent> august = MoonGreatEvents(2026, 8, kMadrid);
+    ASSERT_FALSE(august.empty());
+    ASSERT_TRUE(august[0].Solar.has_value());
+    const LocalSolarEclipse& l = august[0].Solar->Local;
+    EXPECT_EQ(august[0].Solar->Kind, SolarEclipseKind::Total);
+    EXPECT_EQ(l.Kind, SolarEclipseKind::Partial);
+    EXPECT_TRUE(august[0].Visible);
     EXPECT_NEAR(l.Magnitude, 0.9990, 0.005);
-    // PyEphem's greatest eclipse 18:32:17 UT, 20:32 on Madrid's summer clock; the Sun sets
-    // before the end (C4 at -2.3 degrees).
-    const double minutes =
-        (UniversalToLocal(e.UT, kMadrid) - DateTimeToJD(2026, 8, 12, 0, 0, 0)) * kMinutesPerDay;
-    EXPECT_NEAR(minutes, 20 * 60 + 32.3, 0.5);
-    EXPECT_EQ(e.UT, l[SolarContact::Greatest].UT);
+    EXPECT_EQ(august[0].UT, l[SolarContact::Greatest].UT);
+    EXPECT_NEAR(MadridMinutes(august[0].UT, 2026, 8, 12), 20 * 60 + 32.3, 0.5);
     EXPECT_TRUE(l[SolarContact::C1].AboveHorizon);
     EXPECT_FALSE(l[SolarContact::C4].AboveHorizon);
 }
@@ -185,51 +176,60 @@ TEST(MoonGreatEvents, SupermoonsAreTheFullMoonsNearerThan360000Km) {
     EXPECT_NEAR(november[0].NearestPerigee.Distance, 356511, 10);
 }
 
+GreatEvent LunarEvent(LunarEclipseKind kind, double penumbral, double umbral, bool visible) {
+    GreatEvent e;
+    e.Kind = GreatEventKind::LunarEclipse;
+    e.Lunar = LunarEclipse{};
+    e.Lunar->Kind = kind;
+    e.Lunar->PenumbralMagnitude = penumbral;
+    e.Lunar->UmbralMagnitude = umbral;
+    e.Visible = visible;
+    return e;
+}
+
+GreatEvent SolarEvent(SolarEclipseKind kind, SolarEclipseKind local, double magnitude,
+                      double obscuration, bool visible) {
+    GreatEvent e;
+    e.Kind = GreatEventKind::SolarEclipse;
+    e.Solar = SolarEclipse{};
+    e.Solar->Kind = kind;
+    e.Solar->Local = {true, visible, local, magnitude, obscuration, {}};
+    e.Visible = visible;
+    return e;
+}
+
+GreatEvent FullMoonEvent(GreatEventKind kind, std::int32_t distance) {
+    GreatEvent e;
+    e.Kind = kind;
+    e.Distance = distance;
+    return e;
+}
+
 TEST(GreatEventSummary, PutsTheNumbersIntoWords) {
-    GreatEvent lunar;
-    lunar.Kind = GreatEventKind::LunarEclipse;
-    lunar.Lunar = LunarEclipse{};
-    lunar.Lunar->Kind = LunarEclipseKind::Total;
-    lunar.Lunar->UmbralMagnitude = 1.1784;
-    lunar.Lunar->PenumbralMagnitude = 2.2595;
-    lunar.Visible = true;
-    EXPECT_EQ(GreatEventSummary(lunar),
-              "Total lunar eclipse, umbral magnitude 1.178, visible here");
-    lunar.Lunar->Kind = LunarEclipseKind::Penumbral;
-    lunar.Lunar->UmbralMagnitude = -0.0031;
-    lunar.Lunar->PenumbralMagnitude = 0.9528;
-    lunar.Visible = false;
-    EXPECT_EQ(GreatEventSummary(lunar),
-              "Penumbral lunar eclipse, penumbral magnitude 0.953, not visible here");
-
-    GreatEvent solar;
-    solar.Kind = GreatEventKind::SolarEclipse;
-    solar.Solar = SolarEclipse{};
-    solar.Solar->Kind = SolarEclipseKind::Total;
-    solar.Solar->Local.Eclipsed = true;
-    solar.Solar->Local.Seen = true;
-    solar.Solar->Local.Magnitude = 0.9990;
-    solar.Solar->Local.Obscuration = 0.99974; // cut, never rounded up to 100 %
-    solar.Visible = true;
-    EXPECT_EQ(GreatEventSummary(solar),
-              "Total solar eclipse, partial here, magnitude 0.999, 99.9 % of the Sun covered");
-    solar.Solar->Kind = SolarEclipseKind::Annular;
-    solar.Solar->Local.Kind = SolarEclipseKind::Annular;
-    solar.Solar->Local.Magnitude = 0.9472;
-    solar.Solar->Local.Obscuration = 0.8972;
-    EXPECT_EQ(GreatEventSummary(solar),
-              "Annular solar eclipse, annular here, magnitude 0.947, 89.7 % of the Sun covered");
-    solar.Solar->Kind = SolarEclipseKind::Hybrid;
-    solar.Visible = false;
-    EXPECT_EQ(GreatEventSummary(solar), "Hybrid solar eclipse, not visible here");
-
-    GreatEvent full;
-    full.Kind = GreatEventKind::Supermoon;
-    full.Distance = 356738;
-    EXPECT_EQ(GreatEventSummary(full), "Supermoon, Full Moon at 356 738 km");
-    full.Kind = GreatEventKind::BlueMoon;
-    EXPECT_EQ(GreatEventSummary(full), "Blue moon, the second Full Moon of the month");
-    EXPECT_EQ(GreatEventTitle(full), "Blue moon");
+    using L = LunarEclipseKind;
+    using S = SolarEclipseKind;
+    const struct {
+        GreatEvent Event;
+        const char* Text;
+    } cases[] = {
+        {LunarEvent(L::Total, 2.2595, 1.1784, true),
+         "Total lunar eclipse, umbral magnitude 1.178, visible here"},
+        {LunarEvent(L::Penumbral, 0.9528, -0.0031, false),
+         "Penumbral lunar eclipse, penumbral magnitude 0.953, not visible here"},
+        // The covered part is cut, never rounded up to 100 %.
+        {SolarEvent(S::Total, S::Partial, 0.9990, 0.99974, true),
+         "Total solar eclipse, partial here, magnitude 0.999, 99.9 % of the Sun covered"},
+        {SolarEvent(S::Annular, S::Annular, 0.9472, 0.8972, true),
+         "Annular solar eclipse, annular here, magnitude 0.947, 89.7 % of the Sun covered"},
+        {SolarEvent(S::Hybrid, S::Partial, 0.1, 0.05, false),
+         "Hybrid solar eclipse, not visible here"},
+        {FullMoonEvent(GreatEventKind::Supermoon, 356738), "Supermoon, Full Moon at 356 738 km"},
+        {FullMoonEvent(GreatEventKind::BlueMoon, 406167),
+         "Blue moon, the second Full Moon of the month"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GreatEventSummary(c.Event), c.Text);
+    EXPECT_EQ(GreatEventTitle(cases[4].Event), "Hybrid solar eclipse");
 }
 
 } // namespace
