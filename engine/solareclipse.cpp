@@ -289,7 +289,10 @@ std::optional<SolarEclipse> SolarEclipseAt(double k, const Observer& observer) n
             const Bessel b = bessel(t);
             const SurfacePlace p = PlaceUnderAxis(b, b.X, b.Y / Rho1(b.D));
             const GeocentricPlace g = ObserverGeocentric(p.Latitude, kObserverHeightM);
-            (ShadowAtPlace(b, g, p.Longitude).L2 < 0.0 ? total : annular) = true;
+            if (ShadowAtPlace(b, g, p.Longitude).L2 < 0.0)
+                total = true;
+            else
+                annular = true;
         }
         s.Kind = total && annular ? SolarEclipseKind::Hybrid
                  : total          ? SolarEclipseKind::Total

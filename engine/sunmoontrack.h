@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace selvane {
 
