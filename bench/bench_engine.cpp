@@ -1,5 +1,7 @@
-// Speed of the engine work behind the main window's one-second tick and the month's time list.
+// Speed of the engine work behind the main window's one-second tick, the month's time list,
+// the calendar file and the year's great events.
 
+#include "engine/greatevents.h"
 #include "engine/icalendar.h"
 #include "engine/lunarprops.h"
 #include "engine/monthtable.h"
@@ -13,6 +15,8 @@ namespace {
 using namespace selvane;
 
 const Observer kGreenwich{51.4769, 0.0, 0};
+// Madrid on a fixed clock one hour east of Greenwich.
+const Observer kMadrid{40.4168, 3.7038, -60};
 // Where the Moon stays up or down for days each month and grazes the horizon between.
 const Observer kSeventyNorth{70.0, -25.0, -60};
 
@@ -62,5 +66,14 @@ void BM_year_calendar(benchmark::State& state) {
             MoonCalendar(MoonEventsOf(2025, kWholeYear, kGreenwich, withRiseSet), info));
 }
 BENCHMARK(BM_year_calendar)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A year's eclipses (with the place's local circumstances), supermoons and blue moons: what
+// the window computes when the shown year changes, never in the tick. Madrid's 2026 has two
+// solar eclipses (one seen there), two lunar ones, a blue moon and a supermoon.
+void BM_year_great_events(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MoonGreatEvents(2026, kWholeYear, kMadrid));
+}
+BENCHMARK(BM_year_great_events)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,10 +1,17 @@
 #include "engine/coordinates.h"
 
+#include "engine/constants.h"
 #include "engine/numeric.h"
 
 #include <cmath>
 
 namespace selvane {
+
+namespace {
+
+constexpr double kEarthRadiusM = kEarthEquatorialRadiusKm * 1000.0;
+
+} // namespace
 
 Equatorial EclipticToEquatorial(double longitude, double latitude, double obliquity) noexcept {
     const double lambda = DegToRad(longitude);
@@ -25,6 +32,14 @@ Horizontal EquatorialToHorizontal(double hourAngle, double dec, double latitude)
                                                           std::tan(d) * std::cos(phi))) +
                      180.0),
         RadToDeg(ArcSin(std::sin(phi) * std::sin(d) + std::cos(phi) * std::cos(d) * std::cos(H)))};
+}
+
+GeocentricPlace ObserverGeocentric(double latitude, double heightMetres) noexcept {
+    const double phi = DegToRad(latitude);
+    const double u = std::atan(kEarthPolarToEquatorial * std::tan(phi));
+    const double heightRatio = heightMetres / kEarthRadiusM;
+    return {kEarthPolarToEquatorial * std::sin(u) + heightRatio * std::sin(phi),
+            std::cos(u) + heightRatio * std::cos(phi)};
 }
 
 } // namespace selvane

@@ -20,4 +20,13 @@ struct Horizontal {
 // (13.5), (13.6) p. 93, the azimuth turned to count from north.
 Horizontal EquatorialToHorizontal(double hourAngle, double dec, double latitude) noexcept;
 
+// The observer's place seen from the Earth's centre, in the Earth's equatorial radii:
+// rho sin(phi') and rho cos(phi') of chapter 11 p. 82, for a geodetic latitude in degrees and
+// a height above sea level in metres, on the ellipsoid of flattening 1/298.257.
+struct GeocentricPlace {
+    double RhoSinPhi = 0.0;
+    double RhoCosPhi = 1.0;
+};
+GeocentricPlace ObserverGeocentric(double latitude, double heightMetres) noexcept;
+
 } // namespace selvane

@@ -1,6 +1,7 @@
 #include "engine/icalendar.h"
 
 #include "engine/numeric.h"
+#include "engine/text.h"
 
 #include <array>
 #include <cmath>
@@ -35,18 +36,6 @@ std::string UidName(MoonEventKind kind) {
 
 bool IsRiseOrSet(MoonEventKind kind) {
     return kind == MoonEventKind::Moonrise || kind == MoonEventKind::Moonset;
-}
-
-// 356896 -> "356 896": thousands set apart by a space.
-std::string GroupedThousands(std::int32_t n) {
-    const std::string digits = std::to_string(std::abs(static_cast<std::int64_t>(n)));
-    std::string out = n < 0 ? "-" : "";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += ' ';
-        out += digits[i];
-    }
-    return out;
 }
 
 std::string Coordinate(double degrees, char positive, char negative) {

@@ -24,7 +24,7 @@ double EccentricityFactor(int m, double E) {
 
 } // namespace
 
-LunarPosition CLP(JulianDay jd, const Observer& observer) noexcept {
+MoonGeocentric MoonApparentGeocentric(JulianDay jd) noexcept {
     using namespace tables;
     const double T = (jd - kJ2000) / kDaysPerJulianCentury;
     const double T2 = T * T;
@@ -64,21 +64,36 @@ LunarPosition CLP(JulianDay jd, const Observer& observer) noexcept {
             175.0 * std::sin(A1 + F) + 127.0 * std::sin(Lp - Mp) - 115.0 * std::sin(Lp + Mp);
 
     const ObliquityResult nut = Obliquity(T);
-    const double eps = DegToRad(nut.Epsilon);
+
+    MoonGeocentric g;
+    g.DeltaPsi = nut.DeltaPsi;
+    g.Epsilon = nut.Epsilon;
+    g.Longitude = RadToDeg(Lp) + sumL * kSeriesUnitDeg + nut.DeltaPsi;
+    g.Latitude = sumB * kSeriesUnitDeg;
+    g.Distance = kMeanDistanceKm + sumR * kSeriesUnitKm;
+    const Equatorial eq = EclipticToEquatorial(g.Longitude, g.Latitude, nut.Epsilon);
+    g.RA = eq.RA;
+    g.Dec = eq.Dec;
+    g.MeanAnomaly = Mp;
+    return g;
+}
+
+LunarPosition CLP(JulianDay jd, const Observer& observer) noexcept {
+    const MoonGeocentric g = MoonApparentGeocentric(jd);
+    const double eps = DegToRad(g.Epsilon);
+    const double Mp = g.MeanAnomaly;
 
     LunarPosition r;
-    r.DeltaPsi = nut.DeltaPsi;
-    r.Epsilon = nut.Epsilon;
-    r.NutationInRA = std::cos(eps) * nut.DeltaPsi * kArcsecPerDeg;
-    r.Longitude = RadToDeg(Lp) + sumL * kSeriesUnitDeg + nut.DeltaPsi;
-    r.Latitude = sumB * kSeriesUnitDeg;
+    r.DeltaPsi = g.DeltaPsi;
+    r.Epsilon = g.Epsilon;
+    r.NutationInRA = std::cos(eps) * g.DeltaPsi * kArcsecPerDeg;
+    r.Longitude = g.Longitude;
+    r.Latitude = g.Latitude;
     // The distance is rounded first; the parallax comes from the rounded value.
-    r.Distance = static_cast<std::int32_t>(Round(kMeanDistanceKm + sumR * kSeriesUnitKm));
+    r.Distance = static_cast<std::int32_t>(Round(g.Distance));
     r.Parallax = RadToDeg(ArcSin(kEarthEquatorialRadiusKm / r.Distance));
-
-    const Equatorial eq = EclipticToEquatorial(r.Longitude, r.Latitude, nut.Epsilon);
-    r.RA = eq.RA;
-    r.Dec = eq.Dec;
+    r.RA = g.RA;
+    r.Dec = g.Dec;
 
     const double theta = ApparentSiderealTime(jd, r.NutationInRA);
     const double H = Normalize360(theta - observer.Longitude - r.RA);

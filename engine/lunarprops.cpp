@@ -2,6 +2,7 @@
 
 #include "engine/angletext.h"
 #include "engine/constants.h"
+#include "engine/coordinates.h"
 #include "engine/numeric.h"
 #include "engine/nutation.h"
 #include "engine/text.h"
@@ -13,7 +14,6 @@ namespace selvane {
 namespace {
 
 constexpr double kObserverHeightM = 30.0;
-constexpr double kEarthRadiusM = kEarthEquatorialRadiusKm * 1000.0;
 constexpr double kMoonRadiusInEarthRadii = 0.272481; // k of (55.1)
 
 std::string TwoDigitField(double value) {
@@ -26,11 +26,9 @@ std::string TwoDigitField(double value) {
 
 Topocentric ConvertToTopocentric(double ra, double dec, double parallaxRad, double hourAngleRad,
                                  double latitude) noexcept {
-    const double phi = DegToRad(latitude);
-    const double u = std::atan(kEarthPolarToEquatorial * std::tan(phi));
-    const double heightRatio = kObserverHeightM / kEarthRadiusM;
-    const double rhoSinPhi = kEarthPolarToEquatorial * std::sin(u) + heightRatio * std::sin(phi);
-    const double rhoCosPhi = std::cos(u) + heightRatio * std::cos(phi);
+    const GeocentricPlace place = ObserverGeocentric(latitude, kObserverHeightM);
+    const double rhoSinPhi = place.RhoSinPhi;
+    const double rhoCosPhi = place.RhoCosPhi;
 
     const double d = DegToRad(dec);
     const double sinPi = std::sin(parallaxRad);

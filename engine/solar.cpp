@@ -23,7 +23,7 @@ double Series(const std::array<tables::Vsop87Term, N>& terms, double tau) noexce
 
 } // namespace
 
-SolarResult SolarPositionAt(JulianDay jd, const Observer& observer) noexcept {
+SunGeocentric SunApparentGeocentric(JulianDay jd) noexcept {
     using namespace tables;
     const double tau = (jd - kJ2000) / kDaysPerJulianMillennium;
     const double T = 10.0 * tau;
@@ -55,10 +55,24 @@ SolarResult SolarPositionAt(JulianDay jd, const Observer& observer) noexcept {
     const double aberration = -20.4898 / kArcsecPerDeg / R; // (25.10) p. 167
     const double lambda = theta + aberration + nut.DeltaPsi;
 
-    SolarResult r;
+    SunGeocentric g;
     const Equatorial eq = EclipticToEquatorial(lambda, beta, nut.Epsilon);
-    r.RA = eq.RA;
-    r.Dec = eq.Dec;
+    g.RA = eq.RA;
+    g.Dec = eq.Dec;
+    g.Radius = R;
+    g.GeometricLongitude = geometricLongitude;
+    g.ApparentLongitude = lambda;
+    g.DeltaPsi = nut.DeltaPsi;
+    g.Epsilon = nut.Epsilon;
+    return g;
+}
+
+SolarResult SolarPositionAt(JulianDay jd, const Observer& observer) noexcept {
+    const SunGeocentric g = SunApparentGeocentric(jd);
+
+    SolarResult r;
+    r.RA = g.RA;
+    r.Dec = g.Dec;
 
     // Mean sidereal time at Greenwich, (12.4) p. 88, without the nutation term.
     const double thetaG = Normalize360(ApparentSiderealTime(jd, 0.0));
@@ -67,10 +81,10 @@ SolarResult SolarPositionAt(JulianDay jd, const Observer& observer) noexcept {
     r.Azimuth = hz.Azimuth;
     r.Altitude = hz.Altitude;
 
-    r.NutationInRA = std::cos(DegToRad(nut.Epsilon)) * nut.DeltaPsi * kArcsecPerDeg;
-    r.Radius = R;
-    r.GeometricLongitude = geometricLongitude;
-    r.ApparentLongitude = lambda;
+    r.NutationInRA = std::cos(DegToRad(g.Epsilon)) * g.DeltaPsi * kArcsecPerDeg;
+    r.Radius = g.Radius;
+    r.GeometricLongitude = g.GeometricLongitude;
+    r.ApparentLongitude = g.ApparentLongitude;
     return r;
 }
 

@@ -16,6 +16,19 @@ struct SolarResult {
     double ApparentLongitude = 0.0;  // with FK5 correction, aberration and nutation, degrees
 };
 
+// The Sun's apparent geocentric place at the Julian Day at which the series is evaluated,
+// without an observer: chapter 25, "higher accuracy" p. 166.
+struct SunGeocentric {
+    double RA = 0.0;                 // apparent right ascension, degrees, in (-180, 180]
+    double Dec = 0.0;                // apparent declination, degrees
+    double Radius = 0.0;             // Earth-Sun distance, AU
+    double GeometricLongitude = 0.0; // geocentric, from VSOP87 before the FK5 correction, degrees
+    double ApparentLongitude = 0.0;  // with FK5 correction, aberration and nutation, degrees
+    double DeltaPsi = 0.0;           // nutation in longitude, degrees
+    double Epsilon = 0.0;            // true obliquity, degrees
+};
+SunGeocentric SunApparentGeocentric(JulianDay jd) noexcept;
+
 // The Sun at a universal-time Julian Day for an observer (latitude, west-positive longitude).
 // Chapter 25, "higher accuracy" p. 166, and (13.5), (13.6) p. 93 for azimuth and altitude.
 SolarResult SolarPositionAt(JulianDay jd, const Observer& observer) noexcept;

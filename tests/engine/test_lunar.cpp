@@ -1,3 +1,4 @@
+#include "engine/coordinates.h"
 #include "engine/lunar.h"
 #include "engine/lunarprops.h"
 #include "engine/numeric.h"
@@ -32,6 +33,23 @@ TEST(CLP, MeeusExample47a) {
     EXPECT_NEAR(m.Azimuth, 285.04, 0.005);
     EXPECT_NEAR(m.Altitude, 23.50, 0.005);
     EXPECT_NEAR(m.NutationInRA, std::cos(DegToRad(m.Epsilon)) * m.DeltaPsi * 3600.0, 1e-12);
+}
+
+TEST(MoonApparentGeocentric, MeeusExample47aWithTheDistanceUnrounded) {
+    const MoonGeocentric g = MoonApparentGeocentric(kExample47a);
+    EXPECT_NEAR(g.Distance, 368409.7, 0.05);
+    // The place CLP gives, without the observer.
+    const LunarPosition m = CLP(kExample47a, Observer{});
+    EXPECT_EQ(g.RA, m.RA);
+    EXPECT_EQ(g.Dec, m.Dec);
+    EXPECT_EQ(g.Longitude, m.Longitude);
+}
+
+TEST(ObserverGeocentric, MeeusExample11a) {
+    // Palomar: latitude 33 21' 22" N, 1706 m above sea level.
+    const GeocentricPlace p = ObserverGeocentric(33.0 + 21.0 / 60 + 22.0 / 3600, 1706.0);
+    EXPECT_NEAR(p.RhoSinPhi, 0.546861, 0.5e-6);
+    EXPECT_NEAR(p.RhoCosPhi, 0.836339, 0.5e-6);
 }
 
 TEST(CLP, RightAscensionIsNegativeInTheSecondHalfOfTheEcliptic) {

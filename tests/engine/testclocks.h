@@ -20,6 +20,11 @@ inline std::int32_t BritishOffset(JulianDay ut) {
     return ut >= lastSunday(3) && ut < lastSunday(10) ? -60 : 0;
 }
 
+// Central European time (Madrid, Paris, Berlin): one hour ahead of the British clock all year.
+inline std::int32_t CentralEuropeanOffset(JulianDay ut) {
+    return BritishOffset(ut) - 60;
+}
+
 // A fixed zone as the tables give it: hours east of GMT plus 12 (0..24), with or without an
 // hour of daylight saving; minutes to add to the clock to get universal time.
 inline std::int32_t ZoneIndexOffset(int zoneIndex, bool daylight) {

@@ -1,0 +1,100 @@
+#include "engine/greateventstext.h"
+
+#include "engine/numeric.h"
+#include "engine/text.h"
+
+namespace selvane {
+
+namespace {
+
+constexpr int kMagnitudeDecimals = 3;
+constexpr double kPerMille = 1000.0;
+
+const char* LunarKindName(LunarEclipseKind kind) {
+    switch (kind) {
+    case LunarEclipseKind::Penumbral:
+        return "Penumbral";
+    case LunarEclipseKind::Partial:
+        return "Partial";
+    case LunarEclipseKind::Total:
+        return "Total";
+    }
+    return "";
+}
+
+const char* SolarKindName(SolarEclipseKind kind) {
+    switch (kind) {
+    case SolarEclipseKind::Partial:
+        return "Partial";
+    case SolarEclipseKind::Annular:
+        return "Annular";
+    case SolarEclipseKind::Total:
+        return "Total";
+    case SolarEclipseKind::Hybrid:
+        return "Hybrid";
+    }
+    return "";
+}
+
+std::string LowerFirst(std::string text) {
+    if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
+        text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+}
+
+// 0.99974 -> "99.9": tenths of a percent, cut.
+std::string PercentCut(double fraction) {
+    const auto tenths = Trunc(fraction * kPerMille);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+} // namespace
+
+std::string GreatEventTitle(const GreatEvent& event) {
+    switch (event.Kind) {
+    case GreatEventKind::LunarEclipse:
+        return std::string(event.Lunar ? LunarKindName(event.Lunar->Kind) : "") + " lunar eclipse";
+    case GreatEventKind::SolarEclipse:
+        return std::string(event.Solar ? SolarKindName(event.Solar->Kind) : "") + " solar eclipse";
+    case GreatEventKind::Supermoon:
+        return "Supermoon";
+    case GreatEventKind::BlueMoon:
+        return "Blue moon";
+    }
+    return "";
+}
+
+std::string GreatEventSummary(const GreatEvent& event) {
+    std::string text = GreatEventTitle(event);
+    switch (event.Kind) {
+    case GreatEventKind::LunarEclipse:
+        if (event.Lunar) {
+            const LunarEclipse& e = *event.Lunar;
+            const bool penumbral = e.Kind == LunarEclipseKind::Penumbral;
+            text += penumbral ? ", penumbral magnitude " : ", umbral magnitude ";
+            text += FixedDecimals(penumbral ? e.PenumbralMagnitude : e.UmbralMagnitude,
+                                  kMagnitudeDecimals);
+        }
+        text += event.Visible ? ", visible here" : ", not visible here";
+        break;
+    case GreatEventKind::SolarEclipse:
+        if (event.Solar && event.Visible) {
+            const LocalSolarEclipse& l = event.Solar->Local;
+            text += ", " + LowerFirst(SolarKindName(l.Kind)) + " here, magnitude " +
+                    FixedDecimals(l.Magnitude, kMagnitudeDecimals) + ", " +
+                    PercentCut(l.Obscuration) + " % of the Sun covered";
+        } else {
+            text += ", not visible here";
+        }
+        break;
+    case GreatEventKind::Supermoon:
+        text += ", Full Moon at " + GroupedThousands(event.Distance) + " km";
+        break;
+    case GreatEventKind::BlueMoon:
+        text += ", the second Full Moon of the month";
+        break;
+    }
+    return text;
+}
+
+} // namespace selvane

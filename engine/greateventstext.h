@@ -1,0 +1,34 @@
+#pragma once
+// English texts of the Moon's great events. The numbers come from greatevents.h; these
+// formatters only put them into words, so a front end with its own (translated) texts can
+// build them from the same numbers.
+
+#include "engine/greatevents.h"
+
+#include <array>
+#include <string>
+
+namespace selvane {
+
+// The contacts' short names in the order of LunarContact and SolarContact.
+inline constexpr std::array<const char*, kLunarContacts> kLunarContactNames = {
+    "P1", "U1", "U2", "Greatest", "U3", "U4", "P4"};
+inline constexpr std::array<const char*, kSolarContacts> kSolarContactNames = {
+    "C1", "C2", "Greatest", "C3", "C4"};
+
+// "Total lunar eclipse", "Annular solar eclipse", "Supermoon", "Blue moon".
+std::string GreatEventTitle(const GreatEvent& event);
+
+// One line for a list:
+//   "Total lunar eclipse, umbral magnitude 1.178, visible here"
+//   "Penumbral lunar eclipse, penumbral magnitude 0.956, not visible here"
+//   "Total solar eclipse, partial here, magnitude 0.998, 99.9 % of the Sun covered"
+//   "Annular solar eclipse, annular here, magnitude 0.947, 89.5 % of the Sun covered"
+//   "Total solar eclipse, not visible here"
+//   "Supermoon, Full Moon at 356 980 km"
+//   "Blue moon, the second Full Moon of the month"
+// Magnitudes have three decimals (halves to even); the covered part of the Sun is cut, not
+// rounded, to a tenth of a percent, so a partial eclipse never reads 100 %.
+std::string GreatEventSummary(const GreatEvent& event);
+
+} // namespace selvane
