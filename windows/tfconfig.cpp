@@ -393,10 +393,12 @@ void TfConfig::cmbZoneChange() {
 }
 
 void TfConfig::txtLocationChange(const QString& text) {
-    m_offered = m_places.Search(text);
+    m_offered.clear();
     QStringList labels;
-    for (const Place& place : m_offered)
-        labels << PlaceLabel(place);
+    for (PlaceMatch& found : m_places.Find(text)) {
+        labels << PlaceLabel(found); // "Köln (Cologne), ..." when another name matched
+        m_offered.push_back(std::move(found.Found));
+    }
     m_placeLabels->setStringList(labels);
     QAbstractItemView* list = m_placeList->popup();
     if (m_offered.empty()) {
