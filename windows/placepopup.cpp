@@ -44,10 +44,12 @@ QAbstractItemView* PlacePopup::list() const {
 }
 
 void PlacePopup::Offer(const QString& typed) {
-    m_offered = m_places.Search(typed);
+    m_offered.clear();
     QStringList labels;
-    for (const Place& place : m_offered)
-        labels << PlaceLabel(place);
+    for (PlaceMatch& found : m_places.Find(typed)) {
+        labels << PlaceLabel(found); // "Köln (Cologne), ..." when another name matched
+        m_offered.push_back(std::move(found.Found));
+    }
     m_labels->setStringList(labels);
     QAbstractItemView* shown = list();
     if (m_offered.empty()) {
