@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Selvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Selvane: the two everyday commands are `make run` and `make test`.
 BUILD_DIR ?= build
 JOBS      ?= $(shell nproc)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The command line: "selvane --ics 2025", "selvane --pdf calendar 2024-03 --output march.pdf",
 // "selvane --csv 2024-03" and their options do one job and exit, without a window and without

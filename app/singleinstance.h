@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One running window per user. Two copies would each write back the settings they loaded at
 // start over the other's changes, so a second start brings the first window forward and ends.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of the engine work behind the main window's one-second tick, the month's time list,
 // the calendar file and the year's great events.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of the place search: one keystroke's search over the whole built-in list with its
 // other names, for texts that stop early, scan everything, find a place by another name, by
 // a typo or find nothing; and reading the list at the first search, with the heap it keeps

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Speed of a whole main-window tick (engine, labels, pictures and the repaint), of the
 // month's time list (the table and its rows drawn), offscreen, and of the printed pages drawn
 // on a 300-dpi A4 landscape image.

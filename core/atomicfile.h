@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Writing a file whole or not at all: the exports, the printed PDF pages and the command
 // line's output all go through here.

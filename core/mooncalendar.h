@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Moon's events as a calendar file for the user's own calendar program: its name and its
 // bytes, the same for the time list's export and the command line.

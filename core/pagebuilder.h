@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The printed pages' data, built from plain values: the settings record, the observer, the
 // locale's names and the month. Nothing here needs a window, so the pages can be made

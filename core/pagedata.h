@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a printed page shows, every value of it, built by print/pagebuilder. The page routines
 // read nothing else and compute no astronomy: they lay the month out and draw.

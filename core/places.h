@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The place list built into the program (resources/places.tsv, made by tools/make_places.py
 // from GeoNames' data): some 27 000 towns and cities with their region, country, position and

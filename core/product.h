@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's name, version and maker's home page, as the windows, the printed pages, the
 // command line and the calendar files show them.

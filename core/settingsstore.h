@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The per-user settings store: one key of named text values. Value names (and the key's
 // name) match without regard to letter case, as in the registry the settings come from:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Qt's vectorised drawing can leave the upper halves of the AVX registers in use. The engine's
 // plain SSE arithmetic then waits on those halves at every instruction and runs many times

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Named time zones for the engine: the system's zone database behind the engine's offset
 // function, and the conversions between the engine's Julian Days and Qt's date-times.

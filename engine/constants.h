@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The published constants the engine takes from J. Meeus, Astronomical Algorithms, each named
 // once with the equation or chapter it comes from (the second edition's numbering). The Moon's

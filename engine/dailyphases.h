@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Moon of each day of a month as the printed calendar pictures it: the phase state
 // between the quarter phases around the day and the illuminated percent at its start.

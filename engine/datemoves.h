@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Moving the selected calendar date: by days, weeks, months and years within years 1 to 9999,
 // and the day offset from the present that keeps a selection as the clock runs on.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Lunar and solar eclipses: the global circumstances of the eclipse at a Full or New Moon and
 // what an observer sees of it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // When a rise, transit, set or twilight happens on a local calendar date, as a number: the
 // value the rise and set computations return and the month's table keeps. Its texts ("hh:mm",

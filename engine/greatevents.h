@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Moon's great events of a calendar month or a year for an observer: the lunar and solar
 // eclipses, the supermoons and the blue moons, in time order, as numbers. Their texts come from

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // English texts of the Moon's great events. The numbers come from greatevents.h; these
 // formatters only put them into words, so a front end with its own (translated) texts can

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lunar eclipses: the Moon's centre against the axis of the Earth's shadow, seen from the
 // Earth's centre.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the Moon panel shows: illumination, distance, topocentric place, diameter, phase
 // angle, age, apsides, and the position angle of the bright limb.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A month of rise, transit, set and twilight times, one row per day: what the time list
 // shows and the time table prints, and the month's comma-separated values.

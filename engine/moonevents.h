@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Moon's events over a span of time, for calendars and scripts: the major phases, the
 // perigees and apogees, and optionally each day's moonrise and moonset at the place. The

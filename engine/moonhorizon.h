@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Moon's rise and set found from its altitude itself, through a span of time: where the
 // interpolated search of chapter 15 cannot be trusted (near the poles the Moon's declination

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The eight states of the Moon's phase that its pictures show, and how the main window's
 // picture chooses one from the month's major phases.

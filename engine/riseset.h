@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Rising, transit and setting of the Moon and the Sun, and the twilights, on a local calendar
 // date: the chapter 15 method (engine/risetransitset.h) fed with each body's places and its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The texts of rise, transit, set and twilight times: "hh:mm", "None" and "*****", made from
 // the numbers of engine/eventtime.h wherever they are shown, printed or written.

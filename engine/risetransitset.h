@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Rising, transit and setting of a body from its places on three consecutive days: the
 // three-point interpolation and the iterated method of chapter 15 of Meeus, Astronomical

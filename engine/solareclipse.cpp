@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Solar eclipses from the Moon's shadow in the fundamental plane: the plane through the Earth's
 // centre perpendicular to the shadow's axis, as the Besselian elements describe it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The text helpers the engine's texts and the settings' numbers share: cutting a UTF-8 text to
 // a number of characters, reading a strict decimal integer, and writing numbers the same way

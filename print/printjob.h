@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Printing a page: one landscape page at 300 dpi on the system's default printer. When no
 // printer is installed the user may save the page as a PDF file instead; the command line

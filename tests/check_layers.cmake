@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Selvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a folder includes a folder it does not build on, when the engine includes Qt, when
 # the core includes a Qt header beyond Qt Core, or when the command line includes a window.
 # The include roots of the build already refuse such includes; this check names the file.

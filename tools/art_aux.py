@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Selvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The about window's picture and the links window's rows, for tools/make_artwork.py.
 
 About: 210 x 155, the program's name, version (the project's, from CMakeLists.txt) and maker

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Selvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The backgrounds of the two settings windows: configuration and print options.
 
 Called from make_artwork.py's main, once for the 1x pictures and once for the 2x

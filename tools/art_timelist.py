@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Selvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The month's time list window: header, side and bottom pictures.
 
 Called from make_artwork.py; runs on its own too:

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Selvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Captures everything a build of Selvane shows or writes, for three places with the clock
 # frozen, so that two builds can be compared byte for byte:
 #

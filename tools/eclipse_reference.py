@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Selvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Local circumstances of eclipses from PyEphem, as reference values for the engine's tests.
 
 The reference is independent of Selvane's engine: the Sun's and the Moon's places come from

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Selvane developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Moonrises and moonsets on local dates, from PyEphem, as reference values for the engine.
 
 The reference is independent of Selvane's engine: PyEphem (Debian's python3-ephem) with the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The month calendar in the lower right of the main window: a heading with the month and
 // year, seven weekday titles and 6 x 7 day cells, one of them marked as selected.

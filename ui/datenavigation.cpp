@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's moves through time: the keys, the month picker's choice and the typed
 // year. Each changes only the selected date and shows it at once.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Moving the main window's selected date: which key makes which move, and how a typed year is
 // read. TSelvane's commands that move the date (FormKeyDown, MonthPicked, AcceptYear,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window's fixed layout: where the tick's pictures stand, the command hot spots with
 // their hints, the captions and value labels, and the pictures the window composes on.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Moon picture of the main window: the name of its phase state and the shadow drawn for
 // it, and the picture turned for the southern view.

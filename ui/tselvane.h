@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window: a fixed 640 x 480 borderless Moon calendar refreshed once a second.
 // It owns the selected date, the observer and the painted state; the engine computes, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The base of the secondary windows: borderless, drawn from a background picture, centred on
 // the main window, with transparent hot spots over the picture's drawn buttons.

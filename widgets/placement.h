@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The layout tables of the fixed-size windows: every control by name at its place in window
 // pixels, with the hint it shows when it has one.

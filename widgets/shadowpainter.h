@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The shadow on a picture of the Moon: a stack of half-ellipse arcs one unit apart that
 // together darken a crescent or a gibbous part of the disc. The main window's Moon and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The configuration window's entries as a value: what the window shows for a settings record,
 // and the record it stores for what was entered. The window fills and reads its controls

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The export of the Moon's events that the time list offers: what to export and where, then
 // the calendar file, written whole or not at all.

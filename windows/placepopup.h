@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The list of places beneath a text field: from two letters on, the places of the built-in
 // list whose name matches what was typed, the best first and already chosen. The arrow keys

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The configuration window: the observer's place, the calendar's first weekday, the time
 // list's date layout, the time zone and daylight saving. It shows the settings record each

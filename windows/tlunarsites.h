@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The links window: a column of nine picture rows dropping down from the links icon, two
 // headings and seven links to pages about the Moon. It closes when a link is chosen or when

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The print options window, shown before the month's calendar is printed: which parts the
 // page carries and how dark the printed daily shadows are. Its OK button stores the choices

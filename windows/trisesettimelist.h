@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The month's time list: for every day of the month selected in the main window, the Moon's
 // and the Sun's rise, transit and set, the Moon's illuminated percentage and the twilights.

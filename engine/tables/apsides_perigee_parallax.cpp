@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Perigee, equatorial horizontal parallax (arcseconds, constant and cosine terms):
 // J. Meeus, Astronomical Algorithms, chapter 50 (Tables 50.A and 50.B), in the published
 // order, with the mean elements of the first edition. Each row is coefficient + TCoefficient*T

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Periodic terms of the truncated VSOP87 series for the Earth (heliocentric L, B, R):
 // J. Meeus, Astronomical Algorithms, 2nd ed., Appendix III p. 418-420, every row, in the
 // published order.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Periodic terms for the longitude and the distance of the Moon:
 // J. Meeus, Astronomical Algorithms, 2nd ed., Table 47.A p. 339-340, in the published order.
 // A 0 stands for an entry the book leaves blank.

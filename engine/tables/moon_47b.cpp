@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Periodic terms for the latitude of the Moon:
 // J. Meeus, Astronomical Algorithms, 2nd ed., Table 47.B p. 341, in the published order.
 

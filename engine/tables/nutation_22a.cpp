@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Periodic terms for the nutation in longitude and in obliquity, IAU 1980 theory:
 // J. Meeus, Astronomical Algorithms, 2nd ed., Table 22.A p. 145-146, in the published order.
 // Deliberate difference from the book: row 58 has M = -2 (the book prints -1).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Periodic corrections for New Moon and Full Moon, in days:
 // J. Meeus, Astronomical Algorithms, 2nd ed., chapter 49 p. 351, the 25 terms in the published
 // order. Each row adds coefficient * E^EPower * sin(M*M + Mp*M' + F*F + Om*Omega).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fourteen planetary arguments A1..A14 and their additional corrections for all phases:
 // J. Meeus, Astronomical Algorithms, 2nd ed., chapter 49 p. 351-352.
 // A_i = constant + kCoefficient*k + T2Coefficient*T^2 degrees; correction coefficient in days.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Periodic corrections for First and Last Quarter, in days:
 // J. Meeus, Astronomical Algorithms, 2nd ed., chapter 49 p. 352, the 25 terms in the published
 // order.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The published periodic-term tables the engine evaluates, one .cpp per book table.
 // Row structs carry every column of a row; units are given per field.

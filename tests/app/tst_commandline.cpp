@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line as a user runs it from a shell without a display: the program itself, with
 // its settings in a scratch folder. Each job's output is read back against the time list's
 // own table, the printed page's texts and published Moon phases; wrong input gets one line,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Three starts in one process: the later ones find the first through the local socket, also
 // where a copy killed while running left its socket file.
 

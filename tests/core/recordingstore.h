@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A settings store in memory that records the order of its writes, can lack its key and can
 // fail to keep what is written; names match without case, as in the real store.

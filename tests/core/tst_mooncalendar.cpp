@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calendar file as the program writes it: its name, its header and time stamp, and a write
 // that either completes or leaves the place as it was.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built-in place list: places found by their ASCII spelling, by another name and with a
 // typo at the expected rank, with positions against independent references; the folding of
 // typed text; the order of the results; the heap the read list keeps; and a damaged list.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Named zones through the system's zone database: local times against an independent
 // ephemeris, each in the offset in force at its own instant.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Eclipses against published data.
 //
 // The canon rows are data from F. Espenak and J. Meeus's Five Millennium Canons, computed by

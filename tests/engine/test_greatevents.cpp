@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The great events of a month or a year: eclipses, supermoons, blue moons, and their texts.
 //
 // Eclipse dates and numbers are the Five Millennium Canons' (see test_eclipses.cpp); the Full

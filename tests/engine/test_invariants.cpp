@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Properties that hold for every place and date a user can enter.
 
 #include "engine/lunarprops.h"

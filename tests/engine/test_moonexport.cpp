@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Moon's events as a calendar file and the month's table as CSV, read back with a parser of
 // the test's own and checked against published instants.
 

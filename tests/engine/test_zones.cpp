@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Local times under a zone whose offset changes: each instant in the offset in force then.
 
 #include "engine/monthtable.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The print jobs: to a PDF file when no printer is installed, and a real print through a
 // CUPS server of the test's own with the cups-pdf queue.
 

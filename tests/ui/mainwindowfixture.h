@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A main window over a settings file in a fresh folder, its clock fixed and its timer stopped,
 // with its messages, beeps and desktop requests recorded instead of shown.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Moving the main window's selected date without a window: the keys' moves and the typed
 // year's reading, both ends of the year range and a step outside each.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window on a high-density screen: device pixel ratio 2 (QT_SCALE_FACTOR, set before
 // the application starts unless the environment asks for another ratio, such as 1.5). Its
 // pictures are the ones at twice the resolution, its scratch pictures are made at the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The configuration window's entries as a value, without a window: what a record shows as, and
 // the record stored for what was entered.
 

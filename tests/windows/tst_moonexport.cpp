@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Selvane developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The time list's export: what it asks, what it offers and what it writes.
 
 #include "engine/moonevents.h"
