@@ -6,6 +6,7 @@
 #include "app/commandline.h"
 #include "app/singleinstance.h"
 #include "core/localetexts.h"
+#include "core/product.h"
 #include "core/settingsstore.h"
 #include "core/wallclock.h"
 #include "ui/appicon.h"
@@ -37,6 +38,9 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Selvane"));
+    // Its desktop file: on Wayland the compositor and the software centre find the icon and
+    // the name through it.
+    QGuiApplication::setDesktopFileName(QLatin1String(selvane::kApplicationId));
     QApplication::setStyle(new HintDelayStyle);
 
     selvane::IniSettingsStore store(selvane::IniSettingsStore::defaultFilePath());

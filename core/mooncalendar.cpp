@@ -8,7 +8,6 @@
 #include "engine/icalendar.h"
 #include "engine/moonevents.h"
 
-#include <QUrl>
 
 namespace selvane {
 
@@ -29,7 +28,7 @@ QByteArray MoonCalendarFile(int year, int month, const Observer& observer, bool 
     CalendarInfo info;
     info.ProductId = QStringLiteral("-//%1//%1 %2//EN").arg(product, version).toStdString();
     info.Name = QStringLiteral("%1 Moon %2").arg(product, span).toStdString();
-    info.UidDomain = QUrl(QString::fromLatin1(kHomePage)).host().toStdString();
+    info.UidDomain = HomePageHost().toStdString();
     info.Stamp = JulianDayOf(made);
     info.Place = PlaceKey(observer);
     info.Location = location.toStdString();

@@ -9,8 +9,6 @@ Links: nine rows of 180 x 21 (two headings in cyan, seven links) and a 15 x 21 a
 marks the link row under the mouse.  Each at 1x and at 2x (name@2x).
 """
 
-import os
-import re
 
 import make_artwork as art
 
@@ -32,15 +30,6 @@ LINK_ROWS = [
 ]
 
 
-def project_version():
-    """The version that project() sets in CMakeLists.txt, which the program reports."""
-    with open(os.path.join(art.ROOT, "CMakeLists.txt"), encoding="utf-8") as f:
-        found = re.search(r"^project\(\s*Selvane\s+VERSION\s+([0-9][0-9.]*)", f.read(), re.M)
-    if not found:
-        raise SystemExit("CMakeLists.txt: no project(Selvane VERSION ...)")
-    return found.group(1)
-
-
 def close_mark(s):
     p = art._small_button(15, 15, s)
     p.line([(4.6, 4.3), (10.4, 10.7)], art.INK, 1.7)
@@ -48,7 +37,7 @@ def close_mark(s):
     return p.result()
 
 
-def make_about(version, s):
+def make_about(s):
     w, h = ABOUT_SIZE
     c = art.Canvas.new(ABOUT_SIZE, s)
     c.gradient((0, 0, w - 1, h - 1), art.TITLE_TOP, art.TITLE_BOTTOM)
@@ -57,13 +46,13 @@ def make_about(version, s):
 
     c.place(art.icon_moon(48 * s), (16, 18))
     c.text_centered(122, 36, "Selvane", art.SERIF, 30, art.TITLE_INK, shadow=(0, 0, 8))
-    c.text_centered(122, 58, "Version " + version, art.SANS, 11, (200, 210, 232))
+    # The version line (y 58) and the home page line (y 138) are drawn by the window itself,
+    # from the build's version and home page.
     c.line([(16, 78), (w - 17, 78)], (58, 72, 116))
     lines = [
         ("A Moon calendar for Linux", art.SANS_BOLD, (236, 239, 246)),
         ("by the Selvane developers", art.SANS, (200, 210, 232)),
         ("after J. Meeus, Astronomical Algorithms", art.SANS, (160, 172, 200)),
-        ("selvane.example.org", art.SANS, (0, 255, 255)),
     ]
     for i, (text, face, ink) in enumerate(lines):
         c.text_centered(w / 2, 93 + 15 * i, text, face, 11, ink)
@@ -100,8 +89,7 @@ EXPECTED = dict({"about.jpg": ABOUT_SIZE, "links_arrow.png": (15, 21)},
 
 def make(s):
     """Writes the pictures at scale s; returns their 1x sizes."""
-    # The version as the program shows it: "V" and the project's number.
-    art.save_jpg(make_about("V" + project_version(), s), "about.jpg", 92, s)
+    art.save_jpg(make_about(s), "about.jpg", 92, s)
     for name, text, heading in LINK_ROWS:
         if heading:
             art.save_png(make_row(text, True, s), name, s)

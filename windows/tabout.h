@@ -9,8 +9,8 @@ namespace selvane {
 
 class HotSpotLabel;
 
-// The about window: a picture with the program's name, version and maker, closed by its
-// drawn close mark (or Esc). Shown modally, centred on the main window.
+// The about window: a picture with the program's name and maker, the version and the home
+// page, closed by its drawn close mark (or Esc). Shown modally, centred on the main window.
 class TAbout : public BorderlessWindow {
     Q_OBJECT
 
@@ -23,6 +23,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The picture, then the version and the home page, which come from the build.
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace selvane
