@@ -36,7 +36,7 @@ check "desktop-file-validate" silent desktop-file-validate \
 check "appstreamcli validate" bash -c "appstreamcli validate --no-net --pedantic \
     '$build_dir/$app_id.metainfo.xml' && ! appstreamcli validate --no-net --pedantic \
     '$build_dir/$app_id.metainfo.xml' | grep -E '^[EWI]: '"
-check "mandoc -T lint" silent mandoc -T lint "$source_dir/Docs/selvane.1"
+check "mandoc -T lint" silent mandoc -T lint "$build_dir/man/selvane.1.in"
 check "reuse lint" bash -c "cd '$source_dir' && reuse lint"
 
 package_dir=$(mktemp -d "${TMPDIR:-/tmp}/selvane-package.XXXXXX")
