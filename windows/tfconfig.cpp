@@ -324,7 +324,8 @@ void TfConfig::TakePlace(const Place& place) {
     txtLongMin->setText(FromUtf8(lon.Minutes));
     txtLongSec->setText(FromUtf8(lon.Seconds));
     pnlEW->setText(FromUtf8(lon.Direction));
-    txtLocation->setText(place.Name);
+    txtLocation->setText(PlaceLocation(place));
+    txtLocation->setCursorPosition(0); // a long name shows its beginning
     const int zone = cmbZone->findText(place.Zone, Qt::MatchFixedString);
     if (zone > kComputersZoneItem)
         cmbZone->setCurrentIndex(zone);

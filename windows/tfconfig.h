@@ -102,8 +102,8 @@ public:
     // typed.
     void txtLocationChange(const QString& text);
     // Fills the position (to the nearest second), both directions and the named zone from a
-    // place, and puts its name into txtLocation. A zone the system does not know is left as
-    // it was.
+    // place, and puts into txtLocation what PlaceLocation gives for it (its name, region and
+    // country). A zone the system does not know is left as it was.
     void TakePlace(const Place& place);
 
     void lblExitClick();

@@ -464,11 +464,13 @@ private slots:
         QCOMPARE(f.store.read("ZoneName"), QString());
     }
 
-    // A place found by its ASCII spelling and taken by Enter, the arrow keys or a click fills
-    // in its position, directions, zone and name, and closing stores them. References, north
-    // and east positive: Tromsø 69°39′ N 18°57′ E, São Paulo 23°33′ S 46°38′ W; Kolkata and
-    // St. John's as the zone tests take them; Hobart and Reykjavík from zone.tab, whose 21°51′ W
-    // lies 3′ from the list's point in a city whose references spread over 8′ of longitude.
+    // A place found by its ASCII spelling or another name and taken by Enter, the arrow keys or
+    // a click fills in its position, directions, zone and its own name with region and country
+    // (namesakes stay apart), and closing stores them. References, north and east positive:
+    // Tromsø 69°39′ N 18°57′ E, São Paulo 23°33′ S 46°38′ W, Köln 50°56′ N 6°57′ E; Kolkata
+    // and St. John's as the zone tests take them; Hobart and Reykjavík from zone.tab, whose
+    // 21°51′ W lies 3′ from the list's point in a city whose references spread over 8′ of
+    // longitude.
     void aPlaceFoundByNameIsFilledInAndStored() {
         enum Take { Enter, Arrows, Click };
         constexpr double kArcMinute = 1.0 / 60;
@@ -476,17 +478,22 @@ private slots:
             const char *Typed, *Name;
             Take How;
             double Latitude, Longitude, LongitudeTolerance;
-            const char* Zone;
+            const char *Zone, *Location;
         } rows[] = {
-            {"tromso", "Tromsø", Enter, 69 + 39 / 60.0, 18 + 57 / 60.0, kArcMinute, "Europe/Oslo"},
+            {"tromso", "Tromsø", Enter, 69 + 39 / 60.0, 18 + 57 / 60.0, kArcMinute, "Europe/Oslo",
+             "Tromsø, Troms, Norway"},
             {"sao paulo", "São Paulo", Click, -(23 + 33 / 60.0), -(46 + 38 / 60.0), kArcMinute,
-             "America/Sao_Paulo"},
-            {"kolkata", "Kolkata", Enter, 22.5726, 88.3639, kArcMinute, "Asia/Kolkata"},
-            {"st johns", "St. John's", Click, 47.5615, -52.7126, kArcMinute, "America/St_Johns"},
+             "America/Sao_Paulo", "São Paulo, São Paulo, Brazil"},
+            {"kolkata", "Kolkata", Enter, 22.5726, 88.3639, kArcMinute, "Asia/Kolkata",
+             "Kolkata, West Bengal, India"},
+            {"st johns", "St. John's", Click, 47.5615, -52.7126, kArcMinute, "America/St_Johns",
+             "St. John's, Newfoundland and Labrador, Canada"},
             {"hobart", "Hobart", Arrows, -(42 + 53 / 60.0), 147 + 19 / 60.0, kArcMinute,
-             "Australia/Hobart"},
+             "Australia/Hobart", "Hobart, Tasmania, Australia"},
             {"reykjavik", "Reykjavík", Click, 64 + 9 / 60.0, -(21 + 51 / 60.0), 3 * kArcMinute,
-             "Atlantic/Reykjavik"},
+             "Atlantic/Reykjavik", "Reykjavík, Capital Region, Iceland"},
+            {"cologne", "Köln (Cologne)", Enter, 50 + 56 / 60.0, 6 + 57 / 60.0, kArcMinute,
+             "Europe/Berlin", "Köln, North Rhine-Westphalia, Germany"},
         };
         for (const auto& row : rows) {
             Fixture f;
@@ -507,10 +514,10 @@ private slots:
             if (row.How != Click)
                 f.press(row.How == Enter ? Qt::Key_Return : Qt::Key_Enter);
             QVERIFY(!list->isVisible() && f.config.isVisible());
-            QCOMPARE(f.config.txtLocation->text(), row.Name);
+            QCOMPARE(f.config.txtLocation->text(), row.Location);
 
             f.config.lblExitClick();
-            QCOMPARE(f.stored({"Location", "ZoneName"}), QStringList({row.Name, row.Zone}));
+            QCOMPARE(f.stored({"Location", "ZoneName"}), QStringList({row.Location, row.Zone}));
             QVERIFY2(std::abs(DmsToDegrees(f.record.Lat) - row.Latitude) <= kArcMinute, row.Typed);
             QVERIFY2(std::abs(-DmsToDegrees(f.record.Long) - row.Longitude) <=
                          row.LongitudeTolerance,
