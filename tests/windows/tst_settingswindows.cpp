@@ -506,7 +506,8 @@ private slots:
             if (row.How == Click)
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                                   list->visualRect(list->currentIndex()).center());
-            if (row.How == Arrows) { // to Hobart, Indiana, and back
+            if (row.How == Arrows) { // onto the best, to Hobart, Indiana, and back
+                f.press(Qt::Key_Down);
                 f.press(Qt::Key_Down);
                 QCOMPARE(list->currentIndex().row(), 1);
                 f.press(Qt::Key_Up);
@@ -525,17 +526,86 @@ private slots:
         }
     }
 
-    // Free text, a search that finds nothing, and Escape, which closes the list but not the
-    // window, leave the text as typed and every other value as it was.
+    // The list opens with no row highlighted, the best standing for Enter; the first Down
+    // highlights the best, Down stops at the last row, Up from the first goes back to the text,
+    // and Enter takes the highlighted row, or the best with none. References, north and east
+    // positive: Bergen 60°23′ N 5°20′ E, Bergamo 45°42′ N 9°40′ E, Tromsø 69°39′ N 18°57′ E,
+    // Hobart (Indiana) 41°32′ N 87°15′ W.
+    void theArrowKeysNeverLoseTheChoice() {
+        constexpr double kArcMinute = 1.0 / 60;
+        struct Taken {
+            const char* Location;
+            double Latitude, Longitude;
+            const char* Zone;
+        };
+        const Taken bergen{"Bergen, Vestland, Norway", 60 + 23 / 60.0, 5 + 20 / 60.0,
+                           "Europe/Oslo"};
+        const Taken bergamo{"Bergamo, Lombardy, Italy", 45 + 42 / 60.0, 9 + 40 / 60.0,
+                            "Europe/Rome"};
+        const Taken tromso{"Tromsø, Troms, Norway", 69 + 39 / 60.0, 18 + 57 / 60.0, "Europe/Oslo"};
+        const Taken indiana{"Hobart, Indiana, United States", 41 + 32 / 60.0, -(87 + 15 / 60.0),
+                            "America/Chicago"};
+        const struct {
+            const char* Typed;
+            const char* Keys; // D Down, U Up
+            int Highlighted;  // the row highlighted then; -1 none
+            Taken Place;
+        } rows[] = {
+            {"berg", "", -1, bergen},     {"berg", "D", 0, bergen},
+            {"berg", "DD", 1, bergamo},   {"berg", "DDU", 0, bergen},
+            {"berg", "DU", -1, bergen},   {"berg", "UU", -1, bergen},
+            {"tromso", "D", 0, tromso},   {"tromso", "DDD", 0, tromso},
+            {"tromso", "DUD", 0, tromso}, {"hobart", "DDD", 1, indiana},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            QVERIFY(f.open(f.config));
+            f.type(f.config.txtLocation, row.Typed);
+            QAbstractItemView* list = f.places();
+            QVERIFY(list->isVisible() && !list->selectionModel()->hasSelection());
+            for (const char* key = row.Keys; *key; ++key)
+                f.press(*key == 'D' ? Qt::Key_Down : Qt::Key_Up);
+            const QString context = QString("%1 %2").arg(row.Typed, row.Keys);
+            QVERIFY2(list->isVisible(), qPrintable(context));
+            QCOMPARE(QApplication::focusWidget(), f.config.txtLocation); // typing goes on there
+            const QModelIndexList highlighted = list->selectionModel()->selectedIndexes();
+            QCOMPARE(highlighted.isEmpty() ? -1 : highlighted.front().row(), row.Highlighted);
+            f.press(Qt::Key_Return);
+            QCOMPARE(f.config.txtLocation->text(), row.Place.Location);
+            f.config.lblExitClick();
+            QCOMPARE(f.store.read("ZoneName"), QString(row.Place.Zone));
+            QVERIFY2(std::abs(DmsToDegrees(f.record.Lat) - row.Place.Latitude) <= kArcMinute,
+                     qPrintable(context));
+            QVERIFY2(std::abs(-DmsToDegrees(f.record.Long) - row.Place.Longitude) <= kArcMinute,
+                     qPrintable(context));
+        }
+    }
+
+    // Free text, a search that finds nothing (the list says so in one greyed row that Enter
+    // and a click leave alone), and Escape, which closes the list but not the window, leave the
+    // text as typed and every other value as it was.
     void freeTextAndNoMatchChangeNothingElse() {
-        for (const char* typed : {"My garden shed", "xqzvwk", "tromso harbour", "tromso"}) {
+        for (const char* typed : {"My garden shed", "xqzvwk", "tromso harbour", "tromso", "xqzv"}) {
             Fixture f;
             f.record.Lat = {"51", "28", "38", "North"};
             f.record.Long = {"00", "00", "05", "West"};
             QVERIFY(f.open(f.config));
             f.type(f.config.txtLocation, typed);
             const bool offered = QString(typed) == "tromso";
-            QCOMPARE(f.places()->isVisible(), offered);
+            QAbstractItemView* list = f.places();
+            QVERIFY2(list->isVisible(), typed);
+            const QModelIndex first = list->model()->index(0, 0);
+            QCOMPARE(list->model()->rowCount(), 1);
+            QCOMPARE(first.data().toString(), offered ? "Tromsø, Troms, Norway" : "No place found");
+            QCOMPARE(first.flags().testFlag(Qt::ItemIsEnabled), offered);
+            QCOMPARE(first.flags().testFlag(Qt::ItemIsSelectable), offered);
+            if (!offered) { // the arrows find nothing to highlight, a click nothing to take
+                f.press(Qt::Key_Down);
+                QVERIFY(!list->selectionModel()->hasSelection());
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualRect(first).center());
+                QCOMPARE(f.config.txtLocation->text(), QString(typed));
+            }
             f.press(offered ? Qt::Key_Escape : Qt::Key_Return);
             QVERIFY2(!f.places()->isVisible() && f.config.isVisible(), typed);
             f.config.lblExitClick();
