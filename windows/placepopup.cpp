@@ -54,10 +54,18 @@ QAbstractItemView* PlacePopup::list() const {
     return m_completer->popup();
 }
 
+bool PlacePopup::namesPlace() const {
+    return m_namesPlace;
+}
+
 void PlacePopup::Offer(const QString& typed) {
     m_offered.clear();
     m_labels->clear();
     std::vector<PlaceMatch> found = m_places.Find(typed);
+    // Any of them, not only the first: a part of a city matched whole ranks after every town.
+    m_namesPlace = std::any_of(found.begin(), found.end(), [](const PlaceMatch& match) {
+        return match.Match == NameMatch::Whole;
+    });
     for (PlaceMatch& match : found) {
         m_labels->appendRow(new QStandardItem(PlaceLabel(match))); // "Köln (Cologne), ..."
         m_offered.push_back(std::move(match.Found));
@@ -98,6 +106,8 @@ void PlacePopup::Take(int row) {
 
 bool PlacePopup::eventFilter(QObject* watched, QEvent* event) {
     QAbstractItemView* shown = list();
+    if (watched == shown && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        emit listShown(event->type() == QEvent::Show);
     if (watched != shown || event->type() != QEvent::KeyPress || !shown->isVisible())
         return QObject::eventFilter(watched, event);
     const bool highlighted = shown->selectionModel()->hasSelection();

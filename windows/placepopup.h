@@ -38,6 +38,9 @@ public:
     // Offers the places that match `typed`; a text of two characters or more that matches none
     // shows "No place found", a shorter one closes the list.
     void Offer(const QString& typed);
+    // Whether the text last offered is the whole of a listed place's name or of one of its
+    // other names ("london", "cologne"), rather than a part of one, a misspelling or no name.
+    bool namesPlace() const;
 
     // The list as it is shown.
     QAbstractItemView* list() const;
@@ -45,9 +48,12 @@ public:
 signals:
     // The place taken by Enter or a click.
     void taken(const Place& place);
+    // The list opened or closed.
+    void listShown(bool shown);
 
 protected:
-    // The arrow keys and Enter in the open list (see above); the completer handles the rest.
+    // The arrow keys and Enter in the open list (see above), the completer handling the rest;
+    // the list's opening and closing.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -59,6 +65,7 @@ private:
     QLineEdit* m_field;
     PlaceList m_places;           // read at the first search
     std::vector<Place> m_offered; // the places in the list, best first
+    bool m_namesPlace = false;    // see namesPlace
     QStandardItemModel* m_labels; // their labels, row for row, or the row "No place found"
     QCompleter* m_completer;      // shows m_labels beneath the field
 };

@@ -581,6 +581,66 @@ private slots:
         }
     }
 
+    // A known place's name typed but not chosen shows the note under the field, once the list
+    // is closed, while the position is the one the text came with; choosing, a text that names
+    // no place (or the one the window opened with) and an edited position take it away.
+    // Closing stores the text as typed either way.
+    void aPlaceTypedButNotChosenIsPointedOut() {
+        enum Then { Nothing, Choose, EditLatitude, ToggleNorth };
+        const struct {
+            const char* Typed;
+            Then Next;
+            const char* TypedAfter; // or nullptr
+            bool Shown;
+        } rows[] = {
+            {"london", Nothing, nullptr, true},      {"cologne", Nothing, nullptr, true},
+            {"london", Choose, nullptr, false},      {"tromso", Choose, "london", true},
+            {"lond", Nothing, nullptr, false},       {"My garden shed", Nothing, nullptr, false},
+            {"berlin", Nothing, nullptr, false},     {"london", EditLatitude, nullptr, false},
+            {"london", ToggleNorth, nullptr, false}, {"london", Nothing, "londo", false},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            f.record.Lat = {"52", "31", "12", "North"}; // Berlin
+            f.record.Long = {"13", "24", "18", "East"};
+            f.record.Location = "Berlin";
+            QVERIFY(f.open(f.config));
+            auto* note = f.config.findChild<QLabel*>("placeNote");
+            QVERIFY(note && !note->isVisible());
+            f.type(f.config.txtLocation, row.Typed);
+            if (row.Next == Choose)
+                f.press(Qt::Key_Return);
+            if (row.Next == EditLatitude)
+                f.type(f.config.txtLatDeg, "51");
+            if (row.Next == ToggleNorth)
+                f.click(f.config.spinNS, true);
+            if (row.TypedAfter)
+                f.type(f.config.txtLocation, row.TypedAfter);
+            if (f.places()->isVisible()) {
+                QVERIFY2(!note->isVisible(), row.Typed);
+                f.press(Qt::Key_Escape);
+            }
+            QVERIFY2(note->isVisible() == row.Shown, row.Typed);
+            if (!row.Shown)
+                continue;
+            QCOMPARE(note->text(), QString("Choose a place from the list to set its position"));
+            // Under the field, inside the window, clear of every control and on one line.
+            const QRect field = f.config.txtLocation->geometry();
+            QVERIFY(note->y() > field.bottom() && f.config.rect().contains(note->geometry()));
+            for (QWidget* control : f.config.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(control == note || control->isWindow() || !control->isVisible() ||
+                             !control->geometry().intersects(note->geometry()),
+                         qPrintable(control->objectName()));
+            QVERIFY(note->fontMetrics().horizontalAdvance(note->text()) < note->width());
+            f.config.lblExitClick();
+            QCOMPARE(f.store.read("Location"),
+                     QString(row.TypedAfter ? row.TypedAfter : row.Typed));
+            if (row.Next != Choose)
+                QCOMPARE(f.stored({"LatDeg", "LatMin", "LongDeg", "LongDir", "ZoneName"}),
+                         QStringList({"52", "31", "13", "East", ""}));
+        }
+    }
+
     // Free text, a search that finds nothing (the list says so in one greyed row that Enter
     // and a click leave alone), and Escape, which closes the list but not the window, leave the
     // text as typed and every other value as it was.
