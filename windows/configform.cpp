@@ -5,6 +5,8 @@
 
 #include "core/utf8text.h"
 
+#include <QTextBoundaryFinder>
+
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
@@ -25,6 +27,24 @@ template <std::size_t N>
 int ItemReading(const std::array<const char*, N>& items, const std::string& text) {
     const auto found = std::find(items.begin(), items.end(), text);
     return found == items.end() ? 0 : static_cast<int>(std::distance(items.begin(), found));
+}
+
+// `text` cut to at most `length` UTF-16 units: at the last space that fits when the cut would
+// split a word, else at the end of the last whole character that fits (a letter with its
+// accents, a surrogate pair); without the commas and spaces it would then end with.
+QString CutCleanly(const QString& text, int length) {
+    if (text.size() <= length)
+        return text;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    characters.setPosition(length);
+    const qsizetype end = characters.isAtBoundary() ? length : characters.toPreviousBoundary();
+    QString cut = text.left(std::max<qsizetype>(end, 0));
+    const qsizetype space = cut.lastIndexOf(QLatin1Char(' '));
+    if (!text.at(cut.size()).isSpace() && space > 0)
+        cut.truncate(space);
+    while (cut.endsWith(QLatin1Char(',')) || cut.endsWith(QLatin1Char(' ')))
+        cut.chop(1);
+    return cut;
 }
 
 } // namespace
@@ -68,6 +88,16 @@ Settings RecordOf(const ConfigForm& entered, const Settings& record) {
     s.DaylightSavings = entered.FixedDaylight;
     s.ZoneName = CutText(entered.ZoneName, kZoneNameLength);
     return s;
+}
+
+QString PlaceLocation(const Place& place) {
+    QString location = PlaceLabel(place);
+    if (location.size() > kLocationLength && !place.Region.isEmpty()) {
+        Place withoutRegion = place;
+        withoutRegion.Region.clear();
+        location = PlaceLabel(withoutRegion);
+    }
+    return CutCleanly(location, kLocationLength);
 }
 
 } // namespace selvane

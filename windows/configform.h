@@ -6,6 +6,7 @@
 // and the record it stores for what was entered. The window fills and reads its controls
 // through it; nothing here needs a widget.
 
+#include "core/places.h"
 #include "core/settings.h"
 
 #include <QString>
@@ -70,5 +71,14 @@ ConfigForm FormOf(const Settings& record);
 // stays "051"); the other texts are cut to the record's lengths; the date layout's text is its
 // item's.
 Settings RecordOf(const ConfigForm& entered, const Settings& record);
+
+// What the Location field holds for a place chosen from the list: its own name with its region
+// and country as the list writes them, "St. John's, Newfoundland and Labrador, Canada", so that
+// namesakes stay apart; also for a place found by another name (Köln, not Cologne), so that a
+// place reads the same however it was found. Longer than the field's kLocationLength characters
+// (UTF-16 units, as the field and the record count them), it drops the region; longer still, it
+// ends at the last space that fits (a single word too long at the last whole character, never
+// inside a surrogate pair or between a letter and its accent), without a comma at its end.
+QString PlaceLocation(const Place& place);
 
 } // namespace selvane

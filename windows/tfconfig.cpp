@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -34,13 +35,19 @@ namespace {
 constexpr int kTextPixels = 11; // 8 point
 constexpr int kMarkPixels = 12; // 9 point: the unit marks
 const QColor kSilver(192, 192, 192);
+// The place note: on the dark of the artwork's panel headings, in the entry colour, at most
+// 10 pixels high and smaller for a longer translation, down to 8.
+constexpr int kNotePixels = 10;
+constexpr int kSmallestNotePixels = 8;
+const QColor kNoteGround(52, 61, 82);
 
 const char* const kNorth = "North";
 const char* const kSouth = "South";
 const char* const kWest = "West";
 const char* const kEast = "East";
 
-// Where each control lies, in window pixels.
+// Where each control lies, in window pixels. The place note lies under txtLocation, across the
+// Observer panel's foot and the gap below it, above the Calendar panel's edge (y 158).
 constexpr Placement kGeometry[] = {
     {"lblTitle", 88, 6, 109, 27},        {"lblExit", 253, 13, 17, 15},
     {"txtLatDeg", 98, 68, 19, 19},       {"txtLatMin", 129, 68, 19, 19},
@@ -51,6 +58,7 @@ constexpr Placement kGeometry[] = {
     {"txtLocation", 94, 122, 161, 19},   {"cmbDayOrder", 94, 180, 161, 21},
     {"cmbDateFormat", 94, 204, 161, 21}, {"cmbZone", 94, 270, 161, 21},
     {"cmbTimeZone", 84, 327, 85, 21},    {"chkDaylightSavings", 241, 332, 13, 13},
+    {"placeNote", 16, 142, 252, 16},
 };
 
 // Fixed texts on the picture: captions, and the unit marks behind the number fields.
@@ -118,6 +126,32 @@ QLabel* DirectionPanel(QWidget* parent) {
     return panel;
 }
 
+// The note under txtLocation, hidden.
+QLabel* PlaceNote(QWidget* parent) {
+    auto* note =
+        new QLabel(TfConfig::tr("Choose a place from the list to set its position"), parent);
+    note->setObjectName(QStringLiteral("placeNote"));
+    note->setAlignment(Qt::AlignCenter);
+    note->setAutoFillBackground(true);
+    QPalette colours = note->palette();
+    colours.setColor(QPalette::Window, kNoteGround);
+    colours.setColor(QPalette::WindowText, kEntryColour);
+    note->setPalette(colours);
+    note->hide();
+    return note;
+}
+
+// A placed label's text on one line in `pixels`, or smaller when it is too long for its width
+// (a translation), down to `smallest`.
+void FitOnOneLine(QLabel* label, int pixels, int smallest) {
+    constexpr int kMargin = 2;
+    QFont font = ArialPixels(pixels);
+    while (font.pixelSize() > smallest &&
+           QFontMetrics(font).horizontalAdvance(label->text()) > label->width() - kMargin)
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+}
+
 } // namespace
 
 TfConfig::TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow)
@@ -178,7 +212,9 @@ void TfConfig::FormCreate() {
     };
     for (const auto& [widget, name] : names)
         widget->setObjectName(QString::fromLatin1(name));
+    m_placeNote = PlaceNote(this);
     PlaceControls(this, kGeometry);
+    FitOnOneLine(m_placeNote, kNotePixels, kSmallestNotePixels);
 
     for (const FixedText& t : kFixedTexts) {
         auto* label = new QLabel(QString::fromUtf8(t.Text), this);
@@ -259,7 +295,10 @@ void TfConfig::ConnectControls() {
     connect(qApp, &QApplication::focusChanged, this, &TfConfig::FocusChanged);
     connect(cmbZone, &QComboBox::currentIndexChanged, this, &TfConfig::cmbZoneChange);
     connect(txtLocation, &QLineEdit::textEdited, this, &TfConfig::txtLocationChange);
+    for (const NumberField& n : kNumberFields)
+        connect(this->*n.Field, &QLineEdit::textChanged, this, &TfConfig::UpdatePlaceNote);
     connect(m_placePopup, &PlacePopup::taken, this, &TfConfig::TakePlace);
+    connect(m_placePopup, &PlacePopup::listShown, this, &TfConfig::UpdatePlaceNote);
     // The fixed zone's choice, kept while a named zone greys the controls out.
     connect(cmbTimeZone, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (cmbTimeZone->isEnabled() && index >= 0)
@@ -311,6 +350,28 @@ void TfConfig::cmbZoneChange() {
 
 void TfConfig::txtLocationChange(const QString& text) {
     m_placePopup->Offer(text);
+    m_typedPlace = m_placePopup->namesPlace() && FoldForSearch(text) != FoldForSearch(m_keptText);
+    UpdatePlaceNote();
+}
+
+QStringList TfConfig::Position() const {
+    QStringList position;
+    for (const NumberField& n : kNumberFields)
+        position << (this->*n.Field)->text();
+    return position << pnlNS->text() << pnlEW->text();
+}
+
+void TfConfig::KeepPlace() {
+    m_keptText = txtLocation->text();
+    m_keptPosition = Position();
+    m_typedPlace = false;
+    UpdatePlaceNote();
+}
+
+void TfConfig::UpdatePlaceNote() {
+    // The open list, which the note would peek out from under, asks for a choice itself.
+    m_placeNote->setVisible(m_typedPlace && !m_placePopup->list()->isVisible() &&
+                            Position() == m_keptPosition);
 }
 
 void TfConfig::TakePlace(const Place& place) {
@@ -324,10 +385,12 @@ void TfConfig::TakePlace(const Place& place) {
     txtLongMin->setText(FromUtf8(lon.Minutes));
     txtLongSec->setText(FromUtf8(lon.Seconds));
     pnlEW->setText(FromUtf8(lon.Direction));
-    txtLocation->setText(place.Name);
+    txtLocation->setText(PlaceLocation(place));
+    txtLocation->setCursorPosition(0); // a long name shows its beginning
     const int zone = cmbZone->findText(place.Zone, Qt::MatchFixedString);
     if (zone > kComputersZoneItem)
         cmbZone->setCurrentIndex(zone);
+    KeepPlace();
 }
 
 QString TfConfig::ZoneIdOf(int item) const {
@@ -343,6 +406,7 @@ void TfConfig::FormActivate() {
 }
 
 void TfConfig::ShowForm(const ConfigForm& form) {
+    m_typedPlace = false; // no note while the controls fill
     for (std::size_t i = 0; i < kConfigNumbers.size(); ++i) {
         QLineEdit* field = this->*kNumberFields[i].Field;
         const QString& shown = form.Numbers[i];
@@ -371,6 +435,7 @@ void TfConfig::ShowForm(const ConfigForm& form) {
     }
     cmbZone->setCurrentIndex(zone);
     cmbZoneChange();
+    KeepPlace();
 }
 
 ConfigForm TfConfig::EnteredForm() const {
@@ -478,12 +543,14 @@ void TfConfig::FocusChanged(QWidget* old, QWidget* now) {
 
 void TfConfig::spinNSUpClick() {
     pnlNS->setText(QString::fromLatin1(pnlNS->text() == kNorth ? kSouth : kNorth));
+    UpdatePlaceNote();
 }
 void TfConfig::spinNSDownClick() {
     spinNSUpClick();
 }
 void TfConfig::spinEWUpClick() {
     pnlEW->setText(QString::fromLatin1(pnlEW->text() == kWest ? kEast : kWest));
+    UpdatePlaceNote();
 }
 void TfConfig::spinEWDownClick() {
     spinEWUpClick();

@@ -99,11 +99,16 @@ public:
 
     // Typing in txtLocation: the place list beneath the field (PlacePopup) offers the places
     // that match, and the one taken by Enter or a click goes to TakePlace. The text stays as
-    // typed.
+    // typed. A typed text that is a known place's name, other than the text the position came
+    // with (the one the window opened with or the last place taken), shows the note "Choose a
+    // place from the list to set its position" under the field while the list is closed and
+    // the position (the six numbers and both directions) is still the one the text came with:
+    // the place is not taken until it is chosen. Taking a place, a text that names none and an
+    // edited position remove the note; nothing else changes.
     void txtLocationChange(const QString& text);
     // Fills the position (to the nearest second), both directions and the named zone from a
-    // place, and puts its name into txtLocation. A zone the system does not know is left as
-    // it was.
+    // place, and puts into txtLocation what PlaceLocation gives for it (its name, region and
+    // country). A zone the system does not know is left as it was.
     void TakePlace(const Place& place);
 
     void lblExitClick();
@@ -132,6 +137,14 @@ private:
     void ShowForm(const ConfigForm& form);
     ConfigForm EnteredForm() const;
     void NumberFieldExit(QLineEdit* field);
+    // The position the controls show: the six numbers, then both directions.
+    QStringList Position() const;
+    // The text and position shown now go together (the window opened with them, or a place
+    // was taken): no typed name is waiting to be chosen.
+    void KeepPlace();
+    // Shows the place note while a typed name waits, the list is closed and the position is the
+    // one kept.
+    void UpdatePlaceNote();
     // A number field's exit runs when the focus moves from it to another control of this
     // window, not when the window itself loses the focus (to a message box, say).
     void FocusChanged(QWidget* old, QWidget* now);
@@ -143,6 +156,10 @@ private:
     Settings& m_record;
     SettingsStore& m_store;
     PlacePopup* m_placePopup = nullptr; // the places offered beneath txtLocation
+    QLabel* m_placeNote = nullptr;      // under txtLocation: a place's name typed, not chosen
+    QString m_keptText;                 // txtLocation's text and the Position that go together:
+    QStringList m_keptPosition;         // as the window opened, or as a place was taken
+    bool m_typedPlace = false;          // txtLocation as typed names a place, not m_keptText
     bool m_saved = true;                // FormClose has run for the present showing
     bool m_opening = false;             // the window is giving the focus to its first control
     // The fixed zone's index and daylight saving, whatever the greyed controls show.

@@ -123,6 +123,35 @@ private slots:
         QCOMPARE(RecordOf(entered, shown).ZoneName,
                  std::string("America/Argentina/ComodRivadavia"));
     }
+
+    // A place chosen from the list in the Location field: name, region and country, within
+    // 64 UTF-16 units; the region goes first, then the text ends at a space, or after a whole
+    // character when one word is too long (never in a surrogate pair or before an accent).
+    void aChosenPlaceWithinTheField() {
+        const QString a47(47, u'a'), a62(62, u'a'), a63(63, u'a'), a70(70, u'a');
+        const QString llanfair = "Llanfairpwllgwyngyllgogerychwyrndrobwllllantysiliogogogoch";
+        const struct {
+            QString Name, Region, Country, Location;
+        } rows[] = {
+            {"St. John's", "Newfoundland and Labrador", "Canada",
+             "St. John's, Newfoundland and Labrador, Canada"},
+            {"Monaco", "", "Monaco", "Monaco, Monaco"},
+            {a47, "Region", "Country", a47 + ", Region, Country"}, // 64: whole
+            {a47 + "b", "Region", "Country", a47 + "b, Country"},  // 65: no region
+            {"Sv. Trojica v Slov. Goricah", "Municipality of Sveta Trojica v Slovenskih Goricah",
+             "Slovenia", "Sv. Trojica v Slov. Goricah, Slovenia"},
+            {llanfair, "Wales", "United Kingdom", llanfair}, // 74 without the region
+            {a62, "", "Country", a62},                       // not "a…a, C"
+            {a63, "", "X", a63},                             // not "a…a,"
+            {a70, "", "Country", QString(64, u'a')},
+            {a63 + QString::fromUcs4(U"\U0001D538b"), "", "X", a63}, // a surrogate pair at 63
+            {a63 + "e\u0301b", "", "X", a63},                        // e and its accent at 63
+        };
+        for (const auto& row : rows) {
+            const Place place{row.Name, row.Region, row.Country, 0, 0, "Etc/UTC", false};
+            QCOMPARE(PlaceLocation(place), row.Location);
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestConfigForm)

@@ -464,11 +464,13 @@ private slots:
         QCOMPARE(f.store.read("ZoneName"), QString());
     }
 
-    // A place found by its ASCII spelling and taken by Enter, the arrow keys or a click fills
-    // in its position, directions, zone and name, and closing stores them. References, north
-    // and east positive: Tromsø 69°39′ N 18°57′ E, São Paulo 23°33′ S 46°38′ W; Kolkata and
-    // St. John's as the zone tests take them; Hobart and Reykjavík from zone.tab, whose 21°51′ W
-    // lies 3′ from the list's point in a city whose references spread over 8′ of longitude.
+    // A place found by its ASCII spelling or another name and taken by Enter, the arrow keys or
+    // a click fills in its position, directions, zone and its own name with region and country
+    // (namesakes stay apart), and closing stores them. References, north and east positive:
+    // Tromsø 69°39′ N 18°57′ E, São Paulo 23°33′ S 46°38′ W, Köln 50°56′ N 6°57′ E; Kolkata
+    // and St. John's as the zone tests take them; Hobart and Reykjavík from zone.tab, whose
+    // 21°51′ W lies 3′ from the list's point in a city whose references spread over 8′ of
+    // longitude.
     void aPlaceFoundByNameIsFilledInAndStored() {
         enum Take { Enter, Arrows, Click };
         constexpr double kArcMinute = 1.0 / 60;
@@ -476,17 +478,22 @@ private slots:
             const char *Typed, *Name;
             Take How;
             double Latitude, Longitude, LongitudeTolerance;
-            const char* Zone;
+            const char *Zone, *Location;
         } rows[] = {
-            {"tromso", "Tromsø", Enter, 69 + 39 / 60.0, 18 + 57 / 60.0, kArcMinute, "Europe/Oslo"},
+            {"tromso", "Tromsø", Enter, 69 + 39 / 60.0, 18 + 57 / 60.0, kArcMinute, "Europe/Oslo",
+             "Tromsø, Troms, Norway"},
             {"sao paulo", "São Paulo", Click, -(23 + 33 / 60.0), -(46 + 38 / 60.0), kArcMinute,
-             "America/Sao_Paulo"},
-            {"kolkata", "Kolkata", Enter, 22.5726, 88.3639, kArcMinute, "Asia/Kolkata"},
-            {"st johns", "St. John's", Click, 47.5615, -52.7126, kArcMinute, "America/St_Johns"},
+             "America/Sao_Paulo", "São Paulo, São Paulo, Brazil"},
+            {"kolkata", "Kolkata", Enter, 22.5726, 88.3639, kArcMinute, "Asia/Kolkata",
+             "Kolkata, West Bengal, India"},
+            {"st johns", "St. John's", Click, 47.5615, -52.7126, kArcMinute, "America/St_Johns",
+             "St. John's, Newfoundland and Labrador, Canada"},
             {"hobart", "Hobart", Arrows, -(42 + 53 / 60.0), 147 + 19 / 60.0, kArcMinute,
-             "Australia/Hobart"},
+             "Australia/Hobart", "Hobart, Tasmania, Australia"},
             {"reykjavik", "Reykjavík", Click, 64 + 9 / 60.0, -(21 + 51 / 60.0), 3 * kArcMinute,
-             "Atlantic/Reykjavik"},
+             "Atlantic/Reykjavik", "Reykjavík, Capital Region, Iceland"},
+            {"cologne", "Köln (Cologne)", Enter, 50 + 56 / 60.0, 6 + 57 / 60.0, kArcMinute,
+             "Europe/Berlin", "Köln, North Rhine-Westphalia, Germany"},
         };
         for (const auto& row : rows) {
             Fixture f;
@@ -499,7 +506,8 @@ private slots:
             if (row.How == Click)
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                                   list->visualRect(list->currentIndex()).center());
-            if (row.How == Arrows) { // to Hobart, Indiana, and back
+            if (row.How == Arrows) { // onto the best, to Hobart, Indiana, and back
+                f.press(Qt::Key_Down);
                 f.press(Qt::Key_Down);
                 QCOMPARE(list->currentIndex().row(), 1);
                 f.press(Qt::Key_Up);
@@ -507,10 +515,10 @@ private slots:
             if (row.How != Click)
                 f.press(row.How == Enter ? Qt::Key_Return : Qt::Key_Enter);
             QVERIFY(!list->isVisible() && f.config.isVisible());
-            QCOMPARE(f.config.txtLocation->text(), row.Name);
+            QCOMPARE(f.config.txtLocation->text(), row.Location);
 
             f.config.lblExitClick();
-            QCOMPARE(f.stored({"Location", "ZoneName"}), QStringList({row.Name, row.Zone}));
+            QCOMPARE(f.stored({"Location", "ZoneName"}), QStringList({row.Location, row.Zone}));
             QVERIFY2(std::abs(DmsToDegrees(f.record.Lat) - row.Latitude) <= kArcMinute, row.Typed);
             QVERIFY2(std::abs(-DmsToDegrees(f.record.Long) - row.Longitude) <=
                          row.LongitudeTolerance,
@@ -518,17 +526,146 @@ private slots:
         }
     }
 
-    // Free text, a search that finds nothing, and Escape, which closes the list but not the
-    // window, leave the text as typed and every other value as it was.
+    // The list opens with no row highlighted, the best standing for Enter; the first Down
+    // highlights the best, Down stops at the last row, Up from the first goes back to the text,
+    // and Enter takes the highlighted row, or the best with none. References, north and east
+    // positive: Bergen 60°23′ N 5°20′ E, Bergamo 45°42′ N 9°40′ E, Tromsø 69°39′ N 18°57′ E,
+    // Hobart (Indiana) 41°32′ N 87°15′ W.
+    void theArrowKeysNeverLoseTheChoice() {
+        constexpr double kArcMinute = 1.0 / 60;
+        struct Taken {
+            const char* Location;
+            double Latitude, Longitude;
+            const char* Zone;
+        };
+        const Taken bergen{"Bergen, Vestland, Norway", 60 + 23 / 60.0, 5 + 20 / 60.0,
+                           "Europe/Oslo"};
+        const Taken bergamo{"Bergamo, Lombardy, Italy", 45 + 42 / 60.0, 9 + 40 / 60.0,
+                            "Europe/Rome"};
+        const Taken tromso{"Tromsø, Troms, Norway", 69 + 39 / 60.0, 18 + 57 / 60.0, "Europe/Oslo"};
+        const Taken indiana{"Hobart, Indiana, United States", 41 + 32 / 60.0, -(87 + 15 / 60.0),
+                            "America/Chicago"};
+        const struct {
+            const char* Typed;
+            const char* Keys; // D Down, U Up
+            int Highlighted;  // the row highlighted then; -1 none
+            Taken Place;
+        } rows[] = {
+            {"berg", "", -1, bergen},     {"berg", "D", 0, bergen},
+            {"berg", "DD", 1, bergamo},   {"berg", "DDU", 0, bergen},
+            {"berg", "DU", -1, bergen},   {"berg", "UU", -1, bergen},
+            {"tromso", "D", 0, tromso},   {"tromso", "DDD", 0, tromso},
+            {"tromso", "DUD", 0, tromso}, {"hobart", "DDD", 1, indiana},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            QVERIFY(f.open(f.config));
+            f.type(f.config.txtLocation, row.Typed);
+            QAbstractItemView* list = f.places();
+            QVERIFY(list->isVisible() && !list->selectionModel()->hasSelection());
+            for (const char* key = row.Keys; *key; ++key)
+                f.press(*key == 'D' ? Qt::Key_Down : Qt::Key_Up);
+            const QString context = QString("%1 %2").arg(row.Typed, row.Keys);
+            QVERIFY2(list->isVisible(), qPrintable(context));
+            QCOMPARE(QApplication::focusWidget(), f.config.txtLocation); // typing goes on there
+            const QModelIndexList highlighted = list->selectionModel()->selectedIndexes();
+            QCOMPARE(highlighted.isEmpty() ? -1 : highlighted.front().row(), row.Highlighted);
+            f.press(Qt::Key_Return);
+            QCOMPARE(f.config.txtLocation->text(), row.Place.Location);
+            f.config.lblExitClick();
+            QCOMPARE(f.store.read("ZoneName"), QString(row.Place.Zone));
+            QVERIFY2(std::abs(DmsToDegrees(f.record.Lat) - row.Place.Latitude) <= kArcMinute,
+                     qPrintable(context));
+            QVERIFY2(std::abs(-DmsToDegrees(f.record.Long) - row.Place.Longitude) <= kArcMinute,
+                     qPrintable(context));
+        }
+    }
+
+    // A known place's name typed but not chosen shows the note under the field, once the list
+    // is closed, while the position is the one the text came with; choosing, a text that names
+    // no place (or the one the window opened with) and an edited position take it away.
+    // Closing stores the text as typed either way.
+    void aPlaceTypedButNotChosenIsPointedOut() {
+        enum Then { Nothing, Choose, EditLatitude, ToggleNorth };
+        const struct {
+            const char* Typed;
+            Then Next;
+            const char* TypedAfter; // or nullptr
+            bool Shown;
+        } rows[] = {
+            {"london", Nothing, nullptr, true},      {"cologne", Nothing, nullptr, true},
+            {"london", Choose, nullptr, false},      {"tromso", Choose, "london", true},
+            {"lond", Nothing, nullptr, false},       {"My garden shed", Nothing, nullptr, false},
+            {"berlin", Nothing, nullptr, false},     {"london", EditLatitude, nullptr, false},
+            {"london", ToggleNorth, nullptr, false}, {"london", Nothing, "londo", false},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            f.record.Lat = {"52", "31", "12", "North"}; // Berlin
+            f.record.Long = {"13", "24", "18", "East"};
+            f.record.Location = "Berlin";
+            QVERIFY(f.open(f.config));
+            auto* note = f.config.findChild<QLabel*>("placeNote");
+            QVERIFY(note && !note->isVisible());
+            f.type(f.config.txtLocation, row.Typed);
+            if (row.Next == Choose)
+                f.press(Qt::Key_Return);
+            if (row.Next == EditLatitude)
+                f.type(f.config.txtLatDeg, "51");
+            if (row.Next == ToggleNorth)
+                f.click(f.config.spinNS, true);
+            if (row.TypedAfter)
+                f.type(f.config.txtLocation, row.TypedAfter);
+            if (f.places()->isVisible()) {
+                QVERIFY2(!note->isVisible(), row.Typed);
+                f.press(Qt::Key_Escape);
+            }
+            QVERIFY2(note->isVisible() == row.Shown, row.Typed);
+            if (!row.Shown)
+                continue;
+            QCOMPARE(note->text(), QString("Choose a place from the list to set its position"));
+            // Under the field, inside the window, clear of every control and on one line.
+            const QRect field = f.config.txtLocation->geometry();
+            QVERIFY(note->y() > field.bottom() && f.config.rect().contains(note->geometry()));
+            for (QWidget* control : f.config.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                QVERIFY2(control == note || control->isWindow() || !control->isVisible() ||
+                             !control->geometry().intersects(note->geometry()),
+                         qPrintable(control->objectName()));
+            QVERIFY(note->fontMetrics().horizontalAdvance(note->text()) < note->width());
+            f.config.lblExitClick();
+            QCOMPARE(f.store.read("Location"),
+                     QString(row.TypedAfter ? row.TypedAfter : row.Typed));
+            if (row.Next != Choose)
+                QCOMPARE(f.stored({"LatDeg", "LatMin", "LongDeg", "LongDir", "ZoneName"}),
+                         QStringList({"52", "31", "13", "East", ""}));
+        }
+    }
+
+    // Free text, a search that finds nothing (the list says so in one greyed row that Enter
+    // and a click leave alone), and Escape, which closes the list but not the window, leave the
+    // text as typed and every other value as it was.
     void freeTextAndNoMatchChangeNothingElse() {
-        for (const char* typed : {"My garden shed", "xqzvwk", "tromso harbour", "tromso"}) {
+        for (const char* typed : {"My garden shed", "xqzvwk", "tromso harbour", "tromso", "xqzv"}) {
             Fixture f;
             f.record.Lat = {"51", "28", "38", "North"};
             f.record.Long = {"00", "00", "05", "West"};
             QVERIFY(f.open(f.config));
             f.type(f.config.txtLocation, typed);
             const bool offered = QString(typed) == "tromso";
-            QCOMPARE(f.places()->isVisible(), offered);
+            QAbstractItemView* list = f.places();
+            QVERIFY2(list->isVisible(), typed);
+            const QModelIndex first = list->model()->index(0, 0);
+            QCOMPARE(list->model()->rowCount(), 1);
+            QCOMPARE(first.data().toString(), offered ? "Tromsø, Troms, Norway" : "No place found");
+            QCOMPARE(first.flags().testFlag(Qt::ItemIsEnabled), offered);
+            QCOMPARE(first.flags().testFlag(Qt::ItemIsSelectable), offered);
+            if (!offered) { // the arrows find nothing to highlight, a click nothing to take
+                f.press(Qt::Key_Down);
+                QVERIFY(!list->selectionModel()->hasSelection());
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualRect(first).center());
+                QCOMPARE(f.config.txtLocation->text(), QString(typed));
+            }
             f.press(offered ? Qt::Key_Escape : Qt::Key_Return);
             QVERIFY2(!f.places()->isVisible() && f.config.isVisible(), typed);
             f.config.lblExitClick();
