@@ -246,7 +246,7 @@ void TestPrintCal::timeTableBands() {
     // The rows share the height between the title block and the footer; every second is grey.
     for (const auto& [year, month, rows] :
          {std::tuple{2023, 2, 28}, {2024, 2, 29}, {2024, 1, 31}}) {
-        TimeTablePageData data{March2024().Header, {}};
+        TimeTablePageData data{March2024().Header, {}, {}};
         data.Header.Year = year;
         data.Header.Month = month;
         const QImage page = Render(data, PrintTimeTablePage);
@@ -276,7 +276,7 @@ void TestPrintCal::pdfPagesHoldTheTexts() {
         if (file == calendarPdf)
             PrintCalendarPage(painter, page, data);
         else
-            PrintTimeTablePage(painter, page, {data.Header, data.Table});
+            PrintTimeTablePage(painter, page, {data.Header, data.Table, {}});
     }
     // The calendar: title, location, weekdays from Saturday, legend, the phases' times, footer.
     QCOMPARE(PdfProblems(calendarPdf,
