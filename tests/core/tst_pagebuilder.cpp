@@ -13,7 +13,6 @@ class TestPageBuilder : public QObject {
 private slots:
     void calendarListsThePhasesOnTheMonthsLocalDays();
     void headerNamesTheClockOfTheTimes();
-    void pagesListTheMonthsGreatEvents();
 };
 
 namespace {
@@ -71,64 +70,6 @@ void TestPageBuilder::headerNamesTheClockOfTheTimes() {
         QCOMPARE(header.LocationEnding, QString::fromLatin1(r.Ending));
         QCOMPARE(header.MonthName, QString("December"));
         QCOMPARE(header.Long.Degrees, std::string("104"));
-    }
-}
-
-void TestPageBuilder::pagesListTheMonthsGreatEvents() {
-    // Madrid (40 25 00 N, 3 42 14 W, Europe/Madrid). March 2025: the total lunar eclipse of the
-    // 14th, greatest at 06:59:56 TD, Delta-T 75 s (the canon): 07:58 on the winter clock,
-    // umbral magnitude 1.1784, the Moon setting in totality; the partial solar eclipse of the
-    // 29th, seen in the morning. August 2026: the total solar eclipse of the 12th, partial in
-    // Madrid, greatest there at 18:32:17 UT, magnitude 0.9990 (PyEphem, test_eclipses.cpp);
-    // the partial lunar eclipse of the 28th, greatest at 04:14:04 TD (06:12 on the summer
-    // clock). April 2026 has none.
-    Settings record;
-    record.Lat = {"40", "25", "00", "North"};
-    record.Long = {"03", "42", "14", "West"};
-    record.ZoneName = "Europe/Madrid";
-    struct Row {
-        int Day;
-        const char* Time; // empty: not checked
-        EventSymbol Symbol;
-        const char* Title;
-        const char* Line; // its beginning
-    };
-    const std::pair<int, std::vector<Row>> months[] = {
-        {2025 * 12 + 3,
-         {{14, "07:58", EventSymbol::TotalLunar, "Total lunar eclipse",
-           "14 March, 07:58: Total lunar eclipse. Umbral magnitude 1.178, visible here"},
-          {29, "", EventSymbol::PartialSolar, "Partial solar eclipse", "29 March, "}}},
-        {2026 * 12 + 8,
-         {{12, "20:32", EventSymbol::TotalSolar, "Total solar eclipse",
-           "12 August, 20:32: Total solar eclipse. Partial here, magnitude 0.99"},
-          {28, "06:12", EventSymbol::PartialLunar, "Partial lunar eclipse",
-           "28 August, 06:12: Partial lunar eclipse. Umbral magnitude 0.9"}}},
-        {2026 * 12 + 4, {}},
-    };
-    for (const auto& [when, rows] : months) {
-        const int year = (when - 1) / 12, month = (when - 1) % 12 + 1;
-        const PageRequest request{
-            record,
-            ObserverFromSettings(record, DateTimeToJD(year, month, 1, 0, 0, 0)),
-            LocaleTexts::from(QLocale(QLocale::English)),
-            year,
-            month,
-            true,
-            true};
-        const CalendarPageData calendar = CalendarPage(request);
-        const TimeTablePageData table = TimeTablePage(request, calendar.Table);
-        QCOMPARE(calendar.GreatEvents.size(), rows.size());
-        QCOMPARE(table.GreatEvents.size(), rows.size());
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const ListedEvent& e = calendar.GreatEvents[i];
-            QCOMPARE(e.Day, rows[i].Day);
-            if (*rows[i].Time)
-                QCOMPARE(e.Time, QString::fromLatin1(rows[i].Time));
-            QCOMPARE(e.Symbol, rows[i].Symbol);
-            QCOMPARE(e.Title, QString::fromLatin1(rows[i].Title));
-            QVERIFY2(e.Line.startsWith(QString::fromLatin1(rows[i].Line)), qPrintable(e.Line));
-            QCOMPARE(table.GreatEvents[i].Line, e.Line);
-        }
     }
 }
 

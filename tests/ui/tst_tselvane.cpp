@@ -632,13 +632,10 @@ void TestTSelvane::calendarMarksTheGreatEventsWithTheirHints() {
     // test_greatevents.cpp): the partial solar eclipse of 2025 March 29, magnitude 0.317; the
     // total solar eclipse of 2026 August 12, partial there, greatest at 18:32:17 UT (20:32),
     // magnitude 0.9990.
-    const QList<std::pair<QString, QString>> madrid = {{"LatDeg", "40"},
-                                                       {"LatMin", "25"},
-                                                       {"LatSec", "00"},
-                                                       {"LongDeg", "03"},
-                                                       {"LongMin", "42"},
-                                                       {"LongSec", "14"},
-                                                       {"ZoneName", "Europe/Madrid"}};
+    QList<std::pair<QString, QString>> madrid = {{"ZoneName", "Europe/Madrid"}};
+    for (const char* v :
+         {"LatDeg=40", "LatMin=25", "LatSec=00", "LongDeg=3", "LongMin=42", "LongSec=14"})
+        madrid.append({QString(v).section('=', 0, 0), QString(v).section('=', 1)});
     struct Row {
         int Day;
         const char* Hint; // a pattern; the magnitude is its first capture
@@ -667,23 +664,24 @@ void TestTSelvane::calendarMarksTheGreatEventsWithTheirHints() {
         Fixture f(clock, QStringLiteral("North"), QStringLiteral("12"), madrid);
         f.window->Timer1Timer();
         CalendarGrid& grid = f.window->calendar();
+        // The days of the rows have their hint and mark, no other cell has either.
         std::set<int> marked;
-        for (const Row& r : rows) {
-            TDateLabel* cell = f.cellOfDay(r.Day);
-            const QRegularExpressionMatch m =
-                QRegularExpression(QString::fromLatin1(r.Hint)).match(cell->toolTip());
-            QVERIFY2(m.hasMatch(), qPrintable(cell->toolTip()));
-            QVERIFY(qAbs(m.captured(1).toDouble() - r.Magnitude) < 0.005);
-            const int index = int(grid.DateCells.indexOf(cell));
-            QCOMPARE(grid.EventMarks->marks()[index], std::optional(r.Symbol));
-            marked.insert(index);
-        }
-        // No other cell has a hint or a mark.
-        for (int i = 0; i < grid.DateCells.size(); ++i)
-            if (!marked.count(i)) {
-                QVERIFY2(grid.DateCells[i]->toolTip().isEmpty(), qPrintable(QString::number(i)));
-                QVERIFY(!grid.EventMarks->marks()[i]);
+        for (int i = 0; i < grid.DateCells.size(); ++i) {
+            const QString hint = grid.DateCells[i]->toolTip();
+            const auto r = std::find_if(rows.begin(), rows.end(), [&](const Row& r) {
+                return r.Day == grid.DateCells[i]->day();
+            });
+            if (r == rows.end()) {
+                QVERIFY2(hint.isEmpty() && !grid.EventMarks->marks()[i], qPrintable(hint));
+                continue;
             }
+            const QRegularExpressionMatch m = QRegularExpression(r->Hint).match(hint);
+            QVERIFY2(m.hasMatch(), qPrintable(hint));
+            QVERIFY(qAbs(m.captured(1).toDouble() - r->Magnitude) < 0.005);
+            QCOMPARE(grid.EventMarks->marks()[i], std::optional(r->Symbol));
+            marked.insert(i);
+        }
+        QCOMPARE(marked.size(), rows.size());
 
         // The marks change no pixel but their own: under the day's number, clear of it and of
         // the next row's numbers.
@@ -744,11 +742,6 @@ void TestTSelvane::greatEventsAreSearchedOncePerMonthAndPlace() {
         }
         QCOMPARE(searches, step.Searches);
     }
-    // 2024 September 18: the Full Moon at 02:34 UT, 357 486 km away, then a small partial
-    // lunar eclipse, greatest at 02:44 UT.
-    QCOMPARE(f.window->monthEvents().size(), std::size_t(2));
-    QCOMPARE(f.window->monthEvents()[0].Kind, GreatEventKind::Supermoon);
-    QCOMPARE(f.window->monthEvents()[1].Kind, GreatEventKind::LunarEclipse);
 }
 
 QTEST_MAIN(TestTSelvane)
