@@ -13,6 +13,8 @@
 #include "core/utf8text.h"
 #include "core/wallclock.h"
 #include "core/zones.h"
+#include "engine/greatevents.h"
+#include "engine/greateventstext.h"
 #include "engine/monthtable.h"
 #include "engine/moonevents.h"
 #include "print/printjob.h"
@@ -44,8 +46,8 @@ struct OptionRow {
 
 constexpr OptionRow kOptions[] = {
     {"ics", 0, "year|year-month",
-     "Write the New Moons, quarters, Full Moons, perigees and apogees of a year (2025) or a "
-     "month (2025-03) as an iCalendar file."},
+     "Write the New Moons, quarters, Full Moons, perigees, apogees, eclipses, supermoons and "
+     "blue moons of a year (2025) or a month (2025-03) as an iCalendar file."},
     {"with-rise-set", 0, nullptr, "With --ics: add each day's moonrise and moonset at the place."},
     {"pdf", 0, "calendar|table",
      "Write the printed lunar calendar or time table of the month given as argument as a PDF "
@@ -53,6 +55,10 @@ constexpr OptionRow kOptions[] = {
     {"csv", 0, "year-month",
      "Write the month's time table (2024-03) as comma-separated values: a header line, then "
      "one line per day."},
+    {"events", 0, "year|year-month",
+     "Write the eclipses, supermoons and blue moons of a year (2026) or a month (2026-08) at "
+     "the place as comma-separated values: the header line "
+     "kind,local_date,local_time,ut,magnitude,visible, then one line per event."},
     {"output", 'o', "file",
      "Write to this file, whole or not at all, instead of standard output (\"-\")."},
     {"lat", 0, "degrees",
@@ -67,7 +73,8 @@ constexpr OptionRow kOptions[] = {
 // Lines of at most 80 characters, as the options' help is wrapped.
 constexpr const char* kDescription =
     "Selvane, a Moon calendar. Without options it opens its window. With --ics,\n"
-    "--pdf or --csv it writes the file and exits, without a window or a display.\n"
+    "--pdf, --csv or --events it writes the file and exits, without a window or a\n"
+    "display.\n"
     "The place and the time zone come from the settings file (only read, never\n"
     "written) unless --lat, --lon and --zone say otherwise.\n"
     "\n"
@@ -77,6 +84,7 @@ constexpr const char* kDescription =
     "  selvane --pdf calendar 2024-03 --output march.pdf\n"
     "  selvane --pdf table 2024-03 --output march-table.pdf\n"
     "  selvane --csv 2024-03 --lat 51.4772 --lon -0.0014 --zone Europe/London\n"
+    "  selvane --events 2026 --lat 40.4168 --lon -3.7038 --zone Europe/Madrid\n"
     "\n"
     "Exit status: 0 when done; 2 when an argument is wrong or the output cannot be\n"
     "written, with one line on standard error, and then nothing is written.";
@@ -205,7 +213,15 @@ void Print(const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
 }
 
-enum class JobKind { Help, Version, MoonCalendar, TimeTableCsv, CalendarPdf, TimeTablePdf };
+enum class JobKind {
+    Help,
+    Version,
+    MoonCalendar,
+    TimeTableCsv,
+    GreatEventsCsv,
+    CalendarPdf,
+    TimeTablePdf
+};
 
 // A job whose every argument has been checked.
 struct Job {
@@ -249,12 +265,13 @@ Job CheckedJob(QCommandLineParser& parser, const QStringList& arguments) {
     const bool ics = parser.isSet(QStringLiteral("ics"));
     const bool pdf = parser.isSet(QStringLiteral("pdf"));
     const bool csv = parser.isSet(QStringLiteral("csv"));
-    if (!ics && !pdf && !csv)
-        throw BadInput{QStringLiteral("nothing to do: give --ics, --pdf or --csv "
+    const bool events = parser.isSet(QStringLiteral("events"));
+    if (!ics && !pdf && !csv && !events)
+        throw BadInput{QStringLiteral("nothing to do: give --ics, --pdf, --csv or --events "
                                       "(selvane --help tells more)")};
-    if (ics + pdf + csv > 1)
+    if (ics + pdf + csv + events > 1)
         throw BadInput{
-            QStringLiteral("one job at a time: give only one of --ics, --pdf and --csv")};
+            QStringLiteral("one job at a time: give only one of --ics, --pdf, --csv and --events")};
     job.WithRiseSet = parser.isSet(QStringLiteral("with-rise-set"));
     if (job.WithRiseSet && !ics)
         throw BadInput{QStringLiteral("--with-rise-set goes with --ics")};
@@ -267,6 +284,10 @@ Job CheckedJob(QCommandLineParser& parser, const QStringList& arguments) {
     } else if (csv) {
         job.Kind = JobKind::TimeTableCsv;
         job.When = ParseSpan(QStringLiteral("--csv"), parser.value(QStringLiteral("csv")), false);
+    } else if (events) {
+        job.Kind = JobKind::GreatEventsCsv;
+        job.When =
+            ParseSpan(QStringLiteral("--events"), parser.value(QStringLiteral("events")), true);
     } else {
         const QString kind = parser.value(QStringLiteral("pdf"));
         if (kind != QStringLiteral("calendar") && kind != QStringLiteral("table"))
@@ -311,6 +332,9 @@ void DoJob(const Job& job, const QCommandLineParser& parser) {
             job.Output,
             QByteArray::fromStdString(MonthTimeTableCsv(
                 when.Year, when.Month, FillMonthTimeTable(when.Year, when.Month, where.Place))));
+    case JobKind::GreatEventsCsv:
+        return WriteOutput(job.Output, QByteArray::fromStdString(GreatEventsCsv(
+                                           MoonGreatEvents(when.Year, when.Month, where.Place))));
     case JobKind::CalendarPdf:
         if (!WriteCalendarPdf(job.Output, CalendarPage(page()), &error))
             throw BadInput{error};

@@ -3,8 +3,8 @@
 
 #pragma once
 // The command line: "selvane --ics 2025", "selvane --pdf calendar 2024-03 --output march.pdf",
-// "selvane --csv 2024-03" and their options do one job and exit, without a window and without
-// a display, so they run on a server and in scripts.
+// "selvane --csv 2024-03", "selvane --events 2026" and their options do one job and exit,
+// without a window and without a display, so they run on a server and in scripts.
 
 namespace selvane {
 
@@ -13,8 +13,8 @@ inline constexpr int kJobDone = 0;
 inline constexpr int kBadInput = 2;
 
 // Whether the arguments name one of the command line's own options (--ics, --pdf, --csv,
-// --help, --version, ...): the program then runs the job instead of opening its window. Qt's
-// options (-platform, -style, ...) are not the command line's.
+// --events, --help, --version, ...): the program then runs the job instead of opening its window.
+// Qt's options (-platform, -style, ...) are not the command line's.
 bool AsksForCommandLineJob(int argc, const char* const* argv);
 
 // Makes the application object the job needs (with fonts, offscreen unless the environment

@@ -83,7 +83,7 @@ BENCHMARK(BM_print_calendar_page)->Unit(benchmark::kMillisecond);
 
 void BM_print_time_table_page(benchmark::State& state) {
     const CalendarPageData month = March2024();
-    PrintToImage(state, TimeTablePageData{month.Header, month.Table}, PrintTimeTablePage);
+    PrintToImage(state, TimeTablePageData{month.Header, month.Table, {}}, PrintTimeTablePage);
 }
 BENCHMARK(BM_print_time_table_page)->Unit(benchmark::kMillisecond);
 

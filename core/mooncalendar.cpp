@@ -5,6 +5,7 @@
 
 #include "core/product.h"
 #include "core/zones.h"
+#include "engine/greatevents.h"
 #include "engine/icalendar.h"
 #include "engine/moonevents.h"
 
@@ -32,8 +33,8 @@ QByteArray MoonCalendarFile(int year, int month, const Observer& observer, bool 
     info.Stamp = JulianDayOf(made);
     info.Place = PlaceKey(observer);
     info.Location = location.toStdString();
-    return QByteArray::fromStdString(
-        MoonCalendar(MoonEventsOf(year, month, observer, withRiseSet), info));
+    return QByteArray::fromStdString(MoonCalendar(MoonEventsOf(year, month, observer, withRiseSet),
+                                                  info, MoonGreatEvents(year, month, observer)));
 }
 
 } // namespace selvane

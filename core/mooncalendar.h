@@ -17,8 +17,9 @@ namespace selvane {
 // kWholeYear), "Selvane Moon March 2025.ics" for a month, with the month's name given.
 QString MoonCalendarFileName(int year, int month, const QString& monthName);
 
-// The iCalendar file of a year (month kWholeYear) or a month (1..12): the major phases and the
-// apsides, with each day's moonrise and moonset at the observer's place when asked. `made` is
+// The iCalendar file of a year (month kWholeYear) or a month (1..12): the major phases, the
+// apsides and the great events (eclipses over their contacts, supermoons, blue moons, as seen
+// from the observer's place), with each day's moonrise and moonset there when asked. `made` is
 // the file's time stamp; `location` names the place of the rises and sets (may be empty).
 QByteArray MoonCalendarFile(int year, int month, const Observer& observer, bool withRiseSet,
                             const QDateTime& made, const QString& location);

@@ -6,6 +6,7 @@
 #include "core/utf8text.h"
 #include "core/vectorstate.h"
 #include "engine/dailyphases.h"
+#include "engine/greatevents.h"
 #include "engine/phases.h"
 
 namespace selvane {
@@ -26,6 +27,16 @@ PageHeaderData PageHeader(const PageRequest& request) {
     else if (record.DaylightSavings)
         header.LocationEnding = QStringLiteral(", Daylight Savings Time");
     return header;
+}
+
+std::vector<ListedEvent> MonthEvents(const PageRequest& request) {
+    const QString monthName =
+        FromUtf8(request.Texts.Months[static_cast<std::size_t>(request.Month - 1)]);
+    std::vector<ListedEvent> out;
+    for (const GreatEvent& e : MoonGreatEvents(request.Year, request.Month, request.Place))
+        out.push_back({e.Local.Day, FromUtf8(HourMinuteText(e.Local)), SymbolOf(e),
+                       GreatEventTexts::Title(e), GreatEventTexts::Line(e, monthName)});
+    return out;
 }
 
 CalendarPageData CalendarPage(const PageRequest& request) {
@@ -50,11 +61,12 @@ CalendarPageData CalendarPage(const PageRequest& request) {
     }
     page.DailyPhases = MonthDailyPhases(year, month);
     page.Table = FillMonthTimeTable(year, month, request.Place);
+    page.GreatEvents = MonthEvents(request);
     return page;
 }
 
 TimeTablePageData TimeTablePage(const PageRequest& request, const MonthTimeTable& table) {
-    return {PageHeader(request), table};
+    return {PageHeader(request), table, MonthEvents(request)};
 }
 
 } // namespace selvane

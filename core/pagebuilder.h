@@ -27,11 +27,14 @@ struct PageRequest {
 // The title block: the month, the place as stored, and the clock the times are in.
 PageHeaderData PageHeader(const PageRequest& request);
 
-// The month's calendar: its days' times, pictures and major phases.
+// The month's great events at the place, for either page.
+std::vector<ListedEvent> MonthEvents(const PageRequest& request);
+
+// The month's calendar: its days' times, pictures, major phases and great events.
 CalendarPageData CalendarPage(const PageRequest& request);
 
-// The month's time table; `table` is FillMonthTimeTable of the month and the observer, or the
-// table a window shows.
+// The month's time table and its great events; `table` is FillMonthTimeTable of the month and
+// the observer, or the table a window shows.
 TimeTablePageData TimeTablePage(const PageRequest& request, const MonthTimeTable& table);
 
 } // namespace selvane

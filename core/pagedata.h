@@ -5,6 +5,7 @@
 // What a printed page shows, every value of it, built by print/pagebuilder. The page routines
 // read nothing else and compute no astronomy: they lay the month out and draw.
 
+#include "core/greateventtexts.h"
 #include "core/settings.h"
 #include "engine/dailyphases.h"
 #include "engine/monthtable.h"
@@ -32,6 +33,16 @@ struct ListedPhase {
     QString Code; // "NM", "FQ", "FM" or "LQ"
 };
 
+// One of the month's great events (an eclipse, a supermoon, a blue moon), on a local date of the
+// printed month.
+struct ListedEvent {
+    int Day = 1;  // of the month, local time
+    QString Time; // "hh:mm", local time: greatest eclipse, or the Full Moon
+    EventSymbol Symbol = EventSymbol::Supermoon;
+    QString Title; // "Total lunar eclipse"
+    QString Line;  // the time table's line: date, time, title and what is seen at the place
+};
+
 // The title block and the frame both pages share.
 struct PageHeaderData {
     int Year = 2000;
@@ -51,11 +62,13 @@ struct CalendarPageData {
     std::vector<ListedPhase> MajorPhases;   // those on the month's days, in time order
     std::array<DailyPhase, 31> DailyPhases; // each day's picture
     MonthTimeTable Table;                   // the month's rise, transit and set times
+    std::vector<ListedEvent> GreatEvents;   // the month's great events, in time order
 };
 
 struct TimeTablePageData {
     PageHeaderData Header;
     MonthTimeTable Table;
+    std::vector<ListedEvent> GreatEvents; // named under the table, in time order
 };
 
 } // namespace selvane

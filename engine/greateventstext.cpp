@@ -3,8 +3,11 @@
 
 #include "engine/greateventstext.h"
 
+#include "engine/icalendar.h"
 #include "engine/numeric.h"
 #include "engine/text.h"
+
+#include <cstdio>
 
 namespace selvane {
 
@@ -98,6 +101,38 @@ std::string GreatEventSummary(const GreatEvent& event) {
         break;
     }
     return text;
+}
+
+std::string GreatEventMagnitude(const GreatEvent& event) {
+    if (event.Lunar) {
+        const LunarEclipse& e = *event.Lunar;
+        return FixedDecimals(e.Kind == LunarEclipseKind::Penumbral ? e.PenumbralMagnitude
+                                                                   : e.UmbralMagnitude,
+                             kMagnitudeDecimals);
+    }
+    if (event.Solar) {
+        const SolarEclipse& e = *event.Solar;
+        return FixedDecimals(e.Local.Eclipsed ? e.Local.Magnitude : e.Magnitude,
+                             kMagnitudeDecimals);
+    }
+    return "";
+}
+
+std::string GreatEventsCsv(const std::vector<GreatEvent>& events) {
+    std::string out = std::string(kGreatEventsCsvHeader) + "\n";
+    for (const GreatEvent& e : events) {
+        // The calendar file's instant, "20250314T065841Z", with the separators put back.
+        const std::string ut = UtcDateTime(e.UT);
+        char line[160];
+        std::snprintf(line, sizeof line, "%s,%04d-%02d-%02d,%s,%s-%s-%sT%s:%s:%sZ,%s,%s\n",
+                      GreatEventTitle(e).c_str(), e.Local.Year, e.Local.Month, e.Local.Day,
+                      HourMinuteText(e.Local).c_str(), ut.substr(0, 4).c_str(),
+                      ut.substr(4, 2).c_str(), ut.substr(6, 2).c_str(), ut.substr(9, 2).c_str(),
+                      ut.substr(11, 2).c_str(), ut.substr(13, 2).c_str(),
+                      GreatEventMagnitude(e).c_str(), e.Visible ? "yes" : "no");
+        out += line;
+    }
+    return out;
 }
 
 } // namespace selvane

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace selvane {
 
@@ -33,5 +34,26 @@ std::string GreatEventTitle(const GreatEvent& event);
 // Magnitudes have three decimals (halves to even); the covered part of the Sun is cut, not
 // rounded, to a tenth of a percent, so a partial eclipse never reads 100 %.
 std::string GreatEventSummary(const GreatEvent& event);
+
+// The magnitude a list gives an eclipse, with GreatEventSummary's three decimals: a lunar
+// eclipse's umbral magnitude (its penumbral one when it is penumbral); a solar eclipse's at the
+// place when the Moon covers part of the Sun there, else at the place of greatest eclipse.
+// Empty for a supermoon or a blue moon.
+std::string GreatEventMagnitude(const GreatEvent& event);
+
+// The header line of GreatEventsCsv, without its line end.
+inline constexpr const char* kGreatEventsCsvHeader =
+    "kind,local_date,local_time,ut,magnitude,visible";
+
+// The events as comma-separated values: the header line, then one line per event, each line
+// ending with "\n":
+//   kind        GreatEventTitle: "Total lunar eclipse", "Partial solar eclipse", "Supermoon", ...
+//   local_date  the event's instant on the observer's clock, "2025-03-14" ...
+//   local_time  ... and "07:58" (GreatEvent::Local, the minutes cut)
+//   ut          the instant in universal time, "2025-03-14T06:58:41Z", the seconds cut
+//   magnitude   GreatEventMagnitude: "1.178", or empty
+//   visible     "yes" or "no" (GreatEvent::Visible)
+// No field holds a comma or a quote, so none is quoted.
+std::string GreatEventsCsv(const std::vector<GreatEvent>& events);
 
 } // namespace selvane

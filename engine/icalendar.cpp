@@ -3,9 +3,11 @@
 
 #include "engine/icalendar.h"
 
+#include "engine/greateventstext.h"
 #include "engine/numeric.h"
 #include "engine/text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -39,6 +41,28 @@ std::string UidName(MoonEventKind kind) {
 
 bool IsRiseOrSet(MoonEventKind kind) {
     return kind == MoonEventKind::Moonrise || kind == MoonEventKind::Moonset;
+}
+
+// The UID's name of a great event's kind.
+const char* GreatUidName(GreatEventKind kind) {
+    switch (kind) {
+    case GreatEventKind::LunarEclipse:
+        return "lunar-eclipse";
+    case GreatEventKind::SolarEclipse:
+        return "solar-eclipse";
+    case GreatEventKind::Supermoon:
+        return "supermoon";
+    case GreatEventKind::BlueMoon:
+        return "blue-moon";
+    }
+    return "";
+}
+
+// "2025-03-14 06:58:41": UtcDateTime's instant with its separators.
+std::string ReadableUtc(JulianDay jd) {
+    const std::string t = UtcDateTime(jd);
+    return t.substr(0, 4) + "-" + t.substr(4, 2) + "-" + t.substr(6, 2) + " " + t.substr(9, 2) +
+           ":" + t.substr(11, 2) + ":" + t.substr(13, 2);
 }
 
 std::string Coordinate(double degrees, char positive, char negative) {
@@ -133,7 +157,37 @@ std::string EventUid(const MoonEvent& event, const CalendarInfo& info) {
     return uid + "@" + info.UidDomain;
 }
 
-std::string MoonCalendar(const std::vector<MoonEvent>& events, const CalendarInfo& info) {
+GreatEventSpan SpanOf(const GreatEvent& event) {
+    if (event.Lunar)
+        return {(*event.Lunar)[LunarContact::P1].UT, (*event.Lunar)[LunarContact::P4].UT};
+    if (event.Solar && event.Solar->Local.Eclipsed) {
+        const LocalSolarEclipse& l = event.Solar->Local;
+        return {l[SolarContact::C1].UT, l[SolarContact::C4].UT};
+    }
+    return {event.UT, event.UT};
+}
+
+std::string GreatEventDescription(const GreatEvent& event) {
+    std::string text = GreatEventSummary(event) + ".";
+    if (event.Kind == GreatEventKind::LunarEclipse || event.Kind == GreatEventKind::SolarEclipse) {
+        const bool here = event.Solar && event.Solar->Local.Eclipsed;
+        text += here ? " Greatest eclipse here " : " Greatest eclipse ";
+        text += ReadableUtc(event.UT) + " UT";
+        if (event.Solar && !event.Visible)
+            text += ", magnitude " + GreatEventMagnitude(event);
+        text += ".";
+    }
+    return text;
+}
+
+std::string GreatEventUid(const GreatEvent& event, const CalendarInfo& info) {
+    return std::string(GreatUidName(event.Kind)) + "-" +
+           std::to_string(static_cast<std::int64_t>(std::floor(event.K))) + "-" + info.Place + "@" +
+           info.UidDomain;
+}
+
+std::string MoonCalendar(const std::vector<MoonEvent>& events, const CalendarInfo& info,
+                         const std::vector<GreatEvent>& greatEvents) {
     std::string out;
     auto line = [&out](std::string_view name, std::string_view value) {
         out += FoldLine(std::string(name) + ":" + std::string(value));
@@ -146,7 +200,28 @@ std::string MoonCalendar(const std::vector<MoonEvent>& events, const CalendarInf
     if (!info.Name.empty())
         line("X-WR-CALNAME", EscapeText(info.Name));
     const std::string stamp = UtcDateTime(info.Stamp);
+    auto great = [&](const GreatEvent& e) {
+        const GreatEventSpan span = SpanOf(e);
+        line("BEGIN", "VEVENT");
+        line("UID", GreatEventUid(e, info));
+        line("DTSTAMP", stamp);
+        line("DTSTART", UtcDateTime(span.Start));
+        if (span.End > span.Start)
+            line("DTEND", UtcDateTime(span.End));
+        line("SUMMARY", EscapeText(GreatEventTitle(e)));
+        line("DESCRIPTION", EscapeText(GreatEventDescription(e)));
+        line("TRANSP", "TRANSPARENT");
+        line("END", "VEVENT");
+    };
+    std::vector<GreatEvent> byStart = greatEvents;
+    std::stable_sort(byStart.begin(), byStart.end(), [](const GreatEvent& a, const GreatEvent& b) {
+        return SpanOf(a).Start < SpanOf(b).Start;
+    });
+    auto next = byStart.begin();
     for (const MoonEvent& e : events) {
+        // The great events that start before this one, in their own order.
+        for (; next != byStart.end() && SpanOf(*next).Start < e.JD; ++next)
+            great(*next);
         line("BEGIN", "VEVENT");
         line("UID", EventUid(e, info));
         line("DTSTAMP", stamp);
@@ -160,6 +235,8 @@ std::string MoonCalendar(const std::vector<MoonEvent>& events, const CalendarInf
         line("TRANSP", "TRANSPARENT");
         line("END", "VEVENT");
     }
+    for (; next != byStart.end(); ++next)
+        great(*next);
     line("END", "VCALENDAR");
     return out;
 }

@@ -4,6 +4,7 @@
 #pragma once
 // The Moon's events as an iCalendar file (RFC 5545), for import into a calendar program.
 
+#include "engine/greatevents.h"
 #include "engine/moonevents.h"
 
 #include <string>
@@ -42,7 +43,31 @@ std::string EventSummary(const MoonEvent& event);
 // date and the place, so an event exported again keeps its UID and replaces its copy.
 std::string EventUid(const MoonEvent& event, const CalendarInfo& info);
 
-// The whole calendar: one VCALENDAR with one zero-length VEVENT per event.
-std::string MoonCalendar(const std::vector<MoonEvent>& events, const CalendarInfo& info);
+// A great event's span: an eclipse from its first to its last contact (a lunar eclipse's P1 to
+// P4; a solar eclipse's C1 to C4 at the place when the Moon covers part of the Sun there, else
+// the instant of greatest eclipse alone), a supermoon or a blue moon the instant of its Full
+// Moon. Universal time; End equals Start for an instant.
+struct GreatEventSpan {
+    JulianDay Start = 0.0;
+    JulianDay End = 0.0;
+};
+GreatEventSpan SpanOf(const GreatEvent& event);
+
+// A great event's description: GreatEventSummary (kind, magnitude and whether it is seen at
+// the place), then for an eclipse its greatest eclipse in universal time, with the magnitude
+// there when the place sees none of it:
+//   "Total lunar eclipse, umbral magnitude 1.178, visible here. Greatest eclipse
+//    2025-03-14 06:58:41 UT."
+std::string GreatEventDescription(const GreatEvent& event);
+
+// A great event's UID: its kind, its lunation index and the place (what is seen of it, and a
+// blue moon's month, depend on the place), so an export again replaces its copy.
+std::string GreatEventUid(const GreatEvent& event, const CalendarInfo& info);
+
+// The whole calendar: one VCALENDAR with one zero-length VEVENT per event, and one VEVENT per
+// great event over its span (SUMMARY GreatEventTitle, DESCRIPTION GreatEventDescription), in
+// the order of their start.
+std::string MoonCalendar(const std::vector<MoonEvent>& events, const CalendarInfo& info,
+                         const std::vector<GreatEvent>& greatEvents = {});
 
 } // namespace selvane

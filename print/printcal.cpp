@@ -5,6 +5,7 @@
 
 #include "core/product.h"
 #include "core/utf8text.h"
+#include "widgets/eventsymbol.h"
 #include "widgets/shadowpainter.h"
 #include "widgets/widgetstyle.h"
 
@@ -24,6 +25,14 @@ constexpr int kPicture = 180;    // the daily picture's square
 constexpr int kPictureHalf = 90; // its centre line, from its left edge
 constexpr int kSymbol = 60;      // a major phase's symbol in a day cell
 constexpr int kLegendSymbol = 30;
+// A great event in a day's cell: its symbol, and its time right of it; several on one day one
+// under the other.
+constexpr int kEventSymbol = 44;
+constexpr int kEventRow = 50;
+constexpr int kEventTimeGap = 8;
+// The legends: a name's left edge from its symbol's, and from one symbol to the next.
+constexpr int kLegendNameGap = 42;
+constexpr int kLegendStep = 50;
 
 QFont PageFont(int pointSize, bool bold, bool italic = false) {
     QFont font(QStringLiteral("Times New Roman"));
@@ -324,10 +333,69 @@ void PrintMonthDetails(QPainter& painter, const PageState& state, const Calendar
     }
 }
 
+void PrintGreatEvents(QPainter& painter, const PageState& state,
+                      const std::vector<ListedEvent>& events, const MonthGrid& grid) {
+    if (events.empty())
+        return;
+    const auto [c, r] = CalendarCells(state);
+    painter.setFont(PageFont(7, false));
+    painter.setPen(QPen(Qt::black, 1));
+    for (int d = 1; d <= grid.Days; ++d) {
+        std::vector<const ListedEvent*> day;
+        for (const ListedEvent& e : events)
+            if (e.Day == d)
+                day.push_back(&e);
+        if (day.empty())
+            continue;
+        // The day's events one under the other, centred on the cell's height: below the day's
+        // number, above the major phase's symbol, left of the daily picture.
+        const int j = grid.FirstColumn + d - 1;
+        const int x = (j % 7) * c + 12;
+        int y = (j / 7) * r + state.PageCursorY +
+                (r - static_cast<int>(day.size()) * kEventRow + (kEventRow - kEventSymbol)) / 2;
+        for (const ListedEvent* e : day) {
+            PaintEventSymbol(painter, QRectF(x, y, kEventSymbol, kEventSymbol), e->Symbol,
+                             SymbolInk::Paper);
+            TextOut(painter, x + kEventSymbol + kEventTimeGap,
+                    y + (kEventSymbol - TextHeight(painter)) / 2, e->Time);
+            y += kEventRow;
+        }
+    }
+
+    // The legend, each kind once in the order of the month, in the last row's empty cells (a
+    // month of 31 days starting in the last column leaves five of them), as the phases' legend
+    // is drawn: the symbols 50 units apart, each name 42 units right of its symbol.
+    std::vector<const ListedEvent*> kinds;
+    for (const ListedEvent& e : events)
+        if (std::none_of(kinds.begin(), kinds.end(),
+                         [&e](const ListedEvent* k) { return k->Symbol == e.Symbol; }))
+            kinds.push_back(&e);
+    const int blank = std::max(grid.FirstColumn + grid.Days, 35);
+    const int x = (blank % 7) * c + 12;
+    int y = (blank / 7) * r + state.PageCursorY + 12;
+    for (const ListedEvent* k : kinds) {
+        PaintEventSymbol(painter, QRectF(x, y, kLegendSymbol, kLegendSymbol), k->Symbol,
+                         SymbolInk::Paper);
+        TextOut(painter, x + kLegendNameGap, y + (kLegendSymbol - TextHeight(painter)) / 2,
+                k->Title);
+        y += kLegendStep;
+    }
+}
+
+int GreatEventsBand(QPainter& painter, const std::vector<ListedEvent>& events) {
+    if (events.empty())
+        return 0;
+    painter.setFont(PageFont(9, false));
+    const int line = TextHeight(painter);
+    return static_cast<int>(events.size()) * line + line / 2;
+}
+
 void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePageData& data) {
     const int n = GetDaysInMonth(static_cast<std::uint16_t>(data.Header.Month),
                                  static_cast<std::uint16_t>(data.Header.Year));
-    const double h = static_cast<double>(state.H - state.FooterHeight - state.PageCursorY) / n;
+    const int band = GreatEventsBand(painter, data.GreatEvents);
+    const double h =
+        static_cast<double>(state.H - state.FooterHeight - state.PageCursorY - band) / n;
     const int cx = state.W / 2;
 
     painter.setPen(QPen(Qt::black, 1));
@@ -397,6 +465,18 @@ void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePag
         for (std::size_t col = 0; col < columns.size(); ++col)
             TextOut(painter, cx + columns[col].valueX, y, values[col]);
     }
+
+    // The great events under the last row, each line with its symbol, from the date column.
+    const int line = TextHeight(painter);
+    int y = rowTop(n) + 1 + line / 2;
+    for (const ListedEvent& e : data.GreatEvents) {
+        const int size = line * 3 / 4;
+        const int x = cx + columns[0].valueX;
+        PaintEventSymbol(painter, QRectF(x, y + (line - size) / 2, size, size), e.Symbol,
+                         SymbolInk::Paper);
+        TextOut(painter, x + line, y, e.Line);
+        y += line;
+    }
 }
 
 void PrintFooter(QPainter& painter, const PageState& state) {
@@ -427,6 +507,7 @@ void PrintCalendarPage(QPainter& painter, const QSize& page, const CalendarPageD
     PrintWeekdayHeader(painter, state, data.WeekdayNames, data.DayOrder);
     PrintDayGrid(painter, state, grid);
     PrintMonthDetails(painter, state, data, grid);
+    PrintGreatEvents(painter, state, data.GreatEvents, grid);
     PrintFooter(painter, state);
     painter.restore();
 }

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QPainter;
 class QPoint;
@@ -69,7 +70,18 @@ void PrintDailyPhase(QPainter& painter, const QPoint& topLeft, int percent, Phas
 void PrintMajorPhase(QPainter& painter, const PageState& state, const MonthGrid& grid,
                      const ListedPhase& phase, bool northernView);
 
-// The time table's headings and one banded row per day.
+// Each great event's symbol and local time in its day's cell, left of the daily picture between
+// the day's number and the major phase's symbol; and in the last row's empty cells each kind's
+// symbol with its name. Nothing when the month has none.
+void PrintGreatEvents(QPainter& painter, const PageState& state,
+                      const std::vector<ListedEvent>& events, const MonthGrid& grid);
+
+// The height the time table's lines of great events take below its rows: nothing for a month
+// without any, so its rows keep the whole height.
+int GreatEventsBand(QPainter& painter, const std::vector<ListedEvent>& events);
+
+// The time table's headings and one banded row per day; a month with great events gives up
+// GreatEventsBand of the rows' height and names them under the rows, one line each.
 void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePageData& data);
 // The centred footer line.
 void PrintFooter(QPainter& painter, const PageState& state);

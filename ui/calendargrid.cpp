@@ -5,10 +5,12 @@
 
 #include "core/localetexts.h"
 #include "engine/timebase.h"
+#include "widgets/eventsymbol.h"
 #include "widgets/resources.h"
 #include "widgets/widgetstyle.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 
 namespace selvane {
 
@@ -25,6 +27,10 @@ constexpr int kHeadingTop = 260;
 constexpr int kHeadingGap = 12; // between month and year
 constexpr int kHeadingBandLeft = 400;
 constexpr int kHeadingBandWidth = 240;
+// A day's event mark: a square this wide under the number, in the gap to the next row (the
+// number's digits end 13 pixels below the cell's top, the next row's begin 27 below it).
+constexpr int kMarkSize = 7;
+constexpr int kMarkTop = 16;
 
 template <typename Label>
 Label* HeadingLabel(QWidget* window, const char* name) {
@@ -68,6 +74,40 @@ int TDateLabel::day() const {
     return text().trimmed().toInt();
 }
 
+TEventMarks::TEventMarks(QWidget* window, const QList<TDateLabel*>& cells)
+    : QWidget(window)
+    , m_cells(cells) {
+    setObjectName(QStringLiteral("EventMarks"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFocusPolicy(Qt::NoFocus);
+    // The cells' area, with the gap under each row.
+    setGeometry(kGridLeft, kCellTop, kColumnStep * 7, kRowStep * 6);
+}
+
+void TEventMarks::setMarks(const Marks& marks) {
+    if (marks == m_marks)
+        return;
+    m_marks = marks;
+    update();
+}
+
+QRect TEventMarks::markRect(int cell) const {
+    const TDateLabel* c = m_cells[cell];
+    // The number is right-aligned in its cell: the mark goes under its middle.
+    const int width = QFontMetrics(c->font()).horizontalAdvance(c->text().trimmed());
+    const int middle = c->x() + c->width() - width / 2;
+    return {middle - kMarkSize / 2, c->y() + kMarkTop, kMarkSize, kMarkSize};
+}
+
+void TEventMarks::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.translate(-pos());
+    for (int i = 0; i < static_cast<int>(m_marks.size()) && i < m_cells.size(); ++i)
+        if (const auto& symbol = m_marks[static_cast<std::size_t>(i)])
+            PaintEventSymbol(p, markRect(i), *symbol, SymbolInk::Screen);
+}
+
 CalendarGrid::CalendarGrid(QWidget* window, const LocaleTexts& texts)
     : m_texts(texts)
     , m_dayNames(FittingDayNames(texts, ArialPixels(kTitlePixels))) {
@@ -100,6 +140,7 @@ CalendarGrid::CalendarGrid(QWidget* window, const LocaleTexts& texts)
             cell->move(kGridLeft + kColumnStep * column, kCellTop + kRowStep * row);
             DateCells << cell;
         }
+    EventMarks = new TEventMarks(window, DateCells);
 }
 
 void CalendarGrid::SetDayTitles(int dayOrder) {
@@ -136,8 +177,25 @@ TDateLabel* CalendarGrid::ShowMonth(int year, int month, int day, int dayOrder) 
     lblShadowMonth->move(lblSelectedMonth->pos() + QPoint(1, 1));
     lblshadowYear->move(lblSelectedYear->pos() + QPoint(1, 1));
 
+    m_year = year;
+    m_month = month;
     const int index = day + FirstColumn - 1;
     return (index >= 0 && index < DateCells.size()) ? DateCells[index] : nullptr;
+}
+
+void CalendarGrid::ShowEvents(const std::vector<GreatEvent>& events) {
+    TEventMarks::Marks marks;
+    for (int i = 0; i < DateCells.size(); ++i) {
+        const int day = DateCells[i]->day();
+        const std::vector<GreatEvent> dayEvents =
+            day == 0 ? std::vector<GreatEvent>() : EventsOnDay(events, m_year, m_month, day);
+        if (!dayEvents.empty())
+            marks[static_cast<std::size_t>(i)] = SymbolOf(MarkedEvent(dayEvents));
+        const QString hint = GreatEventTexts::DayHint(dayEvents);
+        if (DateCells[i]->toolTip() != hint)
+            DateCells[i]->setToolTip(hint);
+    }
+    EventMarks->setMarks(marks);
 }
 
 void CalendarGrid::MarkCell(const TDateLabel* cell) {

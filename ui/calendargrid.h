@@ -5,6 +5,7 @@
 // The month calendar in the lower right of the main window: a heading with the month and
 // year, seven weekday titles and 6 x 7 day cells, one of them marked as selected.
 
+#include "core/greateventtexts.h"
 #include "widgets/hotspotlabel.h"
 
 #include <QLabel>
@@ -12,6 +13,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace selvane {
 
@@ -33,6 +36,29 @@ public:
     int day() const;
 };
 
+// Over the day cells, above the selection mark, transparent to the mouse: a small symbol under
+// the number of each day that has a great event (an eclipse, a supermoon, a blue moon). Without
+// any it paints nothing.
+class TEventMarks : public QWidget {
+    Q_OBJECT
+public:
+    TEventMarks(QWidget* window, const QList<TDateLabel*>& cells);
+
+    // The symbol under each cell, by cell index; nothing for a day without events.
+    using Marks = std::array<std::optional<EventSymbol>, 42>;
+    void setMarks(const Marks& marks);
+    const Marks& marks() const { return m_marks; }
+    // Where a cell's symbol stands, in window pixels: centred under its number.
+    QRect markRect(int cell) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const QList<TDateLabel*>& m_cells;
+    Marks m_marks;
+};
+
 class CalendarGrid {
 public:
     // Creates the heading labels, the selection mark, the titles and the cells on `window`,
@@ -48,6 +74,11 @@ public:
     // Moves the selection mark behind the cell.
     void MarkCell(const TDateLabel* cell);
 
+    // Marks the days of the shown month that have great events and gives their cells the
+    // events as their hint; the other cells lose theirs. `events` are those of the month
+    // ShowMonth showed last, as MoonGreatEvents gives them.
+    void ShowEvents(const std::vector<GreatEvent>& events);
+
     int FirstColumn = 0; // column of day 1 of the shown month
     QList<TDayLabel*> DayTitles;
     QList<TDateLabel*> DateCells;
@@ -57,9 +88,12 @@ public:
     HotSpotLabel* lblShadowMonth = nullptr;
     QLabel* lblshadowYear = nullptr;
     QLabel* Image5 = nullptr; // the selection mark
+    TEventMarks* EventMarks = nullptr;
 
 private:
     const LocaleTexts& m_texts;
+    int m_year = 0; // the month ShowMonth showed last
+    int m_month = 0;
     std::array<QString, 7> m_dayNames; // the column titles' names, 0 = Sunday
 };
 

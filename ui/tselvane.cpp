@@ -82,6 +82,7 @@ TSelvane::TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts tex
         return FindDataFile(relativePath, QDir::currentPath(),
                             QCoreApplication::applicationDirPath());
     };
+    findGreatEvents = MoonGreatEvents;
     FormCreate();
 }
 
@@ -384,8 +385,24 @@ void TSelvane::imgHemisphereClick() {
 
 void TSelvane::ShowSelectedMonth(const ClockTime& time, const ClockTime& present) {
     TDateLabel* cell = m_calendar->ShowMonth(time.Year, time.Month, time.Day, m_settings.DayOrder);
+    m_calendar->ShowEvents(MonthEvents(time.Year, time.Month));
     if (cell)
         DateSelect(cell, present);
+}
+
+const std::vector<GreatEvent>& TSelvane::MonthEvents(int year, int month) {
+    const bool named = zone().isValid();
+    const EventsKey key{year,
+                        month,
+                        m_state.Latitude,
+                        m_state.Longitude,
+                        named ? QString::fromUtf8(zone().id()) : QString(),
+                        named ? 0 : m_state.UTOffsetMinutes};
+    if (key != m_eventsKey) {
+        m_events = findGreatEvents(year, month, observer());
+        m_eventsKey = key;
+    }
+    return m_events;
 }
 
 void TSelvane::DateSelect(TDateLabel* cell, const ClockTime& present) {

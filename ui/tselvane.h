@@ -11,6 +11,7 @@
 #include "core/settings.h"
 #include "core/wallclock.h"
 #include "engine/datemoves.h"
+#include "engine/greatevents.h"
 #include "engine/localtime.h"
 #include "engine/lunarprops.h"
 #include "ui/mainlayout.h"
@@ -24,6 +25,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QLabel;
 class QTimer;
@@ -122,6 +125,14 @@ public:
     };
     Services services;
 
+    // Finds a month's great events (eclipses, supermoons, blue moons) for the calendar's marks
+    // and hints: MoonGreatEvents, which tests replace to count the searches. The window searches
+    // once for each shown month, place and clock, not at every tick.
+    std::function<std::vector<GreatEvent>(int year, int month, const Observer& observer)>
+        findGreatEvents;
+    // The shown month's great events, as the calendar marks them.
+    const std::vector<GreatEvent>& monthEvents() const { return m_events; }
+
     // Commands.
     void imgHemisphereClick();
     void DateLabelClick(TDateLabel* cell);
@@ -196,6 +207,9 @@ private:
     void RefreshTimeList();
     // What the printed pages of a month need to know of the window and the settings.
     PageRequest pageRequest(int year, int month) const;
+    // The great events of a month for the present place and clock: searched when one of them
+    // changed since the last search, else the events found then.
+    const std::vector<GreatEvent>& MonthEvents(int year, int month);
 
     SettingsStore& m_store;
     const LocaleTexts m_texts;
@@ -225,6 +239,20 @@ private:
     QImage m_image4, m_image3, m_image1, m_image6, m_imgTextBgnd, m_image2, m_moon;
     std::array<QImage, 5> m_icons;
     QImage m_northFace, m_southFace;
+
+    // What the month's great events were searched for: the month, the place, and the named zone
+    // or else the fixed offset; and what was found.
+    struct EventsKey {
+        int Year = 0;
+        int Month = 0;
+        double Latitude = 0.0;
+        double Longitude = 0.0;
+        QString Zone;
+        std::int32_t FixedOffset = 0;
+        friend bool operator==(const EventsKey&, const EventsKey&) = default;
+    };
+    std::optional<EventsKey> m_eventsKey;
+    std::vector<GreatEvent> m_events;
 
     // What the latest tick painted straight onto the window.
     bool m_ticked = false;

@@ -3,18 +3,22 @@
 
 #include "windows/trisesettimelist.h"
 
+#include "core/greateventtexts.h"
 #include "core/utf8text.h"
 #include "core/vectorstate.h"
+#include "widgets/eventsymbol.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
 #include "widgets/resources.h"
 #include "widgets/widgetstyle.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 #include <array>
@@ -108,6 +112,10 @@ std::array<Cell, 12> TimeCells(const DayTimes& row) {
 
 constexpr int kDateX = 7;
 constexpr int kIlluminationX = 199;
+// A day's event mark: between the date, whose ten characters end by x 70, and the Moon's
+// rise at 85; in the middle of the row's height.
+constexpr int kMarkX = 74;
+constexpr int kMarkSize = 7;
 
 QString Digits(int value, int width) {
     return QStringLiteral("%1").arg(value, width, 10, QChar(u'0'));
@@ -245,6 +253,15 @@ void TRiseSetTimeList::DisplayTimeList(bool computeOnly, MonthTimeTable& table) 
             p.drawText(c.X, baseline, FromUtf8(TableText(c.Time)));
         }
     }
+    // The great events' marks, one for each day that has some.
+    m_listedYear = month.Year;
+    m_listedMonth = month.Month;
+    m_events = MoonGreatEvents(month.Year, month.Month, month.Place);
+    for (int d = 1; d <= days; ++d) {
+        const std::vector<GreatEvent> dayEvents = EventsOnDay(m_events, month.Year, month.Month, d);
+        if (!dayEvents.empty())
+            PaintEventSymbol(p, markRect(d), SymbolOf(MarkedEvent(dayEvents)), SymbolInk::Screen);
+    }
     p.end();
 
     // The top of the new list: offsets kept from the last month would show a part the user
@@ -252,6 +269,49 @@ void TRiseSetTimeList::DisplayTimeList(bool computeOnly, MonthTimeTable& table) 
     ScrollX = 0;
     ScrollY = 0;
     update(kListArea);
+}
+
+QRect TRiseSetTimeList::markRect(int day) const {
+    const int h = rowHeight();
+    return {kMarkX, (day - 1) * h + (h - kMarkSize) / 2, kMarkSize, kMarkSize};
+}
+
+int TRiseSetTimeList::dayAt(QPoint position) const {
+    if (!kListArea.contains(position))
+        return 0;
+    const int y = position.y() - kListArea.top() + ScrollY;
+    const int day = y / rowHeight() + 1;
+    const int days = m_listedMonth == 0 ? 0
+                                        : GetDaysInMonth(static_cast<std::uint16_t>(m_listedMonth),
+                                                         static_cast<std::uint16_t>(m_listedYear));
+    return y >= 0 && day <= days ? day : 0;
+}
+
+QString TRiseSetTimeList::rowHint(QPoint position) const {
+    const int day = dayAt(position);
+    if (day == 0)
+        return {};
+    return GreatEventTexts::DayHint(EventsOnDay(m_events, m_listedYear, m_listedMonth, day));
+}
+
+bool TRiseSetTimeList::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString hint = rowHint(help->pos());
+        if (hint.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            // The hint stays while the pointer is on the same row.
+            const int day = dayAt(help->pos());
+            const int h = rowHeight();
+            const QRect row(kListArea.left(), kListArea.top() + (day - 1) * h - ScrollY,
+                            kListArea.width(), h);
+            QToolTip::showText(help->globalPos(), hint, this, row & kListArea);
+        }
+        return true;
+    }
+    return BorderlessWindow::event(event);
 }
 
 void TRiseSetTimeList::CopyScreenArea() {

@@ -8,6 +8,7 @@
 // two arrow commands or by dragging the list.
 
 #include "core/localetexts.h"
+#include "engine/greatevents.h"
 #include "engine/localtime.h"
 #include "engine/monthtable.h"
 #include "widgets/borderlesswindow.h"
@@ -17,6 +18,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QLabel;
 class QTimer;
@@ -76,6 +78,16 @@ public:
     // One row's height: the list font's text height.
     int rowHeight() const;
 
+    // The listed month's great events (eclipses, supermoons, blue moons), found when the rows
+    // were drawn; a day that has some has a mark right of its date.
+    const std::vector<GreatEvent>& greatEvents() const { return m_events; }
+    // The day of the row at a point of the window, or 0 off the rows.
+    int dayAt(QPoint position) const;
+    // The hint at a point of the window: the great events of the row's day, or empty.
+    QString rowHint(QPoint position) const;
+    // Where a day's event mark stands in the list picture.
+    QRect markRect(int day) const;
+
     // Handlers.
     void FormActivate();
     void FormMouseDown(QPoint position);
@@ -95,6 +107,7 @@ public:
     void FormKeyDown(int key);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -111,6 +124,9 @@ private:
     QFont m_listFont;
     QImage imgList;
     bool m_placed = false; // it has been shown once and keeps its place since
+    int m_listedYear = 0;  // the month the rows show
+    int m_listedMonth = 0;
+    std::vector<GreatEvent> m_events;
 };
 
 } // namespace selvane

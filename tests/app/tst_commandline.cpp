@@ -85,6 +85,7 @@ private slots:
     void csvIsTheTimeListsTable_data();
     void csvIsTheTimeListsTable();
     void calendarFileHasThePublishedPhasesAndTheListsRises();
+    void eventsAreTheYearsEclipsesSupermoonsAndBlueMoons();
     void pdfPagesAreThePrintedPages();
     void helpAndVersion();
 
@@ -164,6 +165,10 @@ void TestCommandLine::wrongInputIsOneLineStatusTwoAndNoFile_data() {
     row("no job", {"--lat", "10"}, "nothing to do");
     row("unknown option", {"--csv", "2024-03", "--frob"}, "Unknown option 'frob'.");
     row("stray argument", {"--csv", "2024-03", "2024-04"}, "unexpected argument \"2024-04\"");
+    row("events of month 13", {"--events", "2026-13"}, "month 13 is outside 1 to 12");
+    row("events of no year", {"--events", "soon"},
+        "--events takes a year or a month (2025 or 2025-03), not \"soon\"");
+    row("events and a table", {"--events", "2026", "--csv", "2026-01"}, "one job at a time");
 }
 
 void TestCommandLine::wrongInputIsOneLineStatusTwoAndNoFile() {
@@ -302,6 +307,65 @@ void TestCommandLine::calendarFileHasThePublishedPhasesAndTheListsRises() {
     QVERIFY(rises >= 28);
 }
 
+void TestCommandLine::eventsAreTheYearsEclipsesSupermoonsAndBlueMoons() {
+    // 2026 seen from Madrid. Eclipses: greatest eclipse in TD from the Five Millennium Canons
+    // less Delta-T 75 s, with their magnitudes (lunar umbral; the annular one's at greatest
+    // eclipse, in Antarctica); the total solar eclipse at Madrid, partial there, from PyEphem
+    // (test_eclipses.cpp). Full Moons: PyEphem, 2026 May 31 08:45 UT (the month's second, the
+    // Moon below Madrid's horizon) and December 24 01:28 UT at 356 738 km (the Moon up).
+    const QStringList madrid{"--lat", "40.4168", "--lon", "-3.7038", "--zone", "Europe/Madrid"};
+    const Outcome outcome = run(QStringList{"--events", "2026"} + madrid);
+    QCOMPARE(outcome.Err, QByteArray());
+    QCOMPARE(outcome.Status, 0);
+    struct Row {
+        const char* Kind;
+        int Month, Day, Hour, Minute, Second; // universal time
+        double Magnitude;                     // -1: none
+        const char* Visible;
+    };
+    const Row rows[] = {
+        {"Annular solar eclipse", 2, 17, 12, 11, 51, 0.9630, "no"},
+        {"Total lunar eclipse", 3, 3, 11, 33, 37, 1.1507, "no"},
+        {"Blue moon", 5, 31, 8, 45, 0, -1, "no"},
+        {"Total solar eclipse", 8, 12, 18, 32, 17, 0.9990, "yes"},
+        {"Partial lunar eclipse", 8, 28, 4, 12, 49, 0.9299, "yes"},
+        {"Supermoon", 12, 24, 1, 28, 0, -1, "yes"},
+    };
+    const QList<QByteArray> lines = outcome.Out.split('\n');
+    QCOMPARE(lines.size(), 1 + int(std::size(rows)) + 1);
+    QCOMPARE(lines[0], QByteArray("kind,local_date,local_time,ut,magnitude,visible"));
+    QCOMPARE(lines.last(), QByteArray());
+    const QTimeZone zone("Europe/Madrid");
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& r = rows[i];
+        const QList<QByteArray> f = lines[int(i) + 1].split(',');
+        QCOMPARE(f.size(), 6);
+        QCOMPARE(f[0], QByteArray(r.Kind));
+        // The UT to the second; the local date and time are the same instant on Madrid's clock,
+        // the seconds cut. The Full Moons are taken from the phase series as universal time.
+        const QDateTime want(QDate(2026, r.Month, r.Day), QTime(r.Hour, r.Minute, r.Second),
+                             QTimeZone::utc());
+        const QDateTime ut = QDateTime::fromString(QString::fromLatin1(f[3]), Qt::ISODate);
+        QVERIFY2(ut.isValid() && f[3].endsWith('Z'), f[3].constData());
+        QVERIFY2(std::abs(ut.secsTo(want)) <= (r.Magnitude < 0 ? 120 : 60), f[3].constData());
+        const QDateTime local = ut.toTimeZone(zone);
+        QCOMPARE(f[1], local.date().toString(Qt::ISODate).toLatin1());
+        QCOMPARE(f[2], local.time().toString("HH:mm").toLatin1());
+        if (r.Magnitude < 0)
+            QCOMPARE(f[4], QByteArray());
+        else
+            QVERIFY2(std::abs(f[4].toDouble() - r.Magnitude) < 0.005 && f[4].size() == 5,
+                     f[4].constData());
+        QCOMPARE(f[5], QByteArray(r.Visible));
+    }
+    // A month's lines are the year's; --output writes the same bytes.
+    const Outcome august = run(QStringList{"--events", "2026-08", "-o", "august.csv"} + madrid);
+    QCOMPARE(august.Status, 0);
+    QCOMPARE(ReadFile(output("august.csv")), lines[0] + '\n' + lines[4] + '\n' + lines[5] + '\n');
+    const Outcome april = run(QStringList{"--events", "2026-04"} + madrid);
+    QCOMPARE(april.Out, lines[0] + '\n');
+}
+
 void TestCommandLine::pdfPagesAreThePrintedPages() {
     writeSettings(kGreenwichSettings);
     // The pages of the print test's month and place: the title, 1 March's sunrise and a
@@ -327,6 +391,7 @@ void TestCommandLine::helpAndVersion() {
     const Outcome help = run({"--help"});
     QCOMPARE(help.Status, 0);
     for (const char* text : {"--ics <year|year-month>", "--pdf <calendar|table>", "--csv",
+                             "--events <year|year-month>", "kind,local_date,local_time,ut,",
                              "--with-rise-set", "-o, --output <file>", "--lat", "--lon", "--zone"})
         QVERIFY2(help.Out.contains(text), text);
     const Outcome version = run({"-v"});

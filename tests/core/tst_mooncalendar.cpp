@@ -39,8 +39,9 @@ void TestMoonCalendar::fileNamesAndHeader() {
     QVERIFY(march.contains("\r\nX-WR-CALNAME:Selvane Moon 2025-03\r\n"));
     QVERIFY(march.contains("\r\nDTSTAMP:20250513T083015Z\r\n"));
     QVERIFY(march.contains("\r\nUID:full-moon-311@selvane.example.org\r\n"));
-    // March 2025: four phases, perigees on the 1st and 30th, an apogee on the 17th.
-    QCOMPARE(march.count("BEGIN:VEVENT"), 4 + 3);
+    // March 2025: four phases, perigees on the 1st and 30th, an apogee on the 17th; the total
+    // lunar eclipse of the 14th and the partial solar eclipse of the 29th.
+    QCOMPARE(march.count("BEGIN:VEVENT"), 4 + 3 + 2);
 }
 
 void TestMoonCalendar::aFailedWriteLeavesNothingBehind() {

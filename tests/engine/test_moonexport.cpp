@@ -4,6 +4,7 @@
 // The Moon's events as a calendar file and the month's table as CSV, read back with a parser of
 // the test's own and checked against published instants.
 
+#include "engine/greatevents.h"
 #include "engine/icalendar.h"
 #include "engine/monthtable.h"
 #include "engine/riseset.h"
@@ -240,6 +241,64 @@ TEST(MoonCalendar, ValuesAndInstantsAreWrittenAsTheFormatWants) {
         apsis.Kind = kind;
         apsis.Distance = km;
         EXPECT_EQ(EventSummary(apsis), summary);
+    }
+}
+
+TEST(MoonCalendar, EclipsesSpanTheirContactsWithKindMagnitudeAndVisibility) {
+    // Madrid. Contacts in seconds after 0h UT: the total lunar eclipse of 2025 March 14 (P1 and
+    // P4) and the local contacts C1 and C4 of the total solar eclipse of 2026 August 12, partial
+    // there, from PyEphem (tools/eclipse_reference.py, the tables of test_eclipses.cpp); the
+    // magnitudes from the Five Millennium Canons (lunar, umbral) and PyEphem (solar, at Madrid).
+    // The annular eclipse of 2026 February 17 is seen from Antarctica only: its greatest
+    // eclipse at 12:13:06 TD, Delta-T 75 s, magnitude 0.9630 (canon), an instant. The UIDs
+    // count lunations from the New Moon of 2000 January 6 (the Full Moon of 2025 March 14 ends
+    // lunation 311; 2026 February 17 and August 12 begin lunations 323 and 329).
+    const Observer madrid(40.4168, 3.7038, -60, CentralEuropeanOffset);
+    struct Row {
+        int Year, Month, Day;
+        const char* Summary;
+        double Start, End; // seconds after 0h UT; End 0 for an instant
+        double Magnitude;
+        const char* Seen; // in the description, escaped
+        const char* Uid;
+    };
+    const Row rows[] = {
+        {2025, 3, 14, "Total lunar eclipse", 14243.5, 36003.6, 1.1784, "\\, visible here.",
+         "lunar-eclipse-311-40.4168N3.7038W@test.example"},
+        {2026, 2, 17, "Annular solar eclipse", 12 * 3600 + 13 * 60 + 6 - 75, 0, 0.9630,
+         "\\, not visible here.", "solar-eclipse-323-40.4168N3.7038W@test.example"},
+        {2026, 8, 12, "Total solar eclipse", 63399.7, 69864.9, 0.9990, "\\, partial here\\,",
+         "solar-eclipse-329-40.4168N3.7038W@test.example"},
+    };
+    CalendarInfo info = Info(2460000.5);
+    info.Place = PlaceKey(madrid);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.Summary);
+        const std::vector<Properties> events =
+            ParseEvents(MoonCalendar(MoonEventsOf(r.Year, r.Month, madrid, false), info,
+                                     MoonGreatEvents(r.Year, r.Month, madrid)));
+        const Properties* found = nullptr;
+        for (const Properties& e : events)
+            if (e.at("SUMMARY") == r.Summary)
+                found = &e;
+        ASSERT_NE(found, nullptr);
+        const JulianDay day = DateTimeToJD(r.Year, r.Month, r.Day, 0, 0, 0);
+        EXPECT_NEAR((Utc(found->at("DTSTART")) - day) * 86400.0, r.Start, 60.0);
+        EXPECT_EQ(found->count("DTEND"), r.End == 0 ? 0u : 1u);
+        if (r.End != 0) {
+            EXPECT_NEAR((Utc(found->at("DTEND")) - day) * 86400.0, r.End, 60.0);
+        }
+        // "Total lunar eclipse\, umbral magnitude 1.178\, visible here. Greatest eclipse ..."
+        const std::string& d = found->at("DESCRIPTION");
+        EXPECT_EQ(d.rfind(r.Summary, 0), 0u) << d;
+        EXPECT_NE(d.find(r.Seen), std::string::npos) << d;
+        const std::size_t m = d.find("magnitude ");
+        ASSERT_NE(m, std::string::npos) << d;
+        EXPECT_NEAR(std::stod(d.substr(m + 10, 5)), r.Magnitude, 0.005) << d;
+        EXPECT_EQ(found->at("UID"), r.Uid);
+        // In time order with the phases and apsides.
+        for (std::size_t i = 1; i < events.size(); ++i)
+            EXPECT_LE(events[i - 1].at("DTSTART"), events[i].at("DTSTART"));
     }
 }
 

@@ -89,6 +89,7 @@ private slots:
     void majorPhasesLegendAndFooter();
     void timeTableBands();
     void pdfPagesHoldTheTexts();
+    void greatEventsInTheirCellsAndUnderTheTable();
 };
 
 void TestPrintCal::boxesOnlyForTheMonthsDays() {
@@ -246,7 +247,7 @@ void TestPrintCal::timeTableBands() {
     // The rows share the height between the title block and the footer; every second is grey.
     for (const auto& [year, month, rows] :
          {std::tuple{2023, 2, 28}, {2024, 2, 29}, {2024, 1, 31}}) {
-        TimeTablePageData data{March2024().Header, {}};
+        TimeTablePageData data{March2024().Header, {}, {}};
         data.Header.Year = year;
         data.Header.Month = month;
         const QImage page = Render(data, PrintTimeTablePage);
@@ -276,7 +277,7 @@ void TestPrintCal::pdfPagesHoldTheTexts() {
         if (file == calendarPdf)
             PrintCalendarPage(painter, page, data);
         else
-            PrintTimeTablePage(painter, page, {data.Header, data.Table});
+            PrintTimeTablePage(painter, page, {data.Header, data.Table, {}});
     }
     // The calendar: title, location, weekdays from Saturday, legend, the phases' times, footer.
     QCOMPARE(PdfProblems(calendarPdf,
@@ -323,6 +324,87 @@ void TestPrintCal::pdfPagesHoldTheTexts() {
         const QRegularExpression line("(^|\\n) *" + row.join(" +") + " *\\n");
         QVERIFY2(lines.contains(line), qPrintable(line.pattern()));
     }
+}
+
+void TestPrintCal::greatEventsInTheirCellsAndUnderTheTable() {
+    // Madrid, March 2025 (the 1st a Saturday, in the last column): the total lunar eclipse of
+    // the 14th, greatest at 06:59:56 TD, Delta-T 75 s (the canon): 07:58 on the winter clock;
+    // the partial solar eclipse of the 29th, seen there in the morning.
+    Settings record;
+    record.Lat = {"40", "25", "00", "North"};
+    record.Long = {"03", "42", "14", "West"};
+    record.ZoneName = "Europe/Madrid";
+    const PageRequest request{record,
+                              ObserverFromSettings(record, DateTimeToJD(2025, 3, 1, 0, 0, 0)),
+                              LocaleTexts::from(QLocale(QLocale::English)),
+                              2025,
+                              3,
+                              true,
+                              true};
+    const CalendarPageData data = CalendarPage(request);
+    const std::tuple<int, EventSymbol, const char*> listed[] = {
+        {14, EventSymbol::TotalLunar, "Total lunar eclipse"},
+        {29, EventSymbol::PartialSolar, "Partial solar eclipse"}};
+    QCOMPARE(data.GreatEvents.size(), std::size(listed));
+    for (std::size_t i = 0; i < std::size(listed); ++i) {
+        QCOMPARE(data.GreatEvents[i].Day, std::get<0>(listed[i]));
+        QCOMPARE(data.GreatEvents[i].Symbol, std::get<1>(listed[i]));
+        QCOMPARE(data.GreatEvents[i].Title, QString::fromLatin1(std::get<2>(listed[i])));
+    }
+    QCOMPARE(data.GreatEvents[0].Time, QStringLiteral("07:58"));
+    const QImage page = RenderCalendar(data);
+    const Cells cells = CalendarCells(page);
+    // In the cell's left part, 12 units in, its 44-unit symbol centred on the cell's height and
+    // the time right of it: the Moon all in the shadow's grey, the Sun's disc bitten black
+    // from its upper right.
+    auto symbol = [&](int day) {
+        return cells.cell(6 + day - 1) + QPoint(12, (cells.r - 44) / 2);
+    };
+    const QRgb umbra = qRgb(96, 96, 96);
+    QCOMPARE(page.pixel(symbol(14) + QPoint(22, 22)), umbra);
+    QCOMPARE(page.pixel(symbol(29) + QPoint(22, 22)), kBlack);
+    QCOMPARE(page.pixel(symbol(29) + QPoint(10, 34)), kWhite);
+    for (int day : {14, 29})
+        QVERIFY(InkIn(page, QRect(symbol(day) + QPoint(52, 0), QSize(60, 44)))); // the time
+    for (int day : {13, 15, 28}) // nothing where a day has no event
+        QVERIFY(!InkIn(page, QRect(symbol(day) - QPoint(2, 40), QSize(120, 124))));
+    // Each kind named once in the last row's empty cells, from the first after the 31st: the
+    // symbols 50 units apart, as the phases' legend.
+    const QPoint legend = cells.cell(6 + 31) + QPoint(12, 12);
+    QCOMPARE(page.pixel(legend + QPoint(15, 15)), umbra);
+    QCOMPARE(page.pixel(legend + QPoint(15, 65)), kBlack);
+    QVERIFY(InkIn(page, QRect(legend + QPoint(42, 0), QSize(200, 30))));
+    QVERIFY(!InkIn(page, QRect(legend + QPoint(0, 100), QSize(300, 30))));
+
+    // The time table: the rows give up two lines and a half of 9-point type, and the events'
+    // lines stand under the last row.
+    const TimeTablePageData table = TimeTablePage(request, data.Table);
+    const QImage tablePage = Render(table, PrintTimeTablePage);
+    QFont nine(QStringLiteral("Times New Roman"), 9);
+    const int line = QFontMetrics(nine, &tablePage).height();
+    const int top = 3 * FontHeight(tablePage, 24);
+    const double h = double(kH - 2 * FontHeight(tablePage, 7) - top - (2 * line + line / 2)) / 31;
+    for (int i = 0; i < 31; ++i)
+        QCOMPARE(tablePage.pixel(102, top + int((i + 0.5) * h)),
+                 i % 2 ? qRgb(180, 180, 180) : kWhite);
+    const int below = top + int(31 * h) + 1;
+    QVERIFY(InkIn(tablePage, QRect(kW / 2 - 1500, below + line / 2, 1500, line)));
+    QVERIFY(InkIn(tablePage, QRect(kW / 2 - 1500, below + line / 2 + line, 1500, line)));
+
+    // The lines' words, read from the PDF page.
+    QTemporaryDir dir;
+    const QString tablePdf = dir.filePath("table.pdf");
+    {
+        QPdfWriter writer(tablePdf);
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, {}));
+        QPainter painter(&writer);
+        PrintTimeTablePage(painter, QSize(writer.width(), writer.height()), table);
+    }
+    QCOMPARE(PdfProblems(tablePdf, {"14 March, 07:58: Total lunar eclipse. Umbral magnitude "
+                                    "1.178, visible here",
+                                    "29 March, "}),
+             QString());
 }
 
 QTEST_MAIN(TestPrintCal)

@@ -75,7 +75,7 @@ void TestPrintJob::withoutAPrinterTheUserMaySaveAPdf() {
     QVERIFY(PrintCalendar(nullptr, data, prompts));
     QCOMPARE(PdfProblems(answer, {"March 2024", "SR: 06:44", "15:24"}), QString());
     answer = m_dir.filePath("table.pdf");
-    QVERIFY(PrintTimeTable(nullptr, {data.Header, data.Table}, prompts));
+    QVERIFY(PrintTimeTable(nullptr, {data.Header, data.Table, {}}, prompts));
     QCOMPARE(suggested, documents.filePath("Selvane Time Table March 2024.pdf"));
     QCOMPARE(PdfProblems(answer, {"March 2024", "Twilight Start", "Date Rise Transit"}), QString());
 
@@ -117,7 +117,7 @@ void TestPrintJob::printsBothPagesThroughCups() {
                                    errors << message;
                                }};
     QVERIFY(PrintCalendar(nullptr, data, prompts));
-    QVERIFY(PrintTimeTable(nullptr, {data.Header, data.Table}, prompts));
+    QVERIFY(PrintTimeTable(nullptr, {data.Header, data.Table, {}}, prompts));
     QCOMPARE(errors, QStringList());
     QTRY_VERIFY2_WITH_TIMEOUT(
         Run("lpstat", {"-o"}).isEmpty() && cupsPdfFiles(start).size() == 2,
@@ -146,7 +146,7 @@ void TestPrintJob::printsBothPagesThroughCups() {
 
     // A queue that refuses jobs: the same, and no job reaches it.
     QCOMPARE(Run("cupsreject", {"PDF"}), QString());
-    QVERIFY(!PrintTimeTable(nullptr, {data.Header, data.Table}, prompts));
+    QVERIFY(!PrintTimeTable(nullptr, {data.Header, data.Table, {}}, prompts));
     QCOMPARE(errors.size(), 2);
     QVERIFY2(errors.last().contains("\"PDF\"") && errors.last().contains("not accept"),
              qPrintable(errors.last()));

@@ -27,6 +27,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <set>
 
 using namespace selvane;
 
@@ -83,6 +84,8 @@ private slots:
     void aNamedZoneReadsTheComputersClockInThatZone();
     void aNamedZoneGivesEachSelectedDateItsOwnOffset();
     void opensAtItsPlaceOrWhollyOnASmallScreen();
+    void calendarMarksTheGreatEventsWithTheirHints();
+    void greatEventsAreSearchedOncePerMonthAndPlace();
 };
 
 void TestTSelvane::startsEmptyAtItsPlace() {
@@ -619,6 +622,126 @@ void TestTSelvane::opensAtItsPlaceOrWhollyOnASmallScreen() {
     };
     for (const auto& [area, at] : cases)
         QCOMPARE(MainWindowPosition(area), at);
+}
+
+void TestTSelvane::calendarMarksTheGreatEventsWithTheirHints() {
+    // Madrid (40 25 00 N, 3 42 14 W, Europe/Madrid). Greatest eclipse, from the canons: the
+    // total lunar eclipse of 2025 March 14 at 06:59:56 TD, Delta-T 75 s (07:58 on the winter
+    // clock), umbral magnitude 1.1784; the partial lunar eclipse of 2026 August 28 at 04:14:04
+    // TD (06:12 on the summer clock), 0.9299. At Madrid, from PyEphem (test_eclipses.cpp and
+    // test_greatevents.cpp): the partial solar eclipse of 2025 March 29, magnitude 0.317; the
+    // total solar eclipse of 2026 August 12, partial there, greatest at 18:32:17 UT (20:32),
+    // magnitude 0.9990.
+    QList<std::pair<QString, QString>> madrid = {{"ZoneName", "Europe/Madrid"}};
+    for (const char* v :
+         {"LatDeg=40", "LatMin=25", "LatSec=00", "LongDeg=3", "LongMin=42", "LongSec=14"})
+        madrid.append({QString(v).section('=', 0, 0), QString(v).section('=', 1)});
+    struct Row {
+        int Day;
+        const char* Hint; // a pattern; the magnitude is its first capture
+        double Magnitude;
+        EventSymbol Symbol;
+    };
+    const std::pair<ClockTime, std::vector<Row>> months[] = {
+        {ClockTime{2025, 3, 5, 14, 12, 0, 0, 0},
+         {{14,
+           R"(^Total lunar eclipse, greatest at 07:58\nUmbral magnitude (1\.\d{3}), visible here$)",
+           1.1784, EventSymbol::TotalLunar},
+          {29,
+           R"(^Partial solar eclipse, greatest here at \d\d:\d\d\nPartial here, magnitude )"
+           R"((0\.\d{3}), \d+\.\d % of the Sun covered$)",
+           0.317, EventSymbol::PartialSolar}}},
+        {ClockTime{2026, 8, 3, 12, 12, 0, 0, 0},
+         {{12,
+           R"(^Total solar eclipse, greatest here at 20:32\nPartial here, magnitude (0\.\d{3}), )"
+           R"(99\.\d % of the Sun covered$)",
+           0.9990, EventSymbol::TotalSolar},
+          {28,
+           R"(^Partial lunar eclipse, greatest at 06:12\nUmbral magnitude (0\.\d{3}), visible here$)",
+           0.9299, EventSymbol::PartialLunar}}},
+    };
+    for (const auto& [clock, rows] : months) {
+        Fixture f(clock, QStringLiteral("North"), QStringLiteral("12"), madrid);
+        f.window->Timer1Timer();
+        CalendarGrid& grid = f.window->calendar();
+        // The days of the rows have their hint and mark, no other cell has either.
+        std::set<int> marked;
+        for (int i = 0; i < grid.DateCells.size(); ++i) {
+            const QString hint = grid.DateCells[i]->toolTip();
+            const auto r = std::find_if(rows.begin(), rows.end(), [&](const Row& r) {
+                return r.Day == grid.DateCells[i]->day();
+            });
+            if (r == rows.end()) {
+                QVERIFY2(hint.isEmpty() && !grid.EventMarks->marks()[i], qPrintable(hint));
+                continue;
+            }
+            const QRegularExpressionMatch m = QRegularExpression(r->Hint).match(hint);
+            QVERIFY2(m.hasMatch(), qPrintable(hint));
+            QVERIFY(qAbs(m.captured(1).toDouble() - r->Magnitude) < 0.005);
+            QCOMPARE(grid.EventMarks->marks()[i], std::optional(r->Symbol));
+            marked.insert(i);
+        }
+        QCOMPARE(marked.size(), rows.size());
+
+        // The marks change no pixel but their own: under the day's number, clear of it and of
+        // the next row's numbers.
+        const QImage with = f.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        grid.ShowEvents({});
+        const QImage without = f.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QRegion changed;
+        for (int y = 0; y < with.height(); ++y)
+            for (int x = 0; x < with.width(); ++x)
+                if (with.pixel(x, y) != without.pixel(x, y))
+                    changed += QRect(x, y, 1, 1);
+        QRegion marks;
+        for (int i : marked) {
+            const QRect mark = grid.EventMarks->markRect(i);
+            marks += mark;
+            const QRect cell = grid.DateCells[i]->geometry();
+            QVERIFY(mark.top() >= cell.bottom() && mark.bottom() < cell.top() + 25);
+            QVERIFY(mark.left() >= cell.left() && mark.right() <= cell.right());
+        }
+        QVERIFY(!changed.isEmpty());
+        QCOMPARE(changed.subtracted(marks), QRegion());
+    }
+}
+
+void TestTSelvane::greatEventsAreSearchedOncePerMonthAndPlace() {
+    // 2024 March 31, 23:59:00 at Greenwich: the penumbral lunar eclipse of the 25th.
+    Fixture f(ClockTime{2024, 3, 0, 31, 23, 59, 0, 0});
+    QCOMPARE(f.window->monthEvents().size(), std::size_t(1));
+    int searches = 0;
+    const auto search = f.window->findGreatEvents;
+    f.window->findGreatEvents = [&](int year, int month, const Observer& o) {
+        ++searches;
+        return search(year, month, o);
+    };
+    struct Step {
+        std::function<void()> Do;
+        int Searches; // in all, after the step and three ticks
+    };
+    const Step steps[] = {
+        {[] {}, 0},                                                  // the ticks alone
+        {[&] { f.clock.advance(60); }, 1},                           // the clock into April
+        {[&] { f.window->SelectDate(2024, 4, 20); }, 1},             // a day of the same month
+        {[&] { f.window->SelectDate(2024, 9, 18); }, 2},             // another month
+        {[&] { f.window->imgHemisphereClick(); }, 3},                // the latitude turned
+        {[&] { f.window->ApplySettings(f.window->settings()); }, 4}, // the stored latitude again
+        {[&] {
+             Settings s = f.window->settings();
+             s.TimeZone = 13;
+             f.window->ApplySettings(s);
+         },
+         5}, // another clock
+    };
+    for (const Step& step : steps) {
+        step.Do();
+        for (int i = 0; i < 3; ++i) {
+            f.clock.advance(1);
+            f.window->Timer1Timer();
+        }
+        QCOMPARE(searches, step.Searches);
+    }
 }
 
 QTEST_MAIN(TestTSelvane)

@@ -293,6 +293,60 @@ private slots:
         QTest::mouseClick(f.spot("lblExit"), Qt::LeftButton);
         QVERIFY(!f.list->isVisible());
     }
+
+    void greatEventsMarkTheirRowsWithAHint() {
+        // Madrid on its winter clock, March 2025: the total lunar eclipse of the 14th, greatest
+        // at 06:59:56 TD, Delta-T 75 s (the canon): 07:58 CET, umbral magnitude 1.1784; the
+        // partial solar eclipse of the 29th, seen there in the morning.
+        Fixture f;
+        f.activate(2025, 3, Observer(40.4168, 3.7038, -60));
+        const int h = f.list->rowHeight();
+        auto row = [&](int day) {
+            return QPoint(300, 80 + (day - 1) * h + h / 2 - f.list->ScrollY);
+        };
+        const std::pair<int, const char*> hints[] = {
+            {14, "Total lunar eclipse, greatest at 07:58\nUmbral magnitude 1.178, visible here"},
+            {29, "Partial solar eclipse, greatest here at "},
+        };
+        const QImage& picture = f.list->listPicture();
+        const QColor copper(200, 80, 40);
+        for (int day = 1; day <= 31; ++day) {
+            const auto* hint = std::find_if(std::begin(hints), std::end(hints),
+                                            [day](const auto& h) { return h.first == day; });
+            const bool marked = hint != std::end(hints);
+            f.list->ScrollY = day > 20 ? 53 : 0; // the last rows at the list's end
+            const QString text = f.list->rowHint(row(day));
+            QVERIFY2(marked ? text.startsWith(QString::fromUtf8(hint->second)) : text.isEmpty(),
+                     qPrintable(QStringLiteral("%1: %2").arg(day).arg(text)));
+            // A mark between the date and the Moon's rise, none on the other rows: there the
+            // band's colour alone.
+            const QRect mark = f.list->markRect(day);
+            QVERIFY(mark.left() > 70 && mark.right() < 85);
+            QVERIFY(mark.top() >= (day - 1) * h && mark.bottom() < day * h);
+            const QColor band = day % 2 == 0 ? kGrey : QColor(Qt::black);
+            bool other = false;
+            for (int y = mark.top(); y <= mark.bottom(); ++y)
+                for (int x = mark.left(); x <= mark.right(); ++x)
+                    other = other || picture.pixelColor(x, y) != band;
+            QCOMPARE(other, marked);
+        }
+        QCOMPARE(picture.pixelColor(f.list->markRect(14).center()), copper);
+        // The date and the Moon's rise beside a mark stand as on any row.
+        QVERIFY(Shows(picture, 14, 7, Qt::white, QStringLiteral("14.03.2025")));
+        QVERIFY(Shows(picture, 14, 85, kAqua,
+                      QString::fromStdString(TableText(f.list->Table.Days[13].MoonTimes.Rise))));
+
+        // Scrolled by five rows, the hint follows the row under the pointer; none off the rows.
+        f.list->ScrollY = 5 * h;
+        QVERIFY(f.list->rowHint(row(14)).startsWith(QStringLiteral("Total lunar eclipse")));
+        QCOMPARE(f.list->dayAt(row(14)), 14);
+        QCOMPARE(f.list->dayAt(QPoint(300, 79)), 0);
+        QCOMPARE(f.list->dayAt(QPoint(19, row(14).y())), 0);
+        // Another month without events: no hint.
+        f.activate(2025, 4, Observer(40.4168, 3.7038, -120));
+        QCOMPARE(f.list->rowHint(row(14)), QString());
+        QVERIFY(f.list->greatEvents().empty());
+    }
 };
 
 QTEST_MAIN(TestTimeList)
