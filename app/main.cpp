@@ -15,8 +15,10 @@
 #include <QDir>
 #include <QFile>
 #include <QProxyStyle>
+#include <QTemporaryDir>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -43,8 +45,15 @@ int main(int argc, char* argv[]) {
     // temporary folder: the private one serves it too.
     const selvane::RuntimeFolder runtime =
         selvane::PrivateRuntimeFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath());
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && !runtime.Path.isEmpty())
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.Path));
+    // Where that folder cannot be had, Qt gets one of this run's own, gone when it ends.
+    std::optional<QTemporaryDir> ownRuntime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        if (runtime.Path.isEmpty())
+            ownRuntime.emplace();
+        const QString folder = ownRuntime ? ownRuntime->path() : runtime.Path;
+        if (!folder.isEmpty())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Selvane"));

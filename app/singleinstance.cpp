@@ -52,10 +52,10 @@ RuntimeFolder PrivateRuntimeFolder(const QString& xdgRuntimeDir, const QString& 
         return {{}, QStringLiteral("cannot read %1: %2").arg(path, SystemReason())};
     if (S_ISLNK(found.st_mode))
         return {{}, QStringLiteral("%1 is a link, not a folder of this user's").arg(path)};
-    if (!S_ISDIR(found.st_mode))
-        return {{}, QStringLiteral("%1 is not a folder").arg(path)};
     if (found.st_uid != getuid())
         return {{}, QStringLiteral("%1 belongs to another user").arg(path)};
+    if (!S_ISDIR(found.st_mode))
+        return {{}, QStringLiteral("%1 is not a folder").arg(path)};
     if ((found.st_mode & (S_IRWXG | S_IRWXO)) != 0)
         return {{}, QStringLiteral("%1 is open to other users").arg(path)};
     return {path, {}};
