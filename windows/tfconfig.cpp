@@ -236,11 +236,18 @@ void TfConfig::FillLists() {
     cmbZone->completer()->setCompletionMode(QCompleter::PopupCompletion);
     cmbZone->completer()->setFilterMode(Qt::MatchContains);
     cmbZone->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-    cmbZone->view()->setMinimumWidth(kZoneListWidth); // room for the longest names
     auto* listStyle = new NarrowListStyle;
     listStyle->setParent(this);
     for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
         list->setStyle(listStyle);
+    // Room for the longest names, a link's with its zone, in the list and in what typing
+    // offers.
+    QAbstractItemView* zones = cmbZone->view();
+    const int widest = zones->sizeHintForColumn(0) +
+                       2 * zones->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                       zones->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (QAbstractItemView* shown : {zones, cmbZone->completer()->popup()})
+        shown->setMinimumWidth(std::max(kZoneListWidth, widest));
 }
 
 void TfConfig::ColourControls() {
