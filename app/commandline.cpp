@@ -19,8 +19,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
