@@ -8,7 +8,6 @@
 
 #include "../core/pagefixture.h"
 
-#include "app/commandline.h"
 #include "core/zones.h"
 #include "engine/monthtable.h"
 
@@ -21,16 +20,8 @@
 #include <QTimeZone>
 
 #include <cmath>
-#include <cstring>
 #include <map>
 #include <set>
-
-#include <fcntl.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 using namespace selvane;
 
@@ -96,11 +87,6 @@ private slots:
     void calendarFileHasThePublishedPhasesAndTheListsRises();
     void pdfPagesAreThePrintedPages();
     void helpAndVersion();
-    void windowOrCommandLine_data();
-    void windowOrCommandLine();
-    void streamsAreWrittenInPlace();
-    void everyZoneNameTheSystemKnows_data();
-    void everyZoneNameTheSystemKnows();
     void aPageWithoutRuntimeFolderLeavesNothing();
 
 private:
@@ -238,10 +224,12 @@ void TestCommandLine::csvIsTheTimeListsTable_data() {
         << QByteArray(kGreenwichSettings)
         << QStringList{"--lat", "-33.8688", "--lon", "151.2093", "--zone", "Australia/Sydney"}
         << Zoned(-33.8688, -151.2093, "Australia/Sydney") << "";
-    // Qt's start-up options go to the application object, not to the job.
-    QTest::newRow("with Qt's options")
+    // Qt's start-up options go to the application object, not to the job; /dev/stdout is
+    // standard output, written as it is.
+    QTest::newRow("with Qt's options, into /dev/stdout")
         << QByteArray(kGreenwichSettings)
-        << QStringList{"-platform", "offscreen", "--style", "Fusion", "-qwindowtitle", "--x"}
+        << QStringList{"-platform",     "offscreen", "--style", "Fusion",
+                       "-qwindowtitle", "--x",       "-o",      "/dev/stdout"}
         << Observer(51 + 28 / 60.0 + 38 / 3600.0, 5 / 3600.0, 0) << "06:44";
     QTest::newRow("north pole, date line, no settings file")
         << QByteArray() << QStringList{"--lat", "90", "--lon", "-180", "--zone", "UTC"}
@@ -379,151 +367,6 @@ void TestCommandLine::helpAndVersion() {
     QCOMPARE(version.Status, 0);
     QCOMPARE(version.Out, QByteArray("selvane 1.13\n"));
     QCOMPARE(help.Err + version.Err, QByteArray());
-}
-
-// Which arguments open the window (none of the command line's options, only Qt's) and which
-// the command line takes, also to refuse them.
-void TestCommandLine::windowOrCommandLine_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("commandLine");
-    const auto row = [](const char* name, const QStringList& arguments, bool commandLine) {
-        QTest::newRow(name) << arguments << commandLine;
-    };
-    row("none", {}, false);
-    row("a stray word", {"2025"}, false);
-    row("Qt's platform", {"-platform", "offscreen"}, false);
-    row("two dashes", {"--platform", "offscreen", "--reverse"}, false);
-    row("X11's", {"-display", ":92", "-geometry", "+10+10", "-name", "moon", "-nograb"}, false);
-    row("a style after =", {"-style=Fusion", "-stylesheet=a.qss", "-qmljsdebugger=port:3768"},
-        false);
-    row("a title that looks like an option", {"-qwindowtitle", "--ics"}, false);
-    row("after the options' end", {"--", "--foo"}, false);
-    row("a job", {"-platform", "offscreen", "--ics", "2025"}, true);
-    row("one letter", {"-v"}, true);
-    row("letters run together", {"-hv"}, true);
-    row("a mistyped job", {"--cvs", "2024-03"}, true);
-    row("one dash for two", {"-ics", "2025"}, true);
-    row("a platform value after =", {"-platform=offscreen"}, true);
-    row("an unknown one-letter option", {"-x"}, true);
-}
-
-void TestCommandLine::windowOrCommandLine() {
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, commandLine);
-    std::vector<QByteArray> texts{"selvane"};
-    for (const QString& argument : arguments)
-        texts.push_back(argument.toLocal8Bit());
-    std::vector<const char*> argv;
-    for (const QByteArray& text : texts)
-        argv.push_back(text.constData());
-    QCOMPARE(AsksForCommandLineJob(static_cast<int>(argv.size()), argv.data()), commandLine);
-}
-
-// A fifo with a reader, /dev/stdout and device nodes get the output written into them and
-// stay what they were: a stream cannot be whole or nothing, and a node is never replaced. A
-// socket is refused and stays.
-void TestCommandLine::streamsAreWrittenInPlace() {
-    writeSettings(kGreenwichSettings);
-    const Outcome table = run({"--csv", "2024-03"});
-    QCOMPARE(table.Status, 0);
-    QVERIFY(table.Out.startsWith("date,moonrise,"));
-
-    const QByteArray fifo = QFile::encodeName(output("fifo.csv"));
-    QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
-    const int reader = open(fifo.constData(), O_RDONLY | O_NONBLOCK);
-    QVERIFY(reader >= 0);
-    const Outcome intoFifo = run({"--csv", "2024-03", "-o", "fifo.csv"});
-    QByteArray read;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(reader, buffer, sizeof(buffer))) > 0;)
-        read.append(buffer, n);
-    close(reader);
-    QCOMPARE(intoFifo.Err, QByteArray());
-    QCOMPARE(intoFifo.Status, 0);
-    QCOMPARE(read, table.Out);
-
-    const Outcome intoStdout = run({"--csv", "2024-03", "-o", "/dev/stdout"});
-    QCOMPARE(intoStdout.Err, QByteArray());
-    QCOMPARE(intoStdout.Status, 0);
-    QCOMPARE(intoStdout.Out, table.Out);
-
-    const QByteArray socketFile = QFile::encodeName(output("socket.csv"));
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, socketFile.constData(), sizeof(address.sun_path) - 1);
-    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    QCOMPARE(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-    close(fd);
-    const Outcome intoSocket = run({"--csv", "2024-03", "-o", "socket.csv"});
-    QCOMPARE(intoSocket.Status, 2);
-    QVERIFY2(intoSocket.Err.startsWith("selvane: cannot write \"socket.csv\": "),
-             intoSocket.Err.constData());
-
-    struct stat found {};
-    QVERIFY(lstat(fifo.constData(), &found) == 0 && S_ISFIFO(found.st_mode));
-    QVERIFY(lstat(socketFile.constData(), &found) == 0 && S_ISSOCK(found.st_mode));
-
-    // Devices of the test's own where it may make them; else the system's, which a user other
-    // than root cannot replace (a fault would replace them for root).
-    const QByteArray null = QFile::encodeName(output("null.csv"));
-    const QByteArray full = QFile::encodeName(output("full.ics"));
-    const bool own = mknod(null.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
-                     mknod(full.constData(), S_IFCHR | 0666, makedev(1, 7)) == 0;
-    if (!own && geteuid() == 0)
-        QSKIP("root without leave to make device nodes: the system's are not risked");
-    const Outcome intoNull = run({"--csv", "2024-03", "-o", own ? "null.csv" : "/dev/null"});
-    QCOMPARE(intoNull.Err, QByteArray());
-    QCOMPARE(intoNull.Status, 0);
-    // A full disk is named as such.
-    const QString fullName = own ? "full.ics" : "/dev/full";
-    const Outcome intoFull = run({"--ics", "2025", "-o", fullName});
-    QCOMPARE(intoFull.Status, 2);
-    QCOMPARE(intoFull.Err,
-             "selvane: cannot write \"" + fullName.toUtf8() + "\": No space left on device\n");
-    QVERIFY(lstat(own ? null.constData() : "/dev/null", &found) == 0 && S_ISCHR(found.st_mode));
-    QCOMPARE(found.st_rdev, makedev(1, 3));
-    QVERIFY(lstat(own ? full.constData() : "/dev/full", &found) == 0 && S_ISCHR(found.st_mode));
-    QCOMPARE(found.st_rdev, makedev(1, 7));
-}
-
-// Every name of the system's zone database, zones and other names alike, as --zone and as the
-// settings' ZoneName: the times are those of the zone it names, given by its usual name. The
-// pairs are the database's links (its "backward" file) and zones of equal rules.
-void TestCommandLine::everyZoneNameTheSystemKnows_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("zone");
-    QTest::addColumn<bool>("inSettings");
-    const auto row = [](const char* name, const char* zone, bool inSettings = false) {
-        QTest::newRow(QStringLiteral("%1%2").arg(name, inSettings ? " stored" : "").toUtf8())
-            << QString(name) << QString(zone) << inSettings;
-    };
-    row("Etc/UTC", "UTC");
-    row("GMT", "UTC");
-    row("Etc/GMT-14", "Pacific/Kiritimati"); // 14 hours east, no daylight saving
-    row("EST5EDT", "America/New_York");
-    row("US/Eastern", "America/New_York");
-    row("us/EASTERN", "America/New_York");
-    row("Asia/Calcutta", "Asia/Kolkata");
-    row("Europe/Kiev", "Europe/Kyiv");
-    row("Europe/Kiev", "Europe/Kyiv", true);
-    row("America/Buenos_Aires", "America/Argentina/Buenos_Aires");
-    row("America/Buenos_Aires", "America/Argentina/Buenos_Aires", true);
-}
-
-void TestCommandLine::everyZoneNameTheSystemKnows() {
-    QFETCH(QString, name);
-    QFETCH(QString, zone);
-    QFETCH(bool, inSettings);
-    // July, in daylight saving where there is any: each zone's own offset shows.
-    const QStringList place{"--csv", "2024-07", "--lat", "40.7", "--lon", "-74"};
-    const Outcome expected = run(place + QStringList{"--zone", zone});
-    QCOMPARE(expected.Status, 0);
-    if (inSettings)
-        writeSettings("[HKEY_SELVANE]\nZoneName=" + name.toUtf8() + "\n");
-    const Outcome named = run(inSettings ? place : place + QStringList{"--zone", name});
-    QCOMPARE(named.Err, QByteArray());
-    QCOMPARE(named.Status, 0);
-    QCOMPARE(named.Out, expected.Out);
 }
 
 // Run as from cron, without XDG_RUNTIME_DIR, a page (which needs Qt's GUI application) says

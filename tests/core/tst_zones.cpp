@@ -55,7 +55,6 @@ private slots:
     void aPhaseInTheZonesLocalTime();
     void unknownOrEmptyNamesAreNoZone();
     void aNamedZoneAsTheFixedZones();
-    void theNamesOfADatabasesSource();
     void everyNameOfTheSystemsDatabase();
 };
 
@@ -168,27 +167,6 @@ void TestZones::aNamedZoneAsTheFixedZones() {
         QCOMPARE(view.Text, QString(row.Text));
         QCOMPARE(view.DaylightSavings, row.Daylight);
     }
-}
-
-// The zones and links of a database's compiled source, in the form zic reads (rules and a
-// zone's continuation lines name nothing), each link followed to its zone.
-void TestZones::theNamesOfADatabasesSource() {
-    const QByteArray source = "# version 2025b\n"
-                              "R E 1981 ma - Mar lastSu 1u 1 S\n"
-                              "Z Europe/Kyiv 2:2:4 - LMT 1880\n"
-                              "2 E EE%sT\n"
-                              "Z\tAsia/Kolkata 5:53:28 - LMT 1854 Jun 28\n"
-                              "L Asia/Kolkata Asia/Calcutta\n"
-                              "L Europe/Kyiv Europe/Kiev\n"
-                              "L Europe/Kiev Europe/Old_Kiev\n"; // a link to a link
-    const std::vector<ZoneId> expected = {
-        {"Asia/Calcutta", "Asia/Kolkata"},  {"Asia/Kolkata", "Asia/Kolkata"},
-        {"Europe/Kiev", "Europe/Kyiv"},     {"Europe/Kyiv", "Europe/Kyiv"},
-        {"Europe/Old_Kiev", "Europe/Kyiv"},
-    };
-    QVERIFY(ZoneIdsOf(source) == expected);
-    QVERIFY(ZoneIdsOf("").empty());
-    QVERIFY(ZoneIdsOf(source)[0].isLink() && !ZoneIdsOf(source)[1].isLink());
 }
 
 // Names the system's database has, its zones' and the older or other names it keeps as links,
