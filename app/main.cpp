@@ -20,6 +20,8 @@
 #include <cstdio>
 #include <optional>
 
+#include <unistd.h>
+
 namespace {
 
 // Hints wait three seconds before they appear.
@@ -49,7 +51,9 @@ int main(int argc, char* argv[]) {
     std::optional<QTemporaryDir> ownRuntime;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         if (runtime.Path.isEmpty())
-            ownRuntime.emplace();
+            ownRuntime.emplace(
+                QDir(QDir::tempPath())
+                    .filePath(QStringLiteral("selvane-%1-runtime-XXXXXX").arg(getuid())));
         const QString folder = ownRuntime ? ownRuntime->path() : runtime.Path;
         if (!folder.isEmpty())
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
