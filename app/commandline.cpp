@@ -21,15 +21,16 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
 #include <optional>
-#include <string_view>
 
 namespace selvane {
 
@@ -89,14 +90,113 @@ constexpr const char* kDescription =
     "Exit status: 0 when done; 2 when an argument is wrong or the output cannot be\n"
     "written, with one line on standard error, and then nothing is written.";
 
-// An argument that is one of the options, as "--name", "--name=value" or "-n".
-bool IsOption(std::string_view argument, const OptionRow& option) {
-    if (argument.starts_with("--")) {
-        const std::string_view name = argument.substr(2, argument.find('=') - 2);
-        return name == option.Long;
+// Qt's own start-up options (QGuiApplication's, QApplication's and the X11 platform's, as
+// Qt's documentation lists them), which the application object takes: given with one dash or
+// two, some followed by a value. A window started with them opens as Qt makes it.
+// Names apart by one space.
+constexpr const char* kQtOptionsWithValue =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon qwindowtitle "
+    "session display geometry title icon name visual style stylesheet ncols fn font bg "
+    "background fg foreground btn button im inputstyle";
+constexpr const char* kQtSwitches = "reverse widgetcount nograb dograb sync cmap noxim testability";
+
+// The Qt options that also take their value after "=" ("-style=fusion"); the QML debugger's
+// takes it only so.
+constexpr const char* kQtOptionsWithEquals[] = {"style=", "stylesheet=", "qmljsdebugger="};
+
+// How many arguments after `argument` are its value when it is one of the command line's own
+// options ("--name", "--name=value", "-o", "-o file.ics", "-hv"): 0 or 1; -1 when it is not.
+int OwnOptionValues(const QString& argument) {
+    if (argument.startsWith(QLatin1String("--"))) {
+        const QString name = argument.mid(2).section(QLatin1Char('='), 0, 0);
+        for (const OptionRow& option : kOptions)
+            if (name == QLatin1String(option.Long))
+                return option.Value && !argument.contains(QLatin1Char('=')) ? 1 : 0;
+        return -1;
     }
-    return option.Short != 0 && argument.size() == 2 && argument[0] == '-' &&
-           argument[1] == option.Short;
+    // One dash: one-letter options, run together as the parser reads them; the first that
+    // takes a value takes the rest of the argument, or else the next one.
+    for (qsizetype i = 1; i < argument.size(); ++i) {
+        const auto found = std::find_if(std::begin(kOptions), std::end(kOptions),
+                                        [letter = argument[i]](const OptionRow& option) {
+                                            return option.Short != 0 && letter == option.Short;
+                                        });
+        if (found == std::end(kOptions))
+            return -1;
+        if (found->Value)
+            return i + 1 == argument.size() ? 1 : 0;
+    }
+    return argument.size() > 1 ? 0 : -1;
+}
+
+// The same for one of Qt's start-up options.
+int QtOptionValues(const QString& argument) {
+    const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+    for (const char* prefix : kQtOptionsWithEquals)
+        if (name.startsWith(QLatin1String(prefix)))
+            return 0;
+    const auto among = [&name](const char* names) {
+        return QString::fromLatin1(names).split(QLatin1Char(' ')).contains(name);
+    };
+    if (among(kQtOptionsWithValue))
+        return 1;
+    return among(kQtSwitches) ? 0 : -1;
+}
+
+// The arguments sorted: the command line's own, for its parser (Qt's options and their
+// values left out: the application object takes them), whether one of its options is among
+// them, and the first option that is neither its own nor Qt's.
+struct SortedArguments {
+    QStringList Own;
+    bool NamesOwnOption = false;
+    QString Unknown;
+};
+
+SortedArguments SortArguments(const QStringList& arguments) {
+    SortedArguments sorted;
+    sorted.Own << arguments.value(0);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--")) { // what follows is no option
+            sorted.Own << arguments.mid(i);
+            break;
+        }
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            sorted.Own << argument;
+            continue;
+        }
+        if (const int values = OwnOptionValues(argument); values >= 0) {
+            sorted.NamesOwnOption = true;
+            sorted.Own << arguments.mid(i, 1 + values);
+            i += values;
+            continue;
+        }
+        if (const int values = QtOptionValues(argument); values >= 0) {
+            i += values;
+            continue;
+        }
+        sorted.Unknown = argument;
+        break;
+    }
+    return sorted;
+}
+
+QStringList ArgumentList(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// A message in the command line's one style, after "selvane: ": a clause starting in lower
+// case, without a closing full stop. The parser's and the file writer's messages are
+// sentences ("Missing value after '--lat'.", "Cannot write ...").
+QString AsClause(QString message) {
+    if (!message.isEmpty())
+        message[0] = message[0].toLower();
+    if (message.endsWith(QLatin1Char('.')))
+        message.chop(1);
+    return message;
 }
 
 // A wrong argument: what is wrong, in one sentence.
@@ -134,8 +234,17 @@ Span ParseSpan(const QString& option, const QString& text, bool yearAllowed) {
 
 // Decimal degrees from -limit to limit.
 double ParseDegrees(const QString& option, const QString& text, int limit) {
+    // A comma is never a thousands separator here, nor (as some locales write it) the decimal
+    // point: "0,050" would be read as 50 degrees.
+    if (text.contains(QLatin1Char(',')))
+        throw BadInput{
+            QStringLiteral("%1 takes decimal degrees with a decimal point, not a "
+                           "comma: write \"%2\", not \"%3\"")
+                .arg(option, QString(text).replace(QLatin1Char(','), QLatin1Char('.')), text)};
+    QLocale decimal = QLocale::c();
+    decimal.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double degrees = QLocale::c().toDouble(text, &ok);
+    const double degrees = decimal.toDouble(text, &ok);
     if (!ok || !std::isfinite(degrees))
         throw BadInput{QStringLiteral("%1 takes decimal degrees, not \"%2\"").arg(option, text)};
     if (std::abs(degrees) > limit)
@@ -248,7 +357,10 @@ Job CheckedJob(QCommandLineParser& parser, const QStringList& arguments) {
     parser.addPositionalArgument(QStringLiteral("month"),
                                  QStringLiteral("With --pdf: the month, as 2024-03."),
                                  QStringLiteral("[month]"));
-    if (!parser.parse(arguments))
+    const SortedArguments sorted = SortArguments(arguments);
+    if (!sorted.Unknown.isEmpty())
+        throw BadInput{QStringLiteral("unknown option '%1' (see --help)").arg(sorted.Unknown)};
+    if (!parser.parse(sorted.Own))
         throw BadInput{parser.errorText()};
 
     Job job;
@@ -352,27 +464,30 @@ void DoJob(const Job& job, const QCommandLineParser& parser) {
 } // namespace
 
 bool AsksForCommandLineJob(int argc, const char* const* argv) {
-    for (int i = 1; i < argc; ++i)
-        for (const OptionRow& option : kOptions)
-            if (IsOption(argv[i], option))
-                return true;
-    return false;
+    const SortedArguments sorted = SortArguments(ArgumentList(argc, argv));
+    return sorted.NamesOwnOption || !sorted.Unknown.isEmpty();
 }
 
 int RunCommandLine(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     try {
         // Every argument is checked before an application object exists, so wrong input
         // touches no platform.
-        const Job job = CheckedJob(parser, arguments);
+        const Job job = CheckedJob(parser, ArgumentList(argc, argv));
         // No window is opened. Only a page needs fonts, and with them a GUI application: drawn
         // offscreen unless the environment names a platform. The other jobs need none.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         const bool page = job.Kind == JobKind::CalendarPdf || job.Kind == JobKind::TimeTablePdf;
+        // A GUI application looks into the user's runtime folder; without XDG_RUNTIME_DIR (as
+        // from cron) Qt would warn and leave a folder of its own in the temporary folder. A
+        // private folder of the job's own, gone when it ends, spares both.
+        std::optional<QTemporaryDir> runtime;
+        if (page && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            runtime.emplace();
+            if (runtime->isValid())
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
+        }
         const std::unique_ptr<QCoreApplication> app =
             page ? std::make_unique<QGuiApplication>(argc, argv)
                  : std::make_unique<QCoreApplication>(argc, argv);
@@ -381,7 +496,7 @@ int RunCommandLine(int argc, char* argv[]) {
         DoJob(job, parser);
         return kJobDone;
     } catch (const BadInput& bad) {
-        std::fprintf(stderr, "selvane: %s\n", qUtf8Printable(bad.Message));
+        std::fprintf(stderr, "selvane: %s\n", qUtf8Printable(AsClause(bad.Message)));
         return kBadInput;
     }
 }

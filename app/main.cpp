@@ -14,7 +14,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QProxyStyle>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -36,6 +43,23 @@ int main(int argc, char* argv[]) {
     if (selvane::AsksForCommandLineJob(argc, argv))
         return selvane::RunCommandLine(argc, argv);
 
+    // The window's socket, and Qt's runtime files, go into the user's private runtime folder.
+    // Without XDG_RUNTIME_DIR (as from cron) Qt would warn and make a folder of its own in the
+    // temporary folder: the private one serves it too.
+    const selvane::RuntimeFolder runtime =
+        selvane::PrivateRuntimeFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"), QDir::tempPath());
+    // Where that folder cannot be had, Qt gets one of this run's own, gone when it ends.
+    std::optional<QTemporaryDir> ownRuntime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        if (runtime.Path.isEmpty())
+            ownRuntime.emplace(
+                QDir(QDir::tempPath())
+                    .filePath(QStringLiteral("selvane-%1-runtime-XXXXXX").arg(getuid())));
+        const QString folder = ownRuntime ? ownRuntime->path() : runtime.Path;
+        if (!folder.isEmpty())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Selvane"));
     // Its desktop file: on Wayland the compositor and the software centre find the icon and
@@ -48,8 +72,21 @@ int main(int argc, char* argv[]) {
     selvane::TSelvane window(store, clock, selvane::LocaleTexts::from(QLocale::system()));
     QApplication::setWindowIcon(
         selvane::ApplicationIcon(QDir::currentPath(), QCoreApplication::applicationDirPath()));
-    if (!selvane::ClaimSingleInstance(window))
-        return 0; // the copy already running came forward
+    // One copy per display: a second start brings the first window forward and ends.
+    QString note;
+    selvane::InstanceClaim claim = selvane::InstanceClaim::Ignored;
+    if (runtime.Path.isEmpty()) {
+        note = runtime.Problem + QLatin1String(selvane::kUnfoundBySecondStart);
+    } else {
+        const QString name = selvane::InstanceName(qEnvironmentVariable("WAYLAND_DISPLAY"),
+                                                   qEnvironmentVariable("DISPLAY"),
+                                                   qEnvironmentVariable("XDG_SESSION_ID"));
+        claim = selvane::ClaimSingleInstance(window, QDir(runtime.Path).filePath(name), &note);
+    }
+    if (!note.isEmpty())
+        std::fprintf(stderr, "selvane: %s\n", qUtf8Printable(note));
+    if (claim == selvane::InstanceClaim::BroughtForward)
+        return 0;
     window.show();
     return QApplication::exec();
 }

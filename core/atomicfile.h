@@ -11,8 +11,11 @@
 namespace selvane {
 
 // Writes the bytes to a temporary file in the path's folder and renames it over the path once
-// complete, so a failure leaves whatever was at the path untouched. On failure returns false
-// and sets `error` to a sentence naming the file and the reason.
+// complete, so a failure leaves whatever was at the path untouched. A path that exists and is
+// not a regular file (a fifo, a device such as /dev/null, a socket, a terminal) or that names
+// an open descriptor (/dev/stdout, /dev/fd/3) is written as it is instead, never replaced: a
+// stream cannot be whole or nothing. On failure returns false and sets `error` to a sentence
+// naming the file and the system's reason ("No space left on device").
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
 
 } // namespace selvane

@@ -5,7 +5,12 @@
 
 #include "core/settings.h"
 
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace selvane {
 
@@ -13,6 +18,16 @@ namespace {
 
 constexpr JulianDay kUnixEpoch = 2440587.5; // 1970 January 1, 0h UT
 constexpr double kMsPerDay = 86400000.0;
+
+// Sorted by name, each name once: the first entry of a name stays.
+std::vector<ZoneId> SortedByName(std::vector<ZoneId> ids) {
+    std::stable_sort(ids.begin(), ids.end(),
+                     [](const ZoneId& a, const ZoneId& b) { return a.Id < b.Id; });
+    const auto repeated = std::unique(
+        ids.begin(), ids.end(), [](const ZoneId& a, const ZoneId& b) { return a.Id == b.Id; });
+    ids.erase(repeated, ids.end());
+    return ids;
+}
 
 } // namespace
 
@@ -31,11 +46,60 @@ QTimeZone NamedZone(const std::string& id) {
     const QByteArray name = QByteArray::fromStdString(id);
     if (QTimeZone::isTimeZoneIdAvailable(name))
         return QTimeZone(name);
-    // An id written by hand in other letter cases ("asia/kolkata") names the same zone.
-    for (const QByteArray& known : QTimeZone::availableTimeZoneIds())
-        if (known.compare(name, Qt::CaseInsensitive) == 0)
-            return QTimeZone(known);
-    return {};
+    // Another name of a zone, or an id written by hand in other letter cases ("asia/kolkata"):
+    // the same zone.
+    const std::vector<ZoneId>& known = SystemZoneIds();
+    const auto found = std::find_if(known.begin(), known.end(), [&name](const ZoneId& zone) {
+        return zone.Id.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    if (found == known.end())
+        return {};
+    const QTimeZone zone(found->Id);
+    return zone.isValid() ? zone : QTimeZone(found->Zone);
+}
+
+std::vector<ZoneId> ZoneIdsOf(const QByteArray& source) {
+    std::vector<ZoneId> ids;
+    std::map<QByteArray, QByteArray> links; // name -> the name it links to
+    for (const QByteArray& line : source.split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 2 && fields[0] == "Z")
+            ids.push_back({fields[1], fields[1]});
+        else if (fields.size() >= 3 && fields[0] == "L")
+            links[fields[2]] = fields[1];
+    }
+    for (const auto& [name, target] : links) {
+        // A link may name another link: followed a few steps, so a loop ends.
+        QByteArray zone = target;
+        for (int step = 0; step < 8 && links.count(zone) != 0; ++step)
+            zone = links.at(zone);
+        ids.push_back({name, zone});
+    }
+    return SortedByName(std::move(ids));
+}
+
+const std::vector<ZoneId>& SystemZoneIds() {
+    // The database does not change while the program runs: read once.
+    static const std::vector<ZoneId> ids = [] {
+        QByteArray source;
+        const QString folders[] = {qEnvironmentVariable("TZDIR"),
+                                   QStringLiteral("/usr/share/zoneinfo"),
+                                   QStringLiteral("/usr/lib/zoneinfo")};
+        for (const QString& folder : folders) {
+            QFile file(QDir(folder).filePath(QStringLiteral("tzdata.zi")));
+            if (!folder.isEmpty() && file.open(QIODevice::ReadOnly)) {
+                source = file.readAll();
+                break;
+            }
+        }
+        std::vector<ZoneId> all = ZoneIdsOf(source);
+        // Qt's own ids too (its fixed offsets, "UTC+05:30"); a name both have keeps the
+        // database's entry, which knows its links.
+        for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
+            all.push_back({id, id});
+        return SortedByName(std::move(all));
+    }();
+    return ids;
 }
 
 ZoneOffsets OffsetsOf(const QTimeZone& zone) {

@@ -12,6 +12,7 @@
 #include <QTimeZone>
 
 #include <string>
+#include <vector>
 
 namespace selvane {
 
@@ -22,8 +23,27 @@ JulianDay JulianDayOf(const QDateTime& instant);
 QDateTime DateTimeOf(JulianDay universal);
 
 // The zone an IANA id names ("Europe/London", or "europe/london": ids match without regard to
-// case); invalid for an empty or unknown id.
+// case), also by one of the database's other names ("Asia/Calcutta", "US/Eastern", "UTC");
+// invalid for an empty or unknown id. The zone carries the id as the database spells it; an
+// other name the system has no file for gives the zone it stands for.
 QTimeZone NamedZone(const std::string& id);
+
+// A name of the zone database: a zone's own ("Asia/Kolkata") or another name of a zone, a
+// link ("Asia/Calcutta", the zone's former name, stands for "Asia/Kolkata").
+struct ZoneId {
+    QByteArray Id;
+    QByteArray Zone; // the zone it stands for: Id itself, or the link's zone
+    bool isLink() const { return Id != Zone; }
+    friend bool operator==(const ZoneId&, const ZoneId&) = default;
+};
+
+// The names a zone database's compiled source gives (tzdata.zi: a line "Z <name> ..." for each
+// zone, "L <zone> <name>" for each link), links followed to their zone, sorted by name.
+std::vector<ZoneId> ZoneIdsOf(const QByteArray& source);
+
+// Every zone name the system knows: its database's zones and links (read once from tzdata.zi
+// in $TZDIR or /usr/share/zoneinfo) and the ids Qt offers ("UTC+05:30"), sorted by name.
+const std::vector<ZoneId>& SystemZoneIds();
 
 // The zone's offsets as the engine takes them: minutes to add to local clock time to get
 // universal time, in force at each universal instant.

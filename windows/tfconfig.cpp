@@ -258,19 +258,32 @@ void TfConfig::FillLists() {
     const QString computers = QString::fromUtf8(QTimeZone::systemTimeZoneId());
     cmbZone->addItem(QStringLiteral("Fixed offset (below)"), QString());
     cmbZone->addItem(QStringLiteral("This computer's zone (%1)").arg(computers), computers);
-    for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
-        cmbZone->addItem(QString::fromUtf8(id), QString::fromUtf8(id));
+    // Every name the system's zone database knows; another name of a zone shows the zone it
+    // stands for: "Asia/Calcutta (Asia/Kolkata)".
+    for (const ZoneId& zone : SystemZoneIds()) {
+        const QString id = QString::fromUtf8(zone.Id);
+        cmbZone->addItem(
+            zone.isLink() ? QStringLiteral("%1 (%2)").arg(id, QString::fromUtf8(zone.Zone)) : id,
+            id);
+    }
     // Typing part of a name ("kolk") offers the zones that contain it.
     cmbZone->setEditable(true);
     cmbZone->setInsertPolicy(QComboBox::NoInsert);
     cmbZone->completer()->setCompletionMode(QCompleter::PopupCompletion);
     cmbZone->completer()->setFilterMode(Qt::MatchContains);
     cmbZone->completer()->setCaseSensitivity(Qt::CaseInsensitive);
-    cmbZone->view()->setMinimumWidth(kZoneListWidth); // room for the longest names
     auto* listStyle = new NarrowListStyle;
     listStyle->setParent(this);
     for (QComboBox* list : {cmbDayOrder, cmbDateFormat, cmbZone, cmbTimeZone})
         list->setStyle(listStyle);
+    // Room for the longest names, a link's with its zone, in the list and in what typing
+    // offers.
+    QAbstractItemView* zones = cmbZone->view();
+    const int widest = zones->sizeHintForColumn(0) +
+                       2 * zones->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                       zones->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (QAbstractItemView* shown : {zones, cmbZone->completer()->popup()})
+        shown->setMinimumWidth(std::max(kZoneListWidth, widest));
 }
 
 void TfConfig::ColourControls() {
@@ -310,7 +323,9 @@ void TfConfig::ConnectControls() {
     });
     // A typed name that matches no zone gives way to the zone chosen before.
     connect(cmbZone->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        const int found = cmbZone->findText(cmbZone->currentText(), Qt::MatchFixedString);
+        int found = cmbZone->findText(cmbZone->currentText(), Qt::MatchFixedString);
+        if (found < 0)
+            found = ZoneItemOf(cmbZone->currentText());
         if (found >= 0)
             cmbZone->setCurrentIndex(found);
         else
@@ -334,7 +349,7 @@ void TfConfig::cmbZoneChange() {
     chkDaylightSavings->setEnabled(false);
     // The named zone as the fixed controls would give it. An offset the list lacks (+05:30,
     // +14:00) is shown as an extra item while the zone is chosen.
-    const FixedZoneView view = FixedZoneViewOf(QTimeZone(ZoneIdOf(item).toUtf8()), now());
+    const FixedZoneView view = FixedZoneViewOf(NamedZone(ZoneIdOf(item).toStdString()), now());
     if (view.Index < kFixedZoneCount) {
         cmbTimeZone->removeItem(kFixedZoneCount);
         cmbTimeZone->setCurrentIndex(view.Index);
@@ -387,7 +402,7 @@ void TfConfig::TakePlace(const Place& place) {
     pnlEW->setText(FromUtf8(lon.Direction));
     txtLocation->setText(PlaceLocation(place));
     txtLocation->setCursorPosition(0); // a long name shows its beginning
-    const int zone = cmbZone->findText(place.Zone, Qt::MatchFixedString);
+    const int zone = ZoneItemOf(place.Zone);
     if (zone > kComputersZoneItem)
         cmbZone->setCurrentIndex(zone);
     KeepPlace();
@@ -395,6 +410,15 @@ void TfConfig::TakePlace(const Place& place) {
 
 QString TfConfig::ZoneIdOf(int item) const {
     return item <= 0 ? QString() : cmbZone->itemData(item).toString();
+}
+
+int TfConfig::ZoneItemOf(const QString& name) const {
+    for (int item = kComputersZoneItem + 1; item < cmbZone->count(); ++item)
+        if (item != m_unknownZoneItem &&
+            (ZoneIdOf(item).compare(name, Qt::CaseInsensitive) == 0 ||
+             cmbZone->itemText(item).compare(name, Qt::CaseInsensitive) == 0))
+            return item;
+    return -1;
 }
 
 void TfConfig::FormShow() {
@@ -428,7 +452,7 @@ void TfConfig::ShowForm(const ConfigForm& form) {
         cmbZone->removeItem(m_unknownZoneItem);
     m_unknownZoneItem = -1;
     const QString& name = form.ZoneName;
-    int zone = name.isEmpty() ? 0 : cmbZone->findText(name, Qt::MatchFixedString);
+    int zone = name.isEmpty() ? 0 : ZoneItemOf(name);
     if (!name.isEmpty() && zone <= kComputersZoneItem) {
         zone = m_unknownZoneItem = kComputersZoneItem + 1;
         cmbZone->insertItem(zone, QStringLiteral("%1 (unknown here)").arg(name), name);

@@ -54,8 +54,9 @@ public:
     QComboBox* cmbDayOrder;
     QComboBox* cmbDateFormat;
     // The zone by name: "Fixed offset (below)", "This computer's zone (...)", a stored name
-    // the system does not know as "<name> (unknown here)", then every zone the system knows;
-    // typing finds one. A known zone leaves the two controls below unused.
+    // the system does not know as "<name> (unknown here)", then every name the system's zone
+    // database knows, another name of a zone with the zone it stands for ("Asia/Calcutta
+    // (Asia/Kolkata)"); typing finds one. A known zone leaves the two controls below unused.
     QComboBox* cmbZone;
     QComboBox* cmbTimeZone;
     QCheckBox* chkDaylightSavings;
@@ -96,6 +97,9 @@ public:
     void cmbZoneChange();
     // The zone id an item of cmbZone stands for; empty for the fixed offset.
     QString ZoneIdOf(int item) const;
+    // The item of a zone's name, its id or its text, without regard to case, after the
+    // computer's zone; -1 when none has it.
+    int ZoneItemOf(const QString& name) const;
 
     // Typing in txtLocation: the place list beneath the field (PlacePopup) offers the places
     // that match, and the one taken by Enter or a click goes to TakePlace. The text stays as

@@ -88,11 +88,14 @@ private slots:
     void eventsAreTheYearsEclipsesSupermoonsAndBlueMoons();
     void pdfPagesAreThePrintedPages();
     void helpAndVersion();
+    void aPageWithoutRuntimeFolderLeavesNothing();
 
 private:
     // The program with these arguments, in the output folder, without a display or a
     // platform named, its settings under the config folder, month names in English.
-    Outcome run(const QStringList& arguments) const;
+    Outcome run(const QStringList& arguments) const { return run(arguments, environment()); }
+    Outcome run(const QStringList& arguments, const QProcessEnvironment& env) const;
+    QProcessEnvironment environment() const;
     void writeSettings(const QByteArray& text) const;
     QString settingsPath() const { return m_dir->filePath("config/Selvane/Selvane.ini"); }
     QString output(const QString& name) const { return m_dir->filePath("out/" + name); }
@@ -109,13 +112,17 @@ void TestCommandLine::init() {
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-Outcome TestCommandLine::run(const QStringList& arguments) const {
+QProcessEnvironment TestCommandLine::environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE"})
         env.remove(name);
     env.insert("XDG_CONFIG_HOME", m_dir->filePath("config"));
     env.insert("XDG_RUNTIME_DIR", m_dir->filePath("runtime"));
     env.insert("LC_ALL", "C.UTF-8");
+    return env;
+}
+
+Outcome TestCommandLine::run(const QStringList& arguments, const QProcessEnvironment& env) const {
     QProcess process;
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(m_dir->filePath("out"));
@@ -152,18 +159,38 @@ void TestCommandLine::wrongInputIsOneLineStatusTwoAndNoFile_data() {
     row("longitude 181", {"--csv", "2024-03", "--lon", "181"}, "--lon 181 is outside -180 to 180");
     row("longitude -180.5", {"--csv", "2024-03", "--lon=-180.5"}, "--lon -180.5 is outside");
     row("a decimal comma", {"--csv", "2024-03", "--lat", "51,5"}, "--lat takes decimal degrees");
+    // A comma is neither read as the decimal point nor as a thousands separator: "0,050" is
+    // not 50 degrees, "1,000" not 1000.
+    row("latitude 0,050", {"--csv", "2024-03", "--lat", "0,050"},
+        "--lat takes decimal degrees with a decimal point, not a comma: write \"0.050\"");
+    row("longitude 0,123", {"--csv", "2024-03", "--lon=0,123"},
+        "--lon takes decimal degrees with a decimal point, not a comma: write \"0.123\"");
+    row("latitude 1,000", {"--csv", "2024-03", "--lat", "1,000"},
+        "--lat takes decimal degrees with a decimal point, not a comma: write \"1.000\"");
     row("unknown zone", {"--ics", "2025", "--zone", "Mars/Olympus_Mons"},
         "unknown time zone \"Mars/Olympus_Mons\"");
     row("calendar to a missing folder", {"--ics", "2025", "-o", "missing/moon.ics"},
-        "Cannot write \"missing/moon.ics\"");
+        "cannot write \"missing/moon.ics\": No such file or directory\n");
     row("page to a missing folder", {"--pdf", "table", "2024-03", "-o", "missing/t.pdf"},
-        "Cannot write \"missing/t.pdf\"");
+        "cannot write \"missing/t.pdf\": No such file or directory\n");
     row("page of a bad kind", {"--pdf", "poster", "2024-03", "-o", "p.pdf"},
         "--pdf makes a calendar or a table, not \"poster\"");
     row("page to the terminal", {"--pdf", "calendar", "2024-03"}, "--pdf needs --output");
     row("two jobs", {"--ics", "2025", "--csv", "2024-03"}, "one job at a time");
     row("no job", {"--lat", "10"}, "nothing to do");
-    row("unknown option", {"--csv", "2024-03", "--frob"}, "Unknown option 'frob'.");
+    row("unknown option", {"--csv", "2024-03", "--frob"}, "unknown option '--frob' (see --help)\n");
+    // Mistyped options, alone (the window would have opened) or with a job; Qt's own options
+    // and the values of options, even those starting with '-', are no mistakes.
+    row("--cvs", {"--cvs", "2024-03"}, "unknown option '--cvs' (see --help)\n");
+    row("--ICS", {"--ICS", "2025"}, "unknown option '--ICS' (see --help)\n");
+    row("-ics", {"-ics", "2025"}, "unknown option '-ics' (see --help)\n");
+    row("--ics2025", {"--ics2025"}, "unknown option '--ics2025' (see --help)\n");
+    row("--foo", {"--foo"}, "unknown option '--foo' (see --help)\n");
+    row("after Qt's options", {"-platform", "offscreen", "-reverse", "-style=Fusion", "--foo"},
+        "unknown option '--foo' (see --help)\n");
+    row("after a value", {"--csv", "2024-03", "--lon", "-1", "-x"},
+        "unknown option '-x' (see --help)\n");
+    row("a value missing", {"--csv"}, "missing value after '--csv'\n");
     row("stray argument", {"--csv", "2024-03", "2024-04"}, "unexpected argument \"2024-04\"");
     row("events of month 13", {"--events", "2026-13"}, "month 13 is outside 1 to 12");
     row("events of no year", {"--events", "soon"},
@@ -202,6 +229,13 @@ void TestCommandLine::csvIsTheTimeListsTable_data() {
         << QByteArray(kGreenwichSettings)
         << QStringList{"--lat", "-33.8688", "--lon", "151.2093", "--zone", "Australia/Sydney"}
         << Zoned(-33.8688, -151.2093, "Australia/Sydney") << "";
+    // Qt's start-up options go to the application object, not to the job; /dev/stdout is
+    // standard output, written as it is.
+    QTest::newRow("with Qt's options, into /dev/stdout")
+        << QByteArray(kGreenwichSettings)
+        << QStringList{"-platform",     "offscreen", "--style", "Fusion",
+                       "-qwindowtitle", "--x",       "-o",      "/dev/stdout"}
+        << Observer(51 + 28 / 60.0 + 38 / 3600.0, 5 / 3600.0, 0) << "06:44";
     QTest::newRow("north pole, date line, no settings file")
         << QByteArray() << QStringList{"--lat", "90", "--lon", "-180", "--zone", "UTC"}
         << Zoned(90, 180, "UTC") << "";
@@ -398,6 +432,23 @@ void TestCommandLine::helpAndVersion() {
     QCOMPARE(version.Status, 0);
     QCOMPARE(version.Out, QByteArray("selvane 1.13\n"));
     QCOMPARE(help.Err + version.Err, QByteArray());
+}
+
+// Run as from cron, without XDG_RUNTIME_DIR, a page (which needs Qt's GUI application) says
+// nothing but what it did and leaves nothing in the temporary folder.
+void TestCommandLine::aPageWithoutRuntimeFolderLeavesNothing() {
+    writeSettings(kGreenwichSettings);
+    QVERIFY(QDir(m_dir->path()).mkdir("tmp"));
+    QProcessEnvironment env = environment();
+    env.remove("XDG_RUNTIME_DIR");
+    env.insert("TMPDIR", m_dir->filePath("tmp"));
+    const Outcome outcome = run({"--pdf", "calendar", "2024-03", "-o", "march.pdf"}, env);
+    QCOMPARE(outcome.Err, QByteArray());
+    QCOMPARE(outcome.Status, 0);
+    QVERIFY(QFileInfo(output("march.pdf")).size() > 0);
+    QCOMPARE(QDir(m_dir->filePath("tmp"))
+                 .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+             QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -55,6 +55,7 @@ private slots:
     void aPhaseInTheZonesLocalTime();
     void unknownOrEmptyNamesAreNoZone();
     void aNamedZoneAsTheFixedZones();
+    void everyNameOfTheSystemsDatabase();
 };
 
 void TestZones::offsetsOfTheNamedZones() {
@@ -165,6 +166,42 @@ void TestZones::aNamedZoneAsTheFixedZones() {
         QCOMPARE(view.Index, row.Index);
         QCOMPARE(view.Text, QString(row.Text));
         QCOMPARE(view.DaylightSavings, row.Daylight);
+    }
+}
+
+// Names the system's database has, its zones' and the older or other names it keeps as links,
+// each giving its zone's offset (minutes east) on 15 July 2024 at noon UT, daylight saving
+// included (published rules); the zone carries the name as the database spells it. Files in the
+// database's folder that are no zone's name, and names it lacks, give no zone.
+void TestZones::everyNameOfTheSystemsDatabase() {
+    const QDateTime july(QDate(2024, 7, 15), QTime(12, 0), QTimeZone::utc());
+    const struct {
+        const char* Name;
+        const char* Spelled; // empty: no zone
+        int MinutesEast;
+    } rows[] = {
+        {"Etc/UTC", "Etc/UTC", 0},
+        {"UTC", "UTC", 0},
+        {"GMT", "GMT", 0},
+        {"Etc/GMT-14", "Etc/GMT-14", 14 * 60}, // the sign as POSIX writes it: 14 hours east
+        {"EST5EDT", "EST5EDT", -4 * 60},
+        {"US/Eastern", "US/Eastern", -4 * 60},
+        {"us/EASTERN", "US/Eastern", -4 * 60},
+        {"Asia/Calcutta", "Asia/Calcutta", 5 * 60 + 30},
+        {"Europe/Kiev", "Europe/Kiev", 3 * 60},
+        {"America/Buenos_Aires", "America/Buenos_Aires", -3 * 60},
+        {"utc+05:30", "UTC+05:30", 5 * 60 + 30}, // Qt's own id
+        {"Mars/Olympus", "", 0},
+        {"../../etc/localtime", "", 0},
+        {"zone.tab", "", 0},
+        {"right/UTC", "", 0},
+        {"Europe", "", 0},
+    };
+    for (const auto& row : rows) {
+        const QTimeZone zone = NamedZone(row.Name);
+        QCOMPARE(zone.id(), QByteArray(row.Spelled));
+        if (zone.isValid())
+            QCOMPARE(zone.offsetFromUtc(july), row.MinutesEast * 60);
     }
 }
 

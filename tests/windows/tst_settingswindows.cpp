@@ -464,6 +464,47 @@ private slots:
         QCOMPARE(f.store.read("ZoneName"), QString());
     }
 
+    // Another name of a zone (the database's link) is listed with the zone it stands for, found
+    // by typing part of it, shown as stored and stored as chosen: the name the user picked.
+    void anotherNameOfAZoneIsFoundAndStored() {
+        const QDateTime july(QDate(2024, 7, 14), QTime(12, 0), QTimeZone::utc());
+        Fixture f;
+        f.config.now = [&july] {
+            return july;
+        };
+        QComboBox* zone = f.config.cmbZone;
+        f.record.ZoneName = "Asia/Calcutta";
+        QVERIFY(f.open(f.config));
+        QCOMPARE(zone->currentText(), QString("Asia/Calcutta (Asia/Kolkata)"));
+        QCOMPARE(f.config.cmbTimeZone->currentText(), QString("GMT + 05:30"));
+        QVERIFY(!f.config.cmbTimeZone->isEnabled());
+
+        const std::pair<const char*, const char*> found[] = {
+            {"calcutta", "Asia/Calcutta (Asia/Kolkata)"},
+            {"us/eastern", "US/Eastern (America/New_York)"},
+        };
+        for (const auto& [typed, item] : found) {
+            zone->completer()->setCompletionPrefix(typed);
+            QCOMPARE(zone->completer()->currentCompletion(), QString(item));
+        }
+
+        zone->setFocus();
+        zone->lineEdit()->setText("europe/KIEV");
+        emit zone->lineEdit()->editingFinished();
+        QCOMPARE(zone->currentText(), QString("Europe/Kiev (Europe/Kyiv)"));
+        QCOMPARE(f.config.cmbTimeZone->currentText(), QString("GMT + 02:00"));
+        QVERIFY(f.config.chkDaylightSavings->isChecked()); // summer time in July
+        f.config.lblExitClick();
+        QCOMPARE(f.store.read("ZoneName"), QString("Europe/Kiev"));
+        QCOMPARE(f.record.ZoneName, std::string("Europe/Kiev"));
+
+        // A zone's own name that Qt's list lacks is a zone too.
+        f.record.ZoneName = "etc/utc";
+        QVERIFY(f.open(f.config));
+        QCOMPARE(zone->currentText(), QString("Etc/UTC"));
+        QVERIFY(!f.config.cmbTimeZone->isEnabled());
+    }
+
     // A place found by its ASCII spelling or another name and taken by Enter, the arrow keys or
     // a click fills in its position, directions, zone and its own name with region and country
     // (namesakes stay apart), and closing stores them. References, north and east positive:
