@@ -38,12 +38,12 @@ public:
 // whole through a temporary file, so a failed write never leaves a half-written one.
 //
 // A value is the text after the first "=" of its line, without the blanks around it, read as
-// UTF-8 when it is valid UTF-8 and as Latin-1 otherwise. Files written through QSettings read
-// as QSettings read them: a value wholly in double quotes is the quoted text with its
-// backslash escapes, and an unquoted value that is exactly what QSettings writes for some
-// text ("C:\\dir", "\"Kew\"", "@@home") is that text. A value that would not read back as it
-// is (blanks at either end, a control character, a leading quote, ...) is written in the
-// quoted form; no NUL byte is ever written.
+// UTF-8 when it is valid UTF-8 and as Latin-1 otherwise. A value wholly in double quotes is the
+// quoted text with its backslash escapes, as QSettings wrote and read it; an unquoted value is
+// its text as written, backslashes and all ("C:\temp\new"), but for the "@" QSettings doubles
+// at the start ("@@home" is "@home"). A value that would not read back as it is (blanks at
+// either end, a control character, a leading quote, ...) is written in the quoted form; no NUL
+// byte is ever written. Lines added to a file take the file's own line ending.
 class IniSettingsStore final : public SettingsStore {
 public:
     // Read only, the file is never written (for runs that must change nothing).
@@ -95,6 +95,7 @@ private:
 
     QString m_path;
     std::vector<QByteArray> m_lines; // the file's lines, each with its own line ending
+    QByteArray m_ending = "\n";      // of the lines added: "\r\n" when the file's first has it
     bool m_dirty = false;            // lines changed since the file was read or written
     bool m_keyCreated = false;
     // Never written: read only, not a regular file, or an unreadable file not copied.

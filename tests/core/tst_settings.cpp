@@ -74,6 +74,8 @@ private slots:
     void handEditedFileKeepsEveryByteItDoesNotChange_data();
     void handEditedFileKeepsEveryByteItDoesNotChange();
     void textsWrittenBeforeAndNowReadBack();
+    void escapesCountOnlyInsideQuotes();
+    void aCrlfFileReadsAndGrowsInCrlf();
     void aPathThatIsNoRegularFileIsLeftAlone();
     void aFileThatCannotBeWrittenIsNamedAtStart();
     void savedValuesLoadBack();
@@ -405,25 +407,28 @@ void TestSettings::handEditedFileKeepsEveryByteItDoesNotChange() {
 
 void TestSettings::textsWrittenBeforeAndNowReadBack() {
     // Earlier versions wrote the file through QSettings; this store writes what cannot stand
-    // as it is in its quoted form. Either way every text reads back as it was, and no NUL byte
-    // is written.
-    const QString texts[] = {
-        "Greenwich, London",
-        "He said \"hi\" = [x] ; #c \\ end",
-        QStringView(u"Z\u00fcrich \u65e5\u672c").toString(),
-        " leading space",
-        "trailing space ",
-        "@home",
-        "@@x",
-        "C:\\temp",
-        "\"Kew\"",
-        "line\nbreak",
-        QString::fromLatin1("nul\0after", 9),
-        "50% = half",
-        "",
+    // as it is in its quoted form. Every text this store writes reads back as it was, and no
+    // NUL byte is written. QSettings' files read back too, but for the texts it wrote with
+    // escapes outside quotes: an unquoted value is read as written, so those read as QSettings
+    // wrote them (the second text).
+    const std::pair<QString, QString> texts[] = {
+        {"Greenwich, London", "Greenwich, London"},
+        {"He said \"hi\" = [x] ; #c \\ end", "He said \"hi\" = [x] ; #c \\ end"},
+        {QStringView(u"Z\u00fcrich \u65e5\u672c").toString(),
+         QStringView(u"Z\u00fcrich \u65e5\u672c").toString()},
+        {" leading space", " leading space"},
+        {"trailing space ", "trailing space "},
+        {"@home", "@home"},
+        {"@@x", "@@x"},
+        {"C:\\temp", "C:\\\\temp"},
+        {"\"Kew\"", "\\\"Kew\\\""},
+        {"line\nbreak", "line\\nbreak"},
+        {QString::fromLatin1("nul\0after", 9), "@String(nul\\0\\x61\\x66ter)"},
+        {"50% = half", "50% = half"},
+        {"", ""},
     };
     QTemporaryDir dir;
-    for (const QString& text : texts) {
+    for (const auto& [text, fromQSettings] : texts) {
         const QString before = dir.filePath("before.ini"), now = dir.filePath("now.ini");
         QFile::remove(before);
         QFile::remove(now);
@@ -438,8 +443,70 @@ void TestSettings::textsWrittenBeforeAndNowReadBack() {
         }
         const QByteArray written = readFile(now);
         QVERIFY2(!written.contains('\0') && !written.contains("@String"), written.constData());
-        QCOMPARE(IniSettingsStore(before).read("Location"), text);
+        QCOMPARE(IniSettingsStore(before).read("Location"), fromQSettings);
         QCOMPARE(IniSettingsStore(now).read("Location"), text);
+    }
+}
+
+void TestSettings::escapesCountOnlyInsideQuotes() {
+    // What follows "Location=" in a file written by hand, and the text it reads as.
+    const std::pair<QByteArray, QString> values[] = {
+        {"C:\\temp\\new", "C:\\temp\\new"}, // no tab, no line break
+        {"\"C:\\\\temp\\\\new\"", "C:\\temp\\new"},
+        {"\"tab\\there\"", "tab\there"},
+        {" a\\tb ", "a\\tb"},
+        {"\\\"Kew\\\"", "\\\"Kew\\\""},
+        {"\"\\\"Kew\\\"\"", "\"Kew\""},
+        {"\"unended", "\"unended"},
+        {"@@home", "@home"},
+        {"\\x41", "\\x41"},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    for (const auto& [written, text] : values) {
+        writeFile(path, "[HKEY_SELVANE]\nLocation=" + written + "\n");
+        QCOMPARE(IniSettingsStore(path).read("Location"), text);
+        // Written by the store, the text reads back the same.
+        IniSettingsStore store(dir.filePath("new.ini"));
+        store.write("Location", text);
+        QVERIFY(store.commit());
+        QCOMPARE(IniSettingsStore(dir.filePath("new.ini")).read("Location"), text);
+    }
+}
+
+void TestSettings::aCrlfFileReadsAndGrowsInCrlf() {
+    // A file with Windows line endings, with and without one after its last line, and one of
+    // another program without our group: values read without the carriage return, and the
+    // lines the start and a save add end as the file's lines do.
+    const QByteArray group = "[HKEY_SELVANE]\r\nLatDeg=51\r\nLatDir=South\r\nLocation=Kew\r\n"
+                             "Timezone=13\r\nDaylightSavings=True\r\nZoneName=Europe/London";
+    const struct {
+        QByteArray File;
+        bool Ours;
+    } rows[] = {{group + "\r\n", true}, {group, true}, {"[Other]\r\nkey=1\r\n", false}};
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    for (const auto& row : rows) {
+        writeFile(path, row.File);
+        if (!row.Ours)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no readable settings"));
+        IniSettingsStore store(path);
+        Settings s = LoadSettings(store);
+        if (row.Ours) {
+            QCOMPARE(s.Lat.Degrees, std::string("51"));
+            QVERIFY(StartsInSouthernView(s));
+            QCOMPARE(s.Location, std::string("Kew"));
+            QCOMPARE(s.TimeZone, 13);
+            QVERIFY(s.DaylightSavings);
+            QCOMPARE(s.ZoneName, std::string("Europe/London"));
+        }
+        s.Location = "Richmond";
+        QVERIFY(SaveConfiguration(store, s).Written);
+        const QByteArray file = readFile(path);
+        QCOMPARE(file.count('\n'), file.count("\r\n"));
+        QVERIFY(file.endsWith("\r\n"));
+        QVERIFY(file.contains("\r\nLocation=Richmond\r\n"));
+        QVERIFY(file.contains("\r\nPhaseDensity=75\r\n"));
     }
 }
 
