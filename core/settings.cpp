@@ -240,6 +240,11 @@ SaveOutcome SavePrintOptions(SettingsStore& store, const Settings& s) {
 
 QString SaveMessage(const SaveOutcome& outcome, const SettingsStore& store,
                     const QString& heading) {
+    if (!outcome.Written && !store.readProblem().isEmpty())
+        return heading + QStringLiteral("\n\nThe settings file %1 could not be read (%2), so it "
+                                        "is left as it is: this change will not survive a "
+                                        "restart.")
+                             .arg(store.location(), store.readProblem());
     if (!outcome.Written)
         return heading + QStringLiteral("\n\nThe settings file %1 could not be written, so this "
                                         "change will not survive a restart.")

@@ -124,8 +124,9 @@ SaveOutcome SaveConfiguration(SettingsStore& store, const Settings& s);
 SaveOutcome SavePrintOptions(SettingsStore& store, const Settings& s);
 
 // A settings window's message after saving: empty when all went well; `heading` when the key
-// had to be made anew; `heading` and, after it, the store's file and that the change lasts
-// only until the program ends, when the writes did not reach the store.
+// had to be made anew; `heading` and, after it, the store's file (and, when it could not be
+// read, why) and that the change lasts only until the program ends, when the writes did not
+// reach the store.
 QString SaveMessage(const SaveOutcome& outcome, const SettingsStore& store, const QString& heading);
 
 } // namespace selvane

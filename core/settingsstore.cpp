@@ -230,15 +230,26 @@ IniSettingsStore::IniSettingsStore(const QString& filePath, Access access)
                  qUtf8Printable(filePath));
         return;
     }
-    QFile file(filePath);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray data = file.readAll();
-        for (qsizetype from = 0; from < data.size();) {
-            const qsizetype end = data.indexOf('\n', from);
-            const qsizetype next = end < 0 ? data.size() : end + 1;
-            m_lines.push_back(data.mid(from, next - from));
-            from = next;
+    QByteArray data;
+    if (info.exists()) { // else a first run
+        QFile file(filePath);
+        if (file.open(QIODevice::ReadOnly))
+            data = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            // What it holds is unknown: it is kept as it is, and nothing replaces it.
+            m_readProblem = file.errorString();
+            m_readOnly = true;
+            qWarning("Selvane: cannot read %s (%s); started with the defaults and will not write "
+                     "over it",
+                     qUtf8Printable(filePath), qUtf8Printable(m_readProblem));
+            return;
         }
+    }
+    for (qsizetype from = 0; from < data.size();) {
+        const qsizetype end = data.indexOf('\n', from);
+        const qsizetype next = end < 0 ? data.size() : end + 1;
+        m_lines.push_back(data.mid(from, next - from));
+        from = next;
     }
     // The first line's ending is the file's, also for a file started afresh over it.
     if (!m_lines.empty() && m_lines.front().endsWith("\r\n"))

@@ -30,6 +30,9 @@ public:
     virtual bool commit() = 0;
     // Where the values are kept, for messages: the settings file's path.
     virtual QString location() const = 0;
+    // Why the stored values could not be read ("Permission denied"); empty when they could.
+    // A store that could not be read is never written.
+    virtual QString readProblem() const { return {}; }
 };
 
 // The store as an INI file, the key "HKEY_SELVANE" as its group, kept line by line: a value
@@ -50,9 +53,10 @@ public:
     enum class Access { ReadWrite, ReadOnly };
 
     // Reads the file. A path that exists but is not a regular file (a device, a fifo, a
-    // folder, a link to one of them or to nothing) is left alone: the store then starts empty
-    // and keeps what is written in memory only. That, and a file or folder that cannot be
-    // written when the store is to write it, is said on stderr once.
+    // folder, a link to one of them or to nothing), or a file that cannot be read (its
+    // permissions, a read error), is left alone: the store then starts empty and keeps what is
+    // written in memory only. That, and a file or folder that cannot be written when the store
+    // is to write it, is said on stderr once.
     explicit IniSettingsStore(const QString& filePath, Access access = Access::ReadWrite);
 
     // The user's file: Selvane/Selvane.ini in the XDG config folder.
@@ -60,6 +64,7 @@ public:
 
     QString filePath() const { return m_path; }
     QString location() const override { return m_path; }
+    QString readProblem() const override { return m_readProblem; }
 
     // Why the file cannot be written now ("it is not a regular file", "its folder ... is
     // read-only", ...); empty when it can.
@@ -98,8 +103,10 @@ private:
     QByteArray m_ending = "\n";      // of the lines added: "\r\n" when the file's first has it
     bool m_dirty = false;            // lines changed since the file was read or written
     bool m_keyCreated = false;
-    // Never written: read only, not a regular file, or an unreadable file not copied.
+    // Never written: read only, not a regular file, a file that could not be read, or one
+    // without settings that could not be copied.
     bool m_readOnly = false;
+    QString m_readProblem; // the read error of a file that could not be read
 };
 
 // A store that reads through to another and keeps its own writes in memory: loading the
@@ -117,6 +124,7 @@ public:
     // Nothing is ever stored.
     bool commit() override { return false; }
     QString location() const override { return m_stored.location(); }
+    QString readProblem() const override { return m_stored.readProblem(); }
 
 private:
     const SettingsStore& m_stored;

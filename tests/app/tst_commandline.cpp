@@ -87,6 +87,7 @@ private slots:
     void calendarFileHasThePublishedPhasesAndTheListsRises();
     void pdfPagesAreThePrintedPages();
     void helpAndVersion();
+    void anUnreadableSettingsFileIsNamedAndTheDefaultsUsed();
 
 private:
     // The program with these arguments, in the output folder, without a display or a
@@ -333,6 +334,28 @@ void TestCommandLine::helpAndVersion() {
     QCOMPARE(version.Status, 0);
     QCOMPARE(version.Out, QByteArray("selvane 1.13\n"));
     QCOMPARE(help.Err + version.Err, QByteArray());
+}
+
+void TestCommandLine::anUnreadableSettingsFileIsNamedAndTheDefaultsUsed() {
+    // Without a settings file the place is the first run's: 0 N, 0 W on GMT.
+    const Outcome defaults = run({"--csv", "2024-03"});
+    QCOMPARE(defaults.Status, 0);
+    QCOMPARE(defaults.Err, QByteArray());
+    QVERIFY(defaults.Out.contains("\n2024-03-01,"));
+
+    // A settings file that opens but cannot be read (the first byte of /proc/self/mem gives
+    // EIO): one line on stderr names it, the job is done with the defaults, and the link stays.
+    QVERIFY(QDir().mkpath(QFileInfo(settingsPath()).path()));
+    QVERIFY(QFile::link("/proc/self/mem", settingsPath()));
+    const Outcome unreadable = run({"--csv", "2024-03"});
+    QCOMPARE(unreadable.Status, 0);
+    QCOMPARE(unreadable.Out, defaults.Out);
+    QCOMPARE(unreadable.Err.count('\n'), 1);
+    QVERIFY2(unreadable.Err.startsWith("Selvane: cannot read " + settingsPath().toUtf8() + " ("),
+             unreadable.Err.constData());
+    QVERIFY2(unreadable.Err.endsWith("); started with the defaults and will not write over it\n"),
+             unreadable.Err.constData());
+    QCOMPARE(QFileInfo(settingsPath()).symLinkTarget(), QString("/proc/self/mem"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

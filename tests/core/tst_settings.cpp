@@ -14,8 +14,11 @@
 #include <QTest>
 
 #include <csignal>
+#include <optional>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace selvane;
 
@@ -52,6 +55,24 @@ private:
     void (*m_oldHandler)(int) = nullptr;
 };
 
+// Lets root's file accesses be checked as another user's while it lives (a file of mode 000
+// cannot be read then); changes nothing for anybody else.
+class FileAccessAsNobody {
+public:
+    FileAccessAsNobody()
+        : m_root(geteuid() == 0) {
+        if (m_root)
+            setfsuid(65534);
+    }
+    ~FileAccessAsNobody() {
+        if (m_root)
+            setfsuid(0);
+    }
+
+private:
+    bool m_root;
+};
+
 } // namespace
 
 class TestSettings : public QObject {
@@ -77,6 +98,8 @@ private slots:
     void escapesCountOnlyInsideQuotes();
     void aCrlfFileReadsAndGrowsInCrlf();
     void aPathThatIsNoRegularFileIsLeftAlone();
+    void aFileThatCannotBeReadIsNamedAndNeverWritten_data();
+    void aFileThatCannotBeReadIsNamedAndNeverWritten();
     void aFileThatCannotBeWrittenIsNamedAtStart();
     void savedValuesLoadBack();
     void saveToAStoreWithoutTheKeyReportsItAndWrites();
@@ -541,6 +564,60 @@ void TestSettings::aPathThatIsNoRegularFileIsLeftAlone() {
     QCOMPARE(stat(fifo.toLocal8Bit().constData(), &st), 0);
     QVERIFY(S_ISFIFO(st.st_mode));
     QVERIFY(QFileInfo(dir.filePath("dangling.ini")).isSymLink());
+}
+
+void TestSettings::aFileThatCannotBeReadIsNamedAndNeverWritten_data() {
+    QTest::addColumn<bool>("permissions"); // else a link to a file whose reading fails
+    QTest::newRow("a link to a file whose reading fails") << false;
+    QTest::newRow("mode 000") << true;
+}
+
+void TestSettings::aFileThatCannotBeReadIsNamedAndNeverWritten() {
+    QFETCH(bool, permissions);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    const QByteArray stored = "[HKEY_SELVANE]\nLatDeg=51\nLocation=Kew\n";
+    if (permissions) {
+        writeFile(path, stored);
+        QVERIFY(QFile::setPermissions(path, {}));
+        // The folder open to all, so that only the file's own mode stands in the way.
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+    } else {
+        // A regular file that opens, and whose first byte cannot be read (EIO).
+        QVERIFY(QFile::link("/proc/self/mem", path));
+    }
+    const QString warning = QString("Selvane: cannot read %1 (.+); started with the defaults and "
+                                    "will not write over it")
+                                .arg(QRegularExpression::escape(path));
+    // The window's store and the command line's alike name the file on stderr.
+    for (const auto access :
+         {IniSettingsStore::Access::ReadOnly, IniSettingsStore::Access::ReadWrite}) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^" + warning + "$"));
+        std::optional<FileAccessAsNobody> nobody;
+        if (permissions)
+            nobody.emplace();
+        IniSettingsStore store(path, access);
+        Settings s = LoadSettings(store);
+        QVERIFY(s == Settings());
+        QVERIFY(!store.readProblem().isEmpty());
+        // A later save leaves the file alone and says why the change will not last.
+        s.Location = "Richmond";
+        const SaveOutcome outcome = SaveConfiguration(store, s);
+        QVERIFY(!outcome.Written);
+        QCOMPARE(SaveMessage(outcome, store, "Error reading Registry"),
+                 QString("Error reading Registry\n\nThe settings file %1 could not be read (%2), "
+                         "so it is left as it is: this change will not survive a restart.")
+                     .arg(path, store.readProblem()));
+        QVERIFY(!SavePrintOptions(store, s).Written);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             QStringList{"Selvane.ini"});
+    if (permissions) {
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(readFile(path), stored);
+    } else {
+        QCOMPARE(QFileInfo(path).symLinkTarget(), QString("/proc/self/mem"));
+    }
 }
 
 void TestSettings::aFileThatCannotBeWrittenIsNamedAtStart() {
