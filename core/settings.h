@@ -117,7 +117,8 @@ struct SaveOutcome {
 };
 
 // The configuration window's values: location, day order, date layout, zone, daylight saving
-// and the zone's name.
+// and the zone's name. A stored text longer than the record keeps (an 80-character location),
+// saved as the record holds its first characters, keeps its stored form.
 SaveOutcome SaveConfiguration(SettingsStore& store, const Settings& s);
 
 // The print options window's values.

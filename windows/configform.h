@@ -67,8 +67,13 @@ ConfigForm FormOf(const Settings& record);
 
 // The record the window stores for what was entered, over the record it showed: an empty
 // number field is "00", and a number as FormOf(record) shows it keeps the record's text ("051"
-// stays "051"); the other texts are cut to the record's lengths; the date layout's text is its
-// item's.
+// stays "051"); so do the location, the directions and the zone's name (a hand-written
+// location keeps its tab); the other texts are cut to the record's lengths, the location on
+// one line (OneLineText); the date layout's text is its item's.
 Settings RecordOf(const ConfigForm& entered, const Settings& record);
+
+// A text on one line: each line break (CR LF as one), tab or other control character becomes
+// a space. What is pasted into the location is kept so.
+QString OneLineText(const QString& text);
 
 } // namespace selvane

@@ -310,7 +310,15 @@ void TfConfig::cmbZoneChange() {
 }
 
 void TfConfig::txtLocationChange(const QString& text) {
-    m_placePopup->Offer(text);
+    // What the user types or pastes stays on one line: line breaks and tabs become spaces.
+    const QString line = OneLineText(text);
+    if (line != text) {
+        const int cursor =
+            txtLocation->cursorPosition() - static_cast<int>(text.size() - line.size());
+        txtLocation->setText(line);
+        txtLocation->setCursorPosition(cursor);
+    }
+    m_placePopup->Offer(line);
 }
 
 void TfConfig::TakePlace(const Place& place) {

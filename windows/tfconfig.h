@@ -99,7 +99,7 @@ public:
 
     // Typing in txtLocation: the place list beneath the field (PlacePopup) offers the places
     // that match, and the one taken by Enter or a click goes to TakePlace. The text stays as
-    // typed.
+    // typed, on one line: a line break or a tab typed or pasted becomes a space.
     void txtLocationChange(const QString& text);
     // Fills the position (to the nearest second), both directions and the named zone from a
     // place, and puts its name into txtLocation. A zone the system does not know is left as

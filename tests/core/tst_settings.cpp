@@ -94,6 +94,7 @@ private slots:
     void handEditedTextWithCommasStaysOneText();
     void handEditedFileKeepsEveryByteItDoesNotChange_data();
     void handEditedFileKeepsEveryByteItDoesNotChange();
+    void textsLongerThanTheRecordKeepsStayUntilChanged();
     void textsWrittenBeforeAndNowReadBack();
     void escapesCountOnlyInsideQuotes();
     void aCrlfFileReadsAndGrowsInCrlf();
@@ -426,6 +427,49 @@ void TestSettings::handEditedFileKeepsEveryByteItDoesNotChange() {
     s.Location = "Kew";
     QVERIFY(SaveConfiguration(store, s).Written);
     QCOMPARE(readFile(path), head + "Location=Kew\nPhaseDensity=75\nTimezone=12\n" + tail);
+}
+
+void TestSettings::textsLongerThanTheRecordKeepsStayUntilChanged() {
+    // Values written by hand longer than the record keeps them, and what the record holds.
+    const QString location = QString(70, QChar(u'\u00e9')) + "0123456789";
+    const struct {
+        const char* Name;
+        QString Stored;
+        std::string Loaded; // the record's field
+        std::string Changed;
+    } rows[] = {
+        {"Location", location, location.left(64).toStdString(), "Kew"},
+        {"LatDir", "Southern", "Southe", "South"},
+        {"LongDeg", "0012", "001", "12"},
+        {"DateLayout", "dd/mm/yyyy (day first)", "dd/mm/yyyy", "mm/dd/yyyy"},
+        {"ZoneName", "America/Argentina/ComodRivadavia/" + QString(40, 'x'),
+         ("America/Argentina/ComodRivadavia/" + QString(31, 'x')).toStdString(), "Europe/Paris"},
+    };
+    const auto field = [](Settings& s, const QString& name) -> std::string& {
+        return name == "Location"     ? s.Location
+               : name == "LatDir"     ? s.Lat.Direction
+               : name == "LongDeg"    ? s.Long.Degrees
+               : name == "DateLayout" ? s.DateLayout
+                                      : s.ZoneName;
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    for (const auto& row : rows) {
+        const QByteArray file = "[HKEY_SELVANE]\nPhaseDensity=75\nTimezone=12\n" +
+                                QByteArray(row.Name) + "=" + row.Stored.toUtf8() + "\n";
+        writeFile(path, file);
+        IniSettingsStore store(path);
+        Settings s = LoadSettings(store);
+        QCOMPARE(field(s, row.Name), row.Loaded);
+        // Saved as loaded, the long text stays; the other values are added after it.
+        QVERIFY(SaveConfiguration(store, s).Written);
+        QVERIFY2(readFile(path).startsWith(file), row.Name);
+        QCOMPARE(IniSettingsStore(path).read(row.Name), row.Stored);
+        // Changed, it is replaced.
+        field(s, row.Name) = row.Changed;
+        QVERIFY(SaveConfiguration(store, s).Written);
+        QCOMPARE(IniSettingsStore(path).read(row.Name), QString::fromStdString(row.Changed));
+    }
 }
 
 void TestSettings::textsWrittenBeforeAndNowReadBack() {

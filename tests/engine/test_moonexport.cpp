@@ -228,6 +228,14 @@ TEST(MoonCalendar, ValuesAndInstantsAreWrittenAsTheFormatWants) {
         EXPECT_EQ(UtcDateTime(jd), text);
 
     EXPECT_EQ(EscapeText("a,b;c\\d\ne\r\nf"), "a\\,b\\;c\\\\d\\ne\\nf");
+    // RFC 5545 lets no control character but the tab stand in a text value.
+    const std::pair<std::string, std::string> controls[] = {
+        {"Kew\tGardens", "Kew\tGardens"},        {"Kew\x01\x1f\x7f", "Kew   "},
+        {std::string("a\0b", 3), "a b"},         {"\rKew\r", "\\nKew\\n"},
+        {"Z\xc3\xbcrich\x0b", "Z\xc3\xbcrich "},
+    };
+    for (const auto& [text, escaped] : controls)
+        EXPECT_EQ(EscapeText(text), escaped);
     EXPECT_EQ(PlaceKey(Observer(51.4772, 0.0014, 0)), "51.4772N0.0014W");
     EXPECT_EQ(PlaceKey(Observer(-33.8568, -151.2153, 0)), "33.8568S151.2153E");
 

@@ -12,6 +12,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
@@ -534,6 +535,37 @@ private slots:
             f.config.lblExitClick();
             QCOMPARE(f.stored(kPlaceValues),
                      QStringList({"51", "28", "38", "North", "00", "00", "05", "West", typed, ""}));
+        }
+    }
+
+    // A location the window did not touch keeps its stored text, however long; one pasted
+    // with line breaks and tabs is stored on one line.
+    void whatTheUserWroteStaysAndPastesStayOnOneLine() {
+        const QString longName = "Observatoire de Haute-Provence, Saint-Michel-l'Observatoire, "
+                                 "Alpes-de-Haute-Provence"; // 85 characters
+        const struct {
+            QString Pasted; // empty: the location left alone
+            QString Stored;
+        } rows[] = {
+            {"", longName},
+            {"Kew\nGardens\r\nRichmond\tLondon", "Kew Gardens Richmond London"},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            f.store.values["location"] = longName;
+            f.record = LoadSettings(f.store);
+            QCOMPARE(f.record.Location, longName.left(64).toStdString());
+            QVERIFY(f.open(f.config));
+            f.config.cmbDayOrder->setCurrentIndex(2);
+            if (!row.Pasted.isEmpty()) {
+                QApplication::clipboard()->setText(row.Pasted);
+                f.config.txtLocation->setFocus();
+                f.config.txtLocation->selectAll();
+                QTest::keyClick(f.config.txtLocation, Qt::Key_V, Qt::ControlModifier);
+                QCOMPARE(f.config.txtLocation->text(), row.Stored);
+            }
+            f.config.lblExitClick();
+            QCOMPARE(f.stored({"Location", "DayOrder"}), QStringList({row.Stored, "2"}));
         }
     }
 };
