@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -499,6 +500,15 @@ void TfConfig::spinEWDownClick() {
 
 void TfConfig::lblExitClick() {
     close();
+}
+
+void TfConfig::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_saved = true; // what was entered is dropped: the record and the store stay
+        done(Cancelled);
+        return;
+    }
+    BorderlessWindow::keyPressEvent(event);
 }
 
 void TfConfig::done(int result) {

@@ -4,8 +4,9 @@
 #pragma once
 // The configuration window: the observer's place, the calendar's first weekday, the time
 // list's date layout, the time zone and daylight saving. It shows the settings record each
-// time it is opened and, however it is closed, writes what the user entered to the record
-// and to the store.
+// time it is opened and, closed by its exit label or the window system, writes what the user
+// entered to the record and to the store; Escape closes it and stores nothing, so the record
+// stays as the window opened with it.
 
 #include "core/places.h"
 #include "widgets/borderlesswindow.h"
@@ -37,6 +38,9 @@ public:
     // reads it on every show and, on closing, writes it and the store.
     TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow);
     ~TfConfig() override;
+
+    // The result of a showing that Escape closed: nothing was stored.
+    static constexpr int Cancelled = 2;
 
     HotSpotLabel* lblTitle;
     HotSpotLabel* lblExit;
@@ -117,11 +121,13 @@ public:
     std::function<QDateTime()> now;
 
     // Every way of closing (the exit label, Escape, the window system) ends here, and saving
-    // runs once per showing.
+    // runs once per showing, unless Escape closed the window.
     void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Escape (unless an open list takes it first) closes the window without storing anything.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate();
