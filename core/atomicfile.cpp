@@ -4,7 +4,9 @@
 #include "core/atomicfile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace selvane {
 
@@ -16,6 +18,11 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         *error = QStringLiteral("Cannot write \"%1\": %2.")
                      .arg(QDir::toNativeSeparators(path), file.errorString());
     return written;
+}
+
+QString SaveFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 } // namespace selvane

@@ -8,6 +8,7 @@
 #include "print/printcal.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -15,7 +16,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 
 #include <cups/cups.h>
 
@@ -81,10 +81,8 @@ bool PrintOnePage(QWidget* parent, const QString& documentName, const PrintPromp
                   const DrawPage& draw) {
     const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
     if (printers.isEmpty()) {
-        const QString documents =
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString path = prompts.AskPdfFileName(
-            parent, QDir(documents).filePath(documentName + QStringLiteral(".pdf")));
+            parent, QDir(SaveFolder()).filePath(documentName + QStringLiteral(".pdf")));
         if (path.isEmpty())
             return false;
         QString error;
@@ -92,6 +90,8 @@ bool PrintOnePage(QWidget* parent, const QString& documentName, const PrintPromp
             prompts.ShowError(parent, error);
             return false;
         }
+        if (prompts.ShowSaved)
+            prompts.ShowSaved(parent, path);
         return true;
     }
     QPrinterInfo target = QPrinterInfo::defaultPrinter();
@@ -159,6 +159,12 @@ PrintPrompts DefaultPrintPrompts() {
     };
     prompts.ShowError = [](QWidget* parent, const QString& message) {
         QMessageBox::warning(parent, QLatin1String(kProductName), message);
+    };
+    prompts.ShowSaved = [](QWidget* parent, const QString& path) {
+        QMessageBox::information(
+            parent, QLatin1String(kProductName),
+            QCoreApplication::translate("selvane::PrintJob", "Saved the page as %1.")
+                .arg(QDir::toNativeSeparators(path)));
     };
     return prompts;
 }

@@ -5,6 +5,7 @@
 // CUPS server of the test's own with the cups-pdf queue.
 
 #include "../core/pagefixture.h"
+#include "../core/scopedhome.h"
 #include "print/printjob.h"
 
 #include <QDateTime>
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,15 +57,17 @@ void TestPrintJob::initTestCase() {
 void TestPrintJob::withoutAPrinterTheUserMaySaveAPdf() {
     const CalendarPageData data = March2024();
     QString suggested, answer;
-    QStringList errors;
+    QStringList errors, saved;
     const PrintPrompts prompts{[&](QWidget*, const QString& path) {
                                    suggested = path;
                                    return answer;
                                },
-                               [&](QWidget*, const QString& message) {
-                                   errors << message;
+                               [&](QWidget*, const QString& message) { errors << message; },
+                               [&](QWidget*, const QString& path) {
+                                   saved << path;
                                }};
-    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const ScopedHome home(true);
+    const QDir documents(home.path() + "/Documents");
 
     QVERIFY(!PrintCalendar(nullptr, data, prompts)); // the dialog cancelled
     QCOMPARE(suggested, documents.filePath("Selvane March 2024.pdf"));
@@ -78,10 +80,22 @@ void TestPrintJob::withoutAPrinterTheUserMaySaveAPdf() {
     QVERIFY(PrintTimeTable(nullptr, {data.Header, data.Table}, prompts));
     QCOMPARE(suggested, documents.filePath("Selvane Time Table March 2024.pdf"));
     QCOMPARE(PdfProblems(answer, {"March 2024", "Twilight Start", "Date Rise Transit"}), QString());
+    QCOMPARE(saved, QStringList({m_dir.filePath("calendar.pdf"), m_dir.filePath("table.pdf")}));
 
     answer = m_dir.filePath("no such folder/calendar.pdf"); // cannot be written: said so
     QVERIFY(!PrintCalendar(nullptr, data, prompts));
     QCOMPARE(errors.size(), 1);
+    QCOMPARE(saved.size(), 2);
+
+    // Without a documents folder the home folder is offered, and the page saves there.
+    const ScopedHome bare(false);
+    answer.clear();
+    QVERIFY(!PrintCalendar(nullptr, data, prompts));
+    QCOMPARE(suggested, QDir(bare.path()).filePath("Selvane March 2024.pdf"));
+    answer = suggested;
+    QVERIFY(PrintCalendar(nullptr, data, prompts));
+    QCOMPARE(saved.last(), suggested);
+    QCOMPARE(PdfProblems(answer, {"March 2024"}), QString());
 }
 
 void TestPrintJob::printsBothPagesThroughCups() {
@@ -111,14 +125,16 @@ void TestPrintJob::printsBothPagesThroughCups() {
     const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
 
     const CalendarPageData data = March2024();
-    QStringList errors;
+    QStringList errors, saved;
     const PrintPrompts prompts{[](QWidget*, const QString&) { return QString(); },
-                               [&](QWidget*, const QString& message) {
-                                   errors << message;
+                               [&](QWidget*, const QString& message) { errors << message; },
+                               [&](QWidget*, const QString& path) {
+                                   saved << path;
                                }};
     QVERIFY(PrintCalendar(nullptr, data, prompts));
     QVERIFY(PrintTimeTable(nullptr, {data.Header, data.Table}, prompts));
     QCOMPARE(errors, QStringList());
+    QCOMPARE(saved, QStringList()); // printed, not saved
     QTRY_VERIFY2_WITH_TIMEOUT(
         Run("lpstat", {"-o"}).isEmpty() && cupsPdfFiles(start).size() == 2,
         qPrintable("the server's log:\n" + Run("tail", {"-40", m_dir.filePath("error_log")})),
