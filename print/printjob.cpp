@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -27,6 +28,10 @@ namespace {
 
 // The layout's device units are the dots of a 300-dpi printer.
 constexpr int kPrintResolution = 300;
+
+// The options Qt's CUPS print engine hands to CUPS with the job, as name and value pairs: the
+// engine property its print dialog sets them through.
+constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 using DrawPage = std::function<void(QPainter&, const QSize&)>;
 
@@ -116,6 +121,12 @@ bool PrintOnePage(QWidget* parent, const QString& documentName, const PrintPromp
     printer.setDocName(documentName);
     SetUpPage(printer);
     printer.setFullPage(false);
+    // In colour, also on a colour printer set to grey by default (which would print the
+    // weekday row grey): the page is drawn in colour and the job asks CUPS for colour, which
+    // CUPS turns into the printer's own colour setting.
+    printer.setColorMode(QPrinter::Color);
+    printer.printEngine()->setProperty(
+        kCupsOptions, QStringList{QStringLiteral("print-color-mode"), QStringLiteral("color")});
 
     QPainter painter;
     if (!painter.begin(&printer)) {
