@@ -533,11 +533,6 @@ void TestSettings::escapesCountOnlyInsideQuotes() {
     for (const auto& [written, text] : values) {
         writeFile(path, "[HKEY_SELVANE]\nLocation=" + written + "\n");
         QCOMPARE(IniSettingsStore(path).read("Location"), text);
-        // Written by the store, the text reads back the same.
-        IniSettingsStore store(dir.filePath("new.ini"));
-        store.write("Location", text);
-        QVERIFY(store.commit());
-        QCOMPARE(IniSettingsStore(dir.filePath("new.ini")).read("Location"), text);
     }
 }
 

@@ -137,8 +137,8 @@ private slots:
             {"Kew\nGardens", "Kew Gardens"},
             {"Kew\r\nGardens\r\n", "Kew Gardens "},
             {"Kew\rGardens\tLondon\x1b", "Kew Gardens London "},
-            {QStringView(u"K\u00f8benhavn\u2028Danmark\u0085").toString(),
-             "K\xc3\xb8" "benhavn Danmark "},
+            {QStringView(u"K\u00f8benhavn\u2028Danmark\u0085").toString(), "K\xc3\xb8"
+                                                                           "benhavn Danmark "},
             {"Greenwich", "Greenwich"},
         };
         for (const auto& [text, stored] : entered) {
