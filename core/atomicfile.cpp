@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <csignal>
@@ -118,6 +119,11 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     if (!file.commit())
         return failed(Reason(file, errno));
     return true;
+}
+
+QString SaveFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 } // namespace selvane

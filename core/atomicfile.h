@@ -3,7 +3,7 @@
 
 #pragma once
 // Writing a file whole or not at all: the exports, the printed PDF pages and the command
-// line's output all go through here.
+// line's output all go through here; and the folder a file to save is offered in.
 
 #include <QByteArray>
 #include <QString>
@@ -17,5 +17,9 @@ namespace selvane {
 // stream cannot be whole or nothing. On failure returns false and sets `error` to a sentence
 // naming the file and the system's reason ("No space left on device").
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error);
+
+// The folder a file to save is offered in: the user's documents folder when it exists, else
+// the home folder (a save into a folder that is not there would fail).
+QString SaveFolder();
 
 } // namespace selvane

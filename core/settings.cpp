@@ -78,11 +78,21 @@ bool readBool(const SettingsStore& store, const char* name) {
     return store.read(QString::fromLatin1(name)) == QLatin1String("True");
 }
 
+// Writes a text the loader cuts to `length` characters. A longer stored text that the record
+// holds cut, saved unchanged, keeps its stored form: what the user wrote stays written.
+void writeText(SettingsStore& store, const QString& name, const std::string& value, int length) {
+    const QString text = QString::fromStdString(value);
+    const QString stored = store.read(name);
+    if (stored != text && CutText(stored, length) == value)
+        return;
+    store.write(name, text);
+}
+
 void writeAngle(SettingsStore& store, const QString& prefix, const LocationAngle& a) {
-    store.write(prefix + "Deg", QString::fromStdString(a.Degrees));
-    store.write(prefix + "Min", QString::fromStdString(a.Minutes));
-    store.write(prefix + "Sec", QString::fromStdString(a.Seconds));
-    store.write(prefix + "Dir", QString::fromStdString(a.Direction));
+    writeText(store, prefix + "Deg", a.Degrees, kDmsLength);
+    writeText(store, prefix + "Min", a.Minutes, kDmsLength);
+    writeText(store, prefix + "Sec", a.Seconds, kDmsLength);
+    writeText(store, prefix + "Dir", a.Direction, kDirectionLength);
 }
 
 } // namespace
@@ -214,14 +224,14 @@ SaveOutcome SaveConfiguration(SettingsStore& store, const Settings& s) {
     outcome.KeyOpened = store.keyExists();
     writeAngle(store, QStringLiteral("Lat"), s.Lat);
     writeAngle(store, QStringLiteral("Long"), s.Long);
-    store.write(QStringLiteral("Location"), QString::fromStdString(s.Location));
+    writeText(store, QStringLiteral("Location"), s.Location, kLocationLength);
     store.write(QStringLiteral("DayOrder"), QString::number(s.DayOrder));
-    store.write(QStringLiteral("DateLayout"), QString::fromStdString(s.DateLayout));
+    writeText(store, QStringLiteral("DateLayout"), s.DateLayout, kDateLayoutLength);
     store.write(QStringLiteral("DateLayoutIdx"), QString::number(s.DateLayoutIdx));
     store.write(QStringLiteral("Timezone"), QString::number(s.TimeZone));
     store.write(QStringLiteral("DaylightSavings"),
                 QString::fromLatin1(BoolText(s.DaylightSavings)));
-    store.write(QStringLiteral("ZoneName"), QString::fromStdString(s.ZoneName));
+    writeText(store, QStringLiteral("ZoneName"), s.ZoneName, kZoneNameLength);
     outcome.Written = store.commit();
     return outcome;
 }
@@ -240,6 +250,11 @@ SaveOutcome SavePrintOptions(SettingsStore& store, const Settings& s) {
 
 QString SaveMessage(const SaveOutcome& outcome, const SettingsStore& store,
                     const QString& heading) {
+    if (!outcome.Written && !store.readProblem().isEmpty())
+        return heading + QStringLiteral("\n\nThe settings file %1 could not be read (%2), so it "
+                                        "is left as it is: this change will not survive a "
+                                        "restart.")
+                             .arg(store.location(), store.readProblem());
     if (!outcome.Written)
         return heading + QStringLiteral("\n\nThe settings file %1 could not be written, so this "
                                         "change will not survive a restart.")

@@ -117,15 +117,17 @@ struct SaveOutcome {
 };
 
 // The configuration window's values: location, day order, date layout, zone, daylight saving
-// and the zone's name.
+// and the zone's name. A stored text longer than the record keeps (an 80-character location),
+// saved as the record holds its first characters, keeps its stored form.
 SaveOutcome SaveConfiguration(SettingsStore& store, const Settings& s);
 
 // The print options window's values.
 SaveOutcome SavePrintOptions(SettingsStore& store, const Settings& s);
 
 // A settings window's message after saving: empty when all went well; `heading` when the key
-// had to be made anew; `heading` and, after it, the store's file and that the change lasts
-// only until the program ends, when the writes did not reach the store.
+// had to be made anew; `heading` and, after it, the store's file (and, when it could not be
+// read, why) and that the change lasts only until the program ends, when the writes did not
+// reach the store.
 QString SaveMessage(const SaveOutcome& outcome, const SettingsStore& store, const QString& heading);
 
 } // namespace selvane

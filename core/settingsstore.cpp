@@ -199,11 +199,11 @@ QString IniValueText(const QByteArray& raw) {
         const auto inner = unescaped(QStringView(text).mid(1, text.size() - 2));
         return inner ? withoutPrefix(*inner) : text;
     }
-    if (const auto plain = unescaped(text)) {
-        const QString value = withoutPrefix(*plain);
-        if (value != text && qsettingsForm(value) == text)
-            return value;
-    }
+    // Escapes count only inside the quotes: a hand-written "C:\temp\new" stays as written.
+    // The prefix QSettings puts before a text that starts with "@" is taken off.
+    const QString value = withoutPrefix(text);
+    if (value != text && qsettingsForm(value) == text)
+        return value;
     return text;
 }
 
@@ -230,16 +230,30 @@ IniSettingsStore::IniSettingsStore(const QString& filePath, Access access)
                  qUtf8Printable(filePath));
         return;
     }
-    QFile file(filePath);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray data = file.readAll();
-        for (qsizetype from = 0; from < data.size();) {
-            const qsizetype end = data.indexOf('\n', from);
-            const qsizetype next = end < 0 ? data.size() : end + 1;
-            m_lines.push_back(data.mid(from, next - from));
-            from = next;
+    QByteArray data;
+    if (info.exists()) { // else a first run
+        QFile file(filePath);
+        if (file.open(QIODevice::ReadOnly))
+            data = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            // What it holds is unknown: it is kept as it is, and nothing replaces it.
+            m_readProblem = file.errorString();
+            m_readOnly = true;
+            qWarning("Selvane: cannot read %s (%s); started with the defaults and will not write "
+                     "over it",
+                     qUtf8Printable(filePath), qUtf8Printable(m_readProblem));
+            return;
         }
     }
+    for (qsizetype from = 0; from < data.size();) {
+        const qsizetype end = data.indexOf('\n', from);
+        const qsizetype next = end < 0 ? data.size() : end + 1;
+        m_lines.push_back(data.mid(from, next - from));
+        from = next;
+    }
+    // The first line's ending is the file's, also for a file started afresh over it.
+    if (!m_lines.empty() && m_lines.front().endsWith("\r\n"))
+        m_ending = "\r\n";
     const QString problem = m_readOnly ? QString() : writeProblem();
     if (!problem.isEmpty())
         qWarning("Selvane: cannot write %s (%s); changes made in this session will not survive "
@@ -305,19 +319,20 @@ int IniSettingsStore::lineOf(const QString& name) const {
 
 int IniSettingsStore::insertionLine() {
     const GroupLines group = groupLines();
+    const QByteArray& ending = m_ending;
     const int after = group.Entries.empty() ? group.Header : group.Entries.back();
     if (after < 0) { // no group yet: a new one at the end, a blank line apart from what is there
         if (!m_lines.empty()) {
             if (!m_lines.back().endsWith('\n'))
-                m_lines.back() += '\n';
-            m_lines.push_back(endingOf(m_lines.back()));
+                m_lines.back() += ending;
+            m_lines.push_back(ending);
         }
-        m_lines.push_back('[' + kKeyName.toLatin1() + ']' + '\n');
+        m_lines.push_back('[' + kKeyName.toLatin1() + ']' + ending);
         return static_cast<int>(m_lines.size());
     }
     QByteArray& last = m_lines[static_cast<std::size_t>(after)];
     if (!last.endsWith('\n'))
-        last += '\n';
+        last += ending;
     return after + 1;
 }
 
@@ -367,7 +382,7 @@ void IniSettingsStore::write(const QString& name, const QString& value) {
     } else {
         const int pos = insertionLine();
         const QByteArray ending =
-            pos > 0 ? endingOf(m_lines[static_cast<std::size_t>(pos - 1)]) : QByteArray("\n");
+            pos > 0 ? endingOf(m_lines[static_cast<std::size_t>(pos - 1)]) : m_ending;
         m_lines.insert(m_lines.begin() + pos, name.toUtf8() + '=' + IniValueForm(value) + ending);
     }
     m_dirty = true;

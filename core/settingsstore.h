@@ -30,6 +30,9 @@ public:
     virtual bool commit() = 0;
     // Where the values are kept, for messages: the settings file's path.
     virtual QString location() const = 0;
+    // Why the stored values could not be read ("Permission denied"); empty when they could.
+    // A store that could not be read is never written.
+    virtual QString readProblem() const { return {}; }
 };
 
 // The store as an INI file, the key "HKEY_SELVANE" as its group, kept line by line: a value
@@ -38,21 +41,22 @@ public:
 // whole through a temporary file, so a failed write never leaves a half-written one.
 //
 // A value is the text after the first "=" of its line, without the blanks around it, read as
-// UTF-8 when it is valid UTF-8 and as Latin-1 otherwise. Files written through QSettings read
-// as QSettings read them: a value wholly in double quotes is the quoted text with its
-// backslash escapes, and an unquoted value that is exactly what QSettings writes for some
-// text ("C:\\dir", "\"Kew\"", "@@home") is that text. A value that would not read back as it
-// is (blanks at either end, a control character, a leading quote, ...) is written in the
-// quoted form; no NUL byte is ever written.
+// UTF-8 when it is valid UTF-8 and as Latin-1 otherwise. A value wholly in double quotes is the
+// quoted text with its backslash escapes, as QSettings wrote and read it; an unquoted value is
+// its text as written, backslashes and all ("C:\temp\new"), but for the "@" QSettings doubles
+// at the start ("@@home" is "@home"). A value that would not read back as it is (blanks at
+// either end, a control character, a leading quote, ...) is written in the quoted form; no NUL
+// byte is ever written. Lines added to a file take the file's own line ending.
 class IniSettingsStore final : public SettingsStore {
 public:
     // Read only, the file is never written (for runs that must change nothing).
     enum class Access { ReadWrite, ReadOnly };
 
     // Reads the file. A path that exists but is not a regular file (a device, a fifo, a
-    // folder, a link to one of them or to nothing) is left alone: the store then starts empty
-    // and keeps what is written in memory only. That, and a file or folder that cannot be
-    // written when the store is to write it, is said on stderr once.
+    // folder, a link to one of them or to nothing), or a file that cannot be read (its
+    // permissions, a read error), is left alone: the store then starts empty and keeps what is
+    // written in memory only. That, and a file or folder that cannot be written when the store
+    // is to write it, is said on stderr once.
     explicit IniSettingsStore(const QString& filePath, Access access = Access::ReadWrite);
 
     // The user's file: Selvane/Selvane.ini in the XDG config folder.
@@ -60,6 +64,7 @@ public:
 
     QString filePath() const { return m_path; }
     QString location() const override { return m_path; }
+    QString readProblem() const override { return m_readProblem; }
 
     // Why the file cannot be written now ("it is not a regular file", "its folder ... is
     // read-only", ...); empty when it can.
@@ -95,10 +100,13 @@ private:
 
     QString m_path;
     std::vector<QByteArray> m_lines; // the file's lines, each with its own line ending
+    QByteArray m_ending = "\n";      // of the lines added: "\r\n" when the file's first has it
     bool m_dirty = false;            // lines changed since the file was read or written
     bool m_keyCreated = false;
-    // Never written: read only, not a regular file, or an unreadable file not copied.
+    // Never written: read only, not a regular file, a file that could not be read, or one
+    // without settings that could not be copied.
     bool m_readOnly = false;
+    QString m_readProblem; // the read error of a file that could not be read
 };
 
 // A store that reads through to another and keeps its own writes in memory: loading the
@@ -116,6 +124,7 @@ public:
     // Nothing is ever stored.
     bool commit() override { return false; }
     QString location() const override { return m_stored.location(); }
+    QString readProblem() const override { return m_stored.readProblem(); }
 
 private:
     const SettingsStore& m_stored;

@@ -91,6 +91,8 @@ std::string EscapeText(std::string_view text) {
             out += "\\n";
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
+        } else if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == '\x7f') {
+            out += ' '; // no other control character may stand in a text value
         } else {
             out += c;
         }

@@ -26,7 +26,8 @@ struct CalendarInfo {
 // "51.4772N0.0014W": the observer's latitude and longitude to 4 decimals with their directions.
 std::string PlaceKey(const Observer& observer);
 
-// A text value with backslash, comma, semicolon and line breaks escaped.
+// A text value with backslash, comma, semicolon and line breaks escaped, and every other
+// control character but the tab (which RFC 5545 forbids in a text) as a space.
 std::string EscapeText(std::string_view text);
 
 // One content line folded into lines of at most 75 octets, continuations starting with a

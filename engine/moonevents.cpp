@@ -5,6 +5,7 @@
 
 #include "engine/apsides.h"
 #include "engine/constants.h"
+#include "engine/deltat.h"
 #include "engine/numeric.h"
 #include "engine/phases.h"
 #include "engine/riseset.h"
@@ -44,6 +45,13 @@ bool ByTime(const MoonEvent& a, const MoonEvent& b) {
     return a.JD < b.JD;
 }
 
+// The universal instant of a phase or apsis the book's series give in dynamical time: Delta-T
+// earlier. The main window keeps the series' instant as it is; a calendar file's UTC is the
+// sky's.
+JulianDay UniversalOf(JulianDay jde) {
+    return jde - DeltaTSecondsAt(jde) / kSecondsPerDay;
+}
+
 } // namespace
 
 std::vector<MoonEvent> PhasesAndApsides(JulianDay start, JulianDay end) {
@@ -54,7 +62,7 @@ std::vector<MoonEvent> PhasesAndApsides(JulianDay start, JulianDay end) {
             const double phase = PhaseOf(k);
             MoonEvent e;
             e.Kind = kPhaseKinds[static_cast<std::size_t>(Trunc(phase * 4.0) % 4)];
-            e.JD = getMoonJD(k, phase);
+            e.JD = UniversalOf(getMoonJD(k, phase));
             e.K = k;
             return e;
         },
@@ -66,7 +74,7 @@ std::vector<MoonEvent> PhasesAndApsides(JulianDay start, JulianDay end) {
             const Apsis a = jdXgee(k);
             MoonEvent e;
             e.Kind = Frac(k) == 0.0 ? MoonEventKind::Perigee : MoonEventKind::Apogee;
-            e.JD = a.JD;
+            e.JD = UniversalOf(a.JD);
             e.Distance = a.Distance;
             e.K = k;
             return e;

@@ -3,8 +3,11 @@
 
 #pragma once
 // The Moon's events over a span of time, for calendars and scripts: the major phases, the
-// perigees and apogees, and optionally each day's moonrise and moonset at the place. The
-// instants are the ones the main window shows, from the same functions.
+// perigees and apogees, and optionally each day's moonrise and moonset at the place, from the
+// functions the main window shows them with. The phases and apsides are the window's instants
+// less Delta-T: the window keeps the series' dynamical time as its one time scale, while a
+// calendar file's UTC is the sky's (2025 March 14's Full Moon: 06:55:46 in the window, 06:54:31
+// UT). The rises and sets are the window's local minutes, civil times that need no Delta-T.
 
 #include "engine/localtime.h"
 
@@ -27,7 +30,7 @@ enum class MoonEventKind {
 
 struct MoonEvent {
     MoonEventKind Kind = MoonEventKind::NewMoon;
-    JulianDay JD = 0.0;        // universal time
+    JulianDay JD = 0.0;        // universal time (the sky's: Delta-T taken off the series')
     std::int32_t Distance = 0; // perigee and apogee: Earth-Moon distance in km; else 0
     // Phases: the lunation index k of getMoonJD (0: the New Moon of 2000 January 6); apsides:
     // the index of jdXgee. Each phase or apsis has its own k, so it names the event.
@@ -37,8 +40,7 @@ struct MoonEvent {
 };
 
 // The major phases and the apsides whose universal instant lies in (start, end], in time
-// order. A month's bounds taken as its first and the next month's first midnight give the
-// phases the main window lists for that month.
+// order.
 std::vector<MoonEvent> PhasesAndApsides(JulianDay start, JulianDay end);
 
 // Each moonrise and moonset of `days` local calendar dates from year-month-day on, as the main

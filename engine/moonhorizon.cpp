@@ -4,8 +4,12 @@
 #include "engine/moonhorizon.h"
 
 #include "engine/constants.h"
+#include "engine/coordinates.h"
+#include "engine/deltat.h"
 #include "engine/lunar.h"
 #include "engine/numeric.h"
+#include "engine/nutation.h"
+#include "engine/solar.h"
 
 #include <algorithm>
 #include <array>
@@ -15,7 +19,6 @@
 namespace selvane {
 
 namespace {
-
 
 constexpr int kHorizonSamples = 24; // intervals: an hour apart, the Moon moving 15 degrees
 // Added to the declinations sampled at the day's start, middle and end before they bound the
@@ -27,29 +30,41 @@ constexpr double kDeclinationMarginDeg = 0.25;
 constexpr double kGrazingMarginDeg = 0.1;
 constexpr double kCrossingToleranceDays = 1.0 / kSecondsPerDay;
 
-// The Moon at a universal instant: its altitude above that of its rise and set (degrees).
-struct MoonHeight {
+// A body at a universal instant: its altitude above that of its rise and set (degrees).
+struct BodyHeight {
     JulianDay At = 0.0;
     double Height = 0.0;
     double Dec = 0.0; // degrees
     double H0 = 0.0;  // the rise and set altitude, degrees
 };
 
-MoonHeight MoonHeightAt(JulianDay jd, const Observer& observer) {
+BodyHeight MoonHeightAt(JulianDay jd, const Observer& observer) {
     const LunarPosition p = CLP(jd, observer);
     const double h0 = MoonRiseSetAltitude(p.Parallax);
     return {jd, p.Altitude - h0, p.Dec, h0};
 }
 
-bool Above(const MoonHeight& m) {
+// The Sun's centre against `altitude`: its apparent place with the series evaluated in
+// dynamical time (the universal instant plus Delta-T), the hour angle from the apparent
+// sidereal time, as the chapter 15 search has them.
+BodyHeight SunHeightAt(JulianDay jd, const Observer& observer, double altitude) {
+    const SunGeocentric sun = SunApparentGeocentric(jd + DeltaTSecondsAt(jd) / kSecondsPerDay);
+    const double nutationInRA = std::cos(DegToRad(sun.Epsilon)) * sun.DeltaPsi * kArcsecPerDeg;
+    const double hourAngle =
+        Normalize360(ApparentSiderealTime(jd, nutationInRA) - observer.Longitude - sun.RA);
+    const Horizontal place = EquatorialToHorizontal(hourAngle, sun.Dec, observer.Latitude);
+    return {jd, place.Altitude - altitude, sun.Dec, altitude};
+}
+
+bool Above(const BodyHeight& m) {
     return m.Height >= 0.0;
 }
 
-// Whether the Moon stays above, or below, its rise and set altitude all day, judged from the
+// Whether the body stays above, or below, its rise and set altitude all day, judged from the
 // declinations at the day's start, middle and end. Whatever the hour angle, the altitude lies
 // between |latitude + declination| - 90 (lower culmination) and 90 - |latitude - declination|
 // (upper culmination).
-bool StaysOnOneSide(const MoonHeight& start, const MoonHeight& middle, const MoonHeight& end,
+bool StaysOnOneSide(const BodyHeight& start, const BodyHeight& middle, const BodyHeight& end,
                     double latitude) {
     const double decLow = std::min({start.Dec, middle.Dec, end.Dec}) - kDeclinationMarginDeg;
     const double decHigh = std::max({start.Dec, middle.Dec, end.Dec}) + kDeclinationMarginDeg;
@@ -60,17 +75,18 @@ bool StaysOnOneSide(const MoonHeight& start, const MoonHeight& middle, const Moo
     return highest < h0Low || lowest > h0High;
 }
 
-// The instant within a bracket of opposite heights where the Moon crosses its rise and set
+// The instant within a bracket of opposite heights where the body crosses its rise and set
 // altitude, to a second: false position with the Illinois halving of the end that stays, each
 // trial kept some way inside the bracket so that both ends close in.
-JulianDay RefineCrossing(MoonHeight a, MoonHeight b, const Observer& observer) {
+template <typename HeightAt>
+JulianDay RefineCrossing(BodyHeight a, BodyHeight b, const HeightAt& heightAt) {
     constexpr double inset = 0.4 * kCrossingToleranceDays;
     double ha = a.Height;
     double hb = b.Height;
     int kept = 0; // which end stayed on the last step: -1 a, +1 b
     while (b.At - a.At > kCrossingToleranceDays) {
         const JulianDay guess = (a.At * hb - b.At * ha) / (hb - ha);
-        const MoonHeight m = MoonHeightAt(std::clamp(guess, a.At + inset, b.At - inset), observer);
+        const BodyHeight m = heightAt(std::clamp(guess, a.At + inset, b.At - inset));
         if (Above(m) == Above(a)) {
             a = m;
             ha = m.Height;
@@ -88,35 +104,32 @@ JulianDay RefineCrossing(MoonHeight a, MoonHeight b, const Observer& observer) {
     return (a.At + b.At) / 2.0;
 }
 
-} // namespace
-
-double MoonRiseSetAltitude(double parallax) noexcept {
-    return kMoonParallaxFactor * parallax - kHorizonRefractionDeg;
-}
-
-HorizonCrossings MoonHorizonCrossings(JulianDay start, JulianDay end, const Observer& observer) {
+// The search of MoonHorizonCrossings for any body whose height `heightAt` gives.
+template <typename HeightAt>
+HorizonCrossings Crossings(JulianDay start, JulianDay end, double latitude,
+                           const HeightAt& heightAt) {
     const double step = (end - start) / kHorizonSamples;
-    std::array<MoonHeight, kHorizonSamples + 1> s;
+    std::array<BodyHeight, kHorizonSamples + 1> s;
     constexpr int middle = kHorizonSamples / 2;
-    s[0] = MoonHeightAt(start, observer);
-    s[middle] = MoonHeightAt(start + middle * step, observer);
-    s[kHorizonSamples] = MoonHeightAt(end, observer);
+    s[0] = heightAt(start);
+    s[middle] = heightAt(start + middle * step);
+    s[kHorizonSamples] = heightAt(end);
     HorizonCrossings found;
-    if (StaysOnOneSide(s[0], s[middle], s[kHorizonSamples], observer.Latitude))
+    if (StaysOnOneSide(s[0], s[middle], s[kHorizonSamples], latitude))
         return found;
     for (int k = 1; k < kHorizonSamples; ++k)
         if (k != middle)
-            s[static_cast<std::size_t>(k)] = MoonHeightAt(start + k * step, observer);
+            s[static_cast<std::size_t>(k)] = heightAt(start + k * step);
 
-    auto take = [&](const MoonHeight& a, const MoonHeight& b) {
+    auto take = [&](const BodyHeight& a, const BodyHeight& b) {
         JulianDay& slot = Above(a) ? found.Set : found.Rise;
         if (slot == kNoEvent)
-            slot = RefineCrossing(a, b, observer);
+            slot = RefineCrossing(a, b, heightAt);
         found.Any = true;
     };
     for (std::size_t k = 0; k < kHorizonSamples; ++k) {
-        const MoonHeight& a = s[k];
-        const MoonHeight& b = s[k + 1];
+        const BodyHeight& a = s[k];
+        const BodyHeight& b = s[k + 1];
         if (Above(a) != Above(b)) {
             take(a, b);
             continue;
@@ -138,13 +151,30 @@ HorizonCrossings MoonHorizonCrossings(JulianDay start, JulianDay end, const Obse
         const double extreme = y1 - (y0 - y2) * (y0 - y2) / (8.0 * curvature);
         if (Above(a) ? extreme > kGrazingMarginDeg : extreme < -kGrazingMarginDeg)
             continue;
-        const MoonHeight m = MoonHeightAt(at, observer);
+        const BodyHeight m = heightAt(at);
         if (Above(m) != Above(a)) {
             take(a, m);
             take(m, b);
         }
     }
     return found;
+}
+
+} // namespace
+
+double MoonRiseSetAltitude(double parallax) noexcept {
+    return kMoonParallaxFactor * parallax - kHorizonRefractionDeg;
+}
+
+HorizonCrossings MoonHorizonCrossings(JulianDay start, JulianDay end, const Observer& observer) {
+    return Crossings(start, end, observer.Latitude,
+                     [&](JulianDay jd) { return MoonHeightAt(jd, observer); });
+}
+
+HorizonCrossings SunHorizonCrossings(JulianDay start, JulianDay end, const Observer& observer,
+                                     double altitude) {
+    return Crossings(start, end, observer.Latitude,
+                     [&](JulianDay jd) { return SunHeightAt(jd, observer, altitude); });
 }
 
 } // namespace selvane

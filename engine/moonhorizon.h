@@ -4,7 +4,9 @@
 #pragma once
 // The Moon's rise and set found from its altitude itself, through a span of time: where the
 // interpolated search of chapter 15 cannot be trusted (near the poles the Moon's declination
-// moves by degrees within a day, and it may graze the horizon).
+// moves by degrees within a day, and it may graze the horizon). The same search finds the
+// Sun's short appearances above (or dips below) an altitude, where the test at its middle
+// declination says it never crosses it.
 
 #include "engine/localtime.h"
 #include "engine/risetransitset.h"
@@ -27,5 +29,10 @@ struct HorizonCrossings {
 // refines each crossing to a second. A span the Moon provably spends on one side of the
 // horizon costs three samples.
 HorizonCrossings MoonHorizonCrossings(JulianDay start, JulianDay end, const Observer& observer);
+
+// The Sun's first rise above and first set below an altitude of its centre (degrees:
+// kSunriseAltitude, -6, -12, -18) between two universal instants, searched as the Moon's.
+HorizonCrossings SunHorizonCrossings(JulianDay start, JulianDay end, const Observer& observer,
+                                     double altitude);
 
 } // namespace selvane

@@ -11,6 +11,7 @@
 #include "engine/risetransitset.h"
 #include "engine/solar.h"
 
+#include <cmath>
 #include <tuple>
 #include <utility>
 
@@ -98,6 +99,34 @@ RiseSetTimes SolarDayOnLocalClock(JulianDay localMidnight, const Observer& obser
             OnLocalClock(jd0, t.Set, localMidnight, observer)};
 }
 
+// The Sun's transit for the local date whose midnight is `localMidnight`, on the local clock,
+// for a day whose rise and set the test at its middle declination does not find.
+double SolarTransitOnLocalClock(JulianDay localMidnight, const Observer& observer) {
+    const JulianDay jd0 = LocalToUniversal(localMidnight, observer);
+    const SolarResult before = SolarPositionAt(jd0 - 1.0, observer);
+    const SolarResult day = SolarPositionAt(jd0, observer);
+    const SolarResult after = SolarPositionAt(jd0 + 1.0, observer);
+    const double theta0 = Normalize360(ApparentSiderealTime(jd0, day.NutationInRA));
+    return OnLocalClock(
+        jd0, CalculateTransit({0.0, before.RA, day.RA, after.RA}, observer.Longitude, theta0),
+        localMidnight, observer);
+}
+
+// Where the Sun passes its upper or lower transit within this many degrees of an altitude, the
+// test at its middle declination may miss a short crossing of it.
+constexpr double kGrazingDeg = 1.0;
+
+// Whether the Sun at the date's noon comes within kGrazingDeg of the altitude at its upper or
+// lower transit: 90 - |latitude - declination| and |latitude + declination| - 90.
+bool SunGrazes(JulianDay localMidnight, const Observer& observer, double altitude) {
+    const double dec =
+        SolarPositionAt(LocalToUniversal(localMidnight + 0.5, observer), observer).Dec;
+    const double highest = 90.0 - std::fabs(observer.Latitude - dec);
+    const double lowest = std::fabs(observer.Latitude + dec) - 90.0;
+    return std::fabs(highest - altitude) <= kGrazingDeg ||
+           std::fabs(lowest - altitude) <= kGrazingDeg;
+}
+
 // The Sun's events always read as a clock time of the date: a value off the date is brought
 // into it by whole days.
 EventTime SunEvent(double v) {
@@ -179,14 +208,34 @@ std::array<EventTime, 3> CalcSolarRiseSet(const ClockTime& clock, const Observer
                                           double altitude) {
     const JulianDay midnight = DateTimeToJD(clock.Year, clock.Month, clock.Day, 0, 0, 0);
     RiseSetTimes t = SolarDayOnLocalClock(midnight, observer, altitude);
-    if (AllNone(t))
-        return {kNoneEvent, kNoneEvent, kNoneEvent};
 
     // A set before the date's midnight with a rise after it: the rise of the day before is the
     // one that belongs to that set.
     if (IsEvent(t.Rise) && t.Rise >= 0.0 && IsEvent(t.Set) && t.Set < 0.0)
         t.Rise = SolarDayOnLocalClock(midnight - 1.0, observer, altitude).Rise;
 
+    // Where polar night or day begins or ends, the Sun shows itself (or dips) only for a
+    // while near its transit or lower transit, and the test at the middle declination finds no
+    // crossing: the altitude itself is searched through the local date, and each crossing found
+    // is refined to a second. A crossing in the date's last half minute would read "24:00", the
+    // next date's 00:00, and is left to that date.
+    if ((!IsEvent(t.Rise) || !IsEvent(t.Set)) && SunGrazes(midnight, observer, altitude)) {
+        const HorizonCrossings crossings =
+            SunHorizonCrossings(LocalToUniversal(midnight, observer),
+                                LocalToUniversal(midnight + 1.0, observer), observer, altitude);
+        for (auto [v, crossing] :
+             {std::pair{&t.Rise, crossings.Rise}, std::pair{&t.Set, crossings.Set}}) {
+            if (IsEvent(*v) || !IsEvent(crossing))
+                continue;
+            const double local = UniversalToLocal(crossing, observer) - midnight;
+            if (local * kMinutesPerDay < kMinutesPerDay - 0.5)
+                *v = local;
+        }
+        if (!IsEvent(t.Transit) && (IsEvent(t.Rise) || IsEvent(t.Set)))
+            t.Transit = SolarTransitOnLocalClock(midnight, observer);
+    }
+    if (AllNone(t))
+        return {kNoneEvent, kNoneEvent, kNoneEvent};
     return {SunEvent(t.Transit), SunEvent(t.Rise), SunEvent(t.Set)};
 }
 

@@ -41,6 +41,31 @@ double Iterate(double m, bool driftGuard, Step step) {
     return kNoEvent;
 }
 
+// The right ascensions made to run on across 0 hours, as the interpolation needs them.
+void Unwrap(DaySeries& ra) noexcept {
+    if (ra.Y1 > ra.Y2)
+        ra.Y1 -= 360.0;
+    if (ra.Y3 < ra.Y2)
+        ra.Y3 += 360.0;
+}
+
+// The hour angle in [-180, 180] degrees at day fraction m, from the right ascension
+// interpolated a fixed 67 s later (which it leaves in ra.Current).
+double HourAngleAt(DaySeries& ra, double longitude, double theta0, double m) noexcept {
+    ra.Current = Normalize360(Interpolate(ra, m + kInterpolationOffsetDays));
+    const double theta = Normalize360(theta0 + kSiderealRateDegPerDay * m);
+    return std::remainder(theta - longitude - ra.Current, 360.0);
+}
+
+// The transit of unwrapped right ascensions: (15.2) p. 102, iterated.
+double TransitOf(DaySeries ra, double longitude, double theta0, bool driftGuard) noexcept {
+    double m0 = (ra.Y2 + longitude - theta0) / 360.0;
+    while (m0 < 0.0)
+        m0 += 1.0;
+    return Iterate(m0, driftGuard,
+                   [&](double m) { return -HourAngleAt(ra, longitude, theta0, m) / 360.0; });
+}
+
 } // namespace
 
 double Interpolate(const DaySeries& s, double n) noexcept {
@@ -52,10 +77,7 @@ double Interpolate(const DaySeries& s, double n) noexcept {
 
 RiseSetTimes CalculateRiseSet(DaySeries ra, double latitude, double longitude, DaySeries dec,
                               double h0, double theta0, CrossingCheck check) noexcept {
-    if (ra.Y1 > ra.Y2)
-        ra.Y1 -= 360.0;
-    if (ra.Y3 < ra.Y2)
-        ra.Y3 += 360.0;
+    Unwrap(ra);
 
     const double phi = DegToRad(latitude);
     // (15.1) p. 102.
@@ -67,21 +89,18 @@ RiseSetTimes CalculateRiseSet(DaySeries ra, double latitude, double longitude, D
     const double H0 = RadToDeg(ArcCos(cosH0));
 
     // (15.2) p. 102.
-    double m0 = (ra.Y2 + longitude - theta0) / 360.0;
+    const double m0 = (ra.Y2 + longitude - theta0) / 360.0;
     double m1 = m0 - H0 / 360.0;
     double m2 = m0 + H0 / 360.0;
-    for (double* m : {&m0, &m1, &m2})
+    for (double* m : {&m1, &m2})
         while (*m < 0.0)
             *m += 1.0;
 
     const double h0Deg = RadToDeg(h0);
     // The hour angle at day fraction m of the interpolated place; fills dec.Current.
     auto hourAngle = [&](double m) {
-        const double n = m + kInterpolationOffsetDays;
-        ra.Current = Normalize360(Interpolate(ra, n));
-        dec.Current = Interpolate(dec, n);
-        const double theta = Normalize360(theta0 + kSiderealRateDegPerDay * m);
-        return std::remainder(theta - longitude - ra.Current, 360.0); // [-180, 180]
+        dec.Current = Interpolate(dec, m + kInterpolationOffsetDays);
+        return HourAngleAt(ra, longitude, theta0, m);
     };
     // The correction of a rise or set, p. 103.
     auto altitudeStep = [&](double m) {
@@ -104,8 +123,14 @@ RiseSetTimes CalculateRiseSet(DaySeries ra, double latitude, double longitude, D
     RiseSetTimes t;
     t.Rise = crossing(Iterate(m1, driftGuard, altitudeStep), -1.0);
     t.Set = crossing(Iterate(m2, driftGuard, altitudeStep), +1.0);
-    t.Transit = Iterate(m0, driftGuard, [&](double m) { return -hourAngle(m) / 360.0; });
+    t.Transit = TransitOf(ra, longitude, theta0, driftGuard);
     return t;
+}
+
+double CalculateTransit(DaySeries ra, double longitude, double theta0,
+                        CrossingCheck check) noexcept {
+    Unwrap(ra);
+    return TransitOf(ra, longitude, theta0, check == CrossingCheck::DriftGuard);
 }
 
 } // namespace selvane

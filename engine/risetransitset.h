@@ -48,4 +48,9 @@ RiseSetTimes CalculateRiseSet(DaySeries ra, double latitude, double longitude, D
                               double h0, double theta0,
                               CrossingCheck check = CrossingCheck::DriftGuard) noexcept;
 
+// The transit alone, found as CalculateRiseSet finds it: for a day whose body the test at its
+// middle declination says never crosses the altitude, but which crosses it all the same.
+double CalculateTransit(DaySeries ra, double longitude, double theta0,
+                        CrossingCheck check = CrossingCheck::DriftGuard) noexcept;
+
 } // namespace selvane

@@ -8,14 +8,15 @@
 #include "print/printcal.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 
 #include <cups/cups.h>
 
@@ -27,6 +28,10 @@ namespace {
 
 // The layout's device units are the dots of a 300-dpi printer.
 constexpr int kPrintResolution = 300;
+
+// The options Qt's CUPS print engine hands to CUPS with the job, as name and value pairs: the
+// engine property its print dialog sets them through.
+constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
 using DrawPage = std::function<void(QPainter&, const QSize&)>;
 
@@ -81,10 +86,8 @@ bool PrintOnePage(QWidget* parent, const QString& documentName, const PrintPromp
                   const DrawPage& draw) {
     const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
     if (printers.isEmpty()) {
-        const QString documents =
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString path = prompts.AskPdfFileName(
-            parent, QDir(documents).filePath(documentName + QStringLiteral(".pdf")));
+            parent, QDir(SaveFolder()).filePath(documentName + QStringLiteral(".pdf")));
         if (path.isEmpty())
             return false;
         QString error;
@@ -92,6 +95,8 @@ bool PrintOnePage(QWidget* parent, const QString& documentName, const PrintPromp
             prompts.ShowError(parent, error);
             return false;
         }
+        if (prompts.ShowSaved)
+            prompts.ShowSaved(parent, path);
         return true;
     }
     QPrinterInfo target = QPrinterInfo::defaultPrinter();
@@ -116,6 +121,12 @@ bool PrintOnePage(QWidget* parent, const QString& documentName, const PrintPromp
     printer.setDocName(documentName);
     SetUpPage(printer);
     printer.setFullPage(false);
+    // In colour, also on a colour printer set to grey by default (which would print the
+    // weekday row grey): the page is drawn in colour and the job asks CUPS for colour, which
+    // CUPS turns into the printer's own colour setting.
+    printer.setColorMode(QPrinter::Color);
+    printer.printEngine()->setProperty(
+        kCupsOptions, QStringList{QStringLiteral("print-color-mode"), QStringLiteral("color")});
 
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -159,6 +170,12 @@ PrintPrompts DefaultPrintPrompts() {
     };
     prompts.ShowError = [](QWidget* parent, const QString& message) {
         QMessageBox::warning(parent, QLatin1String(kProductName), message);
+    };
+    prompts.ShowSaved = [](QWidget* parent, const QString& path) {
+        QMessageBox::information(
+            parent, QLatin1String(kProductName),
+            QCoreApplication::translate("selvane::PrintJob", "Saved the page as %1.")
+                .arg(QDir::toNativeSeparators(path)));
     };
     return prompts;
 }

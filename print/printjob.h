@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Printing a page: one landscape page at 300 dpi on the system's default printer. When no
-// printer is installed the user may save the page as a PDF file instead; the command line
-// writes the same page as a PDF file without asking.
+// Printing a page: one landscape page at 300 dpi, in colour, on the system's default printer.
+// When no printer is installed the user may save the page as a PDF file instead (offered in
+// the documents folder, else home, and told where it went); the command line writes the same
+// page as a PDF file without asking.
 
 #include "core/pagedata.h"
 
@@ -23,6 +24,8 @@ struct PrintPrompts {
     std::function<QString(QWidget* parent, const QString& suggestedPath)> AskPdfFileName;
     // The page could not be printed.
     std::function<void(QWidget* parent, const QString& message)> ShowError;
+    // The page was saved as the PDF file `path` (may be left empty: nothing is said).
+    std::function<void(QWidget* parent, const QString& path)> ShowSaved;
 };
 PrintPrompts DefaultPrintPrompts();
 

@@ -19,7 +19,8 @@
 #     with xdotool takes screenshots of the main window, the configuration, the print
 #     options, the time list, the calendar export's question, the month picker, the about
 #     window and the links window; prints the calendar and the time table (no printer: each is
-#     saved through the file dialog's suggested name) and exports the year's calendar file;
+#     saved through the file dialog's suggested name, and the message saying where it went
+#     closed) and exports the year's calendar file;
 #     opens the list, print options and configuration once more by their keys (Ctrl+L,
 #     Ctrl+P, Ctrl+,) and shows the next month (Page Down) and today again (Home);
 #     records the addresses the help, home and link commands open (a stand-in xdg-open
@@ -440,15 +441,28 @@ screenshot() { # name [win-line [gap]]
 }
 
 # The file dialog a print or an export opens without a printer: its title is written down and
-# its suggested name taken with Enter.
+# its suggested name taken with Enter. The message that then says where the file went has its
+# title written down and is closed with Enter (it is not screenshot: it names the scratch
+# folder); a build without that message goes on after a few seconds.
 accept_file_dialog() { # what before-ids
-    local what=$1 before=$2 dialog id
+    local what=$1 before=$2 dialog id message deadline=$((SECONDS + 5))
     dialog=$(wait_new_window "$what file dialog" "$before" 20)
     id=${dialog%% *}
     echo "$what: $(cut -d' ' -f6- <<<"$dialog")" >>"$DIALOGS"
     sleep 1 # the dialog lists its folder
     key_to "$id" Return
     wait_window_gone "$what file dialog" "$id" 10
+    trace "$PLACE: waiting for the $what saved message, if any"
+    while ((SECONDS < deadline)); do
+        message=$(viewable_windows | awk -v before=" $before " 'index(before, " " $1 " ") == 0' |
+            tail -n1)
+        [[ -n $message ]] && break
+        sleep 0.1
+    done
+    [[ -n $message ]] || return 0
+    echo "$what saved: $(cut -d' ' -f6- <<<"$message")" >>"$DIALOGS"
+    key_to "${message%% *}" Return
+    wait_window_gone "$what saved message" "${message%% *}"
 }
 
 # Each step of the window session runs in a subshell of its own: when one fails (a window

@@ -454,7 +454,10 @@ PageRequest TSelvane::pageRequest(int year, int month) const {
 }
 
 void TSelvane::lblConfigClick() {
-    m_config->exec(); // on closing it has written the record and the store
+    // On closing it has written the record and the store; closed by Escape it changed nothing,
+    // and the main window stays as it was (a hemisphere turned by hand stays turned).
+    if (m_config->exec() == TfConfig::Cancelled)
+        return;
     ApplySettings(m_settings);
     Timer1Timer(); // the new place and zone at once, not a second later
     RefreshTimeList();

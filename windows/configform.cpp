@@ -47,6 +47,11 @@ QString CutCleanly(const QString& text, int length) {
     return cut;
 }
 
+// The record's text while the window shows it unchanged, else the entered text, cut.
+std::string EnteredText(const QString& entered, const std::string& stored, int length) {
+    return entered == FromUtf8(stored) ? stored : CutText(entered, length);
+}
+
 } // namespace
 
 ConfigForm FormOf(const Settings& record) {
@@ -76,9 +81,11 @@ Settings RecordOf(const ConfigForm& entered, const Settings& record) {
         if (text != ShownNumber(record, n))
             (s.*n.Angle).*n.Part = CutText(text, kDmsLength);
     }
-    s.Lat.Direction = CutText(entered.LatDirection, kDirectionLength);
-    s.Long.Direction = CutText(entered.LongDirection, kDirectionLength);
-    s.Location = CutText(entered.Location, kLocationLength);
+    s.Lat.Direction = EnteredText(entered.LatDirection, record.Lat.Direction, kDirectionLength);
+    s.Long.Direction = EnteredText(entered.LongDirection, record.Long.Direction, kDirectionLength);
+    s.Location = entered.Location == FromUtf8(record.Location)
+                     ? record.Location
+                     : CutText(OneLineText(entered.Location), kLocationLength);
     s.DayOrder = static_cast<std::uint8_t>(std::max(0, entered.DayOrder));
     const bool listed =
         entered.DateLayout >= 0 && entered.DateLayout < static_cast<int>(kDateLayouts.size());
@@ -86,7 +93,7 @@ Settings RecordOf(const ConfigForm& entered, const Settings& record) {
     s.DateLayoutIdx = static_cast<std::uint8_t>(std::max(0, entered.DateLayout));
     s.TimeZone = entered.FixedZone;
     s.DaylightSavings = entered.FixedDaylight;
-    s.ZoneName = CutText(entered.ZoneName, kZoneNameLength);
+    s.ZoneName = EnteredText(entered.ZoneName, record.ZoneName, kZoneNameLength);
     return s;
 }
 
@@ -98,6 +105,21 @@ QString PlaceLocation(const Place& place) {
         location = PlaceLabel(withoutRegion);
     }
     return CutCleanly(location, kLocationLength);
+}
+
+QString OneLineText(const QString& text) {
+    QString line;
+    line.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            continue; // the CR of a CR LF: the LF makes the one space
+        const bool breaks = c.category() == QChar::Other_Control ||
+                            c.category() == QChar::Separator_Line ||
+                            c.category() == QChar::Separator_Paragraph;
+        line += breaks ? QChar(u' ') : c;
+    }
+    return line;
 }
 
 } // namespace selvane

@@ -68,8 +68,9 @@ ConfigForm FormOf(const Settings& record);
 
 // The record the window stores for what was entered, over the record it showed: an empty
 // number field is "00", and a number as FormOf(record) shows it keeps the record's text ("051"
-// stays "051"); the other texts are cut to the record's lengths; the date layout's text is its
-// item's.
+// stays "051"); so do the location, the directions and the zone's name (a hand-written
+// location keeps its tab); the other texts are cut to the record's lengths, the location on
+// one line (OneLineText); the date layout's text is its item's.
 Settings RecordOf(const ConfigForm& entered, const Settings& record);
 
 // What the Location field holds for a place chosen from the list: its own name with its region
@@ -80,5 +81,9 @@ Settings RecordOf(const ConfigForm& entered, const Settings& record);
 // ends at the last space that fits (a single word too long at the last whole character, never
 // inside a surrogate pair or between a letter and its accent), without a comma at its end.
 QString PlaceLocation(const Place& place);
+
+// A text on one line: each line break (CR LF as one), tab or other control character becomes
+// a space. What is pasted into the location is kept so.
+QString OneLineText(const QString& text);
 
 } // namespace selvane

@@ -9,11 +9,11 @@
 #include "engine/moonevents.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace selvane {
 
@@ -49,6 +49,12 @@ ExportPrompts DefaultExportPrompts() {
     prompts.ShowError = [](QWidget* parent, const QString& message) {
         QMessageBox::warning(parent, QLatin1String(kProductName), message);
     };
+    prompts.ShowSaved = [](QWidget* parent, const QString& path) {
+        QMessageBox::information(parent, QLatin1String(kProductName),
+                                 QCoreApplication::translate("selvane::ExportMoonCalendar",
+                                                             "Saved the calendar file as %1.")
+                                     .arg(QDir::toNativeSeparators(path)));
+    };
     return prompts;
 }
 
@@ -59,9 +65,9 @@ bool ExportMoonCalendar(QWidget* parent, const MoonCalendarRequest& request,
     if (!choice)
         return false;
     const int month = choice->WholeYear ? kWholeYear : request.Month;
-    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     const QString path = prompts.AskFileName(
-        parent, documents.filePath(MoonCalendarFileName(request.Year, month, request.MonthName)));
+        parent,
+        QDir(SaveFolder()).filePath(MoonCalendarFileName(request.Year, month, request.MonthName)));
     if (path.isEmpty())
         return false;
     QString error;
@@ -72,6 +78,8 @@ bool ExportMoonCalendar(QWidget* parent, const MoonCalendarRequest& request,
         prompts.ShowError(parent, error);
         return false;
     }
+    if (prompts.ShowSaved)
+        prompts.ShowSaved(parent, path);
     return true;
 }
 

@@ -35,6 +35,8 @@ struct ExportPrompts {
     std::function<QString(QWidget* parent, const QString& suggestedPath)> AskFileName;
     // The file could not be written.
     std::function<void(QWidget* parent, const QString& message)> ShowError;
+    // The file was written to `path` (may be left empty: nothing is said).
+    std::function<void(QWidget* parent, const QString& path)> ShowSaved;
 };
 ExportPrompts DefaultExportPrompts();
 
@@ -49,9 +51,9 @@ struct MoonCalendarRequest {
 };
 
 // Asks what to export and where, offering "Selvane Moon 2025.ics" (or the month's name) in
-// the documents folder, and writes the file whole or not at all. Returns whether a file was
-// written; a cancelled question or dialog returns false without a message, a failed write
-// shows one.
+// SaveFolder() (the documents folder, else home), and writes the file whole or not at all,
+// then says where it went. Returns whether a file was written; a cancelled question or dialog
+// returns false without a message, a failed write shows one.
 bool ExportMoonCalendar(QWidget* parent, const MoonCalendarRequest& request,
                         const ExportPrompts& prompts);
 

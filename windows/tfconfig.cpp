@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -364,8 +365,16 @@ void TfConfig::cmbZoneChange() {
 }
 
 void TfConfig::txtLocationChange(const QString& text) {
-    m_placePopup->Offer(text);
-    m_typedPlace = m_placePopup->namesPlace() && FoldForSearch(text) != FoldForSearch(m_keptText);
+    // What the user types or pastes stays on one line: line breaks and tabs become spaces.
+    const QString line = OneLineText(text);
+    if (line != text) {
+        const int cursor =
+            txtLocation->cursorPosition() - static_cast<int>(text.size() - line.size());
+        txtLocation->setText(line);
+        txtLocation->setCursorPosition(cursor);
+    }
+    m_placePopup->Offer(line);
+    m_typedPlace = m_placePopup->namesPlace() && FoldForSearch(line) != FoldForSearch(m_keptText);
     UpdatePlaceNote();
 }
 
@@ -582,6 +591,15 @@ void TfConfig::spinEWDownClick() {
 
 void TfConfig::lblExitClick() {
     close();
+}
+
+void TfConfig::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_saved = true; // what was entered is dropped: the record and the store stay
+        done(Cancelled);
+        return;
+    }
+    BorderlessWindow::keyPressEvent(event);
 }
 
 void TfConfig::done(int result) {

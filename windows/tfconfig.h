@@ -4,8 +4,9 @@
 #pragma once
 // The configuration window: the observer's place, the calendar's first weekday, the time
 // list's date layout, the time zone and daylight saving. It shows the settings record each
-// time it is opened and, however it is closed, writes what the user entered to the record
-// and to the store.
+// time it is opened and, closed by its exit label or the window system, writes what the user
+// entered to the record and to the store; Escape closes it and stores nothing, so the record
+// stays as the window opened with it.
 
 #include "core/places.h"
 #include "widgets/borderlesswindow.h"
@@ -37,6 +38,9 @@ public:
     // reads it on every show and, on closing, writes it and the store.
     TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow);
     ~TfConfig() override;
+
+    // The result of a showing that Escape closed: nothing was stored.
+    static constexpr int Cancelled = 2;
 
     HotSpotLabel* lblTitle;
     HotSpotLabel* lblExit;
@@ -103,12 +107,13 @@ public:
 
     // Typing in txtLocation: the place list beneath the field (PlacePopup) offers the places
     // that match, and the one taken by Enter or a click goes to TakePlace. The text stays as
-    // typed. A typed text that is a known place's name, other than the text the position came
-    // with (the one the window opened with or the last place taken), shows the note "Choose a
-    // place from the list to set its position" under the field while the list is closed and
-    // the position (the six numbers and both directions) is still the one the text came with:
-    // the place is not taken until it is chosen. Taking a place, a text that names none and an
-    // edited position remove the note; nothing else changes.
+    // typed, on one line: a line break or a tab typed or pasted becomes a space. A typed text that
+    // is a known place's name, other than the text the position came with (the one the window
+    // opened with or the last place taken), shows the note "Choose a place from the list to set its
+    // position" under the field while the list is closed and the position (the six numbers and both
+    // directions) is still the one the text came with: the place is not taken until it is chosen.
+    // Taking a place, a text that names none and an edited position remove the note; nothing else
+    // changes.
     void txtLocationChange(const QString& text);
     // Fills the position (to the nearest second), both directions and the named zone from a
     // place, and puts into txtLocation what PlaceLocation gives for it (its name, region and
@@ -126,11 +131,13 @@ public:
     std::function<QDateTime()> now;
 
     // Every way of closing (the exit label, Escape, the window system) ends here, and saving
-    // runs once per showing.
+    // runs once per showing, unless Escape closed the window.
     void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Escape (unless an open list takes it first) closes the window without storing anything.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate();

@@ -89,6 +89,7 @@ private slots:
     void pdfPagesAreThePrintedPages();
     void helpAndVersion();
     void aPageWithoutRuntimeFolderLeavesNothing();
+    void anUnreadableSettingsFileIsNamedAndTheDefaultsUsed();
 
 private:
     // The program with these arguments, in the output folder, without a display or a
@@ -449,6 +450,28 @@ void TestCommandLine::aPageWithoutRuntimeFolderLeavesNothing() {
     QCOMPARE(QDir(m_dir->filePath("tmp"))
                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
              QStringList());
+}
+
+void TestCommandLine::anUnreadableSettingsFileIsNamedAndTheDefaultsUsed() {
+    // Without a settings file the place is the first run's: 0 N, 0 W on GMT.
+    const Outcome defaults = run({"--csv", "2024-03"});
+    QCOMPARE(defaults.Status, 0);
+    QCOMPARE(defaults.Err, QByteArray());
+    QVERIFY(defaults.Out.contains("\n2024-03-01,"));
+
+    // A settings file that opens but cannot be read (the first byte of /proc/self/mem gives
+    // EIO): one line on stderr names it, the job is done with the defaults, and the link stays.
+    QVERIFY(QDir().mkpath(QFileInfo(settingsPath()).path()));
+    QVERIFY(QFile::link("/proc/self/mem", settingsPath()));
+    const Outcome unreadable = run({"--csv", "2024-03"});
+    QCOMPARE(unreadable.Status, 0);
+    QCOMPARE(unreadable.Out, defaults.Out);
+    QCOMPARE(unreadable.Err.count('\n'), 1);
+    QVERIFY2(unreadable.Err.startsWith("Selvane: cannot read " + settingsPath().toUtf8() + " ("),
+             unreadable.Err.constData());
+    QVERIFY2(unreadable.Err.endsWith("); started with the defaults and will not write over it\n"),
+             unreadable.Err.constData());
+    QCOMPARE(QFileInfo(settingsPath()).symLinkTarget(), QString("/proc/self/mem"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -14,8 +14,11 @@
 #include <QTest>
 
 #include <csignal>
+#include <optional>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace selvane;
 
@@ -52,6 +55,24 @@ private:
     void (*m_oldHandler)(int) = nullptr;
 };
 
+// Lets root's file accesses be checked as another user's while it lives (a file of mode 000
+// cannot be read then); changes nothing for anybody else.
+class FileAccessAsNobody {
+public:
+    FileAccessAsNobody()
+        : m_root(geteuid() == 0) {
+        if (m_root)
+            setfsuid(65534);
+    }
+    ~FileAccessAsNobody() {
+        if (m_root)
+            setfsuid(0);
+    }
+
+private:
+    bool m_root;
+};
+
 } // namespace
 
 class TestSettings : public QObject {
@@ -73,8 +94,13 @@ private slots:
     void handEditedTextWithCommasStaysOneText();
     void handEditedFileKeepsEveryByteItDoesNotChange_data();
     void handEditedFileKeepsEveryByteItDoesNotChange();
+    void textsLongerThanTheRecordKeepsStayUntilChanged();
     void textsWrittenBeforeAndNowReadBack();
+    void escapesCountOnlyInsideQuotes();
+    void aCrlfFileReadsAndGrowsInCrlf();
     void aPathThatIsNoRegularFileIsLeftAlone();
+    void aFileThatCannotBeReadIsNamedAndNeverWritten_data();
+    void aFileThatCannotBeReadIsNamedAndNeverWritten();
     void aFileThatCannotBeWrittenIsNamedAtStart();
     void savedValuesLoadBack();
     void saveToAStoreWithoutTheKeyReportsItAndWrites();
@@ -403,27 +429,73 @@ void TestSettings::handEditedFileKeepsEveryByteItDoesNotChange() {
     QCOMPARE(readFile(path), head + "Location=Kew\nPhaseDensity=75\nTimezone=12\n" + tail);
 }
 
-void TestSettings::textsWrittenBeforeAndNowReadBack() {
-    // Earlier versions wrote the file through QSettings; this store writes what cannot stand
-    // as it is in its quoted form. Either way every text reads back as it was, and no NUL byte
-    // is written.
-    const QString texts[] = {
-        "Greenwich, London",
-        "He said \"hi\" = [x] ; #c \\ end",
-        QStringView(u"Z\u00fcrich \u65e5\u672c").toString(),
-        " leading space",
-        "trailing space ",
-        "@home",
-        "@@x",
-        "C:\\temp",
-        "\"Kew\"",
-        "line\nbreak",
-        QString::fromLatin1("nul\0after", 9),
-        "50% = half",
-        "",
+void TestSettings::textsLongerThanTheRecordKeepsStayUntilChanged() {
+    // Values written by hand longer than the record keeps them, and what the record holds.
+    const QString location = QString(70, QChar(u'\u00e9')) + "0123456789";
+    const struct {
+        const char* Name;
+        QString Stored;
+        std::string Loaded; // the record's field
+        std::string Changed;
+    } rows[] = {
+        {"Location", location, location.left(64).toStdString(), "Kew"},
+        {"LatDir", "Southern", "Southe", "South"},
+        {"LongDeg", "0012", "001", "12"},
+        {"DateLayout", "dd/mm/yyyy (day first)", "dd/mm/yyyy", "mm/dd/yyyy"},
+        {"ZoneName", "America/Argentina/ComodRivadavia/" + QString(40, 'x'),
+         ("America/Argentina/ComodRivadavia/" + QString(31, 'x')).toStdString(), "Europe/Paris"},
+    };
+    const auto field = [](Settings& s, const QString& name) -> std::string& {
+        return name == "Location"     ? s.Location
+               : name == "LatDir"     ? s.Lat.Direction
+               : name == "LongDeg"    ? s.Long.Degrees
+               : name == "DateLayout" ? s.DateLayout
+                                      : s.ZoneName;
     };
     QTemporaryDir dir;
-    for (const QString& text : texts) {
+    const QString path = dir.filePath("Selvane.ini");
+    for (const auto& row : rows) {
+        const QByteArray file = "[HKEY_SELVANE]\nPhaseDensity=75\nTimezone=12\n" +
+                                QByteArray(row.Name) + "=" + row.Stored.toUtf8() + "\n";
+        writeFile(path, file);
+        IniSettingsStore store(path);
+        Settings s = LoadSettings(store);
+        QCOMPARE(field(s, row.Name), row.Loaded);
+        // Saved as loaded, the long text stays; the other values are added after it.
+        QVERIFY(SaveConfiguration(store, s).Written);
+        QVERIFY2(readFile(path).startsWith(file), row.Name);
+        QCOMPARE(IniSettingsStore(path).read(row.Name), row.Stored);
+        // Changed, it is replaced.
+        field(s, row.Name) = row.Changed;
+        QVERIFY(SaveConfiguration(store, s).Written);
+        QCOMPARE(IniSettingsStore(path).read(row.Name), QString::fromStdString(row.Changed));
+    }
+}
+
+void TestSettings::textsWrittenBeforeAndNowReadBack() {
+    // Earlier versions wrote the file through QSettings; this store writes what cannot stand
+    // as it is in its quoted form. Every text this store writes reads back as it was, and no
+    // NUL byte is written. QSettings' files read back too, but for the texts it wrote with
+    // escapes outside quotes: an unquoted value is read as written, so those read as QSettings
+    // wrote them (the second text).
+    const std::pair<QString, QString> texts[] = {
+        {"Greenwich, London", "Greenwich, London"},
+        {"He said \"hi\" = [x] ; #c \\ end", "He said \"hi\" = [x] ; #c \\ end"},
+        {QStringView(u"Z\u00fcrich \u65e5\u672c").toString(),
+         QStringView(u"Z\u00fcrich \u65e5\u672c").toString()},
+        {" leading space", " leading space"},
+        {"trailing space ", "trailing space "},
+        {"@home", "@home"},
+        {"@@x", "@@x"},
+        {"C:\\temp", "C:\\\\temp"},
+        {"\"Kew\"", "\\\"Kew\\\""},
+        {"line\nbreak", "line\\nbreak"},
+        {QString::fromLatin1("nul\0after", 9), "@String(nul\\0\\x61\\x66ter)"},
+        {"50% = half", "50% = half"},
+        {"", ""},
+    };
+    QTemporaryDir dir;
+    for (const auto& [text, fromQSettings] : texts) {
         const QString before = dir.filePath("before.ini"), now = dir.filePath("now.ini");
         QFile::remove(before);
         QFile::remove(now);
@@ -438,8 +510,65 @@ void TestSettings::textsWrittenBeforeAndNowReadBack() {
         }
         const QByteArray written = readFile(now);
         QVERIFY2(!written.contains('\0') && !written.contains("@String"), written.constData());
-        QCOMPARE(IniSettingsStore(before).read("Location"), text);
+        QCOMPARE(IniSettingsStore(before).read("Location"), fromQSettings);
         QCOMPARE(IniSettingsStore(now).read("Location"), text);
+    }
+}
+
+void TestSettings::escapesCountOnlyInsideQuotes() {
+    // What follows "Location=" in a file written by hand, and the text it reads as.
+    const std::pair<QByteArray, QString> values[] = {
+        {"C:\\temp\\new", "C:\\temp\\new"}, // no tab, no line break
+        {"\"C:\\\\temp\\\\new\"", "C:\\temp\\new"},
+        {"\"tab\\there\"", "tab\there"},
+        {" a\\tb ", "a\\tb"},
+        {"\\\"Kew\\\"", "\\\"Kew\\\""},
+        {"\"\\\"Kew\\\"\"", "\"Kew\""},
+        {"\"unended", "\"unended"},
+        {"@@home", "@home"},
+        {"\\x41", "\\x41"},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    for (const auto& [written, text] : values) {
+        writeFile(path, "[HKEY_SELVANE]\nLocation=" + written + "\n");
+        QCOMPARE(IniSettingsStore(path).read("Location"), text);
+    }
+}
+
+void TestSettings::aCrlfFileReadsAndGrowsInCrlf() {
+    // A file with Windows line endings, with and without one after its last line, and one of
+    // another program without our group: values read without the carriage return, and the
+    // lines the start and a save add end as the file's lines do.
+    const QByteArray group = "[HKEY_SELVANE]\r\nLatDeg=51\r\nLatDir=South\r\nLocation=Kew\r\n"
+                             "Timezone=13\r\nDaylightSavings=True\r\nZoneName=Europe/London";
+    const struct {
+        QByteArray File;
+        bool Ours;
+    } rows[] = {{group + "\r\n", true}, {group, true}, {"[Other]\r\nkey=1\r\n", false}};
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    for (const auto& row : rows) {
+        writeFile(path, row.File);
+        if (!row.Ours)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no readable settings"));
+        IniSettingsStore store(path);
+        Settings s = LoadSettings(store);
+        if (row.Ours) {
+            QCOMPARE(s.Lat.Degrees, std::string("51"));
+            QVERIFY(StartsInSouthernView(s));
+            QCOMPARE(s.Location, std::string("Kew"));
+            QCOMPARE(s.TimeZone, 13);
+            QVERIFY(s.DaylightSavings);
+            QCOMPARE(s.ZoneName, std::string("Europe/London"));
+        }
+        s.Location = "Richmond";
+        QVERIFY(SaveConfiguration(store, s).Written);
+        const QByteArray file = readFile(path);
+        QCOMPARE(file.count('\n'), file.count("\r\n"));
+        QVERIFY(file.endsWith("\r\n"));
+        QVERIFY(file.contains("\r\nLocation=Richmond\r\n"));
+        QVERIFY(file.contains("\r\nPhaseDensity=75\r\n"));
     }
 }
 
@@ -474,6 +603,60 @@ void TestSettings::aPathThatIsNoRegularFileIsLeftAlone() {
     QCOMPARE(stat(fifo.toLocal8Bit().constData(), &st), 0);
     QVERIFY(S_ISFIFO(st.st_mode));
     QVERIFY(QFileInfo(dir.filePath("dangling.ini")).isSymLink());
+}
+
+void TestSettings::aFileThatCannotBeReadIsNamedAndNeverWritten_data() {
+    QTest::addColumn<bool>("permissions"); // else a link to a file whose reading fails
+    QTest::newRow("a link to a file whose reading fails") << false;
+    QTest::newRow("mode 000") << true;
+}
+
+void TestSettings::aFileThatCannotBeReadIsNamedAndNeverWritten() {
+    QFETCH(bool, permissions);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Selvane.ini");
+    const QByteArray stored = "[HKEY_SELVANE]\nLatDeg=51\nLocation=Kew\n";
+    if (permissions) {
+        writeFile(path, stored);
+        QVERIFY(QFile::setPermissions(path, {}));
+        // The folder open to all, so that only the file's own mode stands in the way.
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+    } else {
+        // A regular file that opens, and whose first byte cannot be read (EIO).
+        QVERIFY(QFile::link("/proc/self/mem", path));
+    }
+    const QString warning = QString("Selvane: cannot read %1 (.+); started with the defaults and "
+                                    "will not write over it")
+                                .arg(QRegularExpression::escape(path));
+    // The window's store and the command line's alike name the file on stderr.
+    for (const auto access :
+         {IniSettingsStore::Access::ReadOnly, IniSettingsStore::Access::ReadWrite}) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^" + warning + "$"));
+        std::optional<FileAccessAsNobody> nobody;
+        if (permissions)
+            nobody.emplace();
+        IniSettingsStore store(path, access);
+        Settings s = LoadSettings(store);
+        QVERIFY(s == Settings());
+        QVERIFY(!store.readProblem().isEmpty());
+        // A later save leaves the file alone and says why the change will not last.
+        s.Location = "Richmond";
+        const SaveOutcome outcome = SaveConfiguration(store, s);
+        QVERIFY(!outcome.Written);
+        QCOMPARE(SaveMessage(outcome, store, "Error reading Registry"),
+                 QString("Error reading Registry\n\nThe settings file %1 could not be read (%2), "
+                         "so it is left as it is: this change will not survive a restart.")
+                     .arg(path, store.readProblem()));
+        QVERIFY(!SavePrintOptions(store, s).Written);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             QStringList{"Selvane.ini"});
+    if (permissions) {
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        QCOMPARE(readFile(path), stored);
+    } else {
+        QCOMPARE(QFileInfo(path).symLinkTarget(), QString("/proc/self/mem"));
+    }
 }
 
 void TestSettings::aFileThatCannotBeWrittenIsNamedAtStart() {

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iostream>
 #include <map>
 #include <set>
 #include <string>
@@ -113,8 +114,8 @@ TEST(MoonCalendar, TheYear2025AgreesWithPublishedPhasesAndApsides) {
 
     // Phase instants and the perigee in UT from published almanac tables, the apogee from the
     // distance's maximum in PyEphem 4.1.4 (which agrees with the tables to a minute on the
-    // others). The engine applies no Delta-T (about 69 s in 2025), and an apsis's time is
-    // poorly defined by the distance's flat extremum.
+    // others). The published minutes are rounded, and an apsis's time is poorly defined by the
+    // distance's flat extremum.
     struct Row {
         const char* Summary;
         int Month, Day, Hour, Minute;
@@ -148,6 +149,50 @@ TEST(MoonCalendar, TheYear2025AgreesWithPublishedPhasesAndApsides) {
                 << s;
         }
     }
+}
+
+// Major phases in universal time from PyEphem 4.1.4 (tools/phase_reference.py --seed 2811
+// --count 12 --day 2025-03-10): the instants the sky keeps, to the second.
+struct PhaseReference {
+    MoonEventKind Kind;
+    int Year, Month, Day, Hour, Minute, Second;
+};
+const PhaseReference kPhaseReferences[] = {
+    {MoonEventKind::FullMoon, 2025, 3, 14, 6, 54, 35},
+    {MoonEventKind::FullMoon, 1952, 6, 8, 5, 6, 51},
+    {MoonEventKind::FullMoon, 1974, 12, 29, 3, 50, 51},
+    {MoonEventKind::NewMoon, 1955, 7, 19, 11, 34, 31},
+    {MoonEventKind::LastQuarter, 2011, 2, 24, 23, 26, 21},
+    {MoonEventKind::NewMoon, 2020, 11, 15, 5, 7, 10},
+    {MoonEventKind::NewMoon, 1973, 7, 29, 18, 58, 47},
+    {MoonEventKind::LastQuarter, 1974, 6, 13, 1, 45, 13},
+    {MoonEventKind::NewMoon, 1987, 9, 23, 3, 8, 13},
+    {MoonEventKind::FirstQuarter, 1973, 10, 4, 10, 31, 57},
+    {MoonEventKind::NewMoon, 1970, 1, 7, 20, 35, 28},
+    {MoonEventKind::FullMoon, 2034, 8, 29, 16, 49, 5},
+    {MoonEventKind::FullMoon, 1992, 8, 13, 10, 27, 10},
+};
+
+TEST(MoonCalendar, PhasesAreWrittenInTheSkysUniversalTime) {
+    // Meeus's phases are good to seconds; left in dynamical time they would be Delta-T late
+    // (30 s in 1952, 75 s in 2025, 80 s in 2034).
+    constexpr double kToleranceSeconds = 15.0;
+    double worst = 0.0;
+    for (const PhaseReference& r : kPhaseReferences) {
+        const JulianDay want = DateTimeToJD(r.Year, r.Month, r.Day, r.Hour, r.Minute, r.Second);
+        const MoonEvent* found = nullptr;
+        const std::vector<MoonEvent> events = PhasesAndApsides(want - 2.0, want + 2.0);
+        for (const MoonEvent& e : events)
+            if (e.Kind == r.Kind)
+                found = &e;
+        ASSERT_NE(found, nullptr) << r.Year << "-" << r.Month << "-" << r.Day;
+        // As the file writes it, to the second.
+        const double error = (Utc(UtcDateTime(found->JD)) - want) * kSecondsPerDay;
+        worst = std::max(worst, std::fabs(error));
+        EXPECT_LE(std::fabs(error), kToleranceSeconds)
+            << r.Year << "-" << r.Month << "-" << r.Day << ": " << UtcDateTime(found->JD);
+    }
+    std::cout << "worst phase error against PyEphem " << worst << " s\n";
 }
 
 TEST(MoonCalendar, UidsAreUniqueAndTheSameInEveryExport) {
@@ -229,6 +274,14 @@ TEST(MoonCalendar, ValuesAndInstantsAreWrittenAsTheFormatWants) {
         EXPECT_EQ(UtcDateTime(jd), text);
 
     EXPECT_EQ(EscapeText("a,b;c\\d\ne\r\nf"), "a\\,b\\;c\\\\d\\ne\\nf");
+    // RFC 5545 lets no control character but the tab stand in a text value.
+    const std::pair<std::string, std::string> controls[] = {
+        {"Kew\tGardens", "Kew\tGardens"},        {"Kew\x01\x1f\x7f", "Kew   "},
+        {std::string("a\0b", 3), "a b"},         {"\rKew\r", "\\nKew\\n"},
+        {"Z\xc3\xbcrich\x0b", "Z\xc3\xbcrich "},
+    };
+    for (const auto& [text, escaped] : controls)
+        EXPECT_EQ(EscapeText(text), escaped);
     EXPECT_EQ(PlaceKey(Observer(51.4772, 0.0014, 0)), "51.4772N0.0014W");
     EXPECT_EQ(PlaceKey(Observer(-33.8568, -151.2153, 0)), "33.8568S151.2153E");
 

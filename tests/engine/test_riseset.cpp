@@ -138,6 +138,78 @@ TEST(CalcSolarRiseSet, AgreesWithAnIndependentEphemerisFarFromGreenwichTime) {
     std::cout << "worst sunrise/sunset error " << worst << " min\n";
 }
 
+// The Sun's crossings of the sunrise and twilight altitudes on days it only grazes them, from
+// tools/sun_horizon_reference.py --known --seed 4127 --count 24 (PyEphem 4.1.4: the Sun's centre
+// at the geocentric altitude, pressure 0, scanned from local midnight to the next): minutes
+// after local midnight, -1 where there is none that date, and the tolerance in seconds. First
+// the days a user found shown as "None" (polar night ending at 75 N; the next day, which the
+// window showed right; polar day ending at 77 S), then random days at 55 to 80 degrees whose
+// transit or lower transit comes within a degree of the altitude, half of them with a
+// crossing (and none whose neighbouring date crosses within half an hour of midnight, an event
+// the window brings into this date). Longitudes west positive; the offset is added to the
+// local clock to get UT.
+struct SunGrazingReference {
+    int Year, Month, Day;
+    double Latitude, Longitude;
+    std::int32_t Offset;
+    double Altitude;
+    double Rise, Set;
+    double ToleranceSeconds;
+};
+const SunGrazingReference kSunGrazingReferences[] = {
+    {1990, 2, 7, 75.420556, -70.720000, -300, -0.8333, 731.552, 772.610, 5},
+    {1990, 2, 8, 75.420556, -70.720000, -300, -0.8333, 699.225, 805.063, 5},
+    {2041, 2, 16, -76.974167, -37.154167, -120, -0.8333, -1, 1382.528, 5},
+    {1965, 1, 26, -58.831700, -52.343600, -240, -12.0000, 77.428, 9.394, 5},
+    {1990, 5, 15, 64.602200, -12.472100, 0, -6.0000, 0.301, 1342.680, 5},
+    {2082, 4, 4, -77.798000, -140.199500, -480, -18.0000, 1405.386, 1320.844, 5},
+    {1992, 8, 25, 62.144000, 153.071700, 660, -18.0000, -1, -1, 5},
+    {1902, 5, 16, -77.032500, 6.870600, -60, -6.0000, 790.400, 815.547, 7},
+    {2003, 2, 17, -71.684600, -117.061800, -540, -6.0000, 90.049, 83.066, 16},
+    {1920, 6, 19, -73.444100, -20.521000, 0, -6.0000, -1, -1, 5},
+    {1944, 2, 21, -78.855600, -98.779200, -360, -0.8333, -1, -1, 5},
+    {1945, 4, 3, 79.684100, -111.407900, -360, -6.0000, -1, -1, 5},
+    {2085, 3, 5, -79.429800, 89.399800, 420, -6.0000, -1, -1, 5},
+    {1993, 8, 7, 56.095700, 79.439300, 360, -18.0000, -1, -1, 5},
+    {1940, 8, 13, -76.388300, 164.336400, 660, -0.8333, -1, -1, 5},
+    {1954, 2, 26, -79.660700, -72.666100, -300, -0.8333, 91.288, 1371.618, 5},
+    {2068, 12, 19, 71.856400, -81.363400, -240, -6.0000, 563.340, 700.209, 5},
+    {1956, 5, 15, 65.967700, -129.828900, -540, -6.0000, -1, -1, 5},
+    {1932, 11, 20, -64.965900, -24.084400, -120, -6.0000, -1, -1, 5},
+    {1982, 6, 10, 66.278100, -161.789800, -660, -0.8333, -1, -1, 5},
+    {1940, 3, 19, -77.761700, 108.351900, 480, -12.0000, 1424.066, 1380.314, 5},
+    {1921, 3, 5, -66.250700, -174.992400, -720, -18.0000, -1, -1, 5},
+    {2013, 4, 2, 79.496000, 154.740500, 540, -6.0000, -1, -1, 5},
+    {1938, 1, 6, 78.816800, -23.488600, -180, -12.0000, 732.036, 892.376, 5},
+    {2056, 6, 3, -68.302600, -131.240000, -480, -0.8333, 645.373, 700.866, 5},
+    {1930, 5, 18, 64.412800, -82.788500, -420, -6.0000, 121.384, 48.033, 5},
+    {1983, 8, 8, 67.186200, 150.479800, 600, -6.0000, 60.797, 1383.281, 5},
+};
+
+TEST(CalcSolarRiseSet, ShortDaysAtThePolesAgreeWithAnIndependentEphemerisToSeconds) {
+    double worst = 0.0;
+    for (const SunGrazingReference& r : kSunGrazingReferences) {
+        const auto sun = CalcSolarRiseSet(Noon(r.Year, r.Month, r.Day),
+                                          Observer{r.Latitude, r.Longitude, r.Offset}, r.Altitude);
+        for (auto [event, reference] : {std::pair{sun[1], r.Rise}, std::pair{sun[2], r.Set}}) {
+            SCOPED_TRACE(testing::Message()
+                         << r.Year << "-" << r.Month << "-" << r.Day << " at " << r.Latitude << ", "
+                         << r.Altitude << ": " << EventText(event));
+            if (reference < 0.0) {
+                EXPECT_EQ(event, kNoneEvent);
+                continue;
+            }
+            ASSERT_EQ(event.State, EventState::At);
+            const double error = std::fabs(event.DayFraction * kMinutesPerDay - reference) * 60.0;
+            worst = std::max(worst, error);
+            EXPECT_LE(error, r.ToleranceSeconds);
+        }
+        // A day with a crossing has its transit; one without shows none at all.
+        EXPECT_EQ(sun[0].State, r.Rise >= 0.0 || r.Set >= 0.0 ? EventState::At : EventState::None);
+    }
+    std::cout << "worst grazing sunrise/sunset error against PyEphem " << worst << " s\n";
+}
+
 TEST(CalcLunarRiseSet, BerlinJune2024InClockOrder) {
     const LunarRiseSet moon = CalcLunarRiseSet(Noon(2024, 6, 21), Observer{52.52, -13.4, -60});
     EXPECT_EQ(moon.Percent, 99);

@@ -5,14 +5,15 @@
 // CUPS server of the test's own with the cups-pdf queue.
 
 #include "../core/pagefixture.h"
+#include "../core/scopedhome.h"
 #include "print/printjob.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,15 +58,17 @@ void TestPrintJob::initTestCase() {
 void TestPrintJob::withoutAPrinterTheUserMaySaveAPdf() {
     const CalendarPageData data = March2024();
     QString suggested, answer;
-    QStringList errors;
+    QStringList errors, saved;
     const PrintPrompts prompts{[&](QWidget*, const QString& path) {
                                    suggested = path;
                                    return answer;
                                },
-                               [&](QWidget*, const QString& message) {
-                                   errors << message;
+                               [&](QWidget*, const QString& message) { errors << message; },
+                               [&](QWidget*, const QString& path) {
+                                   saved << path;
                                }};
-    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const ScopedHome home(true);
+    const QDir documents(home.path() + "/Documents");
 
     QVERIFY(!PrintCalendar(nullptr, data, prompts)); // the dialog cancelled
     QCOMPARE(suggested, documents.filePath("Selvane March 2024.pdf"));
@@ -78,20 +81,48 @@ void TestPrintJob::withoutAPrinterTheUserMaySaveAPdf() {
     QVERIFY(PrintTimeTable(nullptr, {data.Header, data.Table, {}}, prompts));
     QCOMPARE(suggested, documents.filePath("Selvane Time Table March 2024.pdf"));
     QCOMPARE(PdfProblems(answer, {"March 2024", "Twilight Start", "Date Rise Transit"}), QString());
+    QCOMPARE(saved, QStringList({m_dir.filePath("calendar.pdf"), m_dir.filePath("table.pdf")}));
 
     answer = m_dir.filePath("no such folder/calendar.pdf"); // cannot be written: said so
     QVERIFY(!PrintCalendar(nullptr, data, prompts));
     QCOMPARE(errors.size(), 1);
+    QCOMPARE(saved.size(), 2);
+
+    // Without a documents folder the home folder is offered, and the page saves there.
+    const ScopedHome bare(false);
+    answer.clear();
+    QVERIFY(!PrintCalendar(nullptr, data, prompts));
+    QCOMPARE(suggested, QDir(bare.path()).filePath("Selvane March 2024.pdf"));
+    answer = suggested;
+    QVERIFY(PrintCalendar(nullptr, data, prompts));
+    QCOMPARE(saved.last(), suggested);
+    QCOMPARE(PdfProblems(answer, {"March 2024"}), QString());
 }
 
 void TestPrintJob::printsBothPagesThroughCups() {
     if (const QString why = startCupsd(); !why.isEmpty())
         QSKIP(qPrintable("cupsd cannot run here: " + why));
     // The queue turns the job into PostScript for cups-pdf; ghostscript, the default for
-    // that, leaves fonts whose text pdftotext cannot read, pdftocairo keeps them readable.
-    QCOMPARE(Run("lpadmin", {"-p", "PDF", "-v", "cups-pdf:/", "-E", "-P",
-                             "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd", "-o",
-                             "pdftops-renderer-default=pdftocairo"}),
+    // that, leaves fonts whose text pdftotext cannot read, pdftocairo keeps them readable. Its
+    // description is cups-pdf's with a colour mode whose default is grey, as colour printers
+    // set to save ink have it.
+    QFile ppd("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
+    QVERIFY(ppd.open(QIODevice::ReadOnly));
+    QByteArray description = ppd.readAll();
+    const QByteArray colourModes = "*OpenUI *ColorModel/Color Mode: PickOne\n"
+                                   "*OrderDependency: 10 AnySetup *ColorModel\n"
+                                   "*DefaultColorModel: Gray\n"
+                                   "*ColorModel Gray/Grayscale: \"\"\n"
+                                   "*ColorModel RGB/Color: \"\"\n"
+                                   "*CloseUI: *ColorModel\n";
+    QVERIFY(description.contains("*CloseGroup: General"));
+    description.replace("*CloseGroup: General", colourModes + "*CloseGroup: General");
+    QFile greyByDefault(m_dir.filePath("grey-by-default.ppd"));
+    QVERIFY(greyByDefault.open(QIODevice::WriteOnly));
+    greyByDefault.write(description);
+    greyByDefault.close();
+    QCOMPARE(Run("lpadmin", {"-p", "PDF", "-v", "cups-pdf:/", "-E", "-P", greyByDefault.fileName(),
+                             "-o", "pdftops-renderer-default=pdftocairo"}),
              QString());
     QCOMPARE(Run("lpadmin", {"-d", "PDF"}), QString());
     QCOMPARE(QPrinterInfo::defaultPrinterName(), QString("PDF"));
@@ -111,14 +142,16 @@ void TestPrintJob::printsBothPagesThroughCups() {
     const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
 
     const CalendarPageData data = March2024();
-    QStringList errors;
+    QStringList errors, saved;
     const PrintPrompts prompts{[](QWidget*, const QString&) { return QString(); },
-                               [&](QWidget*, const QString& message) {
-                                   errors << message;
+                               [&](QWidget*, const QString& message) { errors << message; },
+                               [&](QWidget*, const QString& path) {
+                                   saved << path;
                                }};
     QVERIFY(PrintCalendar(nullptr, data, prompts));
     QVERIFY(PrintTimeTable(nullptr, {data.Header, data.Table, {}}, prompts));
     QCOMPARE(errors, QStringList());
+    QCOMPARE(saved, QStringList()); // printed, not saved
     QTRY_VERIFY2_WITH_TIMEOUT(
         Run("lpstat", {"-o"}).isEmpty() && cupsPdfFiles(start).size() == 2,
         qPrintable("the server's log:\n" + Run("tail", {"-40", m_dir.filePath("error_log")})),
@@ -136,6 +169,38 @@ void TestPrintJob::printsBothPagesThroughCups() {
         tables += PdfProblems(file, {"Twilight Start"}).isEmpty();
     }
     QCOMPARE(tables, 1);
+
+    // The calendar's weekday row came out yellow, not grey, and both jobs asked for colour.
+    for (const QString& file : m_written) {
+        const QString image = m_dir.filePath("page");
+        QCOMPARE(Run("pdftoppm", {"-r", "20", "-singlefile", file, image}), QString());
+        const QImage page(image + ".ppm");
+        QVERIFY(!page.isNull());
+        int yellow = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                yellow += c.red() > 200 && c.green() > 200 && c.blue() < 120;
+            }
+        if (PdfProblems(file, {"Twilight Start"}).isEmpty())
+            continue; // the time table
+        QVERIFY2(yellow > 100, qPrintable(QString("%1 yellow pixels").arg(yellow)));
+    }
+    // Both jobs asked the queue for colour: their attributes, as the server keeps them in its
+    // spool (written at once, DirtyCleanInterval 0), say print-color-mode=color.
+    const auto colourJobs = [this] {
+        int jobs = 0;
+        for (const QFileInfo& job :
+             QDir(m_dir.filePath("spool")).entryInfoList({"c*"}, QDir::Files)) {
+            QFile control(job.filePath());
+            jobs += control.open(QIODevice::ReadOnly) &&
+                    control.readAll().contains(QByteArray("print-color-mode\0\x05"
+                                                          "color",
+                                                          23));
+        }
+        return jobs;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(colourJobs(), 2, 10000);
 
     // A stopped printer: a message, no page, and the next print works again.
     QCOMPARE(Run("cupsdisable", {"PDF"}), QString());
@@ -185,6 +250,7 @@ QString TestPrintJob::startCupsd() {
     if (chmod(QFile::encodeName(d).constData(), 0755) != 0 ||
         chmod(QFile::encodeName(d + "/tmp").constData(), 01777) != 0 ||
         !write("/cupsd.conf", "Listen %1/cups.sock\nLogLevel warn\nBrowsing No\n"
+                              "DirtyCleanInterval 0\n"
                               "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n") ||
         !write("/cups-files.conf",
                "ServerRoot %1/root\nRequestRoot %1/spool\nStateDir %1/state\nCacheDir "

@@ -213,6 +213,30 @@ void TestAuxWindows::configurationChangesReachTheMainWindow() {
     for (const char* name : {"lblVisible", "lblAOM", "lblSunrise", "lblRSValue1"})
         QVERIFY2(!f.label(name)->text().contains("nan"), name);
     QVERIFY(f.messages.isEmpty());
+
+    // Escape closes the window and changes nothing: not the place, nor the store, nor the
+    // hemisphere turned by hand.
+    f.window->imgHemisphereClick();
+    QVERIFY(f.window->state().NorthernView);
+    const double mirrored = f.window->state().Latitude; // the globe mirrors the latitude
+    const QByteArray stored = [&] {
+        QFile file(f.dir.filePath("Selvane.ini"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    QTimer::singleShot(0, &config, [&config] {
+        config.txtLatDeg->setText("10");
+        config.pnlNS->setText("North");
+        QTest::keyClick(config.txtLatDeg, Qt::Key_Escape);
+    });
+    QTest::mouseClick(f.window->findChild<QWidget*>("lblConfig"), Qt::LeftButton);
+    QVERIFY(!config.isVisible());
+    QVERIFY(f.window->state().NorthernView);
+    QCOMPARE(f.window->state().Latitude, mirrored);
+    QCOMPARE(f.window->settings().Lat.Degrees, std::string("90"));
+    QCOMPARE(f.window->settings().Lat.Direction, std::string("South"));
+    QFile file(f.dir.filePath("Selvane.ini"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), stored);
 }
 
 void TestAuxWindows::printCommandsHandOverTheMonthsPages() {

@@ -152,6 +152,30 @@ private slots:
             QCOMPARE(PlaceLocation(place), row.Location);
         }
     }
+
+    // Texts shown unchanged keep the record's text, control characters and all; a text that
+    // was typed or pasted is stored on one line.
+    void untouchedTextsStayAndEnteredOnesStayOnOneLine() {
+        Settings shown = Greenwich();
+        shown.Location = "Kew\tGardens";  // written by hand, in quotes with "\t"
+        shown.Lat.Direction = "north";    // not one the window offers
+        shown.ZoneName = "europe/london"; // as the user spelled it
+        QCOMPARE(RecordOf(FormOf(shown), shown), shown);
+
+        const std::pair<QString, std::string> entered[] = {
+            {"Kew\nGardens", "Kew Gardens"},
+            {"Kew\r\nGardens\r\n", "Kew Gardens "},
+            {"Kew\rGardens\tLondon\x1b", "Kew Gardens London "},
+            {QStringView(u"K\u00f8benhavn\u2028Danmark\u0085").toString(), "K\xc3\xb8"
+                                                                           "benhavn Danmark "},
+            {"Greenwich", "Greenwich"},
+        };
+        for (const auto& [text, stored] : entered) {
+            ConfigForm form = FormOf(shown);
+            form.Location = text;
+            QCOMPARE(RecordOf(form, shown).Location, stored);
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestConfigForm)

@@ -3,12 +3,13 @@
 
 // The time list's export: what it asks, what it offers and what it writes.
 
+#include "../core/scopedhome.h"
 #include "engine/moonevents.h"
 #include "windows/moonexport.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -22,12 +23,14 @@ class TestMoonExport : public QObject {
 
 private slots:
     void exportAsksWhatAndWhereThenWrites();
+    void offersAFolderThatExistsAndSaysWhereTheFileWent();
 };
 
 void TestMoonExport::exportAsksWhatAndWhereThenWrites() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    const ScopedHome home(true);
+    const QDir documents(home.path() + "/Documents");
     const MoonCalendarRequest march{
         2025,        3,
         "March",     Observer(51.4772, 0.0014, 0),
@@ -51,7 +54,7 @@ void TestMoonExport::exportAsksWhatAndWhereThenWrites() {
     };
     for (const Row& row : rows) {
         QString asked, offered;
-        QStringList errors;
+        QStringList errors, saved;
         const QString path = row.File.isEmpty() ? QString() : dir.filePath(row.File);
         const ExportPrompts prompts{[&](QWidget*, const QString& monthAndYear, int year) {
                                         asked =
@@ -62,10 +65,12 @@ void TestMoonExport::exportAsksWhatAndWhereThenWrites() {
                                         offered = suggested;
                                         return path;
                                     },
-                                    [&](QWidget*, const QString& message) {
-                                        errors << message;
+                                    [&](QWidget*, const QString& message) { errors << message; },
+                                    [&](QWidget*, const QString& written) {
+                                        saved << written;
                                     }};
         QCOMPARE(ExportMoonCalendar(nullptr, march, prompts), row.Written);
+        QCOMPARE(saved, row.Written ? QStringList{path} : QStringList());
         QCOMPARE(asked, QStringLiteral("March 2025 / 2025"));
         QCOMPARE(offered, row.Offered.isEmpty() ? QString() : documents.filePath(row.Offered));
         // A failed write says so, naming the file; a cancel says nothing.
@@ -85,6 +90,36 @@ void TestMoonExport::exportAsksWhatAndWhereThenWrites() {
     // The two files written and nothing else: no temporary file, no folder.
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList({"march.ics", "year.ics"}));
+}
+
+void TestMoonExport::offersAFolderThatExistsAndSaysWhereTheFileWent() {
+    const MoonCalendarRequest march{
+        2025,        3,
+        "March",     Observer(51.4772, 0.0014, 0),
+        "Greenwich", QDateTime(QDate(2025, 5, 13), QTime(8, 0), QTimeZone::utc())};
+    for (const bool withDocuments : {false, true}) {
+        const ScopedHome home(withDocuments);
+        const QString folder = withDocuments ? home.path() + "/Documents" : home.path();
+        QString offered;
+        QStringList errors, saved;
+        const ExportPrompts prompts{[](QWidget*, const QString&, int) {
+                                        return ExportChoice{true, false};
+                                    },
+                                    [&](QWidget*, const QString& suggested) {
+                                        offered = suggested;
+                                        return suggested; // the user takes what is offered
+                                    },
+                                    [&](QWidget*, const QString& message) { errors << message; },
+                                    [&](QWidget*, const QString& path) {
+                                        saved << path;
+                                    }};
+        const bool written = ExportMoonCalendar(nullptr, march, prompts);
+        QCOMPARE(offered, folder + "/Selvane Moon 2025.ics");
+        QCOMPARE(errors, QStringList());
+        QVERIFY(written);
+        QCOMPARE(saved, QStringList{offered});
+        QVERIFY(QFileInfo(offered).isFile());
+    }
 }
 
 QTEST_MAIN(TestMoonExport)

@@ -12,6 +12,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
@@ -232,11 +233,11 @@ private slots:
         }
     }
 
-    // Closing by the exit label, Escape or the window system, into a store that works, has
-    // lost its key or does not keep what is written: the record keeps what was entered, and
-    // only a failure is reported. Numbers left untouched keep their stored text.
+    // Closing by the exit label or the window system, into a store that works, has lost its
+    // key or does not keep what is written: the record keeps what was entered, and only a
+    // failure is reported. Numbers left untouched keep their stored text.
     void everyWayOfClosingSavesOncePerShowing() {
-        enum Way { ExitLabel, Escape, WindowSystem };
+        enum Way { ExitLabel, WindowSystem };
         const QString unwritten = "Error reading Registry\n\nThe settings file /test/Selvane.ini "
                                   "could not be written, so this change will not survive a "
                                   "restart.";
@@ -245,7 +246,7 @@ private slots:
             bool Exists, Writable;
             QString Message;
         } rows[] = {{ExitLabel, true, true, {}},
-                    {Escape, false, true, "Error reading Registry"},
+                    {ExitLabel, false, true, "Error reading Registry"},
                     {WindowSystem, true, false, unwritten}};
         for (const auto& row : rows) {
             Fixture f;
@@ -264,8 +265,6 @@ private slots:
                 f.type(f.config.txtLatSec, ""); // left empty: "00" on closing
                 if (row.Closing == ExitLabel)
                     QTest::mouseClick(f.config.lblExit, Qt::LeftButton);
-                else if (row.Closing == Escape)
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
                 else
                     f.config.windowHandle()->close();
 
@@ -285,6 +284,44 @@ private slots:
             QCOMPARE(f.record.Lat.Seconds, "00");
             QCOMPARE(f.record.Lat.Degrees, "051");
             QCOMPARE(f.record.Long.Degrees, "7");
+        }
+    }
+
+    // Escape, from a field, a list or a direction's arrows, or while a range message stands,
+    // closes the window and stores nothing: the next showing shows the record as it was.
+    void escapeClosesAndStoresNothing() {
+        const char* const from[] = {"txtLocation", "cmbDayOrder", "spinNS", "txtLatDeg"};
+        for (const char* name : from) {
+            Fixture f;
+            f.record.Lat = {"051", "028", "38", "North"};
+            f.record.Location = "Greenwich";
+            const Settings opened = f.record;
+            QVERIFY(f.open(f.config));
+            f.type(f.config.txtLocation, "Kew");
+            f.config.txtLongDeg->setText("7");
+            f.click(f.config.spinNS, true);
+            f.config.cmbDayOrder->setCurrentIndex(1);
+            f.config.cmbTimeZone->setCurrentIndex(14);
+            f.config.findChild<QWidget*>(name)->setFocus();
+            if (QString(name) == "txtLatDeg") { // left with 95: the range message stands
+                f.type(f.config.txtLatDeg, "95");
+                QTest::keyClick(f.config.txtLatDeg, Qt::Key_Tab);
+                QCOMPARE(f.messages.size(), 1);
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY2(!f.config.isVisible(), name);
+            QCOMPARE(f.config.result(), TfConfig::Cancelled);
+            QCOMPARE(f.store.writes, QStringList());
+            QVERIFY(f.record == opened);
+
+            QVERIFY(f.open(f.config));
+            QCOMPARE(QStringList({f.config.txtLocation->text(), f.config.txtLatDeg->text(),
+                                  f.config.txtLongDeg->text(), f.config.pnlNS->text(),
+                                  f.config.cmbDayOrder->currentText()}),
+                     QStringList({"Greenwich", "51", "00", "North", "Sunday - Saturday"}));
+            // Closed by its exit label, it stores again.
+            f.config.lblExitClick();
+            QCOMPARE(f.store.writes, kConfigurationValues);
         }
     }
 
@@ -712,6 +749,37 @@ private slots:
             f.config.lblExitClick();
             QCOMPARE(f.stored(kPlaceValues),
                      QStringList({"51", "28", "38", "North", "00", "00", "05", "West", typed, ""}));
+        }
+    }
+
+    // A location the window did not touch keeps its stored text, however long; one pasted
+    // with line breaks and tabs is stored on one line.
+    void whatTheUserWroteStaysAndPastesStayOnOneLine() {
+        const QString longName = "Observatoire de Haute-Provence, Saint-Michel-l'Observatoire, "
+                                 "Alpes-de-Haute-Provence"; // 85 characters
+        const struct {
+            QString Pasted; // empty: the location left alone
+            QString Stored;
+        } rows[] = {
+            {"", longName},
+            {"Kew\nGardens\r\nRichmond\tLondon", "Kew Gardens Richmond London"},
+        };
+        for (const auto& row : rows) {
+            Fixture f;
+            f.store.values["location"] = longName;
+            f.record = LoadSettings(f.store);
+            QCOMPARE(f.record.Location, longName.left(64).toStdString());
+            QVERIFY(f.open(f.config));
+            f.config.cmbDayOrder->setCurrentIndex(2);
+            if (!row.Pasted.isEmpty()) {
+                QApplication::clipboard()->setText(row.Pasted);
+                f.config.txtLocation->setFocus();
+                f.config.txtLocation->selectAll();
+                QTest::keyClick(f.config.txtLocation, Qt::Key_V, Qt::ControlModifier);
+                QCOMPARE(f.config.txtLocation->text(), row.Stored);
+            }
+            f.config.lblExitClick();
+            QCOMPARE(f.stored({"Location", "DayOrder"}), QStringList({row.Stored, "2"}));
         }
     }
 };
