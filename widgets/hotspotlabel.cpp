@@ -3,14 +3,25 @@
 
 #include "widgets/hotspotlabel.h"
 
+#include "widgets/accessibility.h"
+
 #include <QMouseEvent>
 
 namespace selvane {
 
 HotSpotLabel::HotSpotLabel(QWidget* parent)
     : QLabel(parent) {
+    InstallKitAccessibility();
     setAttribute(Qt::WA_TranslucentBackground);
     setFocusPolicy(Qt::NoFocus);
+}
+
+void HotSpotLabel::accessiblePress() {
+    if (holdStep)
+        return holdStep();
+    emit pressed(rect().center(), Qt::LeftButton);
+    emit released();
+    emit clicked();
 }
 
 void HotSpotLabel::mousePressEvent(QMouseEvent* event) {
