@@ -13,6 +13,7 @@
 #include "widgets/widgetstyle.h"
 #include "windows/configform.h"
 #include "windows/placepopup.h"
+#include "windows/windowaccessibility.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -146,6 +147,8 @@ TfConfig::TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow)
     , chkDaylightSavings(new QCheckBox(this))
     , m_record(record)
     , m_store(store) {
+    InstallWindowsAccessibility();
+    ForgetAccessibleInterface(this); // one made while the base class was built
     showMessage = [this](const QString& text) {
         ShowMessageBox(text);
     };

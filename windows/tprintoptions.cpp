@@ -9,6 +9,7 @@
 #include "widgets/placement.h"
 #include "widgets/spinbutton.h"
 #include "widgets/widgetstyle.h"
+#include "windows/windowaccessibility.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -62,6 +63,8 @@ TPrintOptions::TPrintOptions(Settings& record, SettingsStore& store, QWidget* ma
     , lblOK(addHotSpot("lblOK", {}))
     , m_record(record)
     , m_store(store) {
+    InstallWindowsAccessibility();
+    ForgetAccessibleInterface(this); // one made while the base class was built
     FormCreate();
 }
 

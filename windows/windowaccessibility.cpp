@@ -121,7 +121,29 @@ public:
     }
 };
 
+// A settings window: its controls from the top down, without the captions drawn beside them
+// (each control carries its own name) and the unit marks.
+class SettingsWindowAccessible : public ListedWindowAccessible {
+public:
+    SettingsWindowAccessible(QWidget* window, std::initializer_list<const char*> controls)
+        : ListedWindowAccessible(window, QAccessible::Dialog) {
+        for (const char* name : controls)
+            addWidget(name);
+    }
+};
+
 QAccessibleInterface* WindowsFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("selvane::TfConfig"))
+        return new SettingsWindowAccessible(
+            static_cast<QWidget*>(object),
+            {"lblTitle", "lblExit", "txtLatDeg", "txtLatMin", "txtLatSec", "pnlNS", "spinNS",
+             "txtLongDeg", "txtLongMin", "txtLongSec", "pnlEW", "spinEW", "txtLocation",
+             "cmbDayOrder", "cmbDateFormat", "cmbZone", "cmbTimeZone", "chkDaylightSavings"});
+    if (className == QLatin1String("selvane::TPrintOptions"))
+        return new SettingsWindowAccessible(static_cast<QWidget*>(object),
+                                            {"lblTitle", "chkDailyPhases", "chkMajorPhases",
+                                             "chkLunarTimes", "chkSolarTimes", "pnlPhaseDensity",
+                                             "SpinButton1", "lblOK"});
     if (className == QLatin1String("selvane::TRiseSetTimeList"))
         return new TimeListAccessible(static_cast<TRiseSetTimeList*>(object));
     if (className == QLatin1String("selvane::TLunarSites"))

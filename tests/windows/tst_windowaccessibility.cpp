@@ -142,6 +142,10 @@ void TestWindowAccessibility::settingsFieldsAreNamed() {
     QAccessibleInterface* item = Accessible(window.findChild<QWidget*>(control));
     QVERIFY(item);
     QCOMPARE(item->role(), role);
+    // The window's objects are its controls, the captions beside them no objects of their own.
+    QAccessibleInterface* all = Accessible(&window);
+    QVERIFY(all->indexOfChild(item) >= 0);
+    QCOMPARE(all->childCount(), print ? 8 : 18);
     // A list's name is its choice (Qt's on this platform): its caption is its label.
     if (role == QAccessible::ComboBox) {
         const auto labels = item->relations(QAccessible::Label);
