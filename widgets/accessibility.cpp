@@ -7,6 +7,7 @@
 #include "widgets/spinbutton.h"
 #include "widgets/titledrag.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QWidget>
 #include <QWindow>
@@ -68,11 +69,13 @@ public:
     explicit HotSpotAccessible(HotSpotLabel* spot)
         : QAccessibleWidget(spot, QAccessible::Button) {}
 
-    // The spot a window is dragged by stands for its title bar: it has nothing to press.
+    // The spot a window is dragged by lies over the window's drawn title: it reads as that
+    // text. It is no command (a press cannot drag, and a click on it does nothing), and Qt's
+    // title-bar role reaches the desktop's bus as an editable-looking text.
     bool isTitle() const { return DirectChild<TitleDrag>(object()) != nullptr; }
 
     QAccessible::Role role() const override {
-        return isTitle() ? QAccessible::TitleBar : QAccessible::Button;
+        return isTitle() ? QAccessible::StaticText : QAccessible::Button;
     }
     QString text(QAccessible::Text t) const override {
         const QWidget* w = widget();
@@ -89,6 +92,9 @@ public:
             }
             return static_cast<const QLabel*>(w)->text().trimmed();
         case QAccessible::Description:
+            if (isTitle() && w->accessibleDescription().isEmpty())
+                return QCoreApplication::translate("selvane::HotSpotLabel",
+                                                   "Drag it to move the window");
             return w->accessibleDescription();
         default:
             return QAccessibleWidget::text(t);

@@ -6,7 +6,7 @@
 // have no widget of their own. Qt asks the installed factory for each object's interface:
 //  - a hot spot is a push button named by its accessible name, else its hint, else its text,
 //    whose press action is HotSpotLabel::accessiblePress; the hot spot a window is dragged by
-//    is the window's title bar;
+//    is the text of the window's drawn title (the window's name), with nothing to press;
 //  - a spin button is a spin box named with the value its label shows, whose increase and
 //    decrease actions are its arrows;
 //  - a label given a caption (SetValueCaption) is read as its caption and its text.

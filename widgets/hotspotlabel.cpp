@@ -19,9 +19,16 @@ HotSpotLabel::HotSpotLabel(QWidget* parent)
 void HotSpotLabel::accessiblePress() {
     if (holdStep)
         return holdStep();
-    emit pressed(rect().center(), Qt::LeftButton);
-    emit released();
-    emit clicked();
+    // Queued, as a click comes from the event loop: the screen reader's call returns at once,
+    // also when the click opens a window that runs a loop of its own (a modal dialog).
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            emit pressed(rect().center(), Qt::LeftButton);
+            emit released();
+            emit clicked();
+        },
+        Qt::QueuedConnection);
 }
 
 void HotSpotLabel::mousePressEvent(QMouseEvent* event) {

@@ -18,8 +18,9 @@ public:
     explicit HotSpotLabel(QWidget* parent = nullptr);
 
     // What a screen reader's press does: a left click at the spot's centre (pressed, released
-    // and clicked), or, for a spot that acts while it is held down (a scroll arrow), which a
-    // press cannot hold, one step of it: `holdStep` when the window sets it.
+    // and clicked), from the event loop as a click comes; or, for a spot that acts while it is
+    // held down (a scroll arrow), which a press cannot hold, one step of it at once: `holdStep`
+    // when the window sets it.
     void accessiblePress();
     std::function<void()> holdStep;
 

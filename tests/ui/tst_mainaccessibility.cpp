@@ -168,12 +168,19 @@ void TestMainAccessibility::commandsArePressedAsClicked() {
     QCOMPARE(command->text(QAccessible::Name), name);
     QCOMPARE(Main(f)->indexOfChild(command) >= 0, true);
 
+    // A modal window the press opens is closed, once it shows, by pressing its command.
     bool dialogShown = false;
+    QTimer watch;
+    watch.setInterval(10);
     const auto inDialog = [&](QWidget* dialog, const char* pressed) {
-        QTimer::singleShot(0, dialog, [&dialogShown, dialog, pressed] {
-            dialogShown = dialog->isVisible();
+        connect(&watch, &QTimer::timeout, dialog, [&dialogShown, &watch, dialog, pressed] {
+            if (!dialog->isVisible())
+                return;
+            watch.stop();
+            dialogShown = true;
             QVERIFY(Press(FindNamed(Accessible(dialog), QString::fromLatin1(pressed))));
         });
+        watch.start();
     };
     if (effect == Effect::Prints)
         inDialog(&f.window->printOptions(), "OK");

@@ -7,6 +7,7 @@
 // few ways to walk a window's accessible tree.
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -75,12 +76,15 @@ inline QAccessibleInterface* FindNamed(QAccessibleInterface* root, const QString
     return nullptr;
 }
 
-// Presses an object through its action interface, as a screen reader does.
+// Presses an object through its action interface, as a screen reader does, and lets the press
+// take effect: a hot spot's click comes from the event loop (a modal window it opens runs
+// there, so what is to happen in it must be queued before).
 inline bool Press(QAccessibleInterface* item) {
     if (!item || !item->actionInterface() ||
         !item->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()))
         return false;
     item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
     return true;
 }
 
