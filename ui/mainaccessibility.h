@@ -19,7 +19,8 @@
 //    for no other: the clocks send one a minute, not one a second, and a reader that keeps the
 //    names it was told has them right;
 //  - the selected day is the calendar's selected and (with the window's focus) focused cell;
-//    moving it moves the reader's focus there, and a new month renames the cells that change.
+//    moving it moves the reader's focus there; another month shown renames the table and makes
+//    its cells anew (a reader asks for them again).
 
 namespace selvane {
 
@@ -36,7 +37,7 @@ void CaptionMainLabels(TSelvane& window);
 void NotifyTicked(TSelvane& window);
 
 // The calendar marked a day: a new selection is told, and the reader's focus follows it while
-// the window has the keyboard; a new month's cells are told their new names.
+// the window has the keyboard; another month shown is told as a new table.
 void NotifyDaySelected(TSelvane& window);
 
 // Moves the reader's focus to where the window's keys act: the year entry while it is open,
