@@ -89,7 +89,10 @@ TSelvane::TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts tex
     FormCreate();
 }
 
-TSelvane::~TSelvane() = default;
+TSelvane::~TSelvane() {
+    // The value labels' captions and the window's objects read the state, gone from here on.
+    ReleaseAccessibility(this);
+}
 
 void TSelvane::FormCreate() {
     setObjectName(QStringLiteral("TSelvane"));

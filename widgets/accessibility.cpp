@@ -38,7 +38,7 @@ Child* DirectChild(const QObject* object) {
 
 class CaptionedLabelAccessible : public QAccessibleWidget {
 public:
-    CaptionedLabelAccessible(QLabel* label, const ValueCaption* caption)
+    CaptionedLabelAccessible(QLabel* label, ValueCaption* caption)
         : QAccessibleWidget(label, caption->Role)
         , m_caption(caption) {}
 
@@ -46,7 +46,7 @@ public:
         const QString shown = static_cast<QLabel*>(widget())->text();
         switch (t) {
         case QAccessible::Name:
-            return CaptionedName(m_caption->Caption(), shown);
+            return CaptionedName(m_caption ? m_caption->Caption() : QString(), shown);
         case QAccessible::Value:
             return shown;
         default:
@@ -61,7 +61,7 @@ public:
     }
 
 private:
-    const ValueCaption* m_caption;
+    QPointer<ValueCaption> m_caption; // gone when the window releases it
 };
 
 class HotSpotAccessible : public QAccessibleWidget {
@@ -154,7 +154,7 @@ public:
 QAccessibleInterface* KitFactory(const QString& className, QObject* object) {
     const bool hotSpot = className == QLatin1String("selvane::HotSpotLabel");
     if (hotSpot || className == QLatin1String("QLabel")) {
-        if (const auto* caption = DirectChild<ValueCaption>(object))
+        if (auto* caption = DirectChild<ValueCaption>(object))
             return new CaptionedLabelAccessible(static_cast<QLabel*>(object), caption);
         if (hotSpot)
             return new HotSpotAccessible(static_cast<HotSpotLabel*>(object));
@@ -179,6 +179,12 @@ void ForgetAccessibleInterface(QObject* object) {
         return; // no interface is made while no reader listens
     if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(object))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void ReleaseAccessibility(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        delete DirectChild<ValueCaption>(label);
+    ForgetAccessibleInterface(window);
 }
 
 void SetValueCaption(QLabel* label, std::function<QString()> caption, QAccessible::Role role) {

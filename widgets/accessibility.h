@@ -35,6 +35,11 @@ void InstallKitAccessibility();
 // while its base class was being built), so that the next query makes the right one.
 void ForgetAccessibleInterface(QObject* object);
 
+// Undoes, as `window` is destroyed, what it told screen readers through the kit: its
+// interface with the items it owns and its labels' captions, which read the window's state.
+// Its destructor calls it, before the children it deletes last tell a reader they are gone.
+void ReleaseAccessibility(QWidget* window);
+
 // Reads `label`, which shows a value, after its caption: named "<caption> <text>" ("Distance
 // 399883 km"), with its text as its value, in `role`. The caption is asked for each time (the
 // Moon's events change their order, so their captions change).

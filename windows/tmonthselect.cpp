@@ -76,6 +76,10 @@ TMonthSelect::TMonthSelect(QWidget* mainWindow)
     imgArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+TMonthSelect::~TMonthSelect() {
+    ReleaseAccessibility(this);
+}
+
 void TMonthSelect::imgMonthsMouseMove(int y) {
     imgArrow->move(kArrowLeft, std::clamp(y / kRowHeight, 0, 11) * kRowHeight + kArrowRowOffset);
 }

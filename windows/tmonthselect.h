@@ -15,6 +15,7 @@ class TMonthSelect : public QDialog {
 
 public:
     explicit TMonthSelect(QWidget* mainWindow);
+    ~TMonthSelect() override;
 
     static constexpr int kRowHeight = 29;
 
