@@ -284,7 +284,7 @@ void TestWindowAccessibility::timeListIsATableOfTheMonthsDays() {
 }
 
 // The arrows scroll a row a press, as holding them does a tick of their timer; the rows out of
-// view are off screen; print hands the table over.
+// view are off screen; print hands the table over; the window minimises and closes.
 void TestWindowAccessibility::timeListCommandsScrollAndPrint() {
     TimeList f;
     QVERIFY(f.open());
@@ -303,6 +303,10 @@ void TestWindowAccessibility::timeListCommandsScrollAndPrint() {
     QVERIFY(!table->cellAt(28, 0)->state().offscreen);
     QVERIFY(Press(FindNamed(window, QStringLiteral("Print the time table"))));
     QCOMPARE(f.printed, 1);
+    QVERIFY(Press(FindNamed(window, QStringLiteral("Minimise"))));
+    QVERIFY(f.list->windowState() & Qt::WindowMinimized);
+    QVERIFY(Press(FindNamed(window, QStringLiteral("Close"))));
+    QVERIFY(!f.list->isVisible());
     QCOMPARE(FindNamed(window, QStringLiteral("Time zone GMT"))->role(), QAccessible::StaticText);
 }
 
