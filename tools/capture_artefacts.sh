@@ -63,6 +63,10 @@
 # libfaketime, pdftotext, pdftoppm and pdfinfo (poppler-utils).
 # KEEP_SCRATCH=1 keeps the scratch folder for a look at what went wrong; CAPTURE_TRACE=1 tells
 # each step's time; CAPTURE_PLACES="berlin" runs only the places named (to try the script out).
+# CAPTURE_GUI_ENV="NAME=value ..." adds variables to the window's environment, after the ones
+# above: to run it with accessibility on, say, under dbus-run-session,
+#     CAPTURE_GUI_ENV="DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS
+#                      QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"
 
 set -euo pipefail
 
@@ -634,7 +638,10 @@ gui_session() { # runs inside the X server
     : >"$DIALOGS"
     park_pointer
 
-    selvane_command "$d" "$clock" QT_QPA_PLATFORM=xcb DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" --
+    local gui_env=()
+    read -r -a gui_env <<<"${CAPTURE_GUI_ENV:-}"
+    selvane_command "$d" "$clock" QT_QPA_PLATFORM=xcb DISPLAY="$DISPLAY" XAUTHORITY="${XAUTHORITY:-}" \
+        "${gui_env[@]}" --
     "${CMD[@]}" >"$GUI_OUT/app.stdout" 2>"$GUI_OUT/app.stderr" &
     APP_PID=$!
 

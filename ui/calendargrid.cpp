@@ -150,6 +150,9 @@ void CalendarGrid::SetDayTitles(int dayOrder) {
 
 TDateLabel* CalendarGrid::ShowMonth(int year, int month, int day, int dayOrder) {
     SetDayTitles(dayOrder);
+    ShownYear = year;
+    ShownMonth = month;
+    ShownDayOrder = dayOrder;
     FirstColumn = MonthFirstColumn(year, month, dayOrder);
     const int days =
         GetDaysInMonth(static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(year));
@@ -200,6 +203,7 @@ void CalendarGrid::ShowEvents(const std::vector<GreatEvent>& events) {
 
 void CalendarGrid::MarkCell(const TDateLabel* cell) {
     Image5->move(cell->x() - 1, cell->y() - 3);
+    Marked = cell;
 }
 
 } // namespace selvane

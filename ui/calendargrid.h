@@ -80,6 +80,12 @@ public:
     void ShowEvents(const std::vector<GreatEvent>& events);
 
     int FirstColumn = 0; // column of day 1 of the shown month
+    // The month shown, the weekday of its first column (0 = Sunday) and the cell marked as
+    // selected (null before the first mark).
+    int ShownYear = 0;
+    int ShownMonth = 0;
+    int ShownDayOrder = 0;
+    const TDateLabel* Marked = nullptr;
     QList<TDayLabel*> DayTitles;
     QList<TDateLabel*> DateCells;
 

@@ -7,6 +7,7 @@
 #include "ui/datenavigation.h"
 
 #include "engine/text.h"
+#include "ui/mainaccessibility.h"
 #include "ui/tselvane.h"
 #include "ui/yearentry.h"
 #include "windows/tmonthselect.h"
@@ -59,6 +60,7 @@ void TSelvane::MonthPicked(int month) {
 
 void TSelvane::lblSelectedYearClick() {
     m_yearEntry->open();
+    MoveReaderFocus(*this); // to the entry
 }
 
 void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
@@ -86,7 +88,8 @@ void TSelvane::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
             AcceptYear();
             return;
         case YearEntry::Key::Escape:
-            return m_yearEntry->close(); // without taking the typed year
+            m_yearEntry->close(); // without taking the typed year
+            return MoveReaderFocus(*this);
         case YearEntry::Key::Typed:
             return;
         case YearEntry::Key::Other:
@@ -146,6 +149,7 @@ bool TSelvane::AcceptYear() {
         DayOffsetTo({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, ClockNow());
 
     m_yearEntry->close(typed); // the heading shows the year as typed until the next tick
+    MoveReaderFocus(*this);
     if (newYear)
         RefreshTimeList();
     return true;

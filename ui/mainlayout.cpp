@@ -155,6 +155,9 @@ QHash<QString, QLabel*> CreateMainLabels(QWidget* window) {
     for (const char* name : {"lblTextPhase", "lblLST"}) {
         auto* l = new QLabel(window);
         l->setObjectName(QString::fromLatin1(name));
+        // Screen readers read the strip's painted texts from the window; a name of their own
+        // keeps these hidden labels, whose texts change every second, from telling them.
+        l->setAccessibleName(QString::fromLatin1(name));
         named.insert(l->objectName(), l);
         l->setFont(ArialPixels(kStatusPixels, true));
         SetTextColour(l, kNavy);
@@ -192,14 +195,22 @@ QImage ComposeDataPanel(const QImage& background, const QImage& panel) {
 }
 
 QString StatusText(const ClockTime& time, const QString& monthName, const QString& phaseName) {
-    return QStringLiteral("%1:%2:%3  %4 %5 %6 -%7")
+    return StatusTime(time) + QStringLiteral("  ") + StatusDate(time, monthName) +
+           QStringLiteral(" -") + phaseName;
+}
+
+QString StatusTime(const ClockTime& time) {
+    return QStringLiteral("%1:%2:%3")
         .arg(time.Hour, 2, 10, QChar('0'))
         .arg(time.Minute, 2, 10, QChar('0'))
-        .arg(time.Second, 2, 10, QChar('0'))
+        .arg(time.Second, 2, 10, QChar('0'));
+}
+
+QString StatusDate(const ClockTime& time, const QString& monthName) {
+    return QStringLiteral("%1 %2 %3")
         .arg(time.Day)
         .arg(monthName)
-        .arg(time.Year, 4, 10, QChar('0'))
-        .arg(phaseName);
+        .arg(time.Year, 4, 10, QChar('0'));
 }
 
 QImage ComposeStatusStrip(const QImage& gradient, qreal ratio, const QFont& font,

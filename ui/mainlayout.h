@@ -107,6 +107,9 @@ QImage ComposeDataPanel(const QImage& background, const QImage& panel);
 // The status strip's text: the time, two spaces, the date with the month's name, " -" and the
 // phase's name (which begins with a space), as 21:34:05  6 December 2026 - Waxing Crescent.
 QString StatusText(const ClockTime& time, const QString& monthName, const QString& phaseName);
+// Its time and its date: "21:34:05" and "6 December 2026".
+QString StatusTime(const ClockTime& time);
+QString StatusDate(const ClockTime& time, const QString& monthName);
 
 // The status strip at device pixel ratio `ratio`: on its gradient, the status text centred in
 // the band x 20..402 and the sidereal time in the band x 422..622, in `font` and navy.

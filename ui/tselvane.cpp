@@ -16,9 +16,11 @@
 #include "print/printjob.h"
 #include "ui/calendargrid.h"
 #include "ui/datafiles.h"
+#include "ui/mainaccessibility.h"
 #include "ui/mainlayout.h"
 #include "ui/moondisc.h"
 #include "ui/yearentry.h"
+#include "widgets/accessibility.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
 #include "widgets/resources.h"
@@ -59,6 +61,8 @@ TSelvane::TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts tex
     , m_store(store)
     , m_texts(std::move(texts))
     , m_observerClock(clock, m_settings) {
+    InstallMainAccessibility();
+    ForgetAccessibleInterface(this); // one a running screen reader had made for a plain widget
     InitResources();
     services.showMessage = [this](const QString& text) {
         QMessageBox::information(this, QStringLiteral("Selvane"), text);
@@ -86,7 +90,10 @@ TSelvane::TSelvane(SettingsStore& store, const WallClock& clock, LocaleTexts tex
     FormCreate();
 }
 
-TSelvane::~TSelvane() = default;
+TSelvane::~TSelvane() {
+    // The value labels' captions and the window's objects read the state, gone from here on.
+    ReleaseAccessibility(this);
+}
 
 void TSelvane::FormCreate() {
     setObjectName(QStringLiteral("TSelvane"));
@@ -140,6 +147,7 @@ void TSelvane::CreateControls() {
     m_labels = CreateMainLabels(this);
     m_lblTextPhase = label("lblTextPhase");
     m_lblLST = label("lblLST");
+    CaptionMainLabels(*this);
 
     m_calendar = std::make_unique<CalendarGrid>(this, m_texts);
     for (TDateLabel* cell : m_calendar->DateCells)
@@ -192,6 +200,17 @@ void TSelvane::CreateControls() {
     };
     for (const auto& [name, handler] : commands)
         connect(spot(name), &HotSpotLabel::clicked, this, handler);
+
+    // For screen readers: the window's name, names for the commands without a hint and what
+    // the links and the calendar's heading do.
+    setAccessibleName(tr("Selvane"));
+    spot("lblMinimise")->setAccessibleName(tr("Minimise"));
+    spot("lblExit")->setAccessibleName(tr("Close"));
+    spot("lblLinks")->setAccessibleDescription(tr("Links to pages about the Moon"));
+    spot("imgHemisphere")
+        ->setAccessibleDescription(tr("Turns the Moon picture for the other hemisphere"));
+    m_calendar->lblSelectedMonth->setAccessibleDescription(tr("Choose another month"));
+    m_calendar->lblSelectedYear->setAccessibleDescription(tr("Type another year"));
 }
 
 QLabel* TSelvane::label(const char* name) const {
@@ -276,17 +295,21 @@ void TSelvane::PaintPanels() {
     ShowPhases(moon.Phases);
     SetCaption(label("lblVisible"), FromUtf8(moon.VisibleText));
     SetCaption(label("lblDistance"), FromUtf8(moon.DistanceText));
-    m_moonPlace = {moon.TopoRAHours, moon.Topo.Dec, moon.Position.Parallax, moon.Diameter};
-    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 140, moon.Position.Azimuth);
-    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 156, moon.Position.Altitude);
-    const QString phaseAngle = FromUtf8(moon.PhaseAngleText);
-    DrawTextAt(panel, 27 - QFontMetrics(panel.font()).horizontalAdvance(phaseAngle), 188,
-               phaseAngle);
+    PaintedValues& painted = m_state.Painted;
+    painted.Percent = moon.Percent;
+    painted.Place = {moon.TopoRAHours, moon.Topo.Dec, moon.Position.Parallax, moon.Diameter};
+    painted.MoonAzimuth = moon.Position.Azimuth;
+    painted.MoonAltitude = moon.Position.Altitude;
+    painted.PhaseAngle = FromUtf8(moon.PhaseAngleText);
+    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 140, painted.MoonAzimuth);
+    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 156, painted.MoonAltitude);
+    DrawTextAt(panel, 27 - QFontMetrics(panel.font()).horizontalAdvance(painted.PhaseAngle), 188,
+               painted.PhaseAngle);
 
     // The position angle of the bright limb from the Sun's place.
     const SolarResult sun = SolarPosition(m_state.DisplayTime, o);
-    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 172,
-                    BrightLimbAngle(moon.Geocentric.RA, moon.Geocentric.Dec, sun.RA, sun.Dec));
+    painted.BrightLimb = BrightLimbAngle(moon.Geocentric.RA, moon.Geocentric.Dec, sun.RA, sun.Dec);
+    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 172, painted.BrightLimb);
 
     // Age and apsides.
     const LunarProperties props = CalculateLunarProperties(m_state.DisplayTime, o, m_texts.Months);
@@ -298,8 +321,10 @@ void TSelvane::PaintPanels() {
 
     // Rise, transit and set; the Sun's present place in the panel.
     ShowRiseSet(m_state.DisplayTime);
-    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 37, sun.Azimuth);
-    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 53, sun.Altitude);
+    painted.SunAzimuth = sun.Azimuth;
+    painted.SunAltitude = sun.Altitude;
+    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 37, painted.SunAzimuth);
+    DrawSexagesimal(panel, SexagesimalMode::Angle, 30, 53, painted.SunAltitude);
     panel.end();
 
     drawMoon(m_state.DisplayTime, moon.Percent);
@@ -340,18 +365,23 @@ void TSelvane::ShowRiseSet(const ClockTime& time) {
 }
 
 void TSelvane::RefreshDisplay(const ClockTime& clockNow, JulianDay presentUT) {
-    const QString status = StatusText(m_state.DisplayTime, m_texts.month(m_state.DisplayTime.Month),
-                                      m_state.PhaseName);
-    SetCaption(m_lblTextPhase, status);
+    PaintedValues& painted = m_state.Painted;
+    const QString monthName = m_texts.month(m_state.DisplayTime.Month);
+    painted.StatusTime = StatusTime(m_state.DisplayTime);
+    painted.StatusDate = StatusDate(m_state.DisplayTime, monthName);
+    painted.Status = StatusText(m_state.DisplayTime, monthName, m_state.PhaseName);
+    SetCaption(m_lblTextPhase, painted.Status);
     // The sidereal time of the real present, whatever date is selected.
-    SetCaption(m_lblLST, FromUtf8(LocalSiderealTimeText(presentUT, m_state.Longitude)));
+    painted.SiderealTime = FromUtf8(LocalSiderealTimeText(presentUT, m_state.Longitude));
+    SetCaption(m_lblLST, painted.SiderealTime);
 
-    m_image1 = ComposeStatusStrip(m_image3, devicePixelRatioF(), m_lblTextPhase->font(), status,
-                                  m_lblLST->text());
+    m_image1 = ComposeStatusStrip(m_image3, devicePixelRatioF(), m_lblTextPhase->font(),
+                                  painted.Status, painted.SiderealTime);
 
     ShowSelectedMonth(m_state.DisplayTime, clockNow); // the tick's own clock reading
     m_ticked = true;
     update();
+    NotifyTicked(*this);
 }
 
 void TSelvane::drawMoon(const ClockTime& time, int percent) {
@@ -413,6 +443,7 @@ void TSelvane::DateSelect(TDateLabel* cell, const ClockTime& present) {
     m_state.DayOffset =
         DayOffsetTo({m_state.SelectedYear, m_state.SelectedMonth, m_state.SelectedDay}, present);
     m_calendar->MarkCell(cell);
+    NotifyDaySelected(*this);
 }
 
 void TSelvane::DateLabelClick(TDateLabel* cell) {
@@ -501,6 +532,15 @@ void TSelvane::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void TSelvane::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // The keyboard moves the selected day: a screen reader's focus goes there, after the
+    // window's own focus event (which Qt sends once this returns).
+    if (QAccessible::isActive())
+        QMetaObject::invokeMethod(
+            this, [this] { MoveReaderFocus(*this); }, Qt::QueuedConnection);
+}
+
 void TSelvane::paintEvent(QPaintEvent*) {
     QPainter p(this);
     // The pictures are scaled where their device pixel ratio is not the window's (twice the
@@ -522,7 +562,7 @@ void TSelvane::paintEvent(QPaintEvent*) {
             p.drawImage(kPhaseIconX, kPhaseIconTop + kPhaseRowStep * i,
                         m_icons[static_cast<std::size_t>(icon)]);
     }
-    PaintMoonPlace(p, m_moonPlace);
+    PaintMoonPlace(p, m_state.Painted.Place);
 }
 
 } // namespace selvane

@@ -48,6 +48,24 @@ class TMonthSelect;
 class TitleDrag;
 class YearEntry;
 
+// What the latest tick painted onto the window rather than into labels: screen readers read it
+// from here.
+struct PaintedValues {
+    QString Status;     // the status strip's text, StatusText
+    QString StatusTime; // its time and date, as StatusText writes them
+    QString StatusDate;
+    QString SiderealTime; // the strip's sidereal time, "LST: 05:07:09"
+    int Percent = 0;      // the Moon picture's illuminated percent
+    MoonPlace Place;      // the values beside the Moon panel
+    // The data panel's values, degrees.
+    double SunAzimuth = 0.0;
+    double SunAltitude = 0.0;
+    double MoonAzimuth = 0.0;
+    double MoonAltitude = 0.0;
+    double BrightLimb = 0.0; // the position angle of the Moon's bright limb
+    QString PhaseAngle;      // "69º"
+};
+
 // What the one-second tick computes and the main window paints: the observer, the selected date
 // at the tick's clock reading, and the Moon's phases.
 struct MainState {
@@ -70,6 +88,7 @@ struct MainState {
     QString PhaseName;
     // The selected month's major phases from the latest tick.
     MonthPhases Phases;
+    PaintedValues Painted;
 };
 
 class TSelvane : public QWidget {
@@ -83,6 +102,7 @@ public:
     // What the tick computed and the window paints; the commands below change it.
     const MainState& state() const { return m_state; }
     const Settings& settings() const { return m_settings; }
+    const LocaleTexts& texts() const { return m_texts; }
     Observer observer() const {
         return {m_state.Latitude, m_state.Longitude, m_state.UTOffsetMinutes,
                 m_observerClock.offsets()};
@@ -177,6 +197,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void FormCreate();
@@ -257,7 +278,6 @@ private:
     // What the latest tick painted straight onto the window.
     bool m_ticked = false;
     std::array<int, 5> m_iconAt{}; // icon index per phase row (4 = blank)
-    MoonPlace m_moonPlace;
 };
 
 } // namespace selvane

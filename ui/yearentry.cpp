@@ -3,6 +3,7 @@
 
 #include "ui/yearentry.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/resources.h"
 #include "widgets/widgetstyle.h"
 
@@ -31,6 +32,10 @@ YearEntry::YearEntry(QWidget* window, QLabel* heading, QLabel* shadow)
     lblEditYear->setObjectName(QStringLiteral("lblEditYear"));
     lblEditYear->setFont(ArialPixels(19, true));
     lblEditYear->hide();
+    // A screen reader reads the entry as a field with its digits, "Year 2024".
+    SetValueCaption(lblEditYear, tr("Year"), QAccessible::EditableText);
+    lblEditYear->setAccessibleDescription(
+        tr("Four digits; Enter takes the year, Escape keeps the one shown"));
 
     lblCursor->setObjectName(QStringLiteral("lblCursor"));
     lblCursor->setFont(ArialPixels(17, false));

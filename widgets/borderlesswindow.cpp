@@ -3,6 +3,7 @@
 
 #include "widgets/borderlesswindow.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
 #include "widgets/resources.h"
@@ -30,6 +31,10 @@ BorderlessWindow::BorderlessWindow(QWidget* mainWindow, const QString& name,
     showMessage = [this](const QString& text) {
         QMessageBox::information(this, QStringLiteral("Selvane"), text);
     };
+}
+
+BorderlessWindow::~BorderlessWindow() {
+    ReleaseAccessibility(this); // what the derived window told readers reads its members
 }
 
 void BorderlessWindow::centreOnMainWindow() {

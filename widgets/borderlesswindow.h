@@ -24,6 +24,7 @@ public:
     // frameless hint: a dialog by default, Qt::Window for a window that can be minimised.
     BorderlessWindow(QWidget* mainWindow, const QString& name, const QString& background,
                      Qt::WindowFlags flags = Qt::Dialog);
+    ~BorderlessWindow() override;
 
     QWidget* mainWindow() const { return m_mainWindow; }
 

@@ -5,6 +5,8 @@
 
 #include <QLabel>
 
+#include <functional>
+
 namespace selvane {
 
 // A transparent label lying over a picture: a clickable command, a drag handle or a text
@@ -14,6 +16,13 @@ class HotSpotLabel : public QLabel {
 
 public:
     explicit HotSpotLabel(QWidget* parent = nullptr);
+
+    // What a screen reader's press does: a left click at the spot's centre (pressed, released
+    // and clicked), from the event loop as a click comes; or, for a spot that acts while it is
+    // held down (a scroll arrow), which a press cannot hold, one step of it at once: `holdStep`
+    // when the window sets it.
+    void accessiblePress();
+    std::function<void()> holdStep;
 
 signals:
     void clicked();

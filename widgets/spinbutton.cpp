@@ -3,7 +3,10 @@
 
 #include "widgets/spinbutton.h"
 
+#include "widgets/accessibility.h"
+
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -49,6 +52,7 @@ void DrawHalf(QPainter& p, const QRect& r, bool up, bool pressed, bool enabled) 
 
 SpinButton::SpinButton(QWidget* parent)
     : QWidget(parent) {
+    InstallKitAccessibility();
     setFocusPolicy(Qt::TabFocus);
     m_repeat.setSingleShot(false);
     connect(&m_repeat, &QTimer::timeout, this, [this] {
@@ -58,10 +62,22 @@ SpinButton::SpinButton(QWidget* parent)
 }
 
 void SpinButton::fire(Half half) {
+    const QString shown = m_valueLabel ? m_valueLabel->text() : QString();
     if (half == Half::Up)
         emit upClicked();
     else if (half == Half::Down)
         emit downClicked();
+    // The name carries the value: a reader on the button hears the new one.
+    if (m_valueLabel && m_valueLabel->text() != shown)
+        Notify(this, QAccessible::NameChanged);
+}
+
+void SpinButton::stepUp() {
+    fire(Half::Up);
+}
+
+void SpinButton::stepDown() {
+    fire(Half::Down);
 }
 
 void SpinButton::paintEvent(QPaintEvent*) {

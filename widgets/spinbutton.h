@@ -3,8 +3,11 @@
 
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+class QLabel;
 
 namespace selvane {
 
@@ -16,6 +19,14 @@ class SpinButton : public QWidget {
 
 public:
     explicit SpinButton(QWidget* parent = nullptr);
+
+    // The label that shows the value the arrows step: a screen reader reads it with the
+    // button's accessible name ("Latitude direction North") and hears when it changes.
+    void setValueLabel(QLabel* label) { m_valueLabel = label; }
+    QLabel* valueLabel() const { return m_valueLabel; }
+    // A click of either half, as a screen reader's increase and decrease actions give it.
+    void stepUp();
+    void stepDown();
 
 signals:
     void upClicked();
@@ -33,6 +44,7 @@ private:
 
     Half m_pressed = Half::None;
     QTimer m_repeat;
+    QPointer<QLabel> m_valueLabel;
 };
 
 } // namespace selvane

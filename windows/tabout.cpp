@@ -28,6 +28,10 @@ TAbout::TAbout(QWidget* mainWindow)
     : BorderlessWindow(mainWindow, QStringLiteral("TAbout"), QStringLiteral(":/about.jpg"))
     , lblExit(addHotSpot("lblExit", QRect(185, 12, 15, 15))) {
     setModal(true);
+    // The picture's text for screen readers.
+    setAccessibleName(tr("About Selvane"));
+    setAccessibleDescription(tr("%1 %2").arg(QLatin1String(kProductName), VersionLabel()));
+    lblExit->setAccessibleName(tr("Close"));
     connect(lblExit, &HotSpotLabel::clicked, this, &TAbout::lblExitClick);
 }
 

@@ -6,12 +6,14 @@
 #include "core/settings.h"
 #include "core/utf8text.h"
 #include "core/zones.h"
+#include "widgets/accessibility.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
 #include "widgets/spinbutton.h"
 #include "widgets/widgetstyle.h"
 #include "windows/configform.h"
 #include "windows/placepopup.h"
+#include "windows/windowaccessibility.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -62,22 +64,25 @@ constexpr Placement kGeometry[] = {
     {"placeNote", 16, 142, 252, 16},
 };
 
-// Fixed texts on the picture: captions, and the unit marks behind the number fields.
+// Fixed texts on the picture: captions, and the unit marks behind the number fields. A caption
+// is the label of the control it stands before, for screen readers (Qt reads a list's caption
+// from its label there).
 struct FixedText {
     const char* Text;
     int X, Y;
     int Pixels;
     bool Silver;
+    const char* Labels = nullptr; // the control captioned
 };
 constexpr FixedText kFixedTexts[] = {
-    {"Latitide:", 30, 68, kTextPixels, false},
-    {"Longitude:", 30, 96, kTextPixels, false},
-    {"Location:", 30, 125, kTextPixels, false},
-    {"Day Order: ", 28, 182, kTextPixels, false},
-    {"Date Format:", 28, 208, kTextPixels, false},
-    {"Zone Name:", 28, 275, kTextPixels, false},
-    {"Time Zone:", 28, 332, kTextPixels, false},
-    {"DST:", 210, 332, kTextPixels, true},
+    {"Latitide:", 30, 68, kTextPixels, false, "txtLatDeg"},
+    {"Longitude:", 30, 96, kTextPixels, false, "txtLongDeg"},
+    {"Location:", 30, 125, kTextPixels, false, "txtLocation"},
+    {"Day Order: ", 28, 182, kTextPixels, false, "cmbDayOrder"},
+    {"Date Format:", 28, 208, kTextPixels, false, "cmbDateFormat"},
+    {"Zone Name:", 28, 275, kTextPixels, false, "cmbZone"},
+    {"Time Zone:", 28, 332, kTextPixels, false, "cmbTimeZone"},
+    {"DST:", 210, 332, kTextPixels, true, "chkDaylightSavings"},
     {"\u00ba", 119, 67, kMarkPixels, false},
     {"'", 150, 67, kMarkPixels, false},
     {"\"", 180, 67, kMarkPixels, false},
@@ -177,6 +182,8 @@ TfConfig::TfConfig(Settings& record, SettingsStore& store, QWidget* mainWindow)
     , chkDaylightSavings(new QCheckBox(this))
     , m_record(record)
     , m_store(store) {
+    InstallWindowsAccessibility();
+    ForgetAccessibleInterface(this); // one made while the base class was built
     showMessage = [this](const QString& text) {
         ShowMessageBox(text);
     };
@@ -224,6 +231,8 @@ void TfConfig::FormCreate() {
         label->adjustSize();
         label->move(t.X, t.Y);
         label->lower(); // under the controls they stand beside
+        if (t.Labels)
+            label->setBuddy(findChild<QWidget*>(QString::fromLatin1(t.Labels)));
     }
 
     for (std::size_t i = 0; i < kConfigNumbers.size(); ++i) {
@@ -245,7 +254,43 @@ void TfConfig::FormCreate() {
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
+    NameControls();
     ConnectControls();
+}
+
+void TfConfig::NameControls() {
+    setAccessibleName(tr("Configuration"));
+    const std::pair<QWidget*, QString> names[] = {
+        {lblExit, tr("Close")},
+        {txtLatDeg, tr("Latitude degrees")},
+        {txtLatMin, tr("Latitude minutes")},
+        {txtLatSec, tr("Latitude seconds")},
+        {spinNS, tr("Latitude direction")},
+        {txtLongDeg, tr("Longitude degrees")},
+        {txtLongMin, tr("Longitude minutes")},
+        {txtLongSec, tr("Longitude seconds")},
+        {spinEW, tr("Longitude direction")},
+        {txtLocation, tr("Location")},
+        {cmbDayOrder, tr("Day Order")},
+        {cmbDateFormat, tr("Date Format")},
+        {cmbZone, tr("Zone Name")},
+        {cmbTimeZone, tr("Time Zone")},
+        {chkDaylightSavings, tr("Daylight saving time")},
+    };
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(name);
+    // The direction panels read with what they show ("Latitude direction North"), and so do
+    // their spin buttons, whose arrows switch it.
+    SetValueCaption(pnlNS, tr("Latitude direction"));
+    SetValueCaption(pnlEW, tr("Longitude direction"));
+    spinNS->setValueLabel(pnlNS);
+    spinEW->setValueLabel(pnlEW);
+    spinNS->setAccessibleDescription(tr("Up or Down switches between North and South"));
+    spinEW->setAccessibleDescription(tr("Up or Down switches between East and West"));
+    txtLocation->setAccessibleDescription(
+        tr("Type two or more letters of a place's name to choose it from a list"));
+    cmbZone->setAccessibleDescription(tr("A named zone leaves Time Zone and daylight saving "
+                                         "to the zone's own rules"));
 }
 
 void TfConfig::FillLists() {
@@ -508,10 +553,17 @@ bool TfConfig::ValidateInput(QLineEdit* field, const QString& bound) {
     if (field->text().toInt() <= bound.toInt()) {
         if (m_rangeMessage && m_rangeField == field)
             m_rangeMessage->close(); // corrected
+        if (!field->accessibleDescription().isEmpty())
+            field->setAccessibleDescription(QString());
         return true;
     }
+    const QString message = QStringLiteral("Valid Range is 0 - ") + bound;
+    // The message box leaves the focus in the field, so a screen reader would not read it:
+    // the field carries it as its description, read with it as the focus comes back to it,
+    // until the number is in range.
+    field->setAccessibleDescription(message);
     m_checkedField = field;
-    showMessage(QStringLiteral("Valid Range is 0 - ") + bound);
+    showMessage(message);
     m_checkedField = nullptr;
     activateWindow();
     field->setFocus();

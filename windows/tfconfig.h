@@ -143,6 +143,8 @@ private:
     void FormCreate();
     void FillLists();
     void ColourControls();
+    // The controls' names and descriptions for screen readers.
+    void NameControls();
     void ConnectControls();
     // The controls from a form, and the form the controls hold.
     void ShowForm(const ConfigForm& form);

@@ -3,7 +3,9 @@
 
 #include "windows/tlunarsites.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/resources.h"
+#include "windows/windowaccessibility.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -20,22 +22,31 @@ constexpr int kDropTop = 40;    // below the main window's title strip
 } // namespace
 
 const std::array<TLunarSites::Row, 9> TLunarSites::kRows = {{
-    {"Image1", ":/links_heading_resources.png", ""},
-    {"Image2", ":/links_nssdc.jpg", "https://nssdc.gsfc.nasa.gov/planetary/planets/moonpage.html"},
-    {"Image4", ":/links_inconstant.jpg",
-     "https://www.timeanddate.com/astronomy/moon/distance.html"},
-    {"Image5", ":/links_domes.jpg", "https://en.wikipedia.org/wiki/Lunar_dome"},
-    {"Image6", ":/links_eclipse.jpg", "https://eclipse.gsfc.nasa.gov/lunar.html"},
-    {"Image7", ":/links_heading_missions.png", ""},
-    {"Image8", ":/links_apollo.jpg", "https://www.lpi.usra.edu/lunar/missions/apollo/"},
-    {"Image3", ":/links_prospector.jpg", "https://science.nasa.gov/mission/lunar-prospector/"},
-    {"Image9", ":/links_clementine.jpg", "https://science.nasa.gov/mission/clementine/"},
+    {"Image1", ":/links_heading_resources.png", "", QT_TR_NOOP("Lunar Resources")},
+    {"Image2", ":/links_nssdc.jpg", "https://nssdc.gsfc.nasa.gov/planetary/planets/moonpage.html",
+     QT_TR_NOOP("NSSDC: The Moon")},
+    {"Image4", ":/links_inconstant.jpg", "https://www.timeanddate.com/astronomy/moon/distance.html",
+     QT_TR_NOOP("Inconstant Moon")},
+    {"Image5", ":/links_domes.jpg", "https://en.wikipedia.org/wiki/Lunar_dome",
+     QT_TR_NOOP("The Lure of Lunar Domes")},
+    {"Image6", ":/links_eclipse.jpg", "https://eclipse.gsfc.nasa.gov/lunar.html",
+     QT_TR_NOOP("Lunar Eclipse Observer")},
+    {"Image7", ":/links_heading_missions.png", "", QT_TR_NOOP("Missions")},
+    {"Image8", ":/links_apollo.jpg", "https://www.lpi.usra.edu/lunar/missions/apollo/",
+     QT_TR_NOOP("Apollo Landing Sites")},
+    {"Image3", ":/links_prospector.jpg", "https://science.nasa.gov/mission/lunar-prospector/",
+     QT_TR_NOOP("Lunar Prospector Mission")},
+    {"Image9", ":/links_clementine.jpg", "https://science.nasa.gov/mission/clementine/",
+     QT_TR_NOOP("Clementine Mission")},
 }};
 
 TLunarSites::TLunarSites(QWidget* mainWindow)
     // A popup: a click anywhere outside it closes it, with a window manager or without one.
     : BorderlessWindow(mainWindow, QStringLiteral("TLunarSites"), QString(), Qt::Popup)
     , imgArrow(new QLabel(this)) {
+    InstallWindowsAccessibility();
+    ForgetAccessibleInterface(this); // one made while the base class was built
+    setAccessibleName(tr("Links"));
     setFixedSize(kRowWidth, kRowHeight * static_cast<int>(kRows.size()));
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         auto* row = new QLabel(this);

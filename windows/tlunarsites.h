@@ -24,12 +24,13 @@ public:
     static constexpr int kRowWidth = 180;
     static constexpr int kRowHeight = 21;
 
-    // The rows from the top down, with their picture names (Image1 .. Image9) and the address
-    // each link opens (empty for the two headings).
+    // The rows from the top down, with their picture names (Image1 .. Image9), the address
+    // each link opens (empty for the two headings) and the text of its picture.
     struct Row {
         const char* Name;
         const char* Picture;
         const char* Address;
+        const char* Text;
     };
     static const std::array<Row, 9> kRows;
 

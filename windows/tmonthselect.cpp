@@ -3,7 +3,9 @@
 
 #include "windows/tmonthselect.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/resources.h"
+#include "windows/windowaccessibility.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -20,6 +22,22 @@ constexpr int kPickerOffsetY = 50;  // from its top
 constexpr int kArrowLeft = 9;
 constexpr int kArrowRowOffset = 6;
 
+// The months' names on the picture's rows.
+constexpr const char* kMonthNames[] = {
+    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "January"),
+    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "February"),
+    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "March"),
+    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "April"),
+    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "May"),
+    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "June"),
+    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "July"),
+    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "August"),
+    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "September"),
+    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "October"),
+    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "November"),
+    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "December"),
+};
+
 // Clamps a window's start so that [start, start + size) stays within [0, limit).
 int Clamp(int start, int size, int limit) {
     if (start + size > limit)
@@ -34,7 +52,10 @@ TMonthSelect::TMonthSelect(QWidget* mainWindow)
     , imgMonths(new QLabel(this))
     , imgArrow(new QLabel(imgMonths))
     , m_mainWindow(mainWindow) {
+    InstallWindowsAccessibility();
+    ForgetAccessibleInterface(this); // one made while the base class was built
     setObjectName(QStringLiteral("TMonthSelect"));
+    setAccessibleName(tr("Months"));
     setModal(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::black);
@@ -55,12 +76,25 @@ TMonthSelect::TMonthSelect(QWidget* mainWindow)
     imgArrow->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+TMonthSelect::~TMonthSelect() {
+    ReleaseAccessibility(this);
+}
+
 void TMonthSelect::imgMonthsMouseMove(int y) {
     imgArrow->move(kArrowLeft, std::clamp(y / kRowHeight, 0, 11) * kRowHeight + kArrowRowOffset);
 }
 
 void TMonthSelect::imgMonthsMouseDown(int y) {
     emit monthPicked(std::clamp(y / kRowHeight, 0, 11) + 1);
+}
+
+void TMonthSelect::PickMonth(int month) {
+    imgMonthsMouseDown((std::clamp(month, 1, 12) - 1) * kRowHeight);
+    accept();
+}
+
+QString TMonthSelect::monthName(int month) {
+    return tr(kMonthNames[std::clamp(month, 1, 12) - 1]);
 }
 
 bool TMonthSelect::eventFilter(QObject* watched, QEvent* event) {

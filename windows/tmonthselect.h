@@ -15,6 +15,7 @@ class TMonthSelect : public QDialog {
 
 public:
     explicit TMonthSelect(QWidget* mainWindow);
+    ~TMonthSelect() override;
 
     static constexpr int kRowHeight = 29;
 
@@ -25,6 +26,10 @@ public:
     void imgMonthsMouseMove(int y);
     // Picks the month under y; the dialog closes on the release of the same click.
     void imgMonthsMouseDown(int y);
+    // A month picked as a click on its row picks it: the month, then the picker closes.
+    void PickMonth(int month);
+    // The name on month 1..12's row of the picture.
+    static QString monthName(int month);
 
 signals:
     // Month 1..12 picked with the mouse.

@@ -4,10 +4,12 @@
 #include "windows/tprintoptions.h"
 
 #include "core/settings.h"
+#include "widgets/accessibility.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
 #include "widgets/spinbutton.h"
 #include "widgets/widgetstyle.h"
+#include "windows/windowaccessibility.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -61,6 +63,8 @@ TPrintOptions::TPrintOptions(Settings& record, SettingsStore& store, QWidget* ma
     , lblOK(addHotSpot("lblOK", {}))
     , m_record(record)
     , m_store(store) {
+    InstallWindowsAccessibility();
+    ForgetAccessibleInterface(this); // one made while the base class was built
     FormCreate();
 }
 
@@ -91,6 +95,22 @@ void TPrintOptions::FormCreate() {
     p.setColor(QPalette::Window, kPanelColour);
     p.setColor(QPalette::WindowText, Qt::black);
     pnlPhaseDensity->setPalette(p);
+
+    // Names for screen readers: the boxes' captions are labels of their own beside them.
+    setAccessibleName(tr("Print Options"));
+    const std::pair<QWidget*, QString> names[] = {
+        {chkDailyPhases, tr("Daily Phases")},
+        {chkMajorPhases, tr("Major Phases")},
+        {chkLunarTimes, tr("Moon's Rise/Transit/Set Times")},
+        {chkSolarTimes, tr("Sun's Rise/Transit/Set Times")},
+        {SpinButton1, tr("Daily Phase Density")},
+        {lblOK, tr("OK")},
+    };
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(name);
+    SetValueCaption(pnlPhaseDensity, tr("Daily Phase Density"));
+    SpinButton1->setValueLabel(pnlPhaseDensity);
+    lblOK->setAccessibleDescription(tr("Stores the choices and prints the calendar"));
 
     dragBy(lblTitle);
     connect(SpinButton1, &SpinButton::upClicked, this, &TPrintOptions::SpinButton1UpClick);

@@ -6,11 +6,13 @@
 #include "core/greateventtexts.h"
 #include "core/utf8text.h"
 #include "core/vectorstate.h"
+#include "widgets/accessibility.h"
 #include "widgets/eventsymbol.h"
 #include "widgets/hotspotlabel.h"
 #include "widgets/placement.h"
 #include "widgets/resources.h"
 #include "widgets/widgetstyle.h"
+#include "windows/windowaccessibility.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -117,6 +119,36 @@ constexpr int kIlluminationX = 199;
 constexpr int kMarkX = 74;
 constexpr int kMarkSize = 7;
 
+constexpr int kIlluminationColumn = 4;
+
+// The column of the list (TRiseSetTimeList::kListColumns) of TimeCells' time `i`: the date and
+// the illumination stand before the Moon's times and after them.
+constexpr int TimeColumn(std::size_t i) {
+    return static_cast<int>(i) + (i < 3 ? 1 : 2);
+}
+
+// Each column's title in kColumnTitles and its group's title (-1: none), left to right.
+struct Heading {
+    int Group;
+    int Title;
+};
+constexpr std::array<Heading, TRiseSetTimeList::kListColumns> kHeadings = {{
+    {-1, 4},
+    {0, 5},
+    {0, 6},
+    {0, 7},
+    {-1, 8},
+    {1, 9},
+    {1, 10},
+    {1, 11},
+    {2, 12},
+    {2, 13},
+    {2, 14},
+    {3, 15},
+    {3, 16},
+    {3, 17},
+}};
+
 QString Digits(int value, int width) {
     return QStringLiteral("%1").arg(value, width, 10, QChar(u'0'));
 }
@@ -159,6 +191,9 @@ TRiseSetTimeList::TRiseSetTimeList(QWidget* mainWindow, const LocaleTexts& texts
 }
 
 void TRiseSetTimeList::FormCreate() {
+    InstallWindowsAccessibility();
+    ForgetAccessibleInterface(this); // one made while the base class was built
+    setAccessibleName(tr("Times of the month"));
     setFixedSize(kWindowSize);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
@@ -178,6 +213,7 @@ void TRiseSetTimeList::FormCreate() {
         SetTextColour(title, *t.Colour);
         title->adjustSize();
         title->move(t.X, t.Group ? kGroupTitleY : kColumnTitleY);
+        m_titles.push_back(title);
     }
 
     for (const Placement& h : kHotSpots)
@@ -197,6 +233,22 @@ void TRiseSetTimeList::FormCreate() {
             &TRiseSetTimeList::lblScrollDownMouseUp);
     connect(spot("lblMinimise"), &HotSpotLabel::clicked, this, &TRiseSetTimeList::lblMinimiseClick);
     connect(spot("lblExit"), &HotSpotLabel::clicked, this, &TRiseSetTimeList::lblExitClick);
+    // For screen readers: the commands' names, and a press of an arrow scrolls a row, as
+    // holding it down does at each tick of its timer.
+    const std::pair<const char*, QString> names[] = {
+        {"lblPrint", tr("Print the time table")},
+        {"lblScrollUp", tr("Scroll up")},
+        {"lblScrollDown", tr("Scroll down")},
+        {"lblMinimise", tr("Minimise")},
+        {"lblExit", tr("Close")},
+    };
+    for (const auto& [name, text] : names)
+        spot(name)->setAccessibleName(text);
+    for (const auto& [name, step] : {std::pair{"lblScrollUp", -1}, std::pair{"lblScrollDown", 1}})
+        spot(name)->holdStep = [this, step] {
+            ScrollStep = step;
+            Timer1Timer();
+        };
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(kTimerInterval);
@@ -208,6 +260,7 @@ void TRiseSetTimeList::FormCreate() {
     lblZone->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblZone->setGeometry(kZoneLabel);
     lblZone->raise(); // made before the header picture, it must lie above it
+    SetValueCaption(lblZone, tr("Time zone"));
 
     m_listFont = ArialPixels(kListPixels);
     imgList = BlankPicture(QSize(kListWidth, kStartHeight), devicePixelRatioF());
@@ -240,17 +293,22 @@ void TRiseSetTimeList::DisplayTimeList(bool computeOnly, MonthTimeTable& table) 
 
     p.setFont(m_listFont);
     const int ascent = p.fontMetrics().ascent();
+    m_rows.assign(static_cast<std::size_t>(days), {});
     for (int d = 1; d <= days; ++d) {
         const DayTimes& row = table.Days[static_cast<std::size_t>(d - 1)];
+        auto& texts = m_rows[static_cast<std::size_t>(d - 1)]; // kept for screen readers
         const int baseline = (d - 1) * h + ascent;
+        texts[0] = ListDate(month.DateLayout, m_dateSeparator, month.Year, month.Month, d);
         p.setPen(Qt::white);
-        p.drawText(kDateX, baseline,
-                   ListDate(month.DateLayout, m_dateSeparator, month.Year, month.Month, d));
+        p.drawText(kDateX, baseline, texts[0]);
+        texts[kIlluminationColumn] = QStringLiteral("%1%").arg(row.Illumination);
         p.setPen(kAqua);
-        p.drawText(kIlluminationX, baseline, QStringLiteral("%1%").arg(row.Illumination));
-        for (const Cell& c : TimeCells(row)) {
-            p.setPen(c.Colour);
-            p.drawText(c.X, baseline, FromUtf8(TableText(c.Time)));
+        p.drawText(kIlluminationX, baseline, texts[kIlluminationColumn]);
+        const auto cells = TimeCells(row);
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            texts[static_cast<std::size_t>(TimeColumn(i))] = FromUtf8(TableText(cells[i].Time));
+            p.setPen(cells[i].Colour);
+            p.drawText(cells[i].X, baseline, texts[static_cast<std::size_t>(TimeColumn(i))]);
         }
     }
     // The great events' marks, one for each day that has some.
@@ -263,6 +321,7 @@ void TRiseSetTimeList::DisplayTimeList(bool computeOnly, MonthTimeTable& table) 
             PaintEventSymbol(p, markRect(d), SymbolOf(MarkedEvent(dayEvents)), SymbolInk::Screen);
     }
     p.end();
+    NotifyTimeListRedrawn(*this);
 
     // The top of the new list: offsets kept from the last month would show a part the user
     // never scrolled to, and could lie past the new picture's end.
@@ -312,6 +371,52 @@ bool TRiseSetTimeList::event(QEvent* event) {
         return true;
     }
     return BorderlessWindow::event(event);
+}
+
+QString TRiseSetTimeList::cellText(int day, int column) const {
+    if (day < 1 || day > listedDays() || column < 0 || column >= kListColumns)
+        return {};
+    return m_rows[static_cast<std::size_t>(day - 1)][static_cast<std::size_t>(column)];
+}
+
+QString TRiseSetTimeList::columnHeading(int column) const {
+    if (column < 0 || column >= kListColumns)
+        return {};
+    const Heading& h = kHeadings[static_cast<std::size_t>(column)];
+    const QString title = m_titles[static_cast<std::size_t>(h.Title)]->text();
+    if (h.Group < 0)
+        return title;
+    return tr("%1 %2", "a column's group and title: Moon Rise, Twilight Start Ast.")
+        .arg(m_titles[static_cast<std::size_t>(h.Group)]->text(), title);
+}
+
+QRect TRiseSetTimeList::headingPlace(int column) const {
+    if (column < 0 || column >= kListColumns)
+        return {};
+    return m_titles[static_cast<std::size_t>(kHeadings[static_cast<std::size_t>(column)].Title)]
+        ->geometry();
+}
+
+QRect TRiseSetTimeList::cellPlace(int day, int column) const {
+    if (day < 1 || day > listedDays() || column < 0 || column >= kListColumns)
+        return {};
+    // The columns' left edges in the list picture, from a row's cells.
+    const DayTimes anyRow;
+    const auto cells = TimeCells(anyRow);
+    std::array<int, kListColumns + 1> left{};
+    left[0] = kDateX;
+    left[kIlluminationColumn] = kIlluminationX;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        left[static_cast<std::size_t>(TimeColumn(i))] = cells[i].X;
+    left[kListColumns] = kListWidth;
+    const auto c = static_cast<std::size_t>(column);
+    const int h = rowHeight();
+    return {kListArea.x() + left[c] - ScrollX, kListArea.y() + (day - 1) * h - ScrollY,
+            left[c + 1] - left[c], h};
+}
+
+QRect TRiseSetTimeList::listArea() {
+    return kListArea;
 }
 
 void TRiseSetTimeList::CopyScreenArea() {

@@ -15,8 +15,10 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -87,6 +89,21 @@ public:
     QString rowHint(QPoint position) const;
     // Where a day's event mark stands in the list picture.
     QRect markRect(int day) const;
+    // What the list shows, for screen readers. Its columns from left to right: the date, the
+    // Moon's rise, transit and set, the illumination, the twilights' starts (astronomical,
+    // nautical, civil), the Sun's rise, transit and set and the twilights' ends (civil,
+    // nautical, astronomical).
+    static constexpr int kListColumns = 14;
+    // The days it lists, and a day's texts (day 1 to listedDays) as drawn.
+    int listedDays() const { return static_cast<int>(m_rows.size()); }
+    QString cellText(int day, int column) const;
+    // A column's title with its group's title, "Moon Rise", "Twilight Start Ast.".
+    QString columnHeading(int column) const;
+    // Where a column's title stands, and where a day's text is drawn in the window now (maybe
+    // out of the visible part of the list, listArea()).
+    QRect headingPlace(int column) const;
+    QRect cellPlace(int day, int column) const;
+    static QRect listArea();
 
     // Handlers.
     void FormActivate();
@@ -123,6 +140,8 @@ private:
     QChar m_dateSeparator;
     QFont m_listFont;
     QImage imgList;
+    std::vector<std::array<QString, kListColumns>> m_rows; // the texts drawn, a row per day
+    std::vector<QLabel*> m_titles;                         // the column titles, as kColumnTitles
     bool m_placed = false; // it has been shown once and keeps its place since
     int m_listedYear = 0;  // the month the rows show
     int m_listedMonth = 0;
