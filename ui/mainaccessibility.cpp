@@ -176,8 +176,12 @@ public:
                 .arg(texts.month(grid.ShownMonth))
                 .arg(grid.ShownYear);
         const PhaseState phase = dayPhases()[static_cast<std::size_t>(day - 1)].State;
-        return Speech::tr("%1, %2", "a day's date and its phase")
-            .arg(date, PhaseStateName(phase).trimmed());
+        QString name = Speech::tr("%1, %2", "a day's date and its phase")
+                           .arg(date, PhaseStateName(phase).trimmed());
+        // The day's eclipses, supermoon or blue moon, as its hint shows them to the eye.
+        for (const QString& line : cell->toolTip().split(u'\n', Qt::SkipEmptyParts))
+            name = Speech::tr("%1, %2", "a day's name and one line of its events").arg(name, line);
+        return name;
     }
     QRect cellPlace(int row, int column) const override {
         const TDateLabel* cell = dateCell(row, column);
