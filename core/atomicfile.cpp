@@ -3,6 +3,7 @@
 
 #include "core/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -13,7 +14,8 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
     const bool written =
         file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!written && error)
-        *error = QStringLiteral("Cannot write \"%1\": %2.")
+        //: A file could not be written: its path, then the system's reason.
+        *error = QCoreApplication::translate("selvane::AtomicFile", "Cannot write \"%1\": %2.")
                      .arg(QDir::toNativeSeparators(path), file.errorString());
     return written;
 }

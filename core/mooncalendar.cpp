@@ -3,19 +3,32 @@
 
 #include "core/mooncalendar.h"
 
+#include "core/moontexts.h"
 #include "core/product.h"
 #include "core/zones.h"
 #include "engine/icalendar.h"
 #include "engine/moonevents.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace selvane {
 
+namespace {
+
+// "Selvane Moon 2025": the product's name, then the span.
+QString CalendarName(const QString& span) {
+    //: The calendar file's name: the program's name, then a year or a month.
+    return QCoreApplication::translate("selvane::MoonCalendar", "%1 Moon %2")
+        .arg(QLatin1String(kProductName), span);
+}
+
+} // namespace
+
 QString MoonCalendarFileName(int year, int month, const QString& monthName) {
     const QString span = month == kWholeYear ? QString::number(year)
                                              : QStringLiteral("%1 %2").arg(monthName).arg(year);
-    return QStringLiteral("%1 Moon %2.ics").arg(QLatin1String(kProductName), span);
+    return CalendarName(span) + QStringLiteral(".ics");
 }
 
 QByteArray MoonCalendarFile(int year, int month, const Observer& observer, bool withRiseSet,
@@ -28,11 +41,12 @@ QByteArray MoonCalendarFile(int year, int month, const Observer& observer, bool 
 
     CalendarInfo info;
     info.ProductId = QStringLiteral("-//%1//%1 %2//EN").arg(product, version).toStdString();
-    info.Name = QStringLiteral("%1 Moon %2").arg(product, span).toStdString();
+    info.Name = CalendarName(span).toStdString();
     info.UidDomain = QUrl(QString::fromLatin1(kHomePage)).host().toStdString();
     info.Stamp = JulianDayOf(made);
     info.Place = PlaceKey(observer);
     info.Location = location.toStdString();
+    info.Names = CalendarEventNames();
     return QByteArray::fromStdString(
         MoonCalendar(MoonEventsOf(year, month, observer, withRiseSet), info));
 }
