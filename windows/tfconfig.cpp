@@ -53,29 +53,34 @@ constexpr Placement kGeometry[] = {
     {"cmbTimeZone", 84, 327, 85, 21},    {"chkDaylightSavings", 241, 332, 13, 13},
 };
 
-// Fixed texts on the picture: captions, and the unit marks behind the number fields.
+// Fixed texts on the picture: captions, and the unit marks behind the number fields. A
+// caption's room (SetTextRoom) reaches up to its control less 2 pixels; the marks have none.
 struct FixedText {
-    const char* Text;
+    const char* Text; // captions marked for translation in the window's context
     int X, Y;
     int Pixels;
     bool Silver;
+    int Room;
 };
 constexpr FixedText kFixedTexts[] = {
-    {"Latitide:", 30, 68, kTextPixels, false},
-    {"Longitude:", 30, 96, kTextPixels, false},
-    {"Location:", 30, 125, kTextPixels, false},
-    {"Day Order: ", 28, 182, kTextPixels, false},
-    {"Date Format:", 28, 208, kTextPixels, false},
-    {"Zone Name:", 28, 275, kTextPixels, false},
-    {"Time Zone:", 28, 332, kTextPixels, false},
-    {"DST:", 210, 332, kTextPixels, true},
-    {"\u00ba", 119, 67, kMarkPixels, false},
-    {"'", 150, 67, kMarkPixels, false},
-    {"\"", 180, 67, kMarkPixels, false},
-    {"\u00ba", 120, 95, kMarkPixels, false},
-    {"'", 150, 95, kMarkPixels, false},
-    {"\"", 180, 95, kMarkPixels, false},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Latitide:"), 30, 68, kTextPixels, false, 66},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Longitude:"), 30, 96, kTextPixels, false, 62},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Location:"), 30, 125, kTextPixels, false, 62},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Day Order: "), 28, 182, kTextPixels, false, 64},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Date Format:"), 28, 208, kTextPixels, false, 64},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Zone Name:"), 28, 275, kTextPixels, false, 64},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Time Zone:"), 28, 332, kTextPixels, false, 54},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "DST:"), 210, 332, kTextPixels, true, 29},
+    {"\u00ba", 119, 67, kMarkPixels, false, 0},
+    {"'", 150, 67, kMarkPixels, false, 0},
+    {"\"", 180, 67, kMarkPixels, false, 0},
+    {"\u00ba", 120, 95, kMarkPixels, false, 0},
+    {"'", 150, 95, kMarkPixels, false, 0},
+    {"\"", 180, 95, kMarkPixels, false, 0},
 };
+
+// The direction panels' text, inside their sunken frame.
+constexpr int kDirectionRoom = 32;
 
 constexpr int kComputersZoneItem = 1; // cmbZone: after "Fixed offset (below)"
 constexpr int kZoneListWidth = 240;
@@ -110,8 +115,21 @@ public:
     }
 };
 
+// A stored direction as a panel shows it, and the stored direction a panel's text stands for:
+// the panels show the user's words for the four directions and the record keeps the English.
+QString ShownDirection(const QString& stored) {
+    return DirectionText(stored.toStdString());
+}
+QString StoredDirection(const QString& shown) {
+    for (const char* direction : {kNorth, kSouth, kEast, kWest})
+        if (shown == ShownDirection(QLatin1String(direction)))
+            return QLatin1String(direction);
+    return shown;
+}
+
 QLabel* DirectionPanel(QWidget* parent) {
     auto* panel = new QLabel(parent);
+    SetTextRoom(panel, kDirectionRoom);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAlignment(Qt::AlignCenter);
     panel->setAutoFillBackground(true);
@@ -181,7 +199,9 @@ void TfConfig::FormCreate() {
     PlaceControls(this, kGeometry);
 
     for (const FixedText& t : kFixedTexts) {
-        auto* label = new QLabel(QString::fromUtf8(t.Text), this);
+        auto* label = new QLabel(t.Room > 0 ? tr(t.Text) : QString::fromUtf8(t.Text), this);
+        if (t.Room > 0)
+            SetTextRoom(label, t.Room);
         label->setFont(ArialPixels(t.Pixels));
         SetTextColour(label, t.Silver ? kSilver : QColor(Qt::black));
         label->adjustSize();
@@ -213,15 +233,15 @@ void TfConfig::FormCreate() {
 
 void TfConfig::FillLists() {
     for (const char* item : kDayOrders)
-        cmbDayOrder->addItem(QString::fromLatin1(item));
+        cmbDayOrder->addItem(tr(item));
     for (const char* item : kDateLayouts)
-        cmbDateFormat->addItem(QString::fromLatin1(item));
+        cmbDateFormat->addItem(tr(item));
     for (int i = 0; i < kFixedZoneCount; ++i)
         cmbTimeZone->addItem(FixedZoneText(i));
     // Each item holds the zone id it stands for.
     const QString computers = QString::fromUtf8(QTimeZone::systemTimeZoneId());
-    cmbZone->addItem(QStringLiteral("Fixed offset (below)"), QString());
-    cmbZone->addItem(QStringLiteral("This computer's zone (%1)").arg(computers), computers);
+    cmbZone->addItem(tr("Fixed offset (below)"), QString());
+    cmbZone->addItem(tr("This computer's zone (%1)").arg(computers), computers);
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
         cmbZone->addItem(QString::fromUtf8(id), QString::fromUtf8(id));
     // Typing part of a name ("kolk") offers the zones that contain it.
@@ -319,11 +339,11 @@ void TfConfig::TakePlace(const Place& place) {
     txtLatDeg->setText(FromUtf8(lat.Degrees));
     txtLatMin->setText(FromUtf8(lat.Minutes));
     txtLatSec->setText(FromUtf8(lat.Seconds));
-    pnlNS->setText(FromUtf8(lat.Direction));
+    pnlNS->setText(ShownDirection(FromUtf8(lat.Direction)));
     txtLongDeg->setText(FromUtf8(lon.Degrees));
     txtLongMin->setText(FromUtf8(lon.Minutes));
     txtLongSec->setText(FromUtf8(lon.Seconds));
-    pnlEW->setText(FromUtf8(lon.Direction));
+    pnlEW->setText(ShownDirection(FromUtf8(lon.Direction)));
     txtLocation->setText(place.Name);
     const int zone = cmbZone->findText(place.Zone, Qt::MatchFixedString);
     if (zone > kComputersZoneItem)
@@ -350,8 +370,8 @@ void TfConfig::ShowForm(const ConfigForm& form) {
             std::max<int>(kConfigNumbers[i].Digits, static_cast<int>(shown.size())));
         field->setText(shown);
     }
-    pnlNS->setText(form.LatDirection);
-    pnlEW->setText(form.LongDirection);
+    pnlNS->setText(ShownDirection(form.LatDirection));
+    pnlEW->setText(ShownDirection(form.LongDirection));
     txtLocation->setText(form.Location);
     txtLocation->setCursorPosition(0); // a long name shows its beginning
     cmbDayOrder->setCurrentIndex(form.DayOrder);
@@ -367,7 +387,7 @@ void TfConfig::ShowForm(const ConfigForm& form) {
     int zone = name.isEmpty() ? 0 : cmbZone->findText(name, Qt::MatchFixedString);
     if (!name.isEmpty() && zone <= kComputersZoneItem) {
         zone = m_unknownZoneItem = kComputersZoneItem + 1;
-        cmbZone->insertItem(zone, QStringLiteral("%1 (unknown here)").arg(name), name);
+        cmbZone->insertItem(zone, tr("%1 (unknown here)").arg(name), name);
     }
     cmbZone->setCurrentIndex(zone);
     cmbZoneChange();
@@ -377,8 +397,8 @@ ConfigForm TfConfig::EnteredForm() const {
     ConfigForm form;
     for (std::size_t i = 0; i < kConfigNumbers.size(); ++i)
         form.Numbers[i] = (this->*kNumberFields[i].Field)->text();
-    form.LatDirection = pnlNS->text();
-    form.LongDirection = pnlEW->text();
+    form.LatDirection = StoredDirection(pnlNS->text());
+    form.LongDirection = StoredDirection(pnlEW->text());
     form.Location = txtLocation->text();
     form.DayOrder = cmbDayOrder->currentIndex();
     form.DateLayout = cmbDateFormat->currentIndex();
@@ -413,7 +433,7 @@ bool TfConfig::ValidateInput(QLineEdit* field, const QString& bound) {
         return true;
     }
     m_checkedField = field;
-    showMessage(QStringLiteral("Valid Range is 0 - ") + bound);
+    showMessage(tr("Valid Range is 0 - %1").arg(bound));
     m_checkedField = nullptr;
     activateWindow();
     field->setFocus();
@@ -477,13 +497,15 @@ void TfConfig::FocusChanged(QWidget* old, QWidget* now) {
 }
 
 void TfConfig::spinNSUpClick() {
-    pnlNS->setText(QString::fromLatin1(pnlNS->text() == kNorth ? kSouth : kNorth));
+    const bool north = StoredDirection(pnlNS->text()) == QLatin1String(kNorth);
+    pnlNS->setText(ShownDirection(QLatin1String(north ? kSouth : kNorth)));
 }
 void TfConfig::spinNSDownClick() {
     spinNSUpClick();
 }
 void TfConfig::spinEWUpClick() {
-    pnlEW->setText(QString::fromLatin1(pnlEW->text() == kWest ? kEast : kWest));
+    const bool west = StoredDirection(pnlEW->text()) == QLatin1String(kWest);
+    pnlEW->setText(ShownDirection(QLatin1String(west ? kEast : kWest)));
 }
 void TfConfig::spinEWDownClick() {
     spinEWUpClick();
@@ -511,8 +533,8 @@ void TfConfig::FormClose() {
 
     // The record first: when the store fails, the program goes on with what the user entered.
     m_record = s;
-    const QString message = SaveMessage(SaveConfiguration(m_store, s), m_store,
-                                        QStringLiteral("Error reading Registry"));
+    const QString message =
+        SaveMessage(SaveConfiguration(m_store, s), m_store, tr("Error reading Registry"));
     if (!message.isEmpty())
         showMessage(message);
 }
