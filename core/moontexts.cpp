@@ -66,10 +66,6 @@ QString PhaseStateText(PhaseState state) {
     return Tr(kPhaseStates.at(static_cast<std::size_t>(state)));
 }
 
-QString MajorPhaseText(int phaseIndex) {
-    return Tr(kEvents.at(static_cast<std::size_t>(phaseIndex & 3)));
-}
-
 QString EventTimeText(const EventTime& event, std::size_t length) {
     if (event.State == EventState::None)
         return Tr(kNone).left(static_cast<qsizetype>(length));

@@ -27,10 +27,6 @@ inline constexpr const char* kMoonTextsContext = "selvane::MoonTexts";
 // "Waxing Crescent", "Full Moon", ...
 QString PhaseStateText(PhaseState state);
 
-// The major phases by the engine's index: 0 New Moon, 1 First Quarter, 2 Full Moon, 3 Last
-// Quarter.
-QString MajorPhaseText(int phaseIndex);
-
 // An event's time as a window, the time list or a page shows it: "hh:mm" and "*****" as the
 // engine writes them, the translated "None" for an event that does not happen that day, cut
 // to `length` characters as the engine cuts its own.

@@ -200,7 +200,7 @@ void PrintPhaseLegend(QPainter& painter, const PageState& state, bool northernVi
     };
     auto name = [&](int y, int phaseIndex) {
         TextOut(painter, state.W - kLegendNameOffset, y + (kLegendSymbol - t) / 2,
-                MajorPhaseText(phaseIndex));
+                PageText(kLegendNames[static_cast<std::size_t>(phaseIndex)]));
     };
     SetPenAndBrush(painter, Qt::black, Qt::black);
     painter.drawEllipse(symbolBox(50));

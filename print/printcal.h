@@ -69,17 +69,29 @@ inline constexpr std::array<TableGroup, 4> kTableGroups = {{
     {QT_TRANSLATE_NOOP("selvane::PrintCal", "Twilight End"), 1075, 380},
 }};
 
-// The labels of a day cell's times, left to right in the order Sun rise, transit, set, Moon
-// rise, transit, set; each stands 52 units left of its value, so its room is 48.
+// The labels of a day cell's times, in the order Sun rise, transit, set, Moon rise, transit,
+// set; each stands 52 units left of its value. Its room is 54: the colon's side bearing may
+// reach into the value's (the English "MR:" takes 53).
 inline constexpr std::array<const char*, 6> kCellLabels = {
     QT_TRANSLATE_NOOP("selvane::PrintCal", "SR:"), QT_TRANSLATE_NOOP("selvane::PrintCal", "ST:"),
     QT_TRANSLATE_NOOP("selvane::PrintCal", "SS:"), QT_TRANSLATE_NOOP("selvane::PrintCal", "MR:"),
     QT_TRANSLATE_NOOP("selvane::PrintCal", "MT:"), QT_TRANSLATE_NOOP("selvane::PrintCal", "MS:"),
 };
 inline constexpr int kCellLabelOffset = 52;
-inline constexpr int kCellLabelRoom = 48;
-// The phase legend's names stand 208 units left of the page's right edge.
+inline constexpr int kCellLabelRoom = 54;
+// A time in a day cell stands 80 units left of the cell's right edge and keeps 12 from it.
+inline constexpr int kCellValueRoom = 68;
+// The phase legend's names, New Moon to Last Quarter, marked for translation apart from the
+// phase names elsewhere, so a language can shorten them here; they stand 208 units left of the
+// page's right edge and keep 8 from it.
+inline constexpr std::array<const char*, 4> kLegendNames = {
+    QT_TRANSLATE_NOOP("selvane::PrintCal", "New Moon"),
+    QT_TRANSLATE_NOOP("selvane::PrintCal", "First Quarter"),
+    QT_TRANSLATE_NOOP("selvane::PrintCal", "Full Moon"),
+    QT_TRANSLATE_NOOP("selvane::PrintCal", "Last Quarter"),
+};
 inline constexpr int kLegendNameOffset = 208;
+inline constexpr int kLegendNameRoom = 200;
 
 // The title block's location line: the hemisphere, then the latitude and longitude as stored
 // (their directions in the user's language), then `header.LocationEnding`.

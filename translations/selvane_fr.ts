@@ -6,50 +6,50 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <extracomment>A file could not be written: its path, then the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>selvane::CommandLine</name>
     <message>
         <source>Write the New Moons, quarters, Full Moons, perigees and apogees of a year (2025) or a month (2025-03) as an iCalendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les nouvelles lunes, quartiers, pleines lunes, périgées et apogées d’une année (2025) ou d’un mois (2025-03) dans un fichier iCalendar.</translation>
     </message>
     <message>
         <source>With --ics: add each day&apos;s moonrise and moonset at the place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --ics&#xa0;: ajoute le lever et le coucher de la Lune de chaque jour au lieu.</translation>
     </message>
     <message>
         <source>Write the printed lunar calendar or time table of the month given as argument as a PDF file. Needs --output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit le calendrier lunaire imprimé ou le tableau des heures du mois donné en argument dans un fichier PDF. Demande --output.</translation>
     </message>
     <message>
         <source>Write the month&apos;s time table (2024-03) as comma-separated values: a header line, then one line per day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit le tableau des heures du mois (2024-03) en valeurs séparées par des virgules&#xa0;: une ligne d’en-tête, puis une ligne par jour.</translation>
     </message>
     <message>
         <source>Write to this file, whole or not at all, instead of standard output (&quot;-&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans ce fichier, en entier ou pas du tout, au lieu de la sortie standard («&#xa0;-&#xa0;»).</translation>
     </message>
     <message>
         <source>The latitude in decimal degrees, north positive (51.4772), instead of the settings&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitude en degrés décimaux, positive au nord (48.8566), au lieu de celle des réglages.</translation>
     </message>
     <message>
         <source>The longitude in decimal degrees, east positive (-0.0014), instead of the settings&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitude en degrés décimaux, positive à l’est (2.3522), au lieu de celle des réglages.</translation>
     </message>
     <message>
         <source>The time zone by its IANA name (Europe/London) instead of the settings&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau horaire par son nom IANA (Europe/Paris) au lieu de celui des réglages.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide et quitte.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version et quitte.</translation>
     </message>
     <message>
         <source>Selvane, a Moon calendar. Without options it opens its window. With --ics,
@@ -66,75 +66,89 @@ Examples:
 
 Exit status: 0 when done; 2 when an argument is wrong or the output cannot be
 written, with one line on standard error, and then nothing is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane, un calendrier lunaire. Sans option, il ouvre sa fenêtre. Avec --ics,
+--pdf ou --csv, il écrit le fichier et se termine, sans fenêtre ni affichage.
+Le lieu et le fuseau horaire viennent du fichier de réglages (seulement lu,
+jamais écrit), sauf si --lat, --lon et --zone disent autre chose.
+
+Exemples&#xa0;:
+  selvane --ics 2025 --output lune-2025.ics
+  selvane --ics 2025-03 --with-rise-set --output mars.ics
+  selvane --pdf calendar 2024-03 --output mars.pdf
+  selvane --pdf table 2024-03 --output mars-tableau.pdf
+  selvane --csv 2024-03 --lat 48.8566 --lon 2.3522 --zone Europe/Paris
+
+Code de sortie&#xa0;: 0 si tout va bien&#xa0;; 2 si un argument est faux ou si la sortie
+ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’est alors
+écrit.</translation>
     </message>
     <message>
         <source>%1 takes a year or a month (2025 or 2025-03), not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend une année ou un mois (2025 ou 2025-03), pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 takes a month (2024-03), not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un mois (2024-03), pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>year %1 is outside 1 to 9999 (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>l’année %1 n’est pas comprise entre 1 et 9999 (%2 %3)</translation>
     </message>
     <message>
         <source>month %1 is outside 1 to 12 (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>le mois %1 n’est pas compris entre 1 et 12 (%2 %3)</translation>
     </message>
     <message>
         <source>%1 takes decimal degrees, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend des degrés décimaux, pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1 %2 is outside -%3 to %3 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 n’est pas compris entre -%3 et %3 degrés</translation>
     </message>
     <message>
         <source>unknown time zone &quot;%1&quot; (give an IANA name such as Europe/London)</source>
-        <translation type="unfinished"></translation>
+        <translation>fuseau horaire inconnu «&#xa0;%1&#xa0;» (donnez un nom IANA comme Europe/Paris)</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire sur la sortie standard</translation>
     </message>
     <message>
         <source>With --pdf: the month, as 2024-03.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --pdf&#xa0;: le mois, par exemple 2024-03.</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 est donné plus d’une fois</translation>
     </message>
     <message>
         <source>nothing to do: give --ics, --pdf or --csv (selvane --help tells more)</source>
-        <translation type="unfinished"></translation>
+        <translation>rien à faire&#xa0;: donnez --ics, --pdf ou --csv (selvane --help en dit plus)</translation>
     </message>
     <message>
         <source>one job at a time: give only one of --ics, --pdf and --csv</source>
-        <translation type="unfinished"></translation>
+        <translation>une tâche à la fois&#xa0;: donnez un seul de --ics, --pdf et --csv</translation>
     </message>
     <message>
         <source>--with-rise-set goes with --ics</source>
-        <translation type="unfinished"></translation>
+        <translation>--with-rise-set va avec --ics</translation>
     </message>
     <message>
         <source>--pdf makes a calendar or a table, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf fait un calendrier (calendar) ou un tableau (table), pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--pdf %1 needs a month, as 2024-03</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf %1 demande un mois, par exemple 2024-03</translation>
     </message>
     <message>
         <source>--pdf needs --output and a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf demande --output et un nom de fichier</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -142,583 +156,599 @@ written, with one line on standard error, and then nothing is written.</source>
     <message>
         <source>%1 Moon %2</source>
         <extracomment>The calendar file&apos;s name: the program&apos;s name, then a year or a month.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Lune %2</translation>
     </message>
 </context>
 <context>
     <name>selvane::MoonExport</name>
     <message>
         <source>Export the Moon&apos;s phases, perigees and apogees to a calendar file for your calendar program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les phases, périgées et apogées de la Lune dans un fichier pour votre agenda&#xa0;:</translation>
     </message>
     <message>
         <source>All of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute l’année %1</translation>
     </message>
     <message>
         <source>With each day&apos;s moonrise and moonset</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec le lever et le coucher de la Lune de chaque jour</translation>
     </message>
     <message>
         <source>Export the Moon to a calendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la Lune dans un fichier d’agenda</translation>
     </message>
     <message>
         <source>Calendar files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers d’agenda (*.ics)</translation>
     </message>
 </context>
 <context>
     <name>selvane::MoonTexts</name>
     <message>
         <source>New Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle lune</translation>
     </message>
     <message>
         <source>Waning Crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier croissant</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier quartier</translation>
     </message>
     <message>
         <source>Waning Gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibbeuse décroissante</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pleine lune</translation>
     </message>
     <message>
         <source>Waxing Gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibbeuse croissante</translation>
     </message>
     <message>
         <source>First Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier quartier</translation>
     </message>
     <message>
         <source>Waxing Crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier croissant</translation>
     </message>
     <message>
         <source>Perigee</source>
-        <translation type="unfinished"></translation>
+        <translation>Périgée</translation>
     </message>
     <message>
         <source>Apogee</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogée</translation>
     </message>
     <message>
         <source>Moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever de la Lune</translation>
     </message>
     <message>
         <source>Moonset</source>
-        <translation type="unfinished"></translation>
+        <translation>Coucher de la Lune</translation>
     </message>
     <message>
         <source>Transit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pass.&#xa0;:</translation>
     </message>
     <message>
         <source>Moonrise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever L.&#xa0;:</translation>
     </message>
     <message>
         <source>Moonset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couch. L.&#xa0;:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>%1d %2h %3m</source>
         <extracomment>The Moon&apos;s age since New Moon: days, hours, minutes, each two digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1j %2h %3m</translation>
     </message>
     <message>
         <source>LST: %1</source>
         <extracomment>The local sidereal time, hh:mm:ss.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TSL&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>selvane::PrintCal</name>
     <message>
         <source>Northern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Hémisphère nord</translation>
     </message>
     <message>
         <source>Southern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Hémisphère sud</translation>
     </message>
     <message>
         <source>%1:     Latitude: %2,  Longitude: %3</source>
         <extracomment>The printed location line: the hemisphere, the latitude and the longitude.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;:     Latitude&#xa0;: %2,  Longitude&#xa0;: %3</translation>
     </message>
     <message>
         <source>Printed by %1 %2 (%3)</source>
         <extracomment>The printed footer: the program&apos;s name, its version and its home page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimé par %1 %2 (%3)</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Pass.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Couch.</translation>
     </message>
     <message>
         <source>Illum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écl.</translation>
     </message>
     <message>
         <source>Ast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astr.</translation>
     </message>
     <message>
         <source>Naut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naut.</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Civ.</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Twilight Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Aube</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>Twilight End</source>
-        <translation type="unfinished"></translation>
+        <translation>Crépuscule</translation>
     </message>
     <message>
         <source>SR:</source>
-        <translation type="unfinished"></translation>
+        <translation>LS&#xa0;:</translation>
     </message>
     <message>
         <source>ST:</source>
-        <translation type="unfinished"></translation>
+        <translation>PS&#xa0;:</translation>
     </message>
     <message>
         <source>SS:</source>
-        <translation type="unfinished"></translation>
+        <translation>CS&#xa0;:</translation>
     </message>
     <message>
         <source>MR:</source>
-        <translation type="unfinished"></translation>
+        <translation>LL&#xa0;:</translation>
     </message>
     <message>
         <source>MT:</source>
-        <translation type="unfinished"></translation>
+        <translation>PL&#xa0;:</translation>
     </message>
     <message>
         <source>MS:</source>
-        <translation type="unfinished"></translation>
+        <translation>CL&#xa0;:</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation>Premier quartier</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Pleine lune</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Dernier quartier</translation>
     </message>
 </context>
 <context>
     <name>selvane::PrintJob</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the page could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: la page n’a pas pu être dessinée.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; reports an error. The page was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» signale une erreur. La page n’a pas été imprimée.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; does not accept jobs. The page was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante «&#xa0;%1&#xa0;» n’accepte pas de travaux. La page n’a pas été imprimée.</translation>
     </message>
     <message>
         <source>The printer could not be opened. The page was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante n’a pas pu être ouverte. La page n’a pas été imprimée.</translation>
     </message>
     <message>
         <source>The printer reported an error. The page may not have been printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’imprimante a signalé une erreur. La page n’a peut-être pas été imprimée.</translation>
     </message>
     <message>
         <source>No printer is installed: save the page as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante installée&#xa0;: enregistrer la page dans un fichier PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>%1 Time Table %2</source>
         <extracomment>The time table&apos;s document and file name: the program&apos;s name, then the month and year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tableau des heures %2</translation>
     </message>
 </context>
 <context>
     <name>selvane::Settings</name>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sud</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Est</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouest</translation>
     </message>
     <message>
         <source>GMT </source>
         <extracomment>Greenwich Mean Time in the list of fixed zones; the space keeps it as wide as the others.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GMT </translation>
     </message>
     <message>
         <source>GMT %1 %2:%3</source>
         <extracomment>A fixed zone: the sign, then the hours and minutes east of Greenwich (&quot;GMT + 05:30&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GMT %1 %2:%3</translation>
     </message>
     <message>
         <source>Daylight Savings Time</source>
-        <translation type="unfinished"></translation>
+        <translation>heure d’été</translation>
     </message>
     <message>
         <source>The settings file %1 could not be written, so this change will not survive a restart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages %1 n’a pas pu être écrit&#xa0;: ce changement sera perdu au prochain démarrage.</translation>
     </message>
 </context>
 <context>
     <name>selvane::TPrintOptions</name>
     <message>
         <source>Daily Phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Phases quotidiennes</translation>
     </message>
     <message>
         <source>Major Phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Phases principales</translation>
     </message>
     <message>
         <source>Moon&apos;s Rise/Transit Set Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune&#xa0;: lever, passage, coucher</translation>
     </message>
     <message>
         <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil&#xa0;: lever, passage, coucher</translation>
     </message>
     <message>
         <source>Daily Phase Density:</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité de l’ombre&#xa0;:</translation>
     </message>
     <message>
         <source>Error reading registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture des réglages</translation>
     </message>
 </context>
 <context>
     <name>selvane::TRiseSetTimeList</name>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Twilight Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Aube</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>Twilight End</source>
-        <translation type="unfinished"></translation>
+        <translation>Crépuscule</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Pass.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Couch.</translation>
     </message>
     <message>
         <source>Illum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écl.</translation>
     </message>
     <message>
         <source>Ast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astr.</translation>
     </message>
     <message>
         <source>Naut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naut.</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Civ.</translation>
     </message>
 </context>
 <context>
     <name>selvane::TSelvane</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>Years 1 to 9999</source>
-        <translation type="unfinished"></translation>
+        <translation>Années 1 à 9999</translation>
     </message>
     <message>
         <source>Visible:</source>
-        <translation type="unfinished"></translation>
+        <translation>Visible&#xa0;:</translation>
     </message>
     <message>
         <source>Age:</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge&#xa0;:</translation>
     </message>
     <message>
         <source>Distance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance&#xa0;:</translation>
     </message>
     <message>
         <source>RA:</source>
-        <translation type="unfinished"></translation>
+        <translation>AD&#xa0;:</translation>
     </message>
     <message>
         <source>Dec:</source>
-        <translation type="unfinished"></translation>
+        <translation>Déc.&#xa0;:</translation>
     </message>
     <message>
         <source>Parallax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parall.&#xa0;:</translation>
     </message>
     <message>
         <source>Diameter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diam.&#xa0;:</translation>
     </message>
     <message>
         <source>Apogee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogée&#xa0;:</translation>
     </message>
     <message>
         <source>Perigee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Périgée&#xa0;:</translation>
     </message>
     <message>
         <source>Sunrise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever&#xa0;:</translation>
     </message>
     <message>
         <source>Transit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pass.&#xa0;:</translation>
     </message>
     <message>
         <source>Sunset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couch.&#xa0;:</translation>
     </message>
     <message>
         <source>MoonRise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever L.&#xa0;:</translation>
     </message>
     <message>
         <source>MoonSet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Couch. L.&#xa0;:</translation>
     </message>
     <message>
         <source>Civil:</source>
-        <translation type="unfinished"></translation>
+        <translation>Civil&#xa0;:</translation>
     </message>
     <message>
         <source>Nautical:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nautique&#xa0;:</translation>
     </message>
     <message>
         <source>Astronomical:</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronomique&#xa0;:</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Az.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Az.&#xa0;:</translation>
     </message>
     <message>
         <source>Alt.:</source>
-        <translation type="unfinished"></translation>
+        <translation>h&#xa0;:</translation>
     </message>
     <message>
         <source>PA:</source>
-        <translation type="unfinished"></translation>
+        <translation>AP&#xa0;:</translation>
     </message>
     <message>
         <source>Ph.A:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aph&#xa0;:</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
         <extracomment>A date in the status strip: the day, the month&apos;s name and the year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>Print Lunar Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le calendrier lunaire</translation>
     </message>
     <message>
         <source>Display data for the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les données du mois</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d’accueil</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>About Selvane</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Selvane</translation>
     </message>
     <message>
         <source>Northern/Southern Hemisphere switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Basculer entre hémisphère nord et sud</translation>
     </message>
     <message>
         <source>Cannot find Help File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier d’aide introuvable</translation>
     </message>
 </context>
 <context>
     <name>selvane::TfConfig</name>
     <message>
         <source>Sunday - Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche - Samedi</translation>
     </message>
     <message>
         <source>Monday - Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi - Dimanche</translation>
     </message>
     <message>
         <source>Tuesday - Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mardi - Lundi</translation>
     </message>
     <message>
         <source>Wednesday - Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercredi - Mardi</translation>
     </message>
     <message>
         <source>Thursday - Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeudi - Mercredi</translation>
     </message>
     <message>
         <source>Friday - Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendredi - Jeudi</translation>
     </message>
     <message>
         <source>Saturday - Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi - Vendredi</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
         <extracomment>The time list&apos;s date layouts: d the day, m the month, y the year; &quot;/&quot; stands for the locale&apos;s date separator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jj/mm/aaaa</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/jj/aaaa</translation>
     </message>
     <message>
         <source>Latitide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude&#xa0;:</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude&#xa0;:</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu&#xa0;:</translation>
     </message>
     <message>
         <source>Day Order: </source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine&#xa0;: </translation>
     </message>
     <message>
         <source>Date Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>Zone Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau&#xa0;:</translation>
     </message>
     <message>
         <source>Time Zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage&#xa0;:</translation>
     </message>
     <message>
         <source>DST:</source>
-        <translation type="unfinished"></translation>
+        <translation>HE&#xa0;:</translation>
     </message>
     <message>
         <source>Fixed offset (below)</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage fixe (ci-dessous)</translation>
     </message>
     <message>
         <source>This computer&apos;s zone (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau de cet ordinateur (%1)</translation>
     </message>
     <message>
         <source>%1 (unknown here)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (inconnu ici)</translation>
     </message>
     <message>
         <source>Valid Range is 0 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage valide&#xa0;: 0 - %1</translation>
     </message>
     <message>
         <source>Error reading Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture des réglages</translation>
     </message>
 </context>
 </TS>

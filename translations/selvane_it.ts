@@ -6,50 +6,50 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <extracomment>A file could not be written: its path, then the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>selvane::CommandLine</name>
     <message>
         <source>Write the New Moons, quarters, Full Moons, perigees and apogees of a year (2025) or a month (2025-03) as an iCalendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive i noviluni, i quarti, i pleniluni, i perigei e gli apogei di un anno (2025) o di un mese (2025-03) in un file iCalendar.</translation>
     </message>
     <message>
         <source>With --ics: add each day&apos;s moonrise and moonset at the place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --ics: aggiunge il sorgere e il tramonto della Luna di ogni giorno nel luogo.</translation>
     </message>
     <message>
         <source>Write the printed lunar calendar or time table of the month given as argument as a PDF file. Needs --output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive il calendario lunare stampato o la tabella degli orari del mese dato come argomento in un file PDF. Richiede --output.</translation>
     </message>
     <message>
         <source>Write the month&apos;s time table (2024-03) as comma-separated values: a header line, then one line per day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive la tabella degli orari del mese (2024-03) come valori separati da virgole: una riga di intestazione, poi una riga per giorno.</translation>
     </message>
     <message>
         <source>Write to this file, whole or not at all, instead of standard output (&quot;-&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive in questo file, per intero o per niente, invece che sull’output standard («-»).</translation>
     </message>
     <message>
         <source>The latitude in decimal degrees, north positive (51.4772), instead of the settings&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La latitudine in gradi decimali, positiva a nord (41.9028), invece di quella delle impostazioni.</translation>
     </message>
     <message>
         <source>The longitude in decimal degrees, east positive (-0.0014), instead of the settings&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La longitudine in gradi decimali, positiva a est (12.4964), invece di quella delle impostazioni.</translation>
     </message>
     <message>
         <source>The time zone by its IANA name (Europe/London) instead of the settings&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il fuso orario con il suo nome IANA (Europe/Rome) invece di quello delle impostazioni.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questo aiuto ed esce.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la versione ed esce.</translation>
     </message>
     <message>
         <source>Selvane, a Moon calendar. Without options it opens its window. With --ics,
@@ -66,75 +66,89 @@ Examples:
 
 Exit status: 0 when done; 2 when an argument is wrong or the output cannot be
 written, with one line on standard error, and then nothing is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane, un calendario lunare. Senza opzioni apre la sua finestra. Con --ics,
+--pdf o --csv scrive il file ed esce, senza finestra e senza display. Il luogo
+e il fuso orario vengono dal file delle impostazioni (solo letto, mai scritto),
+a meno che --lat, --lon e --zone non dicano altro.
+
+Esempi:
+  selvane --ics 2025 --output luna-2025.ics
+  selvane --ics 2025-03 --with-rise-set --output marzo.ics
+  selvane --pdf calendar 2024-03 --output marzo.pdf
+  selvane --pdf table 2024-03 --output marzo-tabella.pdf
+  selvane --csv 2024-03 --lat 41.9028 --lon 12.4964 --zone Europe/Rome
+
+Stato di uscita: 0 se tutto è andato bene; 2 se un argomento è errato o l’output
+non può essere scritto, con una riga sullo standard error, e allora non viene
+scritto nulla.</translation>
     </message>
     <message>
         <source>%1 takes a year or a month (2025 or 2025-03), not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vuole un anno o un mese (2025 o 2025-03), non «%2»</translation>
     </message>
     <message>
         <source>%1 takes a month (2024-03), not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vuole un mese (2024-03), non «%2»</translation>
     </message>
     <message>
         <source>year %1 is outside 1 to 9999 (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>l’anno %1 non è compreso tra 1 e 9999 (%2 %3)</translation>
     </message>
     <message>
         <source>month %1 is outside 1 to 12 (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>il mese %1 non è compreso tra 1 e 12 (%2 %3)</translation>
     </message>
     <message>
         <source>%1 takes decimal degrees, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vuole gradi decimali, non «%2»</translation>
     </message>
     <message>
         <source>%1 %2 is outside -%3 to %3 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 non è compreso tra -%3 e %3 gradi</translation>
     </message>
     <message>
         <source>unknown time zone &quot;%1&quot; (give an IANA name such as Europe/London)</source>
-        <translation type="unfinished"></translation>
+        <translation>fuso orario sconosciuto «%1» (indicare un nome IANA come Europe/Rome)</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere sull’output standard</translation>
     </message>
     <message>
         <source>With --pdf: the month, as 2024-03.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --pdf: il mese, per esempio 2024-03.</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 è indicato più di una volta</translation>
     </message>
     <message>
         <source>nothing to do: give --ics, --pdf or --csv (selvane --help tells more)</source>
-        <translation type="unfinished"></translation>
+        <translation>niente da fare: indicare --ics, --pdf o --csv (selvane --help dice di più)</translation>
     </message>
     <message>
         <source>one job at a time: give only one of --ics, --pdf and --csv</source>
-        <translation type="unfinished"></translation>
+        <translation>un lavoro alla volta: indicare solo uno tra --ics, --pdf e --csv</translation>
     </message>
     <message>
         <source>--with-rise-set goes with --ics</source>
-        <translation type="unfinished"></translation>
+        <translation>--with-rise-set va con --ics</translation>
     </message>
     <message>
         <source>--pdf makes a calendar or a table, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf crea un calendario (calendar) o una tabella (table), non «%1»</translation>
     </message>
     <message>
         <source>--pdf %1 needs a month, as 2024-03</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf %1 richiede un mese, per esempio 2024-03</translation>
     </message>
     <message>
         <source>--pdf needs --output and a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf richiede --output e un nome di file</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argomento inatteso «%1»</translation>
     </message>
 </context>
 <context>
@@ -142,583 +156,599 @@ written, with one line on standard error, and then nothing is written.</source>
     <message>
         <source>%1 Moon %2</source>
         <extracomment>The calendar file&apos;s name: the program&apos;s name, then a year or a month.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Luna %2</translation>
     </message>
 </context>
 <context>
     <name>selvane::MoonExport</name>
     <message>
         <source>Export the Moon&apos;s phases, perigees and apogees to a calendar file for your calendar program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportare le fasi, i perigei e gli apogei della Luna in un file per il programma di calendario:</translation>
     </message>
     <message>
         <source>All of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutto il %1</translation>
     </message>
     <message>
         <source>With each day&apos;s moonrise and moonset</source>
-        <translation type="unfinished"></translation>
+        <translation>Con il sorgere e il tramonto della Luna di ogni giorno</translation>
     </message>
     <message>
         <source>Export the Moon to a calendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta la Luna in un file di calendario</translation>
     </message>
     <message>
         <source>Calendar files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>File di calendario (*.ics)</translation>
     </message>
 </context>
 <context>
     <name>selvane::MoonTexts</name>
     <message>
         <source>New Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna nuova</translation>
     </message>
     <message>
         <source>Waning Crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Falce calante</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo quarto</translation>
     </message>
     <message>
         <source>Waning Gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibbosa calante</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna piena</translation>
     </message>
     <message>
         <source>Waxing Gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibbosa crescente</translation>
     </message>
     <message>
         <source>First Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo quarto</translation>
     </message>
     <message>
         <source>Waxing Crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Falce crescente</translation>
     </message>
     <message>
         <source>Perigee</source>
-        <translation type="unfinished"></translation>
+        <translation>Perigeo</translation>
     </message>
     <message>
         <source>Apogee</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogeo</translation>
     </message>
     <message>
         <source>Moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgere della Luna</translation>
     </message>
     <message>
         <source>Moonset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tramonto della Luna</translation>
     </message>
     <message>
         <source>Transit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Transito:</translation>
     </message>
     <message>
         <source>Moonrise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorge L.:</translation>
     </message>
     <message>
         <source>Moonset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tram. L.:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>%1d %2h %3m</source>
         <extracomment>The Moon&apos;s age since New Moon: days, hours, minutes, each two digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1g %2h %3m</translation>
     </message>
     <message>
         <source>LST: %1</source>
         <extracomment>The local sidereal time, hh:mm:ss.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TSL: %1</translation>
     </message>
 </context>
 <context>
     <name>selvane::PrintCal</name>
     <message>
         <source>Northern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Emisfero nord</translation>
     </message>
     <message>
         <source>Southern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Emisfero sud</translation>
     </message>
     <message>
         <source>%1:     Latitude: %2,  Longitude: %3</source>
         <extracomment>The printed location line: the hemisphere, the latitude and the longitude.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1:     Latitudine: %2,  Longitudine: %3</translation>
     </message>
     <message>
         <source>Printed by %1 %2 (%3)</source>
         <extracomment>The printed footer: the program&apos;s name, its version and its home page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stampato con %1 %2 (%3)</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorge</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Trans.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Tram.</translation>
     </message>
     <message>
         <source>Illum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Illum.</translation>
     </message>
     <message>
         <source>Ast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astr.</translation>
     </message>
     <message>
         <source>Naut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naut.</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Civile</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Twilight Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Crep. mattutino</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sole</translation>
     </message>
     <message>
         <source>Twilight End</source>
-        <translation type="unfinished"></translation>
+        <translation>Crep. serale</translation>
     </message>
     <message>
         <source>SR:</source>
-        <translation type="unfinished"></translation>
+        <translation>SS:</translation>
     </message>
     <message>
         <source>ST:</source>
-        <translation type="unfinished"></translation>
+        <translation>CS:</translation>
     </message>
     <message>
         <source>SS:</source>
-        <translation type="unfinished"></translation>
+        <translation>TS:</translation>
     </message>
     <message>
         <source>MR:</source>
-        <translation type="unfinished"></translation>
+        <translation>SL:</translation>
     </message>
     <message>
         <source>MT:</source>
-        <translation type="unfinished"></translation>
+        <translation>CL:</translation>
     </message>
     <message>
         <source>MS:</source>
-        <translation type="unfinished"></translation>
+        <translation>TL:</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Luna nuova</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation>Primo quarto</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Luna piena</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Ultimo quarto</translation>
     </message>
 </context>
 <context>
     <name>selvane::PrintJob</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the page could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere «%1»: non è stato possibile disegnare la pagina.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; reports an error. The page was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante «%1» segnala un errore. La pagina non è stata stampata.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; does not accept jobs. The page was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante «%1» non accetta lavori. La pagina non è stata stampata.</translation>
     </message>
     <message>
         <source>The printer could not be opened. The page was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile aprire la stampante. La pagina non è stata stampata.</translation>
     </message>
     <message>
         <source>The printer reported an error. The page may not have been printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampante ha segnalato un errore. La pagina potrebbe non essere stata stampata.</translation>
     </message>
     <message>
         <source>No printer is installed: save the page as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna stampante installata: salvare la pagina come file PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>File PDF (*.pdf)</translation>
     </message>
     <message>
         <source>%1 Time Table %2</source>
         <extracomment>The time table&apos;s document and file name: the program&apos;s name, then the month and year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tabella orari %2</translation>
     </message>
 </context>
 <context>
     <name>selvane::Settings</name>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sud</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Est</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovest</translation>
     </message>
     <message>
         <source>GMT </source>
         <extracomment>Greenwich Mean Time in the list of fixed zones; the space keeps it as wide as the others.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GMT </translation>
     </message>
     <message>
         <source>GMT %1 %2:%3</source>
         <extracomment>A fixed zone: the sign, then the hours and minutes east of Greenwich (&quot;GMT + 05:30&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GMT %1 %2:%3</translation>
     </message>
     <message>
         <source>Daylight Savings Time</source>
-        <translation type="unfinished"></translation>
+        <translation>ora legale</translation>
     </message>
     <message>
         <source>The settings file %1 could not be written, so this change will not survive a restart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile scrivere il file delle impostazioni %1: questa modifica andrà persa al prossimo avvio.</translation>
     </message>
 </context>
 <context>
     <name>selvane::TPrintOptions</name>
     <message>
         <source>Daily Phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasi giornaliere</translation>
     </message>
     <message>
         <source>Major Phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Fasi principali</translation>
     </message>
     <message>
         <source>Moon&apos;s Rise/Transit Set Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna: sorge, transito, tramonto</translation>
     </message>
     <message>
         <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Sole: sorge, transito, tramonto</translation>
     </message>
     <message>
         <source>Daily Phase Density:</source>
-        <translation type="unfinished"></translation>
+        <translation>Densità ombra:</translation>
     </message>
     <message>
         <source>Error reading registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nella lettura delle impostazioni</translation>
     </message>
 </context>
 <context>
     <name>selvane::TRiseSetTimeList</name>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Twilight Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Crep. mattutino</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sole</translation>
     </message>
     <message>
         <source>Twilight End</source>
-        <translation type="unfinished"></translation>
+        <translation>Crep. serale</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorge</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Trans.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Tram.</translation>
     </message>
     <message>
         <source>Illum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Illum.</translation>
     </message>
     <message>
         <source>Ast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astr.</translation>
     </message>
     <message>
         <source>Naut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naut.</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Civile</translation>
     </message>
 </context>
 <context>
     <name>selvane::TSelvane</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un numero intero valido</translation>
     </message>
     <message>
         <source>Years 1 to 9999</source>
-        <translation type="unfinished"></translation>
+        <translation>Anni da 1 a 9999</translation>
     </message>
     <message>
         <source>Visible:</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibile:</translation>
     </message>
     <message>
         <source>Age:</source>
-        <translation type="unfinished"></translation>
+        <translation>Età:</translation>
     </message>
     <message>
         <source>Distance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza:</translation>
     </message>
     <message>
         <source>RA:</source>
-        <translation type="unfinished"></translation>
+        <translation>AR:</translation>
     </message>
     <message>
         <source>Dec:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dec.:</translation>
     </message>
     <message>
         <source>Parallax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parall.:</translation>
     </message>
     <message>
         <source>Diameter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diametro:</translation>
     </message>
     <message>
         <source>Apogee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogeo:</translation>
     </message>
     <message>
         <source>Perigee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perigeo:</translation>
     </message>
     <message>
         <source>Sunrise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorge:</translation>
     </message>
     <message>
         <source>Transit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Transito:</translation>
     </message>
     <message>
         <source>Sunset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tram.:</translation>
     </message>
     <message>
         <source>MoonRise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorge L.:</translation>
     </message>
     <message>
         <source>MoonSet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tram. L.:</translation>
     </message>
     <message>
         <source>Civil:</source>
-        <translation type="unfinished"></translation>
+        <translation>Civile:</translation>
     </message>
     <message>
         <source>Nautical:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nautico:</translation>
     </message>
     <message>
         <source>Astronomical:</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronomico:</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>Az.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Az.:</translation>
     </message>
     <message>
         <source>Alt.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt.:</translation>
     </message>
     <message>
         <source>PA:</source>
-        <translation type="unfinished"></translation>
+        <translation>AP:</translation>
     </message>
     <message>
         <source>Ph.A:</source>
-        <translation type="unfinished"></translation>
+        <translation>AF:</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
         <extracomment>A date in the status strip: the day, the month&apos;s name and the year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>Print Lunar Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa il calendario lunare</translation>
     </message>
     <message>
         <source>Display data for the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i dati del mese</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina iniziale</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>About Selvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Selvane</translation>
     </message>
     <message>
         <source>Northern/Southern Hemisphere switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia emisfero nord/sud</translation>
     </message>
     <message>
         <source>Cannot find Help File</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare il file della guida</translation>
     </message>
 </context>
 <context>
     <name>selvane::TfConfig</name>
     <message>
         <source>Sunday - Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domenica - Sabato</translation>
     </message>
     <message>
         <source>Monday - Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunedì - Domenica</translation>
     </message>
     <message>
         <source>Tuesday - Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Martedì - Lunedì</translation>
     </message>
     <message>
         <source>Wednesday - Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercoledì - Martedì</translation>
     </message>
     <message>
         <source>Thursday - Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Giovedì - Mercoledì</translation>
     </message>
     <message>
         <source>Friday - Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Venerdì - Giovedì</translation>
     </message>
     <message>
         <source>Saturday - Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sabato - Venerdì</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
         <extracomment>The time list&apos;s date layouts: d the day, m the month, y the year; &quot;/&quot; stands for the locale&apos;s date separator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gg/mm/aaaa</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/gg/aaaa</translation>
     </message>
     <message>
         <source>Latitide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine:</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud.:</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Località:</translation>
     </message>
     <message>
         <source>Day Order: </source>
-        <translation type="unfinished"></translation>
+        <translation>Settimana: </translation>
     </message>
     <message>
         <source>Date Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data:</translation>
     </message>
     <message>
         <source>Zone Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso:</translation>
     </message>
     <message>
         <source>Time Zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarto:</translation>
     </message>
     <message>
         <source>DST:</source>
-        <translation type="unfinished"></translation>
+        <translation>OL:</translation>
     </message>
     <message>
         <source>Fixed offset (below)</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarto fisso (sotto)</translation>
     </message>
     <message>
         <source>This computer&apos;s zone (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso di questo computer (%1)</translation>
     </message>
     <message>
         <source>%1 (unknown here)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sconosciuto qui)</translation>
     </message>
     <message>
         <source>Valid Range is 0 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo valido: 0 - %1</translation>
     </message>
     <message>
         <source>Error reading Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nella lettura delle impostazioni</translation>
     </message>
 </context>
 </TS>

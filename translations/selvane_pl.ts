@@ -6,50 +6,50 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
         <extracomment>A file could not be written: its path, then the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać „%1”: %2.</translation>
     </message>
 </context>
 <context>
     <name>selvane::CommandLine</name>
     <message>
         <source>Write the New Moons, quarters, Full Moons, perigees and apogees of a year (2025) or a month (2025-03) as an iCalendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje nowie, kwadry, pełnie, perygea i apogea roku (2025) lub miesiąca (2025-03) w pliku iCalendar.</translation>
     </message>
     <message>
         <source>With --ics: add each day&apos;s moonrise and moonset at the place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --ics: dodaje wschód i zachód Księżyca każdego dnia w danym miejscu.</translation>
     </message>
     <message>
         <source>Write the printed lunar calendar or time table of the month given as argument as a PDF file. Needs --output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje drukowany kalendarz księżycowy lub tabelę czasów miesiąca podanego jako argument w pliku PDF. Wymaga --output.</translation>
     </message>
     <message>
         <source>Write the month&apos;s time table (2024-03) as comma-separated values: a header line, then one line per day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje tabelę czasów miesiąca (2024-03) jako wartości rozdzielone przecinkami: wiersz nagłówka, potem jeden wiersz na dzień.</translation>
     </message>
     <message>
         <source>Write to this file, whole or not at all, instead of standard output (&quot;-&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje do tego pliku, w całości albo wcale, zamiast na standardowe wyjście („-”).</translation>
     </message>
     <message>
         <source>The latitude in decimal degrees, north positive (51.4772), instead of the settings&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość geograficzna w stopniach dziesiętnych, dodatnia na północ (52.2297), zamiast tej z ustawień.</translation>
     </message>
     <message>
         <source>The longitude in decimal degrees, east positive (-0.0014), instead of the settings&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość geograficzna w stopniach dziesiętnych, dodatnia na wschód (21.0122), zamiast tej z ustawień.</translation>
     </message>
     <message>
         <source>The time zone by its IANA name (Europe/London) instead of the settings&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa według nazwy IANA (Europe/Warsaw) zamiast tej z ustawień.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje tę pomoc i kończy działanie.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazuje wersję i kończy działanie.</translation>
     </message>
     <message>
         <source>Selvane, a Moon calendar. Without options it opens its window. With --ics,
@@ -66,75 +66,89 @@ Examples:
 
 Exit status: 0 when done; 2 when an argument is wrong or the output cannot be
 written, with one line on standard error, and then nothing is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane, kalendarz księżycowy. Bez opcji otwiera swoje okno. Z --ics, --pdf lub
+--csv zapisuje plik i kończy działanie, bez okna i bez ekranu. Miejsce i strefa
+czasowa pochodzą z pliku ustawień (tylko odczytywanego, nigdy zapisywanego),
+chyba że --lat, --lon i --zone mówią inaczej.
+
+Przykłady:
+  selvane --ics 2025 --output ksiezyc-2025.ics
+  selvane --ics 2025-03 --with-rise-set --output marzec.ics
+  selvane --pdf calendar 2024-03 --output marzec.pdf
+  selvane --pdf table 2024-03 --output marzec-tabela.pdf
+  selvane --csv 2024-03 --lat 52.2297 --lon 21.0122 --zone Europe/Warsaw
+
+Kod wyjścia: 0 po wykonaniu; 2, gdy argument jest błędny lub wyniku nie da się
+zapisać, z jednym wierszem na standardowym wyjściu błędów; nic nie jest wtedy
+zapisywane.</translation>
     </message>
     <message>
         <source>%1 takes a year or a month (2025 or 2025-03), not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje rok lub miesiąc (2025 lub 2025-03), nie „%2”</translation>
     </message>
     <message>
         <source>%1 takes a month (2024-03), not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje miesiąc (2024-03), nie „%2”</translation>
     </message>
     <message>
         <source>year %1 is outside 1 to 9999 (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>rok %1 nie mieści się w zakresie od 1 do 9999 (%2 %3)</translation>
     </message>
     <message>
         <source>month %1 is outside 1 to 12 (%2 %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>miesiąc %1 nie mieści się w zakresie od 1 do 12 (%2 %3)</translation>
     </message>
     <message>
         <source>%1 takes decimal degrees, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje stopnie dziesiętne, nie „%2”</translation>
     </message>
     <message>
         <source>%1 %2 is outside -%3 to %3 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 nie mieści się w zakresie od -%3 do %3 stopni</translation>
     </message>
     <message>
         <source>unknown time zone &quot;%1&quot; (give an IANA name such as Europe/London)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznana strefa czasowa „%1” (podaj nazwę IANA, np. Europe/Warsaw)</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można pisać na standardowe wyjście</translation>
     </message>
     <message>
         <source>With --pdf: the month, as 2024-03.</source>
-        <translation type="unfinished"></translation>
+        <translation>Z --pdf: miesiąc, np. 2024-03.</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 podano więcej niż raz</translation>
     </message>
     <message>
         <source>nothing to do: give --ics, --pdf or --csv (selvane --help tells more)</source>
-        <translation type="unfinished"></translation>
+        <translation>nic do zrobienia: podaj --ics, --pdf lub --csv (więcej mówi selvane --help)</translation>
     </message>
     <message>
         <source>one job at a time: give only one of --ics, --pdf and --csv</source>
-        <translation type="unfinished"></translation>
+        <translation>jedno zadanie naraz: podaj tylko jedno z --ics, --pdf i --csv</translation>
     </message>
     <message>
         <source>--with-rise-set goes with --ics</source>
-        <translation type="unfinished"></translation>
+        <translation>--with-rise-set działa tylko z --ics</translation>
     </message>
     <message>
         <source>--pdf makes a calendar or a table, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf tworzy kalendarz (calendar) lub tabelę (table), nie „%1”</translation>
     </message>
     <message>
         <source>--pdf %1 needs a month, as 2024-03</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf %1 wymaga miesiąca, np. 2024-03</translation>
     </message>
     <message>
         <source>--pdf needs --output and a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf wymaga --output i nazwy pliku</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nieoczekiwany argument „%1”</translation>
     </message>
 </context>
 <context>
@@ -142,583 +156,599 @@ written, with one line on standard error, and then nothing is written.</source>
     <message>
         <source>%1 Moon %2</source>
         <extracomment>The calendar file&apos;s name: the program&apos;s name, then a year or a month.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Księżyc %2</translation>
     </message>
 </context>
 <context>
     <name>selvane::MoonExport</name>
     <message>
         <source>Export the Moon&apos;s phases, perigees and apogees to a calendar file for your calendar program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj fazy Księżyca, perygea i apogea do pliku dla programu kalendarza:</translation>
     </message>
     <message>
         <source>All of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cały rok %1</translation>
     </message>
     <message>
         <source>With each day&apos;s moonrise and moonset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ze wschodem i zachodem Księżyca każdego dnia</translation>
     </message>
     <message>
         <source>Export the Moon to a calendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj Księżyc do pliku kalendarza</translation>
     </message>
     <message>
         <source>Calendar files (*.ics)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki kalendarza (*.ics)</translation>
     </message>
 </context>
 <context>
     <name>selvane::MoonTexts</name>
     <message>
         <source>New Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Nów</translation>
     </message>
     <message>
         <source>Waning Crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubywający sierp</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnia kwadra</translation>
     </message>
     <message>
         <source>Waning Gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubywający garb</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pełnia</translation>
     </message>
     <message>
         <source>Waxing Gibbous</source>
-        <translation type="unfinished"></translation>
+        <translation>Przybywający garb</translation>
     </message>
     <message>
         <source>First Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwsza kwadra</translation>
     </message>
     <message>
         <source>Waxing Crescent</source>
-        <translation type="unfinished"></translation>
+        <translation>Przybywający sierp</translation>
     </message>
     <message>
         <source>Perigee</source>
-        <translation type="unfinished"></translation>
+        <translation>Perygeum</translation>
     </message>
     <message>
         <source>Apogee</source>
-        <translation type="unfinished"></translation>
+        <translation>Apogeum</translation>
     </message>
     <message>
         <source>Moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Wschód Księżyca</translation>
     </message>
     <message>
         <source>Moonset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachód Księżyca</translation>
     </message>
     <message>
         <source>Transit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Górow.:</translation>
     </message>
     <message>
         <source>Moonrise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wsch. K.:</translation>
     </message>
     <message>
         <source>Moonset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zach. K.:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>—</translation>
     </message>
     <message>
         <source>%1d %2h %3m</source>
         <extracomment>The Moon&apos;s age since New Moon: days, hours, minutes, each two digits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1d %2h %3m</translation>
     </message>
     <message>
         <source>LST: %1</source>
         <extracomment>The local sidereal time, hh:mm:ss.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Czas gw.: %1</translation>
     </message>
 </context>
 <context>
     <name>selvane::PrintCal</name>
     <message>
         <source>Northern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Półkula północna</translation>
     </message>
     <message>
         <source>Southern Hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Półkula południowa</translation>
     </message>
     <message>
         <source>%1:     Latitude: %2,  Longitude: %3</source>
         <extracomment>The printed location line: the hemisphere, the latitude and the longitude.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1:     Szerokość: %2,  Długość: %3</translation>
     </message>
     <message>
         <source>Printed by %1 %2 (%3)</source>
         <extracomment>The printed footer: the program&apos;s name, its version and its home page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wydrukowano programem %1 %2 (%3)</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Wsch.</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gór.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Zach.</translation>
     </message>
     <message>
         <source>Illum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ośw.</translation>
     </message>
     <message>
         <source>Ast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astr.</translation>
     </message>
     <message>
         <source>Naut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żegl.</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyw.</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Księżyc</translation>
     </message>
     <message>
         <source>Twilight Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Świt</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Słońce</translation>
     </message>
     <message>
         <source>Twilight End</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmierzch</translation>
     </message>
     <message>
         <source>SR:</source>
-        <translation type="unfinished"></translation>
+        <translation>WS</translation>
     </message>
     <message>
         <source>ST:</source>
-        <translation type="unfinished"></translation>
+        <translation>GS</translation>
     </message>
     <message>
         <source>SS:</source>
-        <translation type="unfinished"></translation>
+        <translation>ZS</translation>
     </message>
     <message>
         <source>MR:</source>
-        <translation type="unfinished"></translation>
+        <translation>WK</translation>
     </message>
     <message>
         <source>MT:</source>
-        <translation type="unfinished"></translation>
+        <translation>GK</translation>
     </message>
     <message>
         <source>MS:</source>
-        <translation type="unfinished"></translation>
+        <translation>ZK</translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation>Nów</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation>Pierwsza kwadra</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation>Pełnia</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Ostatnia kwadra</translation>
     </message>
 </context>
 <context>
     <name>selvane::PrintJob</name>
     <message>
         <source>Cannot write &quot;%1&quot;: the page could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać „%1”: nie udało się narysować strony.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; reports an error. The page was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” zgłasza błąd. Strona nie została wydrukowana.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; does not accept jobs. The page was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka „%1” nie przyjmuje zadań. Strona nie została wydrukowana.</translation>
     </message>
     <message>
         <source>The printer could not be opened. The page was not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć drukarki. Strona nie została wydrukowana.</translation>
     </message>
     <message>
         <source>The printer reported an error. The page may not have been printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukarka zgłosiła błąd. Strona mogła nie zostać wydrukowana.</translation>
     </message>
     <message>
         <source>No printer is installed: save the page as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak zainstalowanej drukarki: zapisz stronę jako plik PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki PDF (*.pdf)</translation>
     </message>
     <message>
         <source>%1 Time Table %2</source>
         <extracomment>The time table&apos;s document and file name: the program&apos;s name, then the month and year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tabela czasów %2</translation>
     </message>
 </context>
 <context>
     <name>selvane::Settings</name>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Płn.</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Płd.</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Wsch.</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Zach.</translation>
     </message>
     <message>
         <source>GMT </source>
         <extracomment>Greenwich Mean Time in the list of fixed zones; the space keeps it as wide as the others.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GMT </translation>
     </message>
     <message>
         <source>GMT %1 %2:%3</source>
         <extracomment>A fixed zone: the sign, then the hours and minutes east of Greenwich (&quot;GMT + 05:30&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GMT %1 %2:%3</translation>
     </message>
     <message>
         <source>Daylight Savings Time</source>
-        <translation type="unfinished"></translation>
+        <translation>czas letni</translation>
     </message>
     <message>
         <source>The settings file %1 could not be written, so this change will not survive a restart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać pliku ustawień %1, więc ta zmiana przepadnie po ponownym uruchomieniu.</translation>
     </message>
 </context>
 <context>
     <name>selvane::TPrintOptions</name>
     <message>
         <source>Daily Phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Fazy dzienne</translation>
     </message>
     <message>
         <source>Major Phases</source>
-        <translation type="unfinished"></translation>
+        <translation>Fazy główne</translation>
     </message>
     <message>
         <source>Moon&apos;s Rise/Transit Set Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Księżyc: wschód, gór., zachód</translation>
     </message>
     <message>
         <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Słońce: wschód, gór., zachód</translation>
     </message>
     <message>
         <source>Daily Phase Density:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gęstość cienia:</translation>
     </message>
     <message>
         <source>Error reading registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu ustawień</translation>
     </message>
 </context>
 <context>
     <name>selvane::TRiseSetTimeList</name>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Księżyc</translation>
     </message>
     <message>
         <source>Twilight Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Świt</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Słońce</translation>
     </message>
     <message>
         <source>Twilight End</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmierzch</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Rise</source>
-        <translation type="unfinished"></translation>
+        <translation>Wsch.</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gór.</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Zach.</translation>
     </message>
     <message>
         <source>Illum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ośw.</translation>
     </message>
     <message>
         <source>Ast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Astr.</translation>
     </message>
     <message>
         <source>Naut.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żegl.</translation>
     </message>
     <message>
         <source>Civil</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyw.</translation>
     </message>
 </context>
 <context>
     <name>selvane::TSelvane</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest poprawną liczbą całkowitą</translation>
     </message>
     <message>
         <source>Years 1 to 9999</source>
-        <translation type="unfinished"></translation>
+        <translation>Lata od 1 do 9999</translation>
     </message>
     <message>
         <source>Visible:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oświetl.:</translation>
     </message>
     <message>
         <source>Age:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiek:</translation>
     </message>
     <message>
         <source>Distance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Odległ.:</translation>
     </message>
     <message>
         <source>RA:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekt.:</translation>
     </message>
     <message>
         <source>Dec:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekl.:</translation>
     </message>
     <message>
         <source>Parallax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paral.:</translation>
     </message>
     <message>
         <source>Diameter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Średnica:</translation>
     </message>
     <message>
         <source>Apogee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apog.:</translation>
     </message>
     <message>
         <source>Perigee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Peryg.:</translation>
     </message>
     <message>
         <source>Sunrise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wschód:</translation>
     </message>
     <message>
         <source>Transit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Górow.:</translation>
     </message>
     <message>
         <source>Sunset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachód:</translation>
     </message>
     <message>
         <source>MoonRise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wsch. K.:</translation>
     </message>
     <message>
         <source>MoonSet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zach. K.:</translation>
     </message>
     <message>
         <source>Civil:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cywilny:</translation>
     </message>
     <message>
         <source>Nautical:</source>
-        <translation type="unfinished"></translation>
+        <translation>Żeglarski:</translation>
     </message>
     <message>
         <source>Astronomical:</source>
-        <translation type="unfinished"></translation>
+        <translation>Astronomiczny:</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec</translation>
     </message>
     <message>
         <source>Az.:</source>
-        <translation type="unfinished"></translation>
+        <translation>Az.:</translation>
     </message>
     <message>
         <source>Alt.:</source>
-        <translation type="unfinished"></translation>
+        <translation>h:</translation>
     </message>
     <message>
         <source>PA:</source>
-        <translation type="unfinished"></translation>
+        <translation>KP:</translation>
     </message>
     <message>
         <source>Ph.A:</source>
-        <translation type="unfinished"></translation>
+        <translation>KF:</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
         <extracomment>A date in the status strip: the day, the month&apos;s name and the year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>Print Lunar Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj kalendarz księżycowy</translation>
     </message>
     <message>
         <source>Display data for the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż dane miesiąca</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona domowa</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguracja</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>About Selvane</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Selvane</translation>
     </message>
     <message>
         <source>Northern/Southern Hemisphere switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Przełącz półkulę północną/południową</translation>
     </message>
     <message>
         <source>Cannot find Help File</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku pomocy</translation>
     </message>
 </context>
 <context>
     <name>selvane::TfConfig</name>
     <message>
         <source>Sunday - Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedziela - Sobota</translation>
     </message>
     <message>
         <source>Monday - Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Poniedziałek - Niedziela</translation>
     </message>
     <message>
         <source>Tuesday - Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Wtorek - Poniedziałek</translation>
     </message>
     <message>
         <source>Wednesday - Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Środa - Wtorek</translation>
     </message>
     <message>
         <source>Thursday - Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Czwartek - Środa</translation>
     </message>
     <message>
         <source>Friday - Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Piątek - Czwartek</translation>
     </message>
     <message>
         <source>Saturday - Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobota - Piątek</translation>
     </message>
     <message>
         <source>dd/mm/yyyy</source>
         <extracomment>The time list&apos;s date layouts: d the day, m the month, y the year; &quot;/&quot; stands for the locale&apos;s date separator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dd.mm.rrrr</translation>
     </message>
     <message>
         <source>mm/dd/yyyy</source>
-        <translation type="unfinished"></translation>
+        <translation>mm.dd.rrrr</translation>
     </message>
     <message>
         <source>Latitide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość:</translation>
     </message>
     <message>
         <source>Longitude:</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość:</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce:</translation>
     </message>
     <message>
         <source>Day Order: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tydzień: </translation>
     </message>
     <message>
         <source>Date Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data:</translation>
     </message>
     <message>
         <source>Zone Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa:</translation>
     </message>
     <message>
         <source>Time Zone:</source>
-        <translation type="unfinished"></translation>
+        <translation>Przes.:</translation>
     </message>
     <message>
         <source>DST:</source>
-        <translation type="unfinished"></translation>
+        <translation>CL:</translation>
     </message>
     <message>
         <source>Fixed offset (below)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stałe przesunięcie (niżej)</translation>
     </message>
     <message>
         <source>This computer&apos;s zone (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa tego komputera (%1)</translation>
     </message>
     <message>
         <source>%1 (unknown here)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (tu nieznana)</translation>
     </message>
     <message>
         <source>Valid Range is 0 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dozwolony zakres: 0 - %1</translation>
     </message>
     <message>
         <source>Error reading Registry</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd odczytu ustawień</translation>
     </message>
 </context>
 </TS>

@@ -80,40 +80,44 @@ constexpr Caption kCaptions[] = {
     {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Ph.A:"), 287, 442, &kAqua, 12, false, 30},
 };
 
-// Value labels, emptied at start-up and rewritten by every tick.
+// Value labels, emptied at start-up and rewritten by every tick. The room of those that show
+// words or a time ("None" in the user's language) reaches up to the next caption or value, or
+// up to the panel's edge (the Moon panel's at x 400, the phases' at x 626, the rise and set
+// and twilight panels' at x 262), less 3 pixels; 0 for the numbers.
 struct ValueLabel {
     const char* Name;
     int X, Y;
     const QColor* Colour;
+    int Room;
 };
 constexpr ValueLabel kValueLabels[] = {
-    {"lblVisible", 244, 82, &kAqua},
-    {"lblAOM", 244, 98, &kAqua},
-    {"lblDistance", 244, 114, &kAqua},
-    {"lblApogeeDate", 244, 208, &kAqua},
-    {"lblApogeeDist", 326, 208, &kAqua},
-    {"lblPerigeeDate", 244, 222, &kAqua},
-    {"lblPerigeeDist", 326, 222, &kAqua},
-    {"lblRA", 244, 139, &kAqua},
-    {"lblDec", 244, 153, &kAqua},
-    {"lblParallax", 244, 167, &kAqua},
-    {"lblPh1Time", 464, 89, &kAqua},
-    {"lblPh2Time", 464, 119, &kAqua},
-    {"lblPh3Time", 464, 149, &kAqua},
-    {"lblPh4Time", 464, 180, &kAqua},
-    {"lblPh5Time", 464, 213, &kAqua},
-    {"lblRSValue1", 215, 291, &kLightYellow},
-    {"lblRSValue2", 215, 307, &kLightYellow},
-    {"lblRSValue3", 215, 323, &kLightYellow},
-    {"lblSunrise", 81, 291, &kLightYellow},
-    {"lblSunTransit", 81, 307, &kLightYellow},
-    {"lblSunset", 81, 323, &kLightYellow},
-    {"lblCivilStart", 126, 410, &kLightYellow},
-    {"lblNauticalStart", 126, 426, &kLightYellow},
-    {"lblAstroStart", 126, 442, &kLightYellow},
-    {"lblCivilEnd", 215, 410, &kLightYellow},
-    {"lblNauticalEnd", 215, 426, &kLightYellow},
-    {"lblAstroEnd", 215, 442, &kLightYellow},
+    {"lblVisible", 244, 82, &kAqua, 0},
+    {"lblAOM", 244, 98, &kAqua, 150},
+    {"lblDistance", 244, 114, &kAqua, 0},
+    {"lblApogeeDate", 244, 208, &kAqua, 0},
+    {"lblApogeeDist", 326, 208, &kAqua, 0},
+    {"lblPerigeeDate", 244, 222, &kAqua, 0},
+    {"lblPerigeeDist", 326, 222, &kAqua, 0},
+    {"lblRA", 244, 139, &kAqua, 0},
+    {"lblDec", 244, 153, &kAqua, 0},
+    {"lblParallax", 244, 167, &kAqua, 0},
+    {"lblPh1Time", 464, 89, &kAqua, 158},
+    {"lblPh2Time", 464, 119, &kAqua, 158},
+    {"lblPh3Time", 464, 149, &kAqua, 158},
+    {"lblPh4Time", 464, 180, &kAqua, 158},
+    {"lblPh5Time", 464, 213, &kAqua, 158},
+    {"lblRSValue1", 215, 291, &kLightYellow, 44},
+    {"lblRSValue2", 215, 307, &kLightYellow, 44},
+    {"lblRSValue3", 215, 323, &kLightYellow, 44},
+    {"lblSunrise", 81, 291, &kLightYellow, 65},
+    {"lblSunTransit", 81, 307, &kLightYellow, 65},
+    {"lblSunset", 81, 323, &kLightYellow, 65},
+    {"lblCivilStart", 126, 410, &kLightYellow, 86},
+    {"lblNauticalStart", 126, 426, &kLightYellow, 86},
+    {"lblAstroStart", 126, 442, &kLightYellow, 86},
+    {"lblCivilEnd", 215, 410, &kLightYellow, 44},
+    {"lblNauticalEnd", 215, 426, &kLightYellow, 44},
+    {"lblAstroEnd", 215, 442, &kLightYellow, 44},
 };
 
 } // namespace
@@ -170,6 +174,8 @@ QHash<QString, QLabel*> CreateMainLabels(QWidget* window) {
         named.insert(l->objectName(), l);
         l->setFont(ArialPixels(kLabelPixels));
         SetTextColour(l, *v.Colour);
+        if (v.Room > 0)
+            SetTextRoom(l, v.Room);
         l->move(v.X, v.Y);
         l->resize(0, 0);
     }

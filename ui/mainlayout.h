@@ -111,7 +111,8 @@ QImage ComposeDataPanel(const QImage& background, const QImage& panel);
 // the date is written as the user's language writes one ("6. Dezember 2026").
 QString StatusText(const ClockTime& time, const QString& monthName, const QString& phaseName);
 
-// The bands of the status strip the status text and the sidereal time are centred in.
+// The bands of the status strip the status text and the sidereal time are centred in; a text
+// keeps a pixel from each edge.
 inline constexpr int kStatusBandWidth = 382;
 inline constexpr int kSiderealBandWidth = 200;
 

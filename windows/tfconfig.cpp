@@ -54,7 +54,8 @@ constexpr Placement kGeometry[] = {
 };
 
 // Fixed texts on the picture: captions, and the unit marks behind the number fields. A
-// caption's room (SetTextRoom) reaches up to its control less 2 pixels; the marks have none.
+// caption's room (SetTextRoom) reaches up to its control less a pixel (the English "Time
+// Zone:" takes all of it); the marks have none.
 struct FixedText {
     const char* Text; // captions marked for translation in the window's context
     int X, Y;
@@ -63,14 +64,14 @@ struct FixedText {
     int Room;
 };
 constexpr FixedText kFixedTexts[] = {
-    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Latitide:"), 30, 68, kTextPixels, false, 66},
-    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Longitude:"), 30, 96, kTextPixels, false, 62},
-    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Location:"), 30, 125, kTextPixels, false, 62},
-    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Day Order: "), 28, 182, kTextPixels, false, 64},
-    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Date Format:"), 28, 208, kTextPixels, false, 64},
-    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Zone Name:"), 28, 275, kTextPixels, false, 64},
-    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Time Zone:"), 28, 332, kTextPixels, false, 54},
-    {QT_TRANSLATE_NOOP("selvane::TfConfig", "DST:"), 210, 332, kTextPixels, true, 29},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Latitide:"), 30, 68, kTextPixels, false, 67},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Longitude:"), 30, 96, kTextPixels, false, 63},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Location:"), 30, 125, kTextPixels, false, 63},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Day Order: "), 28, 182, kTextPixels, false, 65},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Date Format:"), 28, 208, kTextPixels, false, 65},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Zone Name:"), 28, 275, kTextPixels, false, 65},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Time Zone:"), 28, 332, kTextPixels, false, 55},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "DST:"), 210, 332, kTextPixels, true, 30},
     {"\u00ba", 119, 67, kMarkPixels, false, 0},
     {"'", 150, 67, kMarkPixels, false, 0},
     {"\"", 180, 67, kMarkPixels, false, 0},

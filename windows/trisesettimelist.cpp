@@ -57,8 +57,9 @@ constexpr Placement kHotSpots[] = {
 
 // Column titles on the header: group titles bold 12 px at y 42, column titles 11 px at y 58,
 // each column's title in the colour of its rows, marked for translation in the window's
-// context. A translated title stands centred where its English title is, and its room
-// (SetTextRoom) is the width of its group's rule or of its column, less 2 pixels.
+// context. A translated title stands centred where its English title is; its room
+// (SetTextRoom) is the width of its group's rule on the header (x 108..246, 269..367, 392..490,
+// 513..611), or of its column less 2 pixels.
 struct ColumnTitle {
     const char* Text;
     int X;
@@ -67,11 +68,11 @@ struct ColumnTitle {
     int Room;
 };
 constexpr ColumnTitle kColumnTitles[] = {
-    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Moon"), 159, true, &kHeadingText, 141},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Moon"), 159, true, &kHeadingText, 139},
     {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Twilight Start"), 281, true, &kHeadingText,
-     108},
-    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Sun"), 429, true, &kHeadingText, 103},
-    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Twilight End"), 527, true, &kHeadingText, 108},
+     99},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Sun"), 429, true, &kHeadingText, 99},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Twilight End"), 527, true, &kHeadingText, 99},
     {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Date"), 29, false, &kHeadingText, 74},
     {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Rise"), 109, false, &kAqua, 36},
     {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Transit"), 142, false, &kAqua, 36},
