@@ -25,7 +25,7 @@ LocaleTexts LocaleTexts::from(const QLocale& locale) {
     for (int d = 0; d < 7; ++d) {
         const int qtDay = d == 0 ? 7 : d; // Qt: 7 = Sunday
         t.ShortDays[d] = locale.dayName(qtDay, QLocale::ShortFormat);
-        t.NarrowDays[d] = locale.dayName(qtDay, QLocale::NarrowFormat);
+        t.NarrowDays[d] = Capitalised(locale.dayName(qtDay, QLocale::NarrowFormat));
         t.LongDays[d] = Capitalised(locale.dayName(qtDay, QLocale::LongFormat));
     }
     // The first character of the short date pattern that is not a field letter. Invisible

@@ -20,7 +20,7 @@ struct LocaleTexts {
     // in the languages that write month names in lower case.
     std::array<QString, 12> MonthHeadings;
     std::array<QString, 7> ShortDays;  // abbreviated weekday names, 0 = Sunday
-    std::array<QString, 7> NarrowDays; // the shortest weekday names (often one letter)
+    std::array<QString, 7> NarrowDays; // the shortest weekday names (often one letter), capital
     // Full weekday names, 0 = Sunday, with a capital: the printed calendar's column headings.
     std::array<QString, 7> LongDays;
     // Between day, month and year in a short date: the locale's own mark, or "/" where the

@@ -260,6 +260,77 @@ Standardfehlerausgabe; dann wird nichts geschrieben.</translation>
     </message>
 </context>
 <context>
+    <name>selvane::Pictures</name>
+    <message>
+        <source>Rise/Set Times</source>
+        <translation>Auf- und Untergänge</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Twilight</source>
+        <translation>Dämmerung</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>Beobachter</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Druckoptionen</translation>
+    </message>
+    <message>
+        <source>Printed Calendar</source>
+        <translation>Gedruckter Kalender</translation>
+    </message>
+    <message>
+        <source>Monthly Rise/Set Times</source>
+        <translation>Auf- und Untergänge</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A Moon calendar for Linux</source>
+        <translation>Ein Mondkalender für Linux</translation>
+    </message>
+    <message>
+        <source>by the Selvane developers</source>
+        <translation>von den Selvane-Entwicklern</translation>
+    </message>
+    <message>
+        <source>after J. Meeus, Astronomical Algorithms</source>
+        <translation>nach J. Meeus, Astronomical Algorithms</translation>
+    </message>
+    <message>
+        <source>Lunar Resources</source>
+        <translation>Mond im Netz</translation>
+    </message>
+    <message>
+        <source>Missions</source>
+        <translation>Missionen</translation>
+    </message>
+</context>
+<context>
     <name>selvane::PrintCal</name>
     <message>
         <source>Northern Hemisphere</source>

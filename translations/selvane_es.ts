@@ -260,6 +260,77 @@ escribe nada.</translation>
     </message>
 </context>
 <context>
+    <name>selvane::Pictures</name>
+    <message>
+        <source>Rise/Set Times</source>
+        <translation>Salida y puesta</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Twilight</source>
+        <translation>Crepúsculo</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>Observador</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Impresión</translation>
+    </message>
+    <message>
+        <source>Printed Calendar</source>
+        <translation>Calendario impreso</translation>
+    </message>
+    <message>
+        <source>Monthly Rise/Set Times</source>
+        <translation>Salidas y puestas</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A Moon calendar for Linux</source>
+        <translation>Un calendario lunar para Linux</translation>
+    </message>
+    <message>
+        <source>by the Selvane developers</source>
+        <translation>por los desarrolladores de Selvane</translation>
+    </message>
+    <message>
+        <source>after J. Meeus, Astronomical Algorithms</source>
+        <translation>según Meeus, Astronomical Algorithms</translation>
+    </message>
+    <message>
+        <source>Lunar Resources</source>
+        <translation>Recursos lunares</translation>
+    </message>
+    <message>
+        <source>Missions</source>
+        <translation>Misiones</translation>
+    </message>
+</context>
+<context>
     <name>selvane::PrintCal</name>
     <message>
         <source>Northern Hemisphere</source>

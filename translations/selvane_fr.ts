@@ -260,6 +260,77 @@ ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’e
     </message>
 </context>
 <context>
+    <name>selvane::Pictures</name>
+    <message>
+        <source>Rise/Set Times</source>
+        <translation>Lever et coucher</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Twilight</source>
+        <translation>Crépuscule</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>Observateur</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Printed Calendar</source>
+        <translation>Calendrier imprimé</translation>
+    </message>
+    <message>
+        <source>Monthly Rise/Set Times</source>
+        <translation>Levers et couchers</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A Moon calendar for Linux</source>
+        <translation>Un calendrier lunaire pour Linux</translation>
+    </message>
+    <message>
+        <source>by the Selvane developers</source>
+        <translation>par les développeurs de Selvane</translation>
+    </message>
+    <message>
+        <source>after J. Meeus, Astronomical Algorithms</source>
+        <translation>d’après Meeus, Astronomical Algorithms</translation>
+    </message>
+    <message>
+        <source>Lunar Resources</source>
+        <translation>Ressources lunaires</translation>
+    </message>
+    <message>
+        <source>Missions</source>
+        <translation>Missions</translation>
+    </message>
+</context>
+<context>
     <name>selvane::PrintCal</name>
     <message>
         <source>Northern Hemisphere</source>
@@ -329,27 +400,27 @@ ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’e
     </message>
     <message>
         <source>SR:</source>
-        <translation>LS&#xa0;:</translation>
+        <translation>LS:</translation>
     </message>
     <message>
         <source>ST:</source>
-        <translation>PS&#xa0;:</translation>
+        <translation>PS:</translation>
     </message>
     <message>
         <source>SS:</source>
-        <translation>CS&#xa0;:</translation>
+        <translation>CS:</translation>
     </message>
     <message>
         <source>MR:</source>
-        <translation>LL&#xa0;:</translation>
+        <translation>LL:</translation>
     </message>
     <message>
         <source>MT:</source>
-        <translation>PL&#xa0;:</translation>
+        <translation>PL:</translation>
     </message>
     <message>
         <source>MS:</source>
-        <translation>CL&#xa0;:</translation>
+        <translation>CL:</translation>
     </message>
     <message>
         <source>New Moon</source>

@@ -260,6 +260,77 @@ scritto nulla.</translation>
     </message>
 </context>
 <context>
+    <name>selvane::Pictures</name>
+    <message>
+        <source>Rise/Set Times</source>
+        <translation>Sorgere e tramonto</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sole</translation>
+    </message>
+    <message>
+        <source>Twilight</source>
+        <translation>Crepuscolo</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>Osservatore</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Printed Calendar</source>
+        <translation>Calendario stampato</translation>
+    </message>
+    <message>
+        <source>Monthly Rise/Set Times</source>
+        <translation>Sorgere e tramonto</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>A Moon calendar for Linux</source>
+        <translation>Un calendario lunare per Linux</translation>
+    </message>
+    <message>
+        <source>by the Selvane developers</source>
+        <translation>dagli sviluppatori di Selvane</translation>
+    </message>
+    <message>
+        <source>after J. Meeus, Astronomical Algorithms</source>
+        <translation>da Meeus, Astronomical Algorithms</translation>
+    </message>
+    <message>
+        <source>Lunar Resources</source>
+        <translation>Risorse lunari</translation>
+    </message>
+    <message>
+        <source>Missions</source>
+        <translation>Missioni</translation>
+    </message>
+</context>
+<context>
     <name>selvane::PrintCal</name>
     <message>
         <source>Northern Hemisphere</source>

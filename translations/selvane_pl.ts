@@ -260,6 +260,77 @@ zapisywane.</translation>
     </message>
 </context>
 <context>
+    <name>selvane::Pictures</name>
+    <message>
+        <source>Rise/Set Times</source>
+        <translation>Wschody i zachody</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Słońce</translation>
+    </message>
+    <message>
+        <source>Twilight</source>
+        <translation>Zmierzch</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Księżyc</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Observer</source>
+        <translation>Obserwator</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalendarz</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Opcje wydruku</translation>
+    </message>
+    <message>
+        <source>Printed Calendar</source>
+        <translation>Kalendarz drukowany</translation>
+    </message>
+    <message>
+        <source>Monthly Rise/Set Times</source>
+        <translation>Wschody i zachody</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>A Moon calendar for Linux</source>
+        <translation>Kalendarz księżycowy dla Linuksa</translation>
+    </message>
+    <message>
+        <source>by the Selvane developers</source>
+        <translation>autorstwa twórców Selvane</translation>
+    </message>
+    <message>
+        <source>after J. Meeus, Astronomical Algorithms</source>
+        <translation>wg J. Meeusa, Astronomical Algorithms</translation>
+    </message>
+    <message>
+        <source>Lunar Resources</source>
+        <translation>Księżyc w sieci</translation>
+    </message>
+    <message>
+        <source>Missions</source>
+        <translation>Misje</translation>
+    </message>
+</context>
+<context>
     <name>selvane::PrintCal</name>
     <message>
         <source>Northern Hemisphere</source>

@@ -155,7 +155,7 @@ void TSelvane::CreateControls() {
     connect(m_yearEntry->lblEditYear, &HotSpotLabel::clicked, this,
             &TSelvane::lblSelectedYearClick);
 
-    m_monthSelect = new TMonthSelect(this);
+    m_monthSelect = new TMonthSelect(this, m_texts.MonthHeadings);
     connect(m_monthSelect, &TMonthSelect::monthPicked, this, &TSelvane::MonthPicked);
 
     m_timeList = new TRiseSetTimeList(this, m_texts, [this] {

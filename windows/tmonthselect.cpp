@@ -3,8 +3,10 @@
 
 #include "windows/tmonthselect.h"
 
+#include "widgets/picturewords.h"
 #include "widgets/resources.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -29,7 +31,7 @@ int Clamp(int start, int size, int limit) {
 
 } // namespace
 
-TMonthSelect::TMonthSelect(QWidget* mainWindow)
+TMonthSelect::TMonthSelect(QWidget* mainWindow, const std::array<QString, 12>& monthNames)
     : QDialog(mainWindow, Qt::FramelessWindowHint | Qt::Dialog)
     , imgMonths(new QLabel(this))
     , imgArrow(new QLabel(imgMonths))
@@ -42,7 +44,14 @@ TMonthSelect::TMonthSelect(QWidget* mainWindow)
     setAutoFillBackground(true);
 
     imgMonths->setObjectName(QStringLiteral("imgMonths"));
-    ShowPicture(imgMonths, LoadPixmap(QStringLiteral(":/monthpicker.jpg")));
+    const QString picture = QStringLiteral(":/monthpicker.jpg");
+    QStringList names(monthNames.begin(), monthNames.end());
+    QStringList english;
+    for (const PictureWord& word : PictureWords(picture))
+        english << QString::fromLatin1(word.Text);
+    ShowPicture(imgMonths, names == english ? LoadPixmap(picture)
+                                            : QPixmap::fromImage(PictureWithWords(
+                                                  picture, names, qGuiApp->devicePixelRatio())));
     imgMonths->resize(100, 12 * kRowHeight);
     imgMonths->setMouseTracking(true);
     imgMonths->installEventFilter(this);

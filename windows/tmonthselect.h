@@ -5,6 +5,9 @@
 // The month picker: twelve stacked buttons in one picture, opened below the calendar heading.
 
 #include <QDialog>
+#include <QString>
+
+#include <array>
 
 class QLabel;
 
@@ -14,7 +17,9 @@ class TMonthSelect : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TMonthSelect(QWidget* mainWindow);
+    // `monthNames`: the locale's names standing alone, January first, as the buttons show them
+    // (the picture's own English ones when they are those).
+    TMonthSelect(QWidget* mainWindow, const std::array<QString, 12>& monthNames);
 
     static constexpr int kRowHeight = 29;
 

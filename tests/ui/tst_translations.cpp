@@ -15,6 +15,7 @@
 #include "print/printcal.h"
 #include "ui/mainlayout.h"
 #include "ui/moondisc.h"
+#include "widgets/picturewords.h"
 #include "widgets/placement.h"
 #include "widgets/spinbutton.h"
 #include "widgets/widgetstyle.h"
@@ -326,6 +327,20 @@ void TestTranslations::textsFitTheirPlaces() {
     for (const QString& month : texts.MonthHeadings)
         misfits.check(QStringLiteral("calendar heading"), month,
                       Width(heading, month) + 12 + Width(heading, QStringLiteral("2026")), 236);
+
+    // The words of the pictures (none where the language's are the English ones: the tool's
+    // picture is shown), the month picker's names from the locale.
+    for (const QString& picture : PicturesWithWords()) {
+        const std::span<const PictureWord> words = PictureWords(picture);
+        QStringList shown = TranslatedWords(picture);
+        if (picture == QStringLiteral(":/monthpicker.jpg"))
+            shown = QStringList(texts.MonthHeadings.begin(), texts.MonthHeadings.end());
+        for (std::size_t i = 0; i < words.size() && i < static_cast<std::size_t>(shown.size());
+             ++i) {
+            const QString& word = shown[static_cast<qsizetype>(i)];
+            misfits.check(picture, word, Width(WordFont(words[i]), word), words[i].Room);
+        }
+    }
 
     // The printed pages, on A4 across at 300 dpi with the print's margins of 10 mm.
     QBuffer pdf;
