@@ -109,6 +109,7 @@ private slots:
     void everyTextIsTranslatedWithItsPlaceholders();
     void englishTextsAreAsWritten();
     void translatedTextsAreTheAlmanacs();
+    void configurationShowsTheWordsAndStoresTheEnglish();
     void textsFitTheirPlaces_data();
     void textsFitTheirPlaces();
 };
@@ -247,6 +248,25 @@ void TestTranslations::translatedTextsAreTheAlmanacs() {
         for (const MoonRiseSetEntry& e : CalcLunarRiseSet(kNoon15March, {51.5, 0.0, 0}).Entries)
             QVERIFY2(MoonEventTitle(e.Title) != QString::fromStdString(e.Title), e.Title.c_str());
     }
+}
+
+void TestTranslations::configurationShowsTheWordsAndStoresTheEnglish() {
+    const Translation german({QStringLiteral("de")});
+    german.install();
+    Fixture f(kNoon15March); // 51 28 38 N, 0 0 5 W
+    TfConfig& config = f.window->config();
+    config.FormActivate();
+    QCOMPARE(config.pnlNS->text(), QStringLiteral("Nord"));
+    QCOMPARE(config.pnlEW->text(), QStringLiteral("West"));
+    QCOMPARE(config.cmbDateFormat->currentText(), QStringLiteral("TT.MM.JJJJ"));
+    config.spinNSUpClick();
+    config.spinEWUpClick();
+    QCOMPARE(config.pnlNS->text(), QStringLiteral("S\u00fcd"));
+    QCOMPARE(config.pnlEW->text(), QStringLiteral("Ost"));
+    config.FormClose();
+    QCOMPARE(f.store->read(QStringLiteral("LatDir")), QStringLiteral("South"));
+    QCOMPARE(f.store->read(QStringLiteral("LongDir")), QStringLiteral("East"));
+    QCOMPARE(f.store->read(QStringLiteral("DateLayout")), QStringLiteral("dd/mm/yyyy"));
 }
 
 void TestTranslations::textsFitTheirPlaces_data() {
