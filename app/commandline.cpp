@@ -10,6 +10,7 @@
 #include "core/product.h"
 #include "core/settings.h"
 #include "core/settingsstore.h"
+#include "core/translation.h"
 #include "core/utf8text.h"
 #include "core/wallclock.h"
 #include "core/zones.h"
@@ -36,6 +37,8 @@ namespace selvane {
 
 namespace {
 
+constexpr const char* kContext = "selvane::CommandLine";
+
 // One option: its long name, its one-letter name (0 for none), the name of its value (none for
 // a switch) and what it does, as --help lists it.
 struct OptionRow {
@@ -47,32 +50,52 @@ struct OptionRow {
 
 constexpr OptionRow kOptions[] = {
     {"ics", 0, "year|year-month",
-     "Write the New Moons, quarters, Full Moons, perigees, apogees, eclipses, supermoons and "
-     "blue moons of a year (2025) or a month (2025-03) as an iCalendar file."},
-    {"with-rise-set", 0, nullptr, "With --ics: add each day's moonrise and moonset at the place."},
+     QT_TRANSLATE_NOOP(
+         "selvane::CommandLine",
+         "Write the New Moons, quarters, Full Moons, perigees, apogees, eclipses, supermoons and "
+         "blue moons of a year (2025) or a month (2025-03) as an iCalendar file.")},
+    {"with-rise-set", 0, nullptr,
+     QT_TRANSLATE_NOOP("selvane::CommandLine",
+                       "With --ics: add each day's moonrise and moonset at the place.")},
     {"pdf", 0, "calendar|table",
-     "Write the printed lunar calendar or time table of the month given as argument as a PDF "
-     "file. Needs --output."},
+     QT_TRANSLATE_NOOP(
+         "selvane::CommandLine",
+         "Write the printed lunar calendar or time table of the month given as argument as a PDF "
+         "file. Needs --output.")},
     {"csv", 0, "year-month",
-     "Write the month's time table (2024-03) as comma-separated values: a header line, then "
-     "one line per day."},
+     QT_TRANSLATE_NOOP(
+         "selvane::CommandLine",
+         "Write the month's time table (2024-03) as comma-separated values: a header line, then "
+         "one line per day.")},
     {"events", 0, "year|year-month",
-     "Write the eclipses, supermoons and blue moons of a year (2026) or a month (2026-08) at "
-     "the place as comma-separated values: the header line "
-     "kind,local_date,local_time,ut,magnitude,visible, then one line per event."},
+     QT_TRANSLATE_NOOP(
+         "selvane::CommandLine",
+         "Write the eclipses, supermoons and blue moons of a year (2026) or a month (2026-08) at "
+         "the place as comma-separated values: the header line "
+         "kind,local_date,local_time,ut,magnitude,visible, then one line per event.")},
     {"output", 'o', "file",
-     "Write to this file, whole or not at all, instead of standard output (\"-\")."},
+     QT_TRANSLATE_NOOP(
+         "selvane::CommandLine",
+         "Write to this file, whole or not at all, instead of standard output (\"-\").")},
     {"lat", 0, "degrees",
-     "The latitude in decimal degrees, north positive (51.4772), instead of the settings'."},
+     QT_TRANSLATE_NOOP(
+         "selvane::CommandLine",
+         "The latitude in decimal degrees, north positive (51.4772), instead of the settings'.")},
     {"lon", 0, "degrees",
-     "The longitude in decimal degrees, east positive (-0.0014), instead of the settings'."},
-    {"zone", 0, "id", "The time zone by its IANA name (Europe/London) instead of the settings'."},
-    {"help", 'h', nullptr, "Show this help and exit."},
-    {"version", 'v', nullptr, "Show the version and exit."},
+     QT_TRANSLATE_NOOP(
+         "selvane::CommandLine",
+         "The longitude in decimal degrees, east positive (-0.0014), instead of the settings'.")},
+    {"zone", 0, "id",
+     QT_TRANSLATE_NOOP("selvane::CommandLine",
+                       "The time zone by its IANA name (Europe/London) instead of the settings'.")},
+    {"help", 'h', nullptr, QT_TRANSLATE_NOOP("selvane::CommandLine", "Show this help and exit.")},
+    {"version", 'v', nullptr,
+     QT_TRANSLATE_NOOP("selvane::CommandLine", "Show the version and exit.")},
 };
 
 // Lines of at most 80 characters, as the options' help is wrapped.
-constexpr const char* kDescription =
+constexpr const char* kDescription = QT_TRANSLATE_NOOP(
+    "selvane::CommandLine",
     "Selvane, a Moon calendar. Without options it opens its window. With --ics,\n"
     "--pdf, --csv or --events it writes the file and exits, without a window or a\n"
     "display.\n"
@@ -88,7 +111,7 @@ constexpr const char* kDescription =
     "  selvane --events 2026 --lat 40.4168 --lon -3.7038 --zone Europe/Madrid\n"
     "\n"
     "Exit status: 0 when done; 2 when an argument is wrong or the output cannot be\n"
-    "written, with one line on standard error, and then nothing is written.";
+    "written, with one line on standard error, and then nothing is written.");
 
 // Qt's own start-up options (QGuiApplication's, QApplication's and the X11 platform's, as
 // Qt's documentation lists them), which the application object takes: given with one dash or
@@ -199,10 +222,33 @@ QString AsClause(QString message) {
     return message;
 }
 
-// A wrong argument: what is wrong, in one sentence.
+// A wrong argument: what is wrong, in one sentence, as its English text (marked for
+// translation) with the texts of its %1, %2, ...; it is translated where it is told.
 struct BadInput {
-    QString Message;
+    const char* Message;
+    QStringList Arguments = {};
+
+    // The message with each %n replaced by the n-th argument in one pass, so that an argument
+    // holding a "%2" of its own stays as typed.
+    QString text(const Translation& translation) const {
+        const QString message = translation.translate(kContext, Message);
+        QString out;
+        for (qsizetype i = 0; i < message.size(); ++i) {
+            const int n = i + 1 < message.size() ? message[i + 1].digitValue() : -1;
+            if (message[i] == u'%' && n >= 1 && n <= Arguments.size()) {
+                out += Arguments[n - 1];
+                ++i;
+            } else {
+                out += message[i];
+            }
+        }
+        return out;
+    }
 };
+
+// A message made elsewhere, already in the user's language, as a clause: the text is its one
+// argument.
+constexpr const char* kAsItIs = "%1";
 
 // A year (month kWholeYear) or a month of a year.
 struct Span {
@@ -214,21 +260,26 @@ struct Span {
 Span ParseSpan(const QString& option, const QString& text, bool yearAllowed) {
     const QRegularExpression form(QStringLiteral("^([0-9]+)(?:-([0-9]+))?$"));
     const QRegularExpressionMatch match = form.match(text);
-    const QString expected = yearAllowed ? QStringLiteral("a year or a month (2025 or 2025-03)")
-                                         : QStringLiteral("a month (2024-03)");
     if (!match.hasMatch() || (!yearAllowed && !match.hasCaptured(2)))
-        throw BadInput{QStringLiteral("%1 takes %2, not \"%3\"").arg(option, expected, text)};
+        throw BadInput{yearAllowed ? QT_TRANSLATE_NOOP("selvane::CommandLine",
+                                                       "%1 takes a year or a month (2025 or "
+                                                       "2025-03), not \"%2\"")
+                                   : QT_TRANSLATE_NOOP("selvane::CommandLine",
+                                                       "%1 takes a month (2024-03), not \"%2\""),
+                       {option, text}};
     // Digits beyond an int's range read as 0, outside the range too.
     const int year = match.captured(1).toInt();
     if (year < 1 || year > 9999)
-        throw BadInput{QStringLiteral("year %1 is outside 1 to 9999 (%2 %3)")
-                           .arg(match.captured(1), option, text)};
+        throw BadInput{
+            QT_TRANSLATE_NOOP("selvane::CommandLine", "year %1 is outside 1 to 9999 (%2 %3)"),
+            {match.captured(1), option, text}};
     if (!match.hasCaptured(2))
         return {year, kWholeYear};
     const int month = match.captured(2).toInt();
     if (month < 1 || month > 12)
-        throw BadInput{QStringLiteral("month %1 is outside 1 to 12 (%2 %3)")
-                           .arg(match.captured(2), option, text)};
+        throw BadInput{
+            QT_TRANSLATE_NOOP("selvane::CommandLine", "month %1 is outside 1 to 12 (%2 %3)"),
+            {match.captured(2), option, text}};
     return {year, month};
 }
 
@@ -237,19 +288,22 @@ double ParseDegrees(const QString& option, const QString& text, int limit) {
     // A comma is never a thousands separator here, nor (as some locales write it) the decimal
     // point: "0,050" would be read as 50 degrees.
     if (text.contains(QLatin1Char(',')))
-        throw BadInput{
-            QStringLiteral("%1 takes decimal degrees with a decimal point, not a "
-                           "comma: write \"%2\", not \"%3\"")
-                .arg(option, QString(text).replace(QLatin1Char(','), QLatin1Char('.')), text)};
+        throw BadInput{QT_TRANSLATE_NOOP("selvane::CommandLine",
+                                         "%1 takes decimal degrees with a decimal point, not a "
+                                         "comma: write \"%2\", not \"%3\""),
+                       {option, QString(text).replace(QLatin1Char(','), QLatin1Char('.')), text}};
     QLocale decimal = QLocale::c();
     decimal.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
     const double degrees = decimal.toDouble(text, &ok);
     if (!ok || !std::isfinite(degrees))
-        throw BadInput{QStringLiteral("%1 takes decimal degrees, not \"%2\"").arg(option, text)};
+        throw BadInput{
+            QT_TRANSLATE_NOOP("selvane::CommandLine", "%1 takes decimal degrees, not \"%2\""),
+            {option, text}};
     if (std::abs(degrees) > limit)
         throw BadInput{
-            QStringLiteral("%1 %2 is outside -%3 to %3 degrees").arg(option, text).arg(limit)};
+            QT_TRANSLATE_NOOP("selvane::CommandLine", "%1 %2 is outside -%3 to %3 degrees"),
+            {option, text, QString::number(limit)}};
     return degrees;
 }
 
@@ -281,9 +335,10 @@ JobPlace PlaceOf(const QCommandLineParser& parser, const Span& span) {
     if (parser.isSet(QStringLiteral("zone"))) {
         const QString id = parser.value(QStringLiteral("zone"));
         if (!NamedZone(id.toStdString()).isValid())
-            throw BadInput{
-                QStringLiteral("unknown time zone \"%1\" (give an IANA name such as Europe/London)")
-                    .arg(id)};
+            throw BadInput{QT_TRANSLATE_NOOP("selvane::CommandLine",
+                                             "unknown time zone \"%1\" (give an IANA name such as "
+                                             "Europe/London)"),
+                           {id}};
         job.Record.ZoneName = id.toStdString();
     }
 
@@ -309,12 +364,13 @@ void WriteOutput(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty() || path == QStringLiteral("-")) {
         const auto size = static_cast<std::size_t>(bytes.size());
         if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
-            throw BadInput{QStringLiteral("cannot write to standard output")};
+            throw BadInput{
+                QT_TRANSLATE_NOOP("selvane::CommandLine", "cannot write to standard output")};
         return;
     }
     QString error;
     if (!WriteFileAtomically(path, bytes, &error))
-        throw BadInput{error};
+        throw BadInput{kAsItIs, {AsClause(error)}};
 }
 
 void Print(const QString& text) {
@@ -342,26 +398,32 @@ struct Job {
 };
 
 // Reads and checks the arguments; throws BadInput at the first that is wrong.
-Job CheckedJob(QCommandLineParser& parser, const QStringList& arguments) {
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+Job CheckedJob(QCommandLineParser& parser, const QStringList& arguments,
+               const Translation& translation) {
+    const auto text = [&translation](const char* source) {
+        return translation.translate(kContext, source);
+    };
+    parser.setApplicationDescription(text(kDescription));
     for (const OptionRow& row : kOptions) {
         QStringList names;
         if (row.Short)
             names << QString(QLatin1Char(row.Short));
         names << QString::fromLatin1(row.Long);
-        parser.addOption(row.Value
-                             ? QCommandLineOption(names, QString::fromLatin1(row.Description),
-                                                  QString::fromLatin1(row.Value))
-                             : QCommandLineOption(names, QString::fromLatin1(row.Description)));
+        parser.addOption(row.Value ? QCommandLineOption(names, text(row.Description),
+                                                        QString::fromLatin1(row.Value))
+                                   : QCommandLineOption(names, text(row.Description)));
     }
-    parser.addPositionalArgument(QStringLiteral("month"),
-                                 QStringLiteral("With --pdf: the month, as 2024-03."),
-                                 QStringLiteral("[month]"));
+    parser.addPositionalArgument(
+        QStringLiteral("month"),
+        text(QT_TRANSLATE_NOOP("selvane::CommandLine", "With --pdf: the month, as 2024-03.")),
+        QStringLiteral("[month]"));
     const SortedArguments sorted = SortArguments(arguments);
     if (!sorted.Unknown.isEmpty())
-        throw BadInput{QStringLiteral("unknown option '%1' (see --help)").arg(sorted.Unknown)};
+        throw BadInput{
+            QT_TRANSLATE_NOOP("selvane::CommandLine", "unknown option '%1' (see --help)"),
+            {sorted.Unknown}};
     if (!parser.parse(sorted.Own))
-        throw BadInput{parser.errorText()};
+        throw BadInput{kAsItIs, {AsClause(parser.errorText())}};
 
     Job job;
     if (parser.isSet(QStringLiteral("help")))
@@ -372,21 +434,26 @@ Job CheckedJob(QCommandLineParser& parser, const QStringList& arguments) {
     }
     for (const OptionRow& row : kOptions)
         if (row.Value && parser.values(QString::fromLatin1(row.Long)).size() > 1)
-            throw BadInput{QStringLiteral("--%1 is given more than once").arg(row.Long)};
+            throw BadInput{
+                QT_TRANSLATE_NOOP("selvane::CommandLine", "--%1 is given more than once"),
+                {QString::fromLatin1(row.Long)}};
 
     const bool ics = parser.isSet(QStringLiteral("ics"));
     const bool pdf = parser.isSet(QStringLiteral("pdf"));
     const bool csv = parser.isSet(QStringLiteral("csv"));
     const bool events = parser.isSet(QStringLiteral("events"));
     if (!ics && !pdf && !csv && !events)
-        throw BadInput{QStringLiteral("nothing to do: give --ics, --pdf, --csv or --events "
-                                      "(selvane --help tells more)")};
+        throw BadInput{QT_TRANSLATE_NOOP("selvane::CommandLine",
+                                         "nothing to do: give --ics, --pdf, --csv or --events "
+                                         "(selvane --help tells more)")};
     if (ics + pdf + csv + events > 1)
-        throw BadInput{
-            QStringLiteral("one job at a time: give only one of --ics, --pdf, --csv and --events")};
+        throw BadInput{QT_TRANSLATE_NOOP("selvane::CommandLine",
+                                         "one job at a time: give only one of --ics, --pdf, --csv "
+                                         "and --events")};
     job.WithRiseSet = parser.isSet(QStringLiteral("with-rise-set"));
     if (job.WithRiseSet && !ics)
-        throw BadInput{QStringLiteral("--with-rise-set goes with --ics")};
+        throw BadInput{
+            QT_TRANSLATE_NOOP("selvane::CommandLine", "--with-rise-set goes with --ics")};
 
     QStringList positional = parser.positionalArguments();
     job.Output = parser.value(QStringLiteral("output"));
@@ -403,30 +470,39 @@ Job CheckedJob(QCommandLineParser& parser, const QStringList& arguments) {
     } else {
         const QString kind = parser.value(QStringLiteral("pdf"));
         if (kind != QStringLiteral("calendar") && kind != QStringLiteral("table"))
-            throw BadInput{
-                QStringLiteral("--pdf makes a calendar or a table, not \"%1\"").arg(kind)};
+            throw BadInput{QT_TRANSLATE_NOOP("selvane::CommandLine",
+                                             "--pdf makes a calendar or a table, not \"%1\""),
+                           {kind}};
         if (positional.isEmpty())
-            throw BadInput{QStringLiteral("--pdf %1 needs a month, as 2024-03").arg(kind)};
+            throw BadInput{
+                QT_TRANSLATE_NOOP("selvane::CommandLine", "--pdf %1 needs a month, as 2024-03"),
+                {kind}};
         if (job.Output.isEmpty() || job.Output == QStringLiteral("-"))
-            throw BadInput{QStringLiteral("--pdf needs --output and a file name")};
+            throw BadInput{
+                QT_TRANSLATE_NOOP("selvane::CommandLine", "--pdf needs --output and a file name")};
         job.Kind =
             kind == QStringLiteral("calendar") ? JobKind::CalendarPdf : JobKind::TimeTablePdf;
         job.When = ParseSpan(QStringLiteral("--pdf %1").arg(kind), positional.takeFirst(), false);
     }
     if (!positional.isEmpty())
-        throw BadInput{QStringLiteral("unexpected argument \"%1\"").arg(positional.first())};
+        throw BadInput{QT_TRANSLATE_NOOP("selvane::CommandLine", "unexpected argument \"%1\""),
+                       {positional.first()}};
     job.Where = PlaceOf(parser, job.When);
     return job;
 }
 
 // Does a checked job; throws BadInput when its output cannot be written.
-void DoJob(const Job& job, const QCommandLineParser& parser) {
+void DoJob(const Job& job, const QCommandLineParser& parser, const Translation& translation) {
     const Span& when = job.When;
     const JobPlace& where = job.Where;
     // The page as the print command prints it, from the same page data.
     const auto page = [&] {
-        return PageRequest{where.Record,   where.Place, LocaleTexts::from(QLocale::system()),
-                           when.Year,      when.Month,  !StartsInSouthernView(where.Record),
+        return PageRequest{where.Record,
+                           where.Place,
+                           LocaleTexts::from(translation.namesLocale(QLocale::system())),
+                           when.Year,
+                           when.Month,
+                           !StartsInSouthernView(where.Record),
                            where.NamedZone};
     };
     QString error;
@@ -449,14 +525,14 @@ void DoJob(const Job& job, const QCommandLineParser& parser) {
                                            MoonGreatEvents(when.Year, when.Month, where.Place))));
     case JobKind::CalendarPdf:
         if (!WriteCalendarPdf(job.Output, CalendarPage(page()), &error))
-            throw BadInput{error};
+            throw BadInput{kAsItIs, {AsClause(error)}};
         return;
     case JobKind::TimeTablePdf:
         if (!WriteTimeTablePdf(
                 job.Output,
                 TimeTablePage(page(), FillMonthTimeTable(when.Year, when.Month, where.Place)),
                 &error))
-            throw BadInput{error};
+            throw BadInput{kAsItIs, {AsClause(error)}};
         return;
     }
 }
@@ -470,10 +546,13 @@ bool AsksForCommandLineJob(int argc, const char* const* argv) {
 
 int RunCommandLine(int argc, char* argv[]) {
     QCommandLineParser parser;
+    // The messages, the help, the calendar file's events and the pages in the user's language;
+    // the comma-separated tables stay as scripts read them.
+    const Translation translation(QLocale::system().uiLanguages());
     try {
         // Every argument is checked before an application object exists, so wrong input
         // touches no platform.
-        const Job job = CheckedJob(parser, ArgumentList(argc, argv));
+        const Job job = CheckedJob(parser, ArgumentList(argc, argv), translation);
         // No window is opened. Only a page needs fonts, and with them a GUI application: drawn
         // offscreen unless the environment names a platform. The other jobs need none.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -493,10 +572,11 @@ int RunCommandLine(int argc, char* argv[]) {
                  : std::make_unique<QCoreApplication>(argc, argv);
         QCoreApplication::setApplicationName(QLatin1String(kProductName));
         QCoreApplication::setApplicationVersion(QLatin1String(kVersion));
-        DoJob(job, parser);
+        translation.install();
+        DoJob(job, parser, translation);
         return kJobDone;
     } catch (const BadInput& bad) {
-        std::fprintf(stderr, "selvane: %s\n", qUtf8Printable(AsClause(bad.Message)));
+        std::fprintf(stderr, "selvane: %s\n", qUtf8Printable(bad.text(translation)));
         return kBadInput;
     }
 }

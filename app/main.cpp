@@ -8,6 +8,7 @@
 #include "core/localetexts.h"
 #include "core/product.h"
 #include "core/settingsstore.h"
+#include "core/translation.h"
 #include "core/wallclock.h"
 #include "ui/appicon.h"
 #include "ui/tselvane.h"
@@ -66,10 +67,16 @@ int main(int argc, char* argv[]) {
     // the name through it.
     QGuiApplication::setDesktopFileName(QLatin1String(selvane::kApplicationId));
     QApplication::setStyle(new HintDelayStyle);
+    // The texts in the user's language, with the month and weekday names of that language.
+    const selvane::Translation translation(QLocale::system().uiLanguages());
+    translation.install();
+    selvane::LocaleTexts texts =
+        selvane::LocaleTexts::from(translation.namesLocale(QLocale::system()));
+    texts.Language = translation.language();
 
     selvane::IniSettingsStore store(selvane::IniSettingsStore::defaultFilePath());
     selvane::SystemClock clock;
-    selvane::TSelvane window(store, clock, selvane::LocaleTexts::from(QLocale::system()));
+    selvane::TSelvane window(store, clock, texts);
     QApplication::setWindowIcon(
         selvane::ApplicationIcon(QDir::currentPath(), QCoreApplication::applicationDirPath()));
     // One copy per display: a second start brings the first window forward and ends.

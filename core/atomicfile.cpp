@@ -3,6 +3,7 @@
 
 #include "core/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -87,7 +88,8 @@ QString Reason(const QFileDevice& file, int systemError) {
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
     const auto failed = [&](const QString& reason) {
         if (error)
-            *error = QStringLiteral("Cannot write \"%1\": %2.")
+            //: A file could not be written: its path, then the system's reason.
+            *error = QCoreApplication::translate("selvane::AtomicFile", "Cannot write \"%1\": %2.")
                          .arg(QDir::toNativeSeparators(path), reason);
         return false;
     };

@@ -3,6 +3,8 @@
 
 #include "core/greateventtexts.h"
 
+#include "core/zones.h"
+
 #include "core/utf8text.h"
 #include "engine/numeric.h"
 #include "engine/text.h"
@@ -165,6 +167,18 @@ QString GreatEventTexts::DayHint(const std::vector<GreatEvent>& dayEvents) {
     for (const GreatEvent& e : dayEvents)
         hints << Hint(e);
     return hints.join(u'\n');
+}
+
+QString GreatEventTexts::CalendarDescription(const GreatEvent& event) {
+    QString text = tr("%1: %2.", "an event in the calendar file: its title and what is seen")
+                       .arg(Title(event), Details(event));
+    if (event.Kind == GreatEventKind::LunarEclipse || event.Kind == GreatEventKind::SolarEclipse) {
+        const bool here = event.Solar && event.Solar->Local.Eclipsed;
+        const QString ut = DateTimeOf(event.UT).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        text += u' ' +
+                (here ? tr("Greatest eclipse here %1 UT.") : tr("Greatest eclipse %1 UT.")).arg(ut);
+    }
+    return text;
 }
 
 QString GreatEventTexts::Line(const GreatEvent& event, const QString& monthName) {

@@ -61,6 +61,10 @@ public:
     static QString Hint(const GreatEvent& event);
     // The hints of a day's events, one after the other; empty for a day without any.
     static QString DayHint(const std::vector<GreatEvent>& dayEvents);
+    // The calendar file's description of an event in the user's language: "Totale
+    // Mondfinsternis: Umbrale Größe 1,178, hier sichtbar. Größte Verfinsterung 2025-03-14
+    // 06:58:44 UT." In English the file keeps the engine's own description.
+    static QString CalendarDescription(const GreatEvent& event);
     // A printed line: "14 March, 07:58: Total lunar eclipse. Umbral magnitude 1.178, visible
     // here", the month's name given.
     static QString Line(const GreatEvent& event, const QString& monthName);

@@ -25,7 +25,7 @@ PageHeaderData PageHeader(const PageRequest& request) {
     if (request.NamedZone)
         header.LocationEnding = QStringLiteral(", ") + FromUtf8(record.ZoneName);
     else if (record.DaylightSavings)
-        header.LocationEnding = QStringLiteral(", Daylight Savings Time");
+        header.LocationEnding = QStringLiteral(", ") + DaylightSavingText();
     return header;
 }
 

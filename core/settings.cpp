@@ -7,7 +7,10 @@
 #include "core/zones.h"
 #include "engine/text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -16,6 +19,18 @@
 namespace selvane {
 
 namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("selvane::Settings", text);
+}
+
+// The stored directions and their names for a person.
+constexpr std::array<const char*, 4> kDirections = {
+    QT_TRANSLATE_NOOP("selvane::Settings", "North"),
+    QT_TRANSLATE_NOOP("selvane::Settings", "South"),
+    QT_TRANSLATE_NOOP("selvane::Settings", "East"),
+    QT_TRANSLATE_NOOP("selvane::Settings", "West"),
+};
 
 // The first run writes these, in this order. The zone goes in as "TimeZone" while every later
 // read and write says "Timezone": names match without case, so both are one value.
@@ -133,15 +148,29 @@ Observer ObserverFromSettings(const Settings& record, JulianDay at) {
     return {latitude, longitude, offset, std::move(offsets)};
 }
 
+QString DirectionText(const std::string& stored) {
+    for (const char* direction : kDirections)
+        if (stored == direction)
+            return Tr(direction);
+    return QString::fromStdString(stored);
+}
+
 QString FixedZoneText(int index) {
-    return index == 12 ? QStringLiteral("GMT ") : ZoneOffsetText((index - 12) * 60);
+    //: Greenwich Mean Time in the list of fixed zones; the space keeps it as wide as the others.
+    return index == 12 ? Tr(QT_TRANSLATE_NOOP("selvane::Settings", "GMT "))
+                       : ZoneOffsetText((index - 12) * 60);
 }
 
 QString ZoneOffsetText(int minutesEast) {
-    return QStringLiteral("GMT %1 %2:%3")
+    //: A fixed zone: the sign, then the hours and minutes east of Greenwich ("GMT + 05:30").
+    return QCoreApplication::translate("selvane::Settings", "GMT %1 %2:%3")
         .arg(minutesEast < 0 ? QLatin1Char('-') : QLatin1Char('+'))
         .arg(std::abs(minutesEast) / 60, 2, 10, QLatin1Char('0'))
         .arg(std::abs(minutesEast) % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString DaylightSavingText() {
+    return QCoreApplication::translate("selvane::Settings", "Daylight Savings Time");
 }
 
 QString ZoneDescription(const Settings& s, bool namedZoneKnown) {
@@ -149,7 +178,7 @@ QString ZoneDescription(const Settings& s, bool namedZoneKnown) {
         return QString::fromStdString(s.ZoneName);
     QString text = FixedZoneText(s.TimeZone).trimmed();
     if (s.DaylightSavings)
-        text += QStringLiteral(", Daylight Savings Time");
+        text += QStringLiteral(", ") + DaylightSavingText();
     return text;
 }
 
@@ -256,9 +285,11 @@ QString SaveMessage(const SaveOutcome& outcome, const SettingsStore& store,
                                         "restart.")
                              .arg(store.location(), store.readProblem());
     if (!outcome.Written)
-        return heading + QStringLiteral("\n\nThe settings file %1 could not be written, so this "
-                                        "change will not survive a restart.")
-                             .arg(store.location());
+        return heading + QStringLiteral("\n\n") +
+               QCoreApplication::translate("selvane::Settings",
+                                           "The settings file %1 could not be written, so this "
+                                           "change will not survive a restart.")
+                   .arg(store.location());
     return outcome.KeyOpened ? QString() : heading;
 }
 

@@ -55,6 +55,13 @@ QString FixedZoneText(int index);
 // An offset east of GMT in the fixed zones' form, minutes included: "GMT + 05:30".
 QString ZoneOffsetText(int minutesEast);
 
+// A stored direction ("North", "South", "East", "West") in the user's language; another text
+// as it is stored.
+QString DirectionText(const std::string& stored);
+
+// "Daylight Savings Time" in the user's language.
+QString DaylightSavingText();
+
 // The zone the settings put the observer's clock in, for a heading or a printed line: the
 // named zone's id, else the fixed zone's name, with ", Daylight Savings Time" when in force.
 QString ZoneDescription(const struct Settings& settings, bool namedZoneKnown);

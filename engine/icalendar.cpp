@@ -27,13 +27,9 @@ constexpr std::array<const char*, 8> kSummaries = {"New Moon",     "First Quarte
                                                    "Last Quarter", "Perigee",       "Apogee",
                                                    "Moonrise",     "Moonset"};
 
-std::string Summary(MoonEventKind kind) {
-    return kSummaries[static_cast<std::size_t>(kind)];
-}
-
-// The UID's name of a kind: the summary in lower case with hyphens.
+// The UID's name of a kind: the English summary in lower case with hyphens.
 std::string UidName(MoonEventKind kind) {
-    std::string name = Summary(kind);
+    std::string name = kSummaries[static_cast<std::size_t>(kind)];
     for (char& c : name)
         c = c == ' ' ? '-' : static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     return name;
@@ -73,6 +69,14 @@ std::string Coordinate(double degrees, char positive, char negative) {
 }
 
 } // namespace
+
+MoonEventNames EnglishMoonEventNames() {
+    static_assert(std::tuple_size_v<MoonEventNames> == kSummaries.size());
+    MoonEventNames names;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = kSummaries[i];
+    return names;
+}
 
 std::string PlaceKey(const Observer& observer) {
     // The observer's longitude counts west positive.
@@ -135,8 +139,8 @@ std::string UtcDateTime(JulianDay jd) {
     return text;
 }
 
-std::string EventSummary(const MoonEvent& event) {
-    std::string summary = Summary(event.Kind);
+std::string EventSummary(const MoonEvent& event, const MoonEventNames& names) {
+    std::string summary = names[static_cast<std::size_t>(event.Kind)];
     if (event.Kind == MoonEventKind::Perigee || event.Kind == MoonEventKind::Apogee) {
         summary += ' ';
         summary += GroupedThousands(event.Distance);
@@ -210,8 +214,9 @@ std::string MoonCalendar(const std::vector<MoonEvent>& events, const CalendarInf
         line("DTSTART", UtcDateTime(span.Start));
         if (span.End > span.Start)
             line("DTEND", UtcDateTime(span.End));
-        line("SUMMARY", EscapeText(GreatEventTitle(e)));
-        line("DESCRIPTION", EscapeText(GreatEventDescription(e)));
+        line("SUMMARY", EscapeText(info.GreatTitle ? info.GreatTitle(e) : GreatEventTitle(e)));
+        line("DESCRIPTION", EscapeText(info.GreatDescription ? info.GreatDescription(e)
+                                                             : GreatEventDescription(e)));
         line("TRANSP", "TRANSPARENT");
         line("END", "VEVENT");
     };
@@ -230,7 +235,7 @@ std::string MoonCalendar(const std::vector<MoonEvent>& events, const CalendarInf
         // An instant: neither DTEND nor DURATION, so the event ends where it starts (RFC 5545
         // 3.6.1). Every calendar program reads that; some refuse a DURATION of PT0S.
         line("DTSTART", UtcDateTime(e.JD));
-        line("SUMMARY", EscapeText(EventSummary(e)));
+        line("SUMMARY", EscapeText(EventSummary(e, info.Names)));
         if (IsRiseOrSet(e.Kind) && !info.Location.empty())
             line("LOCATION", EscapeText(info.Location));
         // An instant, not an appointment: it does not make the user busy.

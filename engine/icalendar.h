@@ -7,11 +7,19 @@
 #include "engine/greatevents.h"
 #include "engine/moonevents.h"
 
+#include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace selvane {
+
+// The events' names in the order of MoonEventKind, as their SUMMARY gives them: English
+// ("New Moon", ..., "Moonset") unless a front end passes its own. The UIDs always take the
+// English names, so a file made in another language replaces the same events.
+using MoonEventNames = std::array<std::string, 8>;
+MoonEventNames EnglishMoonEventNames();
 
 struct CalendarInfo {
     std::string ProductId; // PRODID, e.g. "-//Maker//Product 1.0//EN"
@@ -21,6 +29,11 @@ struct CalendarInfo {
     // The place of the rises and sets, part of their UIDs: PlaceKey of the observer.
     std::string Place;
     std::string Location; // LOCATION of the rises and sets; may be empty
+    MoonEventNames Names = EnglishMoonEventNames();
+    // The great events' SUMMARY and DESCRIPTION in the user's language, when given; else
+    // GreatEventTitle and GreatEventDescription, in English.
+    std::function<std::string(const GreatEvent&)> GreatTitle = {};
+    std::function<std::string(const GreatEvent&)> GreatDescription = {};
 };
 
 // "51.4772N0.0014W": the observer's latitude and longitude to 4 decimals with their directions.
@@ -37,8 +50,9 @@ std::string FoldLine(std::string_view line);
 // A universal instant as a UTC date-time, "20250314T065544Z", the seconds cut.
 std::string UtcDateTime(JulianDay jd);
 
-// "Full Moon", "Perigee 356 896 km", "Moonrise", ...
-std::string EventSummary(const MoonEvent& event);
+// "Full Moon", "Perigee 356 896 km", "Moonrise", ... with the names given.
+std::string EventSummary(const MoonEvent& event,
+                         const MoonEventNames& names = EnglishMoonEventNames());
 
 // The event's UID: its kind with its lunation or apsis index, or for a rise or set its local
 // date and the place, so an event exported again keeps its UID and replaces its copy.

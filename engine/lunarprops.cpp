@@ -74,11 +74,17 @@ MoonPanel CalculateSelvane(const ClockTime& clock, const Observer& observer,
     return p;
 }
 
-std::string AgeText(double ageDays) {
+AgeFields AgeOf(double ageDays) noexcept {
     const double hours = Frac(ageDays) * 24.0;
     const double minutes = Frac(hours) * 60.0;
-    return TwoDigitField(ageDays) + "d " + TwoDigitField(hours) + "h " + TwoDigitField(minutes) +
-           "m";
+    return {Trunc(ageDays), Trunc(hours), Trunc(minutes)};
+}
+
+std::string AgeText(double ageDays) {
+    const AgeFields age = AgeOf(ageDays);
+    return TwoDigitField(static_cast<double>(age.Days)) + "d " +
+           TwoDigitField(static_cast<double>(age.Hours)) + "h " +
+           TwoDigitField(static_cast<double>(age.Minutes)) + "m";
 }
 
 LunarProperties CalculateLunarProperties(const ClockTime& clock, const Observer& observer,
@@ -113,9 +119,9 @@ double BrightLimbAngle(double moonRA, double moonDec, double sunRA, double sunDe
                    std::sin(d0) * std::cos(d) - std::cos(d0) * std::sin(d) * std::cos(dRA))));
 }
 
-std::string LocalSiderealTimeText(JulianDay jd, double longitude) {
+std::string SiderealClockText(JulianDay jd, double longitude) {
     double v = Normalize360(ApparentSiderealTime(jd, 0.0) - longitude) / 15.0;
-    std::string text = "LST: ";
+    std::string text;
     for (int field = 0; field < 3; ++field) {
         const std::int64_t whole = Trunc(v);
         if (field > 0)
@@ -124,6 +130,10 @@ std::string LocalSiderealTimeText(JulianDay jd, double longitude) {
         v = (v - static_cast<double>(whole)) * 60.0;
     }
     return text;
+}
+
+std::string LocalSiderealTimeText(JulianDay jd, double longitude) {
+    return "LST: " + SiderealClockText(jd, longitude);
 }
 
 } // namespace selvane

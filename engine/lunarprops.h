@@ -51,7 +51,15 @@ MoonPanel CalculateSelvane(const ClockTime& clock, const Observer& observer,
 // Whole degrees (halves to even) and the degree mark, at most 6 characters.
 std::string PhaseAngleText(double phaseAngle);
 
-// The age of the Moon as "DDd HHh MMm", each field truncated, never rounded up.
+// The age of the Moon in whole days, hours and minutes, each truncated, never rounded up.
+struct AgeFields {
+    std::int64_t Days = 0;
+    std::int64_t Hours = 0;   // 0 to 23
+    std::int64_t Minutes = 0; // 0 to 59
+};
+AgeFields AgeOf(double ageDays) noexcept;
+
+// The age of the Moon as "DDd HHh MMm": AgeOf's fields with two digits each.
 std::string AgeText(double ageDays);
 
 struct LunarProperties {
@@ -70,8 +78,11 @@ LunarProperties CalculateLunarProperties(const ClockTime& clock, const Observer&
 // Sun's right ascension and declination (degrees). (48.5) p. 346.
 double BrightLimbAngle(double moonRA, double moonDec, double sunRA, double sunDec) noexcept;
 
-// The local mean sidereal time as "LST: hh:mm:ss", fields truncated, for a universal-time
-// Julian Day and a west-positive longitude.
+// The local mean sidereal time as "hh:mm:ss", fields truncated, for a universal-time Julian
+// Day and a west-positive longitude.
+std::string SiderealClockText(JulianDay jd, double longitude);
+
+// The same with its name before it: "LST: hh:mm:ss".
 std::string LocalSiderealTimeText(JulianDay jd, double longitude);
 
 } // namespace selvane

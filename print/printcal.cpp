@@ -3,12 +3,15 @@
 
 #include "print/printcal.h"
 
+#include "core/moontexts.h"
 #include "core/product.h"
+#include "core/settings.h"
 #include "core/utf8text.h"
 #include "widgets/eventsymbol.h"
 #include "widgets/shadowpainter.h"
 #include "widgets/widgetstyle.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -33,14 +36,6 @@ constexpr int kEventTimeGap = 8;
 // The legends: a name's left edge from its symbol's, and from one symbol to the next.
 constexpr int kLegendNameGap = 42;
 constexpr int kLegendStep = 50;
-
-QFont PageFont(int pointSize, bool bold, bool italic = false) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
 
 // The box of a shape given by two corners, the first inside it and the second just outside:
 // the box from (0, 0) to (10, 10) covers pixels 0 to 9. A one-unit outline drawn on the
@@ -83,7 +78,12 @@ void SetPenAndBrush(QPainter& painter, const QColor& pen, const QColor& brush) {
 QString AngleText(const LocationAngle& a) {
     return FromUtf8(a.Degrees) + QStringLiteral("\u00BA ") + FromUtf8(a.Minutes) +
            QStringLiteral("' ") + FromUtf8(a.Seconds) + QStringLiteral("\" ") +
-           FromUtf8(a.Direction);
+           DirectionText(a.Direction);
+}
+
+// A text centred where its English text would stand at `x`: the English text itself at x.
+int CentredOnEnglish(const QPainter& painter, int x, const char* english, const QString& shown) {
+    return x + (TextWidth(painter, QString::fromUtf8(english)) - TextWidth(painter, shown)) / 2;
 }
 
 // Column width and row height of the calendar's day cells.
@@ -105,6 +105,29 @@ void TwoHalves(QPainter& painter, const QRect& box, bool leftBlack) {
 }
 
 } // namespace
+
+QString PageText(const char* text) {
+    return QCoreApplication::translate(kPageContext, text);
+}
+
+QFont PageFont(int pointSize, bool bold, bool italic) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+QString LocationLine(const PageHeaderData& header) {
+    const QString hemisphere =
+        header.NorthernView
+            ? QCoreApplication::translate("selvane::PrintCal", "Northern Hemisphere")
+            : QCoreApplication::translate("selvane::PrintCal", "Southern Hemisphere");
+    //: The printed location line: the hemisphere, the latitude and the longitude.
+    return QCoreApplication::translate("selvane::PrintCal", "%1:     Latitude: %2,  Longitude: %3")
+               .arg(hemisphere, AngleText(header.Lat), AngleText(header.Long)) +
+           header.LocationEnding;
+}
 
 MonthGrid MakeMonthGrid(int year, int month, int dayOrder) {
     MonthGrid grid;
@@ -132,17 +155,15 @@ void PrintPageHeader(QPainter& painter, PageState& state, const PageHeaderData& 
     state.PageCursorY = static_cast<std::uint16_t>(3 * TextHeight(painter));
 
     painter.setFont(PageFont(12, true));
-    const QString location = (header.NorthernView ? QStringLiteral("Northern Hemisphere")
-                                                  : QStringLiteral("Southern Hemisphere")) +
-                             QStringLiteral(":     Latitude: ") + AngleText(header.Lat) +
-                             QStringLiteral(",  Longitude: ") + AngleText(header.Long) +
-                             header.LocationEnding;
+    const QString location = LocationLine(header);
     TextOut(painter, (state.W - TextWidth(painter, location)) / 2, top + 130, location, Qt::white);
 
     painter.setFont(PageFont(7, true));
-    state.FooterText = (QStringLiteral("Printed by ") + QLatin1String(kProductName) + u' ' +
-                        VersionLabel() + QStringLiteral(" (") + QLatin1String(kHomePage) + u')')
-                           .left(100);
+    //: The printed footer: the program's name, its version and its home page.
+    state.FooterText =
+        QCoreApplication::translate("selvane::PrintCal", "Printed by %1 %2 (%3)")
+            .arg(QLatin1String(kProductName), VersionLabel(), QLatin1String(kHomePage))
+            .left(100);
     state.FooterHeight = static_cast<std::uint16_t>(2 * TextHeight(painter));
 }
 
@@ -154,7 +175,10 @@ void PrintWeekdayHeader(QPainter& painter, PageState& state,
     SetPenAndBrush(painter, Qt::black, kYellow);
     for (int i = 0; i < 7; ++i) {
         painter.drawRect(Box(i * c, state.PageCursorY, i * c + c, state.PageCursorY + h));
-        const QString name = weekdayNames[static_cast<std::size_t>((dayOrder + i) % 7)].left(10);
+        // The whole name where it fits its column, else its first ten characters.
+        QString name = weekdayNames[static_cast<std::size_t>((dayOrder + i) % 7)];
+        if (TextWidth(painter, name) > c)
+            name = name.left(10);
         TextOut(painter, i * c + (c - TextWidth(painter, name)) / 2, state.PageCursorY + 20, name,
                 kYellow);
     }
@@ -183,19 +207,20 @@ void PrintPhaseLegend(QPainter& painter, const PageState& state, bool northernVi
     auto symbolBox = [a](int y) {
         return Box(a, y, a + kLegendSymbol, y + kLegendSymbol);
     };
-    auto name = [&](int y, const QString& text) {
-        TextOut(painter, state.W - 208, y + (kLegendSymbol - t) / 2, text);
+    auto name = [&](int y, int phaseIndex) {
+        TextOut(painter, state.W - kLegendNameOffset, y + (kLegendSymbol - t) / 2,
+                PageText(kLegendNames[static_cast<std::size_t>(phaseIndex)]));
     };
     SetPenAndBrush(painter, Qt::black, Qt::black);
     painter.drawEllipse(symbolBox(50));
-    name(50, QStringLiteral("New Moon"));
+    name(50, 0);
     TwoHalves(painter, symbolBox(100), northernView);
-    name(100, QStringLiteral("First Quarter"));
+    name(100, 1);
     painter.setBrush(Qt::white);
     painter.drawEllipse(symbolBox(150));
-    name(150, QStringLiteral("Full Moon"));
+    name(150, 2);
     TwoHalves(painter, symbolBox(200), !northernView);
-    name(200, QStringLiteral("Last Quarter"));
+    name(200, 3);
 }
 
 void PrintDailyPhase(QPainter& pagePainter, const QPoint& topLeft, int percent, PhaseState state,
@@ -297,21 +322,21 @@ void PrintMonthDetails(QPainter& painter, const PageState& state, const Calendar
         const DayTimes& times = data.Table.Days[static_cast<std::size_t>(d - 1)];
         const int j = grid.FirstColumn + d - 1;
         const int x = (j % 7) * c + c - 80; // the values; their labels stand 52 units left
-        auto line = [&](int y, const char* label, const EventTime& value) {
-            TextOut(painter, x - 52, y, QLatin1String(label));
-            TextOut(painter, x, y, FromUtf8(TableText(value)));
+        auto line = [&](int y, std::size_t label, const EventTime& value) {
+            TextOut(painter, x - kCellLabelOffset, y, PageText(kCellLabels[label]));
+            TextOut(painter, x, y, EventTimeText(value, kTableTextLength));
         };
         if (choices.PrintSunTimes) {
             const int y = (j / 7) * r + state.PageCursorY + 12;
-            line(y, "SR:", times.SunTimes.Rise);
-            line(y + lineHeight, "ST:", times.SunTimes.Transit);
-            line(y + 2 * lineHeight, "SS:", times.SunTimes.Set);
+            line(y, 0, times.SunTimes.Rise);
+            line(y + lineHeight, 1, times.SunTimes.Transit);
+            line(y + 2 * lineHeight, 2, times.SunTimes.Set);
         }
         if (choices.PrintLunarTimes) {
             const int y = (j / 7) * r + state.PageCursorY + r - 12 - lineHeight;
-            line(y, "MS:", times.MoonTimes.Set);
-            line(y - lineHeight, "MT:", times.MoonTimes.Transit);
-            line(y - 2 * lineHeight, "MR:", times.MoonTimes.Rise);
+            line(y, 5, times.MoonTimes.Set);
+            line(y - lineHeight, 4, times.MoonTimes.Transit);
+            line(y - 2 * lineHeight, 3, times.MoonTimes.Rise);
         }
     }
 
@@ -402,33 +427,17 @@ void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePag
     painter.drawLine(QPoint(0, 215), QPoint(state.W - 1, 215));
     painter.drawLine(QPoint(0, 323), QPoint(state.W - 1, 323));
 
-    struct Column {
-        const char* heading;
-        int headingX;
-        int valueX;
-    };
-    static constexpr std::array<Column, 14> columns = {{{"Date", -1500, -1500},
-                                                        {"Rise", -1282, -1300},
-                                                        {"Transit", -1170, -1150},
-                                                        {"Set", -975, -1000},
-                                                        {"Illum.", -852, -850},
-                                                        {"Ast.", -180, -200},
-                                                        {"Naut.", -50, -50},
-                                                        {"Civil", 100, 100},
-                                                        {"Rise", 413, 400},
-                                                        {"Transit", 528, 550},
-                                                        {"Set", 722, 700},
-                                                        {"Ast.", 1015, 1000},
-                                                        {"Naut.", 1130, 1150},
-                                                        {"Civil", 1300, 1300}}};
-
     painter.setFont(PageFont(9, true));
-    TextOut(painter, cx - 1070, 230, QStringLiteral("Moon"), Qt::white);
-    TextOut(painter, cx - 120, 230, QStringLiteral("Twilight Start"), Qt::white);
-    TextOut(painter, cx + 560, 230, QStringLiteral("Sun"), Qt::white);
-    TextOut(painter, cx + 1075, 230, QStringLiteral("Twilight End"), Qt::white);
-    for (const Column& column : columns)
-        TextOut(painter, cx + column.headingX, 270, QLatin1String(column.heading), Qt::white);
+    for (const TableGroup& group : kTableGroups) {
+        const QString heading = PageText(group.Heading);
+        TextOut(painter, cx + CentredOnEnglish(painter, group.X, group.Heading, heading), 230,
+                heading, Qt::white);
+    }
+    for (const TableColumn& column : kTableColumns) {
+        const QString heading = PageText(column.Heading);
+        TextOut(painter, cx + CentredOnEnglish(painter, column.HeadingX, column.Heading, heading),
+                270, heading, Qt::white);
+    }
 
     auto rowTop = [&](int i) {
         return static_cast<int>(i * h) + state.PageCursorY;
@@ -445,7 +454,7 @@ void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePag
     for (int i = 0; i < n; ++i) {
         const DayTimes& t = data.Table.Days[static_cast<std::size_t>(i)];
         auto text = [](const EventTime& time) {
-            return FromUtf8(TableText(time));
+            return EventTimeText(time, kTableTextLength);
         };
         const std::array<QString, 14> values = {QString::number(i + 1),
                                                 text(t.MoonTimes.Rise),
@@ -462,8 +471,8 @@ void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePag
                                                 text(t.NauticalTwilight.End),
                                                 text(t.CivilTwilight.End)};
         const int y = rowTop(i) + textOffset;
-        for (std::size_t col = 0; col < columns.size(); ++col)
-            TextOut(painter, cx + columns[col].valueX, y, values[col]);
+        for (std::size_t col = 0; col < kTableColumns.size(); ++col)
+            TextOut(painter, cx + kTableColumns[col].ValueX, y, values[col]);
     }
 
     // The great events under the last row, each line with its symbol, from the date column.
@@ -471,7 +480,7 @@ void PrintTimeRows(QPainter& painter, const PageState& state, const TimeTablePag
     int y = rowTop(n) + 1 + line / 2;
     for (const ListedEvent& e : data.GreatEvents) {
         const int size = line * 3 / 4;
-        const int x = cx + columns[0].valueX;
+        const int x = cx + kTableColumns[0].ValueX;
         PaintEventSymbol(painter, QRectF(x, y + (line - size) / 2, size, size), e.Symbol,
                          SymbolInk::Paper);
         TextOut(painter, x + line, y, e.Line);

@@ -11,6 +11,7 @@
 
 #include "core/pagedata.h"
 
+#include <QFont>
 #include <QString>
 
 #include <array>
@@ -22,6 +23,80 @@ class QPoint;
 class QSize;
 
 namespace selvane {
+
+// The translation context of the pages' texts, and a text of theirs in the user's language.
+inline constexpr const char* kPageContext = "selvane::PrintCal";
+QString PageText(const char* text);
+
+// The pages' font: "Times New Roman" at a size in points, which follows the device's resolution.
+QFont PageFont(int pointSize, bool bold, bool italic = false);
+
+// The time table's columns: the heading (marked for translation), where the heading and the
+// values stand (device units right of the page's centre), and the heading's room: the column's
+// width less a gap. A translated heading stands centred where its English heading is.
+struct TableColumn {
+    const char* Heading;
+    int HeadingX;
+    int ValueX;
+    int Room;
+};
+inline constexpr std::array<TableColumn, 14> kTableColumns = {{
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Date"), -1500, -1500, 190},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Rise"), -1282, -1300, 140},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Transit"), -1170, -1150, 140},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Set"), -975, -1000, 140},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Illum."), -852, -850, 140},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Ast."), -180, -200, 140},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Naut."), -50, -50, 140},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Civil"), 100, 100, 140},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Rise"), 413, 400, 140},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Transit"), 528, 550, 140},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Set"), 722, 700, 140},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Ast."), 1015, 1000, 140},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Naut."), 1130, 1150, 140},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Civil"), 1300, 1300, 140},
+}};
+// The groups' headings above the columns, centred as the column headings are; their room is
+// the width of their columns, less a margin.
+struct TableGroup {
+    const char* Heading;
+    int X;
+    int Room;
+};
+inline constexpr std::array<TableGroup, 4> kTableGroups = {{
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Moon"), -1070, 500},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Twilight Start"), -120, 380},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Sun"), 560, 380},
+    {QT_TRANSLATE_NOOP("selvane::PrintCal", "Twilight End"), 1075, 380},
+}};
+
+// The labels of a day cell's times, in the order Sun rise, transit, set, Moon rise, transit,
+// set; each stands 52 units left of its value. Its room is 54: the colon's side bearing may
+// reach into the value's (the English "MR:" takes 53).
+inline constexpr std::array<const char*, 6> kCellLabels = {
+    QT_TRANSLATE_NOOP("selvane::PrintCal", "SR:"), QT_TRANSLATE_NOOP("selvane::PrintCal", "ST:"),
+    QT_TRANSLATE_NOOP("selvane::PrintCal", "SS:"), QT_TRANSLATE_NOOP("selvane::PrintCal", "MR:"),
+    QT_TRANSLATE_NOOP("selvane::PrintCal", "MT:"), QT_TRANSLATE_NOOP("selvane::PrintCal", "MS:"),
+};
+inline constexpr int kCellLabelOffset = 52;
+inline constexpr int kCellLabelRoom = 54;
+// A time in a day cell stands 80 units left of the cell's right edge and keeps 12 from it.
+inline constexpr int kCellValueRoom = 68;
+// The phase legend's names, New Moon to Last Quarter, marked for translation apart from the
+// phase names elsewhere, so a language can shorten them here; they stand 208 units left of the
+// page's right edge and keep 8 from it.
+inline constexpr std::array<const char*, 4> kLegendNames = {
+    QT_TRANSLATE_NOOP("selvane::PrintCal", "New Moon"),
+    QT_TRANSLATE_NOOP("selvane::PrintCal", "First Quarter"),
+    QT_TRANSLATE_NOOP("selvane::PrintCal", "Full Moon"),
+    QT_TRANSLATE_NOOP("selvane::PrintCal", "Last Quarter"),
+};
+inline constexpr int kLegendNameOffset = 208;
+inline constexpr int kLegendNameRoom = 200;
+
+// The title block's location line: the hemisphere, then the latitude and longitude as stored
+// (their directions in the user's language), then `header.LocationEnding`.
+QString LocationLine(const PageHeaderData& header);
 
 // What the steps of one page pass on to the steps after them.
 struct PageState {

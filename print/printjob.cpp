@@ -71,8 +71,10 @@ bool WritePdfPage(const QString& path, const QString& documentName, const DrawPa
         QPainter painter;
         if (!painter.begin(&writer)) {
             if (error)
-                *error = QStringLiteral("Cannot write \"%1\": the page could not be drawn.")
-                             .arg(QDir::toNativeSeparators(path));
+                *error =
+                    QCoreApplication::translate("selvane::PrintJob",
+                                                "Cannot write \"%1\": the page could not be drawn.")
+                        .arg(QDir::toNativeSeparators(path));
             return false;
         }
         draw(painter, QSize(writer.width(), writer.height()));
@@ -105,15 +107,18 @@ bool PrintOnePage(QWidget* parent, const QString& documentName, const PrintPromp
     const QString name =
         target.description().isEmpty() ? target.printerName() : target.description();
     if (target.state() == QPrinter::Error) {
-        prompts.ShowError(parent, QStringLiteral("The printer \"%1\" reports an error. "
-                                                 "The page was not printed.")
+        prompts.ShowError(parent, QCoreApplication::translate(
+                                      "selvane::PrintJob", "The printer \"%1\" reports an error. "
+                                                           "The page was not printed.")
                                       .arg(name));
         return false;
     }
     if (!AcceptsJobs(target)) {
-        prompts.ShowError(parent, QStringLiteral("The printer \"%1\" does not accept jobs. "
-                                                 "The page was not printed.")
-                                      .arg(name));
+        prompts.ShowError(parent,
+                          QCoreApplication::translate("selvane::PrintJob",
+                                                      "The printer \"%1\" does not accept jobs. "
+                                                      "The page was not printed.")
+                              .arg(name));
         return false;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -130,14 +135,16 @@ bool PrintOnePage(QWidget* parent, const QString& documentName, const PrintPromp
 
     QPainter painter;
     if (!painter.begin(&printer)) {
-        prompts.ShowError(parent, QStringLiteral("The printer could not be opened. "
-                                                 "The page was not printed."));
+        prompts.ShowError(parent, QCoreApplication::translate("selvane::PrintJob",
+                                                              "The printer could not be opened. "
+                                                              "The page was not printed."));
         return false;
     }
     draw(painter, QSize(printer.width(), printer.height()));
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
-        prompts.ShowError(parent, QStringLiteral("The printer reported an error. "
-                                                 "The page may not have been printed."));
+        prompts.ShowError(parent, QCoreApplication::translate(
+                                      "selvane::PrintJob", "The printer reported an error. "
+                                                           "The page may not have been printed."));
         return false;
     }
     return true;
@@ -165,8 +172,10 @@ PrintPrompts DefaultPrintPrompts() {
     PrintPrompts prompts;
     prompts.AskPdfFileName = [](QWidget* parent, const QString& suggestedPath) {
         return QFileDialog::getSaveFileName(
-            parent, QStringLiteral("No printer is installed: save the page as a PDF file"),
-            suggestedPath, QStringLiteral("PDF files (*.pdf)"));
+            parent,
+            QCoreApplication::translate("selvane::PrintJob",
+                                        "No printer is installed: save the page as a PDF file"),
+            suggestedPath, QCoreApplication::translate("selvane::PrintJob", "PDF files (*.pdf)"));
     };
     prompts.ShowError = [](QWidget* parent, const QString& message) {
         QMessageBox::warning(parent, QLatin1String(kProductName), message);
@@ -185,7 +194,9 @@ QString CalendarDocumentName(const PageHeaderData& header) {
 }
 
 QString TimeTableDocumentName(const PageHeaderData& header) {
-    return QLatin1String(kProductName) + QStringLiteral(" Time Table ") + MonthAndYear(header);
+    //: The time table's document and file name: the program's name, then the month and year.
+    return QCoreApplication::translate("selvane::PrintJob", "%1 Time Table %2")
+        .arg(QLatin1String(kProductName), MonthAndYear(header));
 }
 
 bool PrintCalendar(QWidget* parent, const CalendarPageData& data) {

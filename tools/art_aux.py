@@ -50,9 +50,9 @@ def make_about(s):
     # from the build's version and home page.
     c.line([(16, 78), (w - 17, 78)], (58, 72, 116))
     lines = [
-        ("A Moon calendar for Linux", art.SANS_BOLD, (236, 239, 246)),
-        ("by the Selvane developers", art.SANS, (200, 210, 232)),
-        ("after J. Meeus, Astronomical Algorithms", art.SANS, (160, 172, 200)),
+        (art.words("A Moon calendar for Linux"), art.SANS_BOLD, (236, 239, 246)),
+        (art.words("by the Selvane developers"), art.SANS, (200, 210, 232)),
+        (art.words("after J. Meeus, Astronomical Algorithms"), art.SANS, (160, 172, 200)),
     ]
     for i, (text, face, ink) in enumerate(lines):
         c.text_centered(w / 2, 93 + 15 * i, text, face, 11, ink)
@@ -67,7 +67,7 @@ def make_row(text, heading, s):
     if heading:
         c.gradient((0, 0, w - 1, h - 1), (14, 18, 32), (4, 6, 12))
         c.line([(0, h - 1), (w - 1, h - 1)], (0, 110, 120))
-        c.caps_text(8, 0, h, text, art.SANS_BOLD, 12, (0, 255, 255))
+        c.caps_text(8, 0, h, art.words(text), art.SANS_BOLD, 12, (0, 255, 255))
         return c.img
     c.gradient((0, 0, w - 1, h - 1), art.BAND_TOP, art.BAND_BOTTOM)
     c.bevel((0, 0, w - 1, h - 1), (92, 106, 134), (22, 26, 36))

@@ -49,8 +49,8 @@ def title_strip(c, title, title_box, seed, keep_out=()):
 
     cx = (title_box[0] + title_box[2] + 1) / 2
     cy = (title_box[1] + title_box[3] + 1) / 2
-    ink = c.text_centered(cx, cy, title, ma.SERIF, TITLE_PIXELS, ma.TITLE_INK, shadow=(0, 0, 8),
-                          by_caps=True)
+    ink = c.text_centered(cx, cy, ma.words(title), ma.SERIF, TITLE_PIXELS, ma.TITLE_INK,
+                          shadow=(0, 0, 8), by_caps=True)
     c.assert_inside(ink, title_box, title)
 
 
@@ -72,7 +72,7 @@ def banded_panel(c, box, heading, top, bottom):
     c.line([(x0, y0), (x1, y0)], (92, 106, 134))
     c.line([(x0, band_bottom), (x1, band_bottom)], (22, 26, 36))
     c.line([(x0, band_bottom + 1), (x1, band_bottom + 1)], (134, 148, 172))
-    c.text_centered((box[0] + box[2] + 1) / 2, (y0 + band_bottom) / 2 + 0.5, heading,
+    c.text_centered((box[0] + box[2] + 1) / 2, (y0 + band_bottom) / 2 + 0.5, ma.words(heading),
                     ma.SANS_BOLD, 11, ma.HEADING_TEXT, shadow=(14, 16, 24), by_caps=True)
 
 

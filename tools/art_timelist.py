@@ -109,7 +109,7 @@ def title_strip(c):
             break
     box = c.text_centered((TITLE_BOX[0] + TITLE_BOX[2]) / 2,
                           (TITLE_BOX[1] + TITLE_BOX[3]) / 2 + 0.5,
-                          TITLE, art.SERIF, size, art.TITLE_INK, shadow=(0, 0, 8))
+                          art.words(TITLE), art.SERIF, size, art.TITLE_INK, shadow=(0, 0, 8))
     c.assert_inside(box, TITLE_BOX, TITLE)
 
     for name, ((x, y), (w, h)) in GLYPHS.items():

@@ -62,7 +62,8 @@
 # Needs: xvfb-run, xdotool, xwininfo (x11-utils), import and convert (imagemagick),
 # libfaketime, pdftotext, pdftoppm and pdfinfo (poppler-utils).
 # KEEP_SCRATCH=1 keeps the scratch folder for a look at what went wrong; CAPTURE_TRACE=1 tells
-# each step's time; CAPTURE_PLACES="berlin" runs only the places named (to try the script out).
+# each step's time; CAPTURE_PLACES="berlin" runs only the places named (to try the script out);
+# CAPTURE_LANGUAGE=de runs the program with LANGUAGE=de, in that language (LANG stays C.UTF-8).
 # CAPTURE_GUI_ENV="NAME=value ..." adds variables to the window's environment, after the ones
 # above: to run it with accessibility on, say, under dbus-run-session,
 #     CAPTURE_GUI_ENV="DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS
@@ -250,6 +251,7 @@ selvane_command() { # dir clock [VAR=value ...] -- args...
         shift
     done
     [[ ${1:-} == -- ]] && shift
+    [[ -n ${CAPTURE_LANGUAGE:-} ]] && extra=("LANGUAGE=$CAPTURE_LANGUAGE" "${extra[@]}")
     # shellcheck disable=SC2016 # the single-quoted words are for that bash to expand
     CMD=(env -i -C "$SRC"
         PATH="$d/bin:/usr/local/bin:/usr/bin:/bin"

@@ -41,6 +41,20 @@ SERIF = os.path.join(FONT_DIR, "LiberationSerif-Regular.ttf")
 W, H = 640, 480
 SCALES = (1, 2)       # 1:1 and the high-density pictures
 
+# With --wordless the pictures that carry words (panel headings, window titles, month names,
+# the about window's lines) are drawn once more without them, into resources/wordless/: the
+# program writes the words on these copies in the user's language (widgets/picturewords.cpp).
+WORDLESS = False
+WORDLESS_DIR = os.path.join(OUT, "wordless")
+WORDY = ["background.jpg", "datapanel.png", "monthpicker.jpg", "config.png", "printoptions.png",
+         "timelist_header.png", "about.jpg", "links_heading_resources.png",
+         "links_heading_missions.png"]
+
+
+def words(text):
+    """A text the program writes in the user's language: none in the wordless pictures."""
+    return None if WORDLESS else text
+
 # ---------------------------------------------------------------------------
 # Palette.  The program writes aqua, yellow, light yellow, navy and black
 # text on these surfaces, so the surfaces are chosen for contrast with those.
@@ -191,7 +205,9 @@ class Canvas:
         """Centres the ink of s on the pixel index (cx, cy); returns the ink box in device
         pixels.  With by_caps the capital height is centred instead, so headings share one
         baseline whether or not they have descenders.  The shadow lies a pixel right and
-        below."""
+        below.  No text (None) draws nothing and returns None."""
+        if s is None:
+            return None
         f = self.font(path, size)
         w, h, l, t = text_size(f, s)
         x = round(self.at(cx) - w / 2 - l)
@@ -208,6 +224,8 @@ class Canvas:
     def caps_text(self, x, y0, rows, s, path, size, fill, shadow=None):
         """Text starting at pixel column x with its capitals centred on rows y0 ..
         y0 + rows - 1, so every label of a stack shares the same vertical metrics."""
+        if s is None:
+            return
         f = self.font(path, size)
         _, cap_h, _, cap_t = text_size(f, "H")
         sc = self.scale
@@ -218,6 +236,8 @@ class Canvas:
 
     def assert_inside(self, ink, box, what):
         """Fails unless the device-pixel ink box lies inside the window-pixel box."""
+        if ink is None:
+            return
         x0, y0, x1, y1 = self.box(box)
         assert x0 <= ink[0] and ink[2] <= x1 and y0 <= ink[1] and ink[3] <= y1, (what, ink)
 
@@ -543,8 +563,8 @@ def data_panel(c, box, heading, band_bottom):
     c.line([(x0, band_bottom + 1), (x1, band_bottom + 1)], (134, 148, 172))
     cx = (box[0] + box[2]) / 2
     cy = (y0 + band_bottom) / 2 + 0.5
-    return c.text_centered(cx, cy, heading, SANS_BOLD, 14, HEADING_TEXT, shadow=(14, 16, 24),
-                           by_caps=True)
+    return c.text_centered(cx, cy, words(heading), SANS_BOLD, 14, HEADING_TEXT,
+                           shadow=(14, 16, 24), by_caps=True)
 
 
 def make_background(s):
@@ -773,7 +793,7 @@ def make_month_picker(s):
         c.gradient((0, y0, w - 1, y0 + bh - 1), (66, 78, 104), (40, 47, 65))
         c.outline((0, y0, w - 1, y0 + bh - 1), (12, 14, 20))
         c.bevel((1, y0 + 1, w - 2, y0 + bh - 2), (112, 126, 154), (26, 30, 42))
-        c.caps_text(27, y0, bh, name, SANS_BOLD, 13, (236, 239, 246), shadow=(10, 12, 18))
+        c.caps_text(27, y0, bh, words(name), SANS_BOLD, 13, (236, 239, 246), shadow=(10, 12, 18))
     return c.img
 
 
@@ -927,6 +947,28 @@ def make_app_icons():
         theme_icon(size).save(os.path.join(THEME_DIR, "%d.png" % size), "PNG", optimize=True)
 
 
+def make_wordless(others):
+    """The pictures with words, without them, into resources/wordless/."""
+    # The other tools import this file as make_artwork, a module apart from __main__.
+    for module in {sys.modules[__name__], sys.modules["make_artwork"]}:
+        module.WORDLESS = True
+        module.OUT = WORDLESS_DIR
+    os.makedirs(WORDLESS_DIR, exist_ok=True)
+    for s in SCALES:
+        bg, _ = make_background(s)
+        save_jpg(bg.img, "background.jpg", 92, s)
+        save_png(bg.crop(DATAPANEL_BOX), "datapanel.png", s)
+        save_jpg(make_month_picker(s), "monthpicker.jpg", 92, s)
+        for module in others:
+            for name in module.make(s):
+                if name not in WORDY:
+                    os.remove(os.path.join(WORDLESS_DIR, file_name(name, s)))
+    for name in sorted(os.listdir(WORDLESS_DIR)):
+        with Image.open(os.path.join(WORDLESS_DIR, name)) as im:
+            print("wordless/%-28s %4d x %-4d" % (name, im.width, im.height))
+    return 0
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     others = [__import__(name) for name in (
@@ -934,6 +976,8 @@ def main():
         "art_timelist",   # the time list window
         "art_settings",   # the two settings windows
     )]
+    if "--wordless" in sys.argv[1:]:
+        return make_wordless(others)
     for s in SCALES:
         headings = make_window_pictures(s)
         for module in others:

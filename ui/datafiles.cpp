@@ -16,6 +16,16 @@ QStringList DataFilePlaces(const QString& relativePath, const QString& workingDi
     return places;
 }
 
+QStringList HelpPages(const QString& language) {
+    QStringList pages;
+    if (!language.isEmpty()) {
+        pages << QStringLiteral("Docs/Selvane_%1.htm").arg(language);
+        if (language.contains(u'_'))
+            pages << QStringLiteral("Docs/Selvane_%1.htm").arg(language.section(u'_', 0, 0));
+    }
+    return pages << QStringLiteral("Docs/Selvane.htm");
+}
+
 QString FindDataFile(const QString& relativePath, const QString& workingDir,
                      const QString& programDir) {
     for (const QString& path : DataFilePlaces(relativePath, workingDir, programDir))

@@ -14,6 +14,11 @@ namespace selvane {
 QStringList DataFilePlaces(const QString& relativePath, const QString& workingDir,
                            const QString& programDir);
 
+// The help pages to look for, in this order, for the language of the window's texts ("de",
+// "pt_BR"; empty for English): "Docs/Selvane_pt_BR.htm", "Docs/Selvane_pt.htm", then the
+// English "Docs/Selvane.htm".
+QStringList HelpPages(const QString& language);
+
 // The first of those places that holds the file; empty when none does.
 QString FindDataFile(const QString& relativePath, const QString& workingDir,
                      const QString& programDir);

@@ -36,9 +36,9 @@ std::optional<DateStep> DateStepOfKey(int key, Qt::KeyboardModifiers modifiers) 
 TypedYear ReadTypedYear(const QString& typed) {
     const auto year = ParseDecimal(typed.toStdString());
     if (!year)
-        return {0, QStringLiteral("'%1' is not a valid integer value").arg(typed)};
+        return {0, TSelvane::tr("'%1' is not a valid integer value").arg(typed)};
     if (*year < kFirstYear || *year > kLastYear)
-        return {0, QStringLiteral("Years 1 to 9999")};
+        return {0, TSelvane::tr("Years 1 to 9999")};
     return {*year, {}};
 }
 

@@ -7,6 +7,7 @@
 #include "widgets/sexagesimalpainter.h"
 #include "widgets/widgetstyle.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 
@@ -22,7 +23,10 @@ constexpr int kStatusPixels = 15;  // the status strip's
 const QColor kBlackInk(Qt::black);
 const QPoint kWindowPosition(135, 120);
 
-// Fixed captions; a name is given where a later step rewrites the caption.
+// Fixed captions, marked for translation in the main window's context; a name is given where a
+// later step rewrites the caption. Room: the pixels the caption's text may take (SetTextRoom):
+// up to the value or caption after it, or up to the first ink of the values the tick paints
+// there, less 3 pixels.
 struct Caption {
     const char* Name;
     const char* Text;
@@ -30,70 +34,90 @@ struct Caption {
     const QColor* Colour;
     int Pixels;
     bool Bold;
+    int Room;
 };
 constexpr Caption kCaptions[] = {
-    {nullptr, "Visible:", 187, 82, &kYellow, 12, false},
-    {nullptr, "Age:", 187, 98, &kYellow, 12, false},
-    {nullptr, "Distance:", 187, 114, &kYellow, 12, false},
-    {nullptr, "RA:", 187, 139, &kYellow, 12, false},
-    {nullptr, "Dec:", 187, 153, &kYellow, 12, false},
-    {nullptr, "Parallax:", 187, 167, &kYellow, 12, false},
-    {nullptr, "Diameter:", 187, 181, &kYellow, 12, false},
-    {nullptr, "Apogee:", 187, 206, &kYellow, 12, false},
-    {nullptr, "Perigee:", 187, 222, &kYellow, 12, false},
-    {nullptr, "Sunrise:", 27, 291, &kBlackInk, 12, true},
-    {nullptr, "Transit:", 27, 307, &kBlackInk, 12, true},
-    {nullptr, "Sunset:", 27, 323, &kBlackInk, 12, true},
-    {"lblRSTitle1", "MoonRise:", 149, 291, &kBlackInk, 12, true},
-    {"lblRSTitle2", "Transit:", 149, 307, &kBlackInk, 12, true},
-    {"lblRSTitle3", "MoonSet:", 149, 323, &kBlackInk, 12, true},
-    {nullptr, "Civil:", 27, 410, &kBlackInk, 12, true},
-    {nullptr, "Nautical:", 27, 426, &kBlackInk, 12, true},
-    {nullptr, "Astronomical:", 27, 442, &kBlackInk, 12, true},
-    {nullptr, "Start", 126, 386, &kBlackInk, 13, true},
-    {nullptr, "End", 215, 386, &kBlackInk, 13, true},
-    {nullptr, "Az.:", 287, 291, &kAqua, 12, false},
-    {nullptr, "Alt.:", 287, 307, &kAqua, 12, false},
-    {nullptr, "Az.:", 287, 394, &kAqua, 12, false},
-    {nullptr, "Alt.:", 287, 410, &kAqua, 12, false},
-    {nullptr, "PA:", 287, 426, &kAqua, 12, false},
-    {nullptr, "Ph.A:", 287, 442, &kAqua, 12, false},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Visible:"), 187, 82, &kYellow, 12, false, 54},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Age:"), 187, 98, &kYellow, 12, false, 54},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Distance:"), 187, 114, &kYellow, 12, false,
+     54},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "RA:"), 187, 139, &kYellow, 12, false, 54},
+    // A negative declination's sign stands at x 236.
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Dec:"), 187, 153, &kYellow, 12, false, 46},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Parallax:"), 187, 167, &kYellow, 12, false,
+     54},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Diameter:"), 187, 181, &kYellow, 12, false,
+     54},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Apogee:"), 187, 206, &kYellow, 12, false, 54},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Perigee:"), 187, 222, &kYellow, 12, false,
+     54},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Sunrise:"), 27, 291, &kBlackInk, 12, true,
+     51},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Transit:"), 27, 307, &kBlackInk, 12, true,
+     51},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Sunset:"), 27, 323, &kBlackInk, 12, true, 51},
+    {"lblRSTitle1", QT_TRANSLATE_NOOP("selvane::TSelvane", "MoonRise:"), 149, 291, &kBlackInk, 12,
+     true, 63},
+    {"lblRSTitle2", QT_TRANSLATE_NOOP("selvane::TSelvane", "Transit:"), 149, 307, &kBlackInk, 12,
+     true, 63},
+    {"lblRSTitle3", QT_TRANSLATE_NOOP("selvane::TSelvane", "MoonSet:"), 149, 323, &kBlackInk, 12,
+     true, 63},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Civil:"), 27, 410, &kBlackInk, 12, true, 96},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Nautical:"), 27, 426, &kBlackInk, 12, true,
+     96},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Astronomical:"), 27, 442, &kBlackInk, 12,
+     true, 96},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Start"), 126, 386, &kBlackInk, 13, true, 86},
+    // Up to the panel's right edge at x 262.
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "End"), 215, 386, &kBlackInk, 13, true, 44},
+    // The data panel's values: the first digit of an azimuth or a position angle at x 320, an
+    // altitude's sign at x 315, the phase angle's first digit at x 320.
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Az.:"), 287, 291, &kAqua, 12, false, 30},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Alt.:"), 287, 307, &kAqua, 12, false, 25},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Az.:"), 287, 394, &kAqua, 12, false, 30},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Alt.:"), 287, 410, &kAqua, 12, false, 25},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "PA:"), 287, 426, &kAqua, 12, false, 30},
+    {nullptr, QT_TRANSLATE_NOOP("selvane::TSelvane", "Ph.A:"), 287, 442, &kAqua, 12, false, 30},
 };
 
-// Value labels, emptied at start-up and rewritten by every tick.
+// Value labels, emptied at start-up and rewritten by every tick. The room of those that show
+// words or a time ("None" in the user's language) reaches up to the next caption or value, or
+// up to the panel's edge (the Moon panel's at x 400, the phases' at x 626, the rise and set
+// and twilight panels' at x 262), less 3 pixels; 0 for the numbers.
 struct ValueLabel {
     const char* Name;
     int X, Y;
     const QColor* Colour;
+    int Room;
 };
 constexpr ValueLabel kValueLabels[] = {
-    {"lblVisible", 244, 82, &kAqua},
-    {"lblAOM", 244, 98, &kAqua},
-    {"lblDistance", 244, 114, &kAqua},
-    {"lblApogeeDate", 244, 208, &kAqua},
-    {"lblApogeeDist", 326, 208, &kAqua},
-    {"lblPerigeeDate", 244, 222, &kAqua},
-    {"lblPerigeeDist", 326, 222, &kAqua},
-    {"lblRA", 244, 139, &kAqua},
-    {"lblDec", 244, 153, &kAqua},
-    {"lblParallax", 244, 167, &kAqua},
-    {"lblPh1Time", 464, 89, &kAqua},
-    {"lblPh2Time", 464, 119, &kAqua},
-    {"lblPh3Time", 464, 149, &kAqua},
-    {"lblPh4Time", 464, 180, &kAqua},
-    {"lblPh5Time", 464, 213, &kAqua},
-    {"lblRSValue1", 215, 291, &kLightYellow},
-    {"lblRSValue2", 215, 307, &kLightYellow},
-    {"lblRSValue3", 215, 323, &kLightYellow},
-    {"lblSunrise", 81, 291, &kLightYellow},
-    {"lblSunTransit", 81, 307, &kLightYellow},
-    {"lblSunset", 81, 323, &kLightYellow},
-    {"lblCivilStart", 126, 410, &kLightYellow},
-    {"lblNauticalStart", 126, 426, &kLightYellow},
-    {"lblAstroStart", 126, 442, &kLightYellow},
-    {"lblCivilEnd", 215, 410, &kLightYellow},
-    {"lblNauticalEnd", 215, 426, &kLightYellow},
-    {"lblAstroEnd", 215, 442, &kLightYellow},
+    {"lblVisible", 244, 82, &kAqua, 0},
+    {"lblAOM", 244, 98, &kAqua, 150},
+    {"lblDistance", 244, 114, &kAqua, 0},
+    {"lblApogeeDate", 244, 208, &kAqua, 0},
+    {"lblApogeeDist", 326, 208, &kAqua, 0},
+    {"lblPerigeeDate", 244, 222, &kAqua, 0},
+    {"lblPerigeeDist", 326, 222, &kAqua, 0},
+    {"lblRA", 244, 139, &kAqua, 0},
+    {"lblDec", 244, 153, &kAqua, 0},
+    {"lblParallax", 244, 167, &kAqua, 0},
+    {"lblPh1Time", 464, 89, &kAqua, 158},
+    {"lblPh2Time", 464, 119, &kAqua, 158},
+    {"lblPh3Time", 464, 149, &kAqua, 158},
+    {"lblPh4Time", 464, 180, &kAqua, 158},
+    {"lblPh5Time", 464, 213, &kAqua, 158},
+    {"lblRSValue1", 215, 291, &kLightYellow, 44},
+    {"lblRSValue2", 215, 307, &kLightYellow, 44},
+    {"lblRSValue3", 215, 323, &kLightYellow, 44},
+    {"lblSunrise", 81, 291, &kLightYellow, 65},
+    {"lblSunTransit", 81, 307, &kLightYellow, 65},
+    {"lblSunset", 81, 323, &kLightYellow, 65},
+    {"lblCivilStart", 126, 410, &kLightYellow, 86},
+    {"lblNauticalStart", 126, 426, &kLightYellow, 86},
+    {"lblAstroStart", 126, 442, &kLightYellow, 86},
+    {"lblCivilEnd", 215, 410, &kLightYellow, 44},
+    {"lblNauticalEnd", 215, 426, &kLightYellow, 44},
+    {"lblAstroEnd", 215, 442, &kLightYellow, 44},
 };
 
 } // namespace
@@ -133,7 +157,8 @@ void SetCaption(QLabel* label, const QString& text) {
 QHash<QString, QLabel*> CreateMainLabels(QWidget* window) {
     QHash<QString, QLabel*> named;
     for (const Caption& c : kCaptions) {
-        auto* l = new QLabel(QString::fromLatin1(c.Text), window);
+        auto* l = new QLabel(QCoreApplication::translate("selvane::TSelvane", c.Text), window);
+        SetTextRoom(l, c.Room);
         if (c.Name) {
             l->setObjectName(QString::fromLatin1(c.Name));
             named.insert(l->objectName(), l);
@@ -149,6 +174,8 @@ QHash<QString, QLabel*> CreateMainLabels(QWidget* window) {
         named.insert(l->objectName(), l);
         l->setFont(ArialPixels(kLabelPixels));
         SetTextColour(l, *v.Colour);
+        if (v.Room > 0)
+            SetTextRoom(l, v.Room);
         l->move(v.X, v.Y);
         l->resize(0, 0);
     }
@@ -207,10 +234,10 @@ QString StatusTime(const ClockTime& time) {
 }
 
 QString StatusDate(const ClockTime& time, const QString& monthName) {
-    return QStringLiteral("%1 %2 %3")
-        .arg(time.Day)
-        .arg(monthName)
-        .arg(time.Year, 4, 10, QChar('0'));
+    //: A date in the status strip: the day, the month's name and the year.
+    return QCoreApplication::translate("selvane::TSelvane", "%1 %2 %3")
+        .arg(QString::number(time.Day), monthName,
+             QStringLiteral("%1").arg(time.Year, 4, 10, QChar('0')));
 }
 
 QImage ComposeStatusStrip(const QImage& gradient, qreal ratio, const QFont& font,
@@ -220,8 +247,9 @@ QImage ComposeStatusStrip(const QImage& gradient, qreal ratio, const QFont& font
     p.setFont(font);
     p.setPen(kNavy);
     const QFontMetrics metrics(p.font());
-    DrawTextAt(p, (382 - metrics.horizontalAdvance(status)) / 2 + 20, 4, status);
-    DrawTextAt(p, (200 - metrics.horizontalAdvance(siderealTime)) / 2 + 422, 4, siderealTime);
+    DrawTextAt(p, (kStatusBandWidth - metrics.horizontalAdvance(status)) / 2 + 20, 4, status);
+    DrawTextAt(p, (kSiderealBandWidth - metrics.horizontalAdvance(siderealTime)) / 2 + 422, 4,
+               siderealTime);
     return strip;
 }
 

@@ -45,17 +45,19 @@ inline constexpr int kPhaseRowStep = 30;
 
 // Command hot spots over the icons of the background, the hemisphere switch last.
 inline constexpr Placement kMainHotSpots[] = {
-    {"lblPrint", 21, 14, 18, 19, "Print Lunar Calendar"},
-    {"lblList", 76, 12, 16, 19, "Display data for the month"},
-    {"lblLinks", 102, 14, 19, 19, "Homepage"},
+    {"lblPrint", 21, 14, 18, 19, QT_TRANSLATE_NOOP("selvane::TSelvane", "Print Lunar Calendar")},
+    {"lblList", 76, 12, 16, 19,
+     QT_TRANSLATE_NOOP("selvane::TSelvane", "Display data for the month")},
+    {"lblLinks", 102, 14, 19, 19, QT_TRANSLATE_NOOP("selvane::TSelvane", "Homepage")},
     {"lblTitle", 276, 8, 93, 27},
-    {"lblVESK", 446, 12, 19, 21, "Homepage"},
-    {"lblConfig", 479, 12, 18, 21, "Configuration"},
-    {"lblHelp", 510, 12, 23, 21, "Help"},
-    {"lblAbout", 542, 12, 19, 21, "About Selvane"},
+    {"lblVESK", 446, 12, 19, 21, QT_TRANSLATE_NOOP("selvane::TSelvane", "Homepage")},
+    {"lblConfig", 479, 12, 18, 21, QT_TRANSLATE_NOOP("selvane::TSelvane", "Configuration")},
+    {"lblHelp", 510, 12, 23, 21, QT_TRANSLATE_NOOP("selvane::TSelvane", "Help")},
+    {"lblAbout", 542, 12, 19, 21, QT_TRANSLATE_NOOP("selvane::TSelvane", "About Selvane")},
     {"lblMinimise", 590, 14, 17, 15},
     {"lblExit", 612, 14, 17, 15},
-    {"imgHemisphere", 47, 11, 22, 24, "Northern/Southern Hemisphere switch"},
+    {"imgHemisphere", 47, 11, 22, 24,
+     QT_TRANSLATE_NOOP("selvane::TSelvane", "Northern/Southern Hemisphere switch")},
 };
 
 // The Sun's altitudes and the labels of their start, transit and end texts.
@@ -105,11 +107,17 @@ std::array<QImage, 5> PhaseIcons();
 QImage ComposeDataPanel(const QImage& background, const QImage& panel);
 
 // The status strip's text: the time, two spaces, the date with the month's name, " -" and the
-// phase's name (which begins with a space), as 21:34:05  6 December 2026 - Waxing Crescent.
+// phase's name (which begins with a space), as 21:34:05  6 December 2026 - Waxing Crescent;
+// the date is written as the user's language writes one ("6. Dezember 2026").
 QString StatusText(const ClockTime& time, const QString& monthName, const QString& phaseName);
 // Its time and its date: "21:34:05" and "6 December 2026".
 QString StatusTime(const ClockTime& time);
 QString StatusDate(const ClockTime& time, const QString& monthName);
+
+// The bands of the status strip the status text and the sidereal time are centred in; a text
+// keeps a pixel from each edge.
+inline constexpr int kStatusBandWidth = 382;
+inline constexpr int kSiderealBandWidth = 200;
 
 // The status strip at device pixel ratio `ratio`: on its gradient, the status text centred in
 // the band x 20..402 and the sidereal time in the band x 422..622, in `font` and navy.

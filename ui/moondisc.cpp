@@ -3,6 +3,7 @@
 
 #include "ui/moondisc.h"
 
+#include "core/moontexts.h"
 #include "widgets/shadowpainter.h"
 
 #include <QImage>
@@ -21,10 +22,7 @@ constexpr int kHalf = kArcBoxSize / 2; // 75
 } // namespace
 
 QString PhaseStateName(PhaseState state) {
-    static const std::array<const char*, kPhaseStateCount> names = {
-        " New Moon",  " Waning Crescent", " Last Quarter",  " Waning Gibbous",
-        " Full Moon", " Waxing Gibbous",  " First Quarter", " Waxing Crescent"};
-    return QString::fromLatin1(names.at(static_cast<std::size_t>(state)));
+    return QLatin1Char(' ') + PhaseStateText(state);
 }
 
 void Shadow(QPainter& painter, int percent, PhaseState state, bool northernView) {

@@ -14,7 +14,8 @@ class QPainter;
 
 namespace selvane {
 
-// The state's name as the status strip shows it, with its leading space (" Full Moon").
+// The state's name as the status strip shows it, in the user's language, with its leading
+// space (" Full Moon").
 QString PhaseStateName(PhaseState state);
 
 // Darkens the unlit part of the 150 x 150 Moon picture for the percentage and state.

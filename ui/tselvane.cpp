@@ -3,6 +3,7 @@
 
 #include "ui/tselvane.h"
 
+#include "core/moontexts.h"
 #include "core/pagebuilder.h"
 #include "core/product.h"
 #include "core/settingsstore.h"
@@ -163,7 +164,7 @@ void TSelvane::CreateControls() {
     connect(m_yearEntry->lblEditYear, &HotSpotLabel::clicked, this,
             &TSelvane::lblSelectedYearClick);
 
-    m_monthSelect = new TMonthSelect(this);
+    m_monthSelect = new TMonthSelect(this, m_texts.MonthHeadings);
     connect(m_monthSelect, &TMonthSelect::monthPicked, this, &TSelvane::MonthPicked);
 
     m_timeList = new TRiseSetTimeList(this, m_texts, [this] {
@@ -313,7 +314,7 @@ void TSelvane::PaintPanels() {
 
     // Age and apsides.
     const LunarProperties props = CalculateLunarProperties(m_state.DisplayTime, o, m_texts.Months);
-    SetCaption(label("lblAOM"), FromUtf8(props.AgeText));
+    SetCaption(label("lblAOM"), AgeShown(AgeOf(props.AgeDays)));
     SetCaption(label("lblApogeeDate"), FromUtf8(props.Apsides.ApogeeText));
     SetCaption(label("lblApogeeDist"), FromUtf8(props.ApogeeDistanceText));
     SetCaption(label("lblPerigeeDate"), FromUtf8(props.Apsides.PerigeeText));
@@ -351,16 +352,16 @@ void TSelvane::ShowRiseSet(const ClockTime& time) {
     static const char* const titles[] = {"lblRSTitle1", "lblRSTitle2", "lblRSTitle3"};
     static const char* const values[] = {"lblRSValue1", "lblRSValue2", "lblRSValue3"};
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        SetCaption(label(titles[i]), FromUtf8(entries[i].Title));
-        SetCaption(label(values[i]), FromUtf8(EventText(entries[i].Time)));
+        SetCaption(label(titles[i]), MoonEventTitle(entries[i].Title));
+        SetCaption(label(values[i]), EventTimeText(entries[i].Time, kEventTextLength));
     }
 
     for (const SunRow& row : kSunRows) {
         const auto times = CalcSolarRiseSet(time, o, row.Altitude);
         if (row.Transit)
-            SetCaption(label(row.Transit), FromUtf8(EventText(times[0])));
-        SetCaption(label(row.Start), FromUtf8(EventText(times[1])));
-        SetCaption(label(row.End), FromUtf8(EventText(times[2])));
+            SetCaption(label(row.Transit), EventTimeText(times[0], kEventTextLength));
+        SetCaption(label(row.Start), EventTimeText(times[1], kEventTextLength));
+        SetCaption(label(row.End), EventTimeText(times[2], kEventTextLength));
     }
 }
 
@@ -372,7 +373,8 @@ void TSelvane::RefreshDisplay(const ClockTime& clockNow, JulianDay presentUT) {
     painted.Status = StatusText(m_state.DisplayTime, monthName, m_state.PhaseName);
     SetCaption(m_lblTextPhase, painted.Status);
     // The sidereal time of the real present, whatever date is selected.
-    painted.SiderealTime = FromUtf8(LocalSiderealTimeText(presentUT, m_state.Longitude));
+    painted.SiderealTime =
+        SiderealTimeShown(FromUtf8(SiderealClockText(presentUT, m_state.Longitude)));
     SetCaption(m_lblLST, painted.SiderealTime);
 
     m_image1 = ComposeStatusStrip(m_image3, devicePixelRatioF(), m_lblTextPhase->font(),
@@ -516,9 +518,15 @@ void TSelvane::lblVESKClick() {
 }
 
 void TSelvane::lblHelpClick() {
-    const QString help = services.findDataFile(QStringLiteral("Docs/Selvane.htm"));
+    // The page in the language of the window's texts when there is one, else the English.
+    QString help;
+    for (const QString& page : HelpPages(m_texts.Language)) {
+        help = services.findDataFile(page);
+        if (!help.isEmpty())
+            break;
+    }
     if (help.isEmpty())
-        services.showMessage(QStringLiteral("Cannot find Help File"));
+        services.showMessage(tr("Cannot find Help File"));
     else
         services.openUrl(QUrl::fromLocalFile(help));
 }

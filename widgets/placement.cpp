@@ -5,9 +5,24 @@
 
 #include "widgets/hotspotlabel.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace selvane {
+
+namespace {
+
+const char* const kTextRoom = "selvaneTextRoom";
+
+} // namespace
+
+void SetTextRoom(QWidget* caption, int pixels) {
+    caption->setProperty(kTextRoom, pixels);
+}
+
+int TextRoom(const QWidget* caption) {
+    return caption->property(kTextRoom).toInt();
+}
 
 void PlaceControls(QWidget* window, std::span<const Placement> table) {
     for (const Placement& p : table)
@@ -20,7 +35,8 @@ HotSpotLabel* AddHotSpot(QWidget* window, const Placement& place) {
     spot->setObjectName(QString::fromLatin1(place.Name));
     spot->setGeometry(place.rect());
     if (place.Hint)
-        spot->setToolTip(QString::fromLatin1(place.Hint));
+        spot->setToolTip(
+            QCoreApplication::translate(window->metaObject()->className(), place.Hint));
     return spot;
 }
 

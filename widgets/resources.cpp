@@ -3,6 +3,8 @@
 
 #include "widgets/resources.h"
 
+#include "widgets/picturewords.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -44,6 +46,10 @@ QString HighDensityName(const QString& resource) {
 
 QImage LoadPicture(const QString& resource, qreal ratio) {
     InitResources();
+    // A picture with words in it, in another language: its wordless copy with the words
+    // written on it.
+    if (const QStringList words = TranslatedWords(resource); !words.isEmpty())
+        return PictureWithWords(resource, words, ratio);
     if (ratio > 1.0) {
         const QString sharp = HighDensityName(resource);
         if (QFile::exists(sharp)) {

@@ -26,7 +26,8 @@ QString HighDensityName(const QString& resource);
 
 // The picture for screens of device pixel ratio `ratio`: above 1, the version at twice the
 // resolution with its device pixel ratio set to 2, when the program has one; otherwise the
-// picture itself (ratio 1).
+// picture itself (ratio 1). A picture with words in it shows them in the user's language
+// (widgets/picturewords.h).
 QImage LoadPicture(const QString& resource, qreal ratio);
 // The same for the application's device pixel ratio, the highest of its screens'.
 QImage LoadPicture(const QString& resource);

@@ -37,12 +37,23 @@ inline constexpr std::array<ConfigNumber, 6> kConfigNumbers = {{
 }};
 
 // The lists' items: the calendar's first weekday (the record's DayOrder is the item) and the
-// time list's date layouts (DateLayoutIdx is the item, DateLayout its text).
+// time list's date layouts (DateLayoutIdx is the item, DateLayout its text). The window shows
+// them translated; the record keeps the item and the English layout.
 inline constexpr std::array<const char*, 7> kDayOrders = {
-    "Sunday - Saturday",    "Monday - Sunday",   "Tuesday - Monday",  "Wednesday - Tuesday",
-    "Thursday - Wednesday", "Friday - Thursday", "Saturday - Friday",
+    QT_TRANSLATE_NOOP("selvane::TfConfig", "Sunday - Saturday"),
+    QT_TRANSLATE_NOOP("selvane::TfConfig", "Monday - Sunday"),
+    QT_TRANSLATE_NOOP("selvane::TfConfig", "Tuesday - Monday"),
+    QT_TRANSLATE_NOOP("selvane::TfConfig", "Wednesday - Tuesday"),
+    QT_TRANSLATE_NOOP("selvane::TfConfig", "Thursday - Wednesday"),
+    QT_TRANSLATE_NOOP("selvane::TfConfig", "Friday - Thursday"),
+    QT_TRANSLATE_NOOP("selvane::TfConfig", "Saturday - Friday"),
 };
-inline constexpr std::array<const char*, 2> kDateLayouts = {"dd/mm/yyyy", "mm/dd/yyyy"};
+//: The time list's date layouts: d the day, m the month, y the year; "/" stands for the
+//: locale's date separator.
+inline constexpr std::array<const char*, 2> kDateLayouts = {
+    QT_TRANSLATE_NOOP("selvane::TfConfig", "dd/mm/yyyy"),
+    QT_TRANSLATE_NOOP("selvane::TfConfig", "mm/dd/yyyy"),
+};
 
 // What the window's controls hold.
 struct ConfigForm {

@@ -21,15 +21,19 @@ ExportPrompts DefaultExportPrompts() {
     ExportPrompts prompts;
     prompts.AskChoice = [](QWidget* parent, const QString& monthAndYear,
                            int year) -> std::optional<ExportChoice> {
-        QMessageBox box(QMessageBox::Question, QLatin1String(kProductName),
-                        QStringLiteral("Export the Moon's phases, perigees and apogees to a "
-                                       "calendar file for your calendar program:"),
-                        QMessageBox::Cancel, parent);
+        QMessageBox box(
+            QMessageBox::Question, QLatin1String(kProductName),
+            QCoreApplication::translate("selvane::MoonExport",
+                                        "Export the Moon's phases, perigees and apogees to "
+                                        "a calendar file for your calendar program:"),
+            QMessageBox::Cancel, parent);
         QPushButton* wholeYear =
-            box.addButton(QStringLiteral("All of %1").arg(year), QMessageBox::AcceptRole);
+            box.addButton(QCoreApplication::translate("selvane::MoonExport", "All of %1").arg(year),
+                          QMessageBox::AcceptRole);
         QPushButton* month = box.addButton(monthAndYear, QMessageBox::AcceptRole);
         box.setDefaultButton(wholeYear);
-        auto* riseSet = new QCheckBox(QStringLiteral("With each day's moonrise and moonset"));
+        auto* riseSet = new QCheckBox(QCoreApplication::translate(
+            "selvane::MoonExport", "With each day's moonrise and moonset"));
         box.setCheckBox(riseSet);
         box.exec();
         if (box.clickedButton() != wholeYear && box.clickedButton() != month)
@@ -37,8 +41,12 @@ ExportPrompts DefaultExportPrompts() {
         return ExportChoice{box.clickedButton() == wholeYear, riseSet->isChecked()};
     };
     prompts.AskFileName = [](QWidget* parent, const QString& suggestedPath) {
-        QFileDialog dialog(parent, QStringLiteral("Export the Moon to a calendar file"),
-                           suggestedPath, QStringLiteral("Calendar files (*.ics)"));
+        QFileDialog dialog(
+            parent,
+            QCoreApplication::translate("selvane::MoonExport",
+                                        "Export the Moon to a calendar file"),
+            suggestedPath,
+            QCoreApplication::translate("selvane::MoonExport", "Calendar files (*.ics)"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("ics"));
         dialog.selectFile(suggestedPath);

@@ -64,32 +64,45 @@ constexpr Placement kGeometry[] = {
     {"placeNote", 16, 142, 252, 16},
 };
 
-// Fixed texts on the picture: captions, and the unit marks behind the number fields. A caption
-// is the label of the control it stands before, for screen readers (Qt reads a list's caption
-// from its label there).
+// Fixed texts on the picture: captions, and the unit marks behind the number fields. A
+// caption's room (SetTextRoom) reaches up to its control less a pixel (the English "Time
+// Zone:" takes all of it); the marks have none. A caption is the label of the control it stands
+// before, for screen readers (Qt reads a list's caption from its label there).
 struct FixedText {
-    const char* Text;
+    const char* Text; // captions marked for translation in the window's context
     int X, Y;
     int Pixels;
     bool Silver;
+    int Room;
     const char* Labels = nullptr; // the control captioned
 };
 constexpr FixedText kFixedTexts[] = {
-    {"Latitide:", 30, 68, kTextPixels, false, "txtLatDeg"},
-    {"Longitude:", 30, 96, kTextPixels, false, "txtLongDeg"},
-    {"Location:", 30, 125, kTextPixels, false, "txtLocation"},
-    {"Day Order: ", 28, 182, kTextPixels, false, "cmbDayOrder"},
-    {"Date Format:", 28, 208, kTextPixels, false, "cmbDateFormat"},
-    {"Zone Name:", 28, 275, kTextPixels, false, "cmbZone"},
-    {"Time Zone:", 28, 332, kTextPixels, false, "cmbTimeZone"},
-    {"DST:", 210, 332, kTextPixels, true, "chkDaylightSavings"},
-    {"\u00ba", 119, 67, kMarkPixels, false},
-    {"'", 150, 67, kMarkPixels, false},
-    {"\"", 180, 67, kMarkPixels, false},
-    {"\u00ba", 120, 95, kMarkPixels, false},
-    {"'", 150, 95, kMarkPixels, false},
-    {"\"", 180, 95, kMarkPixels, false},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Latitide:"), 30, 68, kTextPixels, false, 67,
+     "txtLatDeg"},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Longitude:"), 30, 96, kTextPixels, false, 63,
+     "txtLongDeg"},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Location:"), 30, 125, kTextPixels, false, 63,
+     "txtLocation"},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Day Order: "), 28, 182, kTextPixels, false, 65,
+     "cmbDayOrder"},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Date Format:"), 28, 208, kTextPixels, false, 65,
+     "cmbDateFormat"},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Zone Name:"), 28, 275, kTextPixels, false, 65,
+     "cmbZone"},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "Time Zone:"), 28, 332, kTextPixels, false, 55,
+     "cmbTimeZone"},
+    {QT_TRANSLATE_NOOP("selvane::TfConfig", "DST:"), 210, 332, kTextPixels, true, 30,
+     "chkDaylightSavings"},
+    {"\u00ba", 119, 67, kMarkPixels, false, 0},
+    {"'", 150, 67, kMarkPixels, false, 0},
+    {"\"", 180, 67, kMarkPixels, false, 0},
+    {"\u00ba", 120, 95, kMarkPixels, false, 0},
+    {"'", 150, 95, kMarkPixels, false, 0},
+    {"\"", 180, 95, kMarkPixels, false, 0},
 };
+
+// The direction panels' text, inside their sunken frame.
+constexpr int kDirectionRoom = 32;
 
 constexpr int kComputersZoneItem = 1; // cmbZone: after "Fixed offset (below)"
 constexpr int kZoneListWidth = 240;
@@ -124,8 +137,21 @@ public:
     }
 };
 
+// A stored direction as a panel shows it, and the stored direction a panel's text stands for:
+// the panels show the user's words for the four directions and the record keeps the English.
+QString ShownDirection(const QString& stored) {
+    return DirectionText(stored.toStdString());
+}
+QString StoredDirection(const QString& shown) {
+    for (const char* direction : {kNorth, kSouth, kEast, kWest})
+        if (shown == ShownDirection(QLatin1String(direction)))
+            return QLatin1String(direction);
+    return shown;
+}
+
 QLabel* DirectionPanel(QWidget* parent) {
     auto* panel = new QLabel(parent);
+    SetTextRoom(panel, kDirectionRoom);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAlignment(Qt::AlignCenter);
     panel->setAutoFillBackground(true);
@@ -225,7 +251,9 @@ void TfConfig::FormCreate() {
     FitOnOneLine(m_placeNote, kNotePixels, kSmallestNotePixels);
 
     for (const FixedText& t : kFixedTexts) {
-        auto* label = new QLabel(QString::fromUtf8(t.Text), this);
+        auto* label = new QLabel(t.Room > 0 ? tr(t.Text) : QString::fromUtf8(t.Text), this);
+        if (t.Room > 0)
+            SetTextRoom(label, t.Room);
         label->setFont(ArialPixels(t.Pixels));
         SetTextColour(label, t.Silver ? kSilver : QColor(Qt::black));
         label->adjustSize();
@@ -295,15 +323,15 @@ void TfConfig::NameControls() {
 
 void TfConfig::FillLists() {
     for (const char* item : kDayOrders)
-        cmbDayOrder->addItem(QString::fromLatin1(item));
+        cmbDayOrder->addItem(tr(item));
     for (const char* item : kDateLayouts)
-        cmbDateFormat->addItem(QString::fromLatin1(item));
+        cmbDateFormat->addItem(tr(item));
     for (int i = 0; i < kFixedZoneCount; ++i)
         cmbTimeZone->addItem(FixedZoneText(i));
     // Each item holds the zone id it stands for.
     const QString computers = QString::fromUtf8(QTimeZone::systemTimeZoneId());
-    cmbZone->addItem(QStringLiteral("Fixed offset (below)"), QString());
-    cmbZone->addItem(QStringLiteral("This computer's zone (%1)").arg(computers), computers);
+    cmbZone->addItem(tr("Fixed offset (below)"), QString());
+    cmbZone->addItem(tr("This computer's zone (%1)").arg(computers), computers);
     // Every name the system's zone database knows; another name of a zone shows the zone it
     // stands for: "Asia/Calcutta (Asia/Kolkata)".
     for (const ZoneId& zone : SystemZoneIds()) {
@@ -449,11 +477,11 @@ void TfConfig::TakePlace(const Place& place) {
     txtLatDeg->setText(FromUtf8(lat.Degrees));
     txtLatMin->setText(FromUtf8(lat.Minutes));
     txtLatSec->setText(FromUtf8(lat.Seconds));
-    pnlNS->setText(FromUtf8(lat.Direction));
+    pnlNS->setText(ShownDirection(FromUtf8(lat.Direction)));
     txtLongDeg->setText(FromUtf8(lon.Degrees));
     txtLongMin->setText(FromUtf8(lon.Minutes));
     txtLongSec->setText(FromUtf8(lon.Seconds));
-    pnlEW->setText(FromUtf8(lon.Direction));
+    pnlEW->setText(ShownDirection(FromUtf8(lon.Direction)));
     txtLocation->setText(PlaceLocation(place));
     txtLocation->setCursorPosition(0); // a long name shows its beginning
     const int zone = ZoneItemOf(place.Zone);
@@ -492,8 +520,8 @@ void TfConfig::ShowForm(const ConfigForm& form) {
             std::max<int>(kConfigNumbers[i].Digits, static_cast<int>(shown.size())));
         field->setText(shown);
     }
-    pnlNS->setText(form.LatDirection);
-    pnlEW->setText(form.LongDirection);
+    pnlNS->setText(ShownDirection(form.LatDirection));
+    pnlEW->setText(ShownDirection(form.LongDirection));
     txtLocation->setText(form.Location);
     txtLocation->setCursorPosition(0); // a long name shows its beginning
     cmbDayOrder->setCurrentIndex(form.DayOrder);
@@ -509,7 +537,7 @@ void TfConfig::ShowForm(const ConfigForm& form) {
     int zone = name.isEmpty() ? 0 : ZoneItemOf(name);
     if (!name.isEmpty() && zone <= kComputersZoneItem) {
         zone = m_unknownZoneItem = kComputersZoneItem + 1;
-        cmbZone->insertItem(zone, QStringLiteral("%1 (unknown here)").arg(name), name);
+        cmbZone->insertItem(zone, tr("%1 (unknown here)").arg(name), name);
     }
     cmbZone->setCurrentIndex(zone);
     cmbZoneChange();
@@ -520,8 +548,8 @@ ConfigForm TfConfig::EnteredForm() const {
     ConfigForm form;
     for (std::size_t i = 0; i < kConfigNumbers.size(); ++i)
         form.Numbers[i] = (this->*kNumberFields[i].Field)->text();
-    form.LatDirection = pnlNS->text();
-    form.LongDirection = pnlEW->text();
+    form.LatDirection = StoredDirection(pnlNS->text());
+    form.LongDirection = StoredDirection(pnlEW->text());
     form.Location = txtLocation->text();
     form.DayOrder = cmbDayOrder->currentIndex();
     form.DateLayout = cmbDateFormat->currentIndex();
@@ -557,7 +585,7 @@ bool TfConfig::ValidateInput(QLineEdit* field, const QString& bound) {
             field->setAccessibleDescription(QString());
         return true;
     }
-    const QString message = QStringLiteral("Valid Range is 0 - ") + bound;
+    const QString message = tr("Valid Range is 0 - %1").arg(bound);
     // The message box leaves the focus in the field, so a screen reader would not read it:
     // the field carries it as its description, read with it as the focus comes back to it,
     // until the number is in range.
@@ -627,14 +655,16 @@ void TfConfig::FocusChanged(QWidget* old, QWidget* now) {
 }
 
 void TfConfig::spinNSUpClick() {
-    pnlNS->setText(QString::fromLatin1(pnlNS->text() == kNorth ? kSouth : kNorth));
+    const bool north = StoredDirection(pnlNS->text()) == QLatin1String(kNorth);
+    pnlNS->setText(ShownDirection(QLatin1String(north ? kSouth : kNorth)));
     UpdatePlaceNote();
 }
 void TfConfig::spinNSDownClick() {
     spinNSUpClick();
 }
 void TfConfig::spinEWUpClick() {
-    pnlEW->setText(QString::fromLatin1(pnlEW->text() == kWest ? kEast : kWest));
+    const bool west = StoredDirection(pnlEW->text()) == QLatin1String(kWest);
+    pnlEW->setText(ShownDirection(QLatin1String(west ? kEast : kWest)));
     UpdatePlaceNote();
 }
 void TfConfig::spinEWDownClick() {
@@ -672,8 +702,8 @@ void TfConfig::FormClose() {
 
     // The record first: when the store fails, the program goes on with what the user entered.
     m_record = s;
-    const QString message = SaveMessage(SaveConfiguration(m_store, s), m_store,
-                                        QStringLiteral("Error reading Registry"));
+    const QString message =
+        SaveMessage(SaveConfiguration(m_store, s), m_store, tr("Error reading Registry"));
     if (!message.isEmpty())
         showMessage(message);
 }

@@ -4,9 +4,11 @@
 #include "windows/tmonthselect.h"
 
 #include "widgets/accessibility.h"
+#include "widgets/picturewords.h"
 #include "widgets/resources.h"
 #include "windows/windowaccessibility.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -22,22 +24,6 @@ constexpr int kPickerOffsetY = 50;  // from its top
 constexpr int kArrowLeft = 9;
 constexpr int kArrowRowOffset = 6;
 
-// The months' names on the picture's rows.
-constexpr const char* kMonthNames[] = {
-    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "January"),
-    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "February"),
-    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "March"),
-    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "April"),
-    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "May"),
-    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "June"),
-    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "July"),
-    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "August"),
-    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "September"),
-    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "October"),
-    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "November"),
-    QT_TRANSLATE_NOOP("selvane::TMonthSelect", "December"),
-};
-
 // Clamps a window's start so that [start, start + size) stays within [0, limit).
 int Clamp(int start, int size, int limit) {
     if (start + size > limit)
@@ -47,11 +33,12 @@ int Clamp(int start, int size, int limit) {
 
 } // namespace
 
-TMonthSelect::TMonthSelect(QWidget* mainWindow)
+TMonthSelect::TMonthSelect(QWidget* mainWindow, const std::array<QString, 12>& monthNames)
     : QDialog(mainWindow, Qt::FramelessWindowHint | Qt::Dialog)
     , imgMonths(new QLabel(this))
     , imgArrow(new QLabel(imgMonths))
-    , m_mainWindow(mainWindow) {
+    , m_mainWindow(mainWindow)
+    , m_monthNames(monthNames) {
     InstallWindowsAccessibility();
     ForgetAccessibleInterface(this); // one made while the base class was built
     setObjectName(QStringLiteral("TMonthSelect"));
@@ -63,7 +50,14 @@ TMonthSelect::TMonthSelect(QWidget* mainWindow)
     setAutoFillBackground(true);
 
     imgMonths->setObjectName(QStringLiteral("imgMonths"));
-    ShowPicture(imgMonths, LoadPixmap(QStringLiteral(":/monthpicker.jpg")));
+    const QString picture = QStringLiteral(":/monthpicker.jpg");
+    QStringList names(monthNames.begin(), monthNames.end());
+    QStringList english;
+    for (const PictureWord& word : PictureWords(picture))
+        english << QString::fromLatin1(word.Text);
+    ShowPicture(imgMonths, names == english ? LoadPixmap(picture)
+                                            : QPixmap::fromImage(PictureWithWords(
+                                                  picture, names, qGuiApp->devicePixelRatio())));
     imgMonths->resize(100, 12 * kRowHeight);
     imgMonths->setMouseTracking(true);
     imgMonths->installEventFilter(this);
@@ -93,8 +87,8 @@ void TMonthSelect::PickMonth(int month) {
     accept();
 }
 
-QString TMonthSelect::monthName(int month) {
-    return tr(kMonthNames[std::clamp(month, 1, 12) - 1]);
+QString TMonthSelect::monthName(int month) const {
+    return m_monthNames[static_cast<std::size_t>(std::clamp(month, 1, 12) - 1)];
 }
 
 bool TMonthSelect::eventFilter(QObject* watched, QEvent* event) {

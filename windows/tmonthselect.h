@@ -5,6 +5,9 @@
 // The month picker: twelve stacked buttons in one picture, opened below the calendar heading.
 
 #include <QDialog>
+#include <QString>
+
+#include <array>
 
 class QLabel;
 
@@ -14,7 +17,9 @@ class TMonthSelect : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TMonthSelect(QWidget* mainWindow);
+    // `monthNames`: the locale's names standing alone, January first, as the buttons show them
+    // (the picture's own English ones when they are those).
+    TMonthSelect(QWidget* mainWindow, const std::array<QString, 12>& monthNames);
     ~TMonthSelect() override;
 
     static constexpr int kRowHeight = 29;
@@ -29,7 +34,7 @@ public:
     // A month picked as a click on its row picks it: the month, then the picker closes.
     void PickMonth(int month);
     // The name on month 1..12's row of the picture.
-    static QString monthName(int month);
+    QString monthName(int month) const;
 
 signals:
     // Month 1..12 picked with the mouse.
@@ -42,6 +47,7 @@ protected:
 private:
     void FormShow();
     QWidget* m_mainWindow;
+    std::array<QString, 12> m_monthNames;
 };
 
 } // namespace selvane

@@ -32,17 +32,21 @@ constexpr Placement kGeometry[] = {
     {"SpinButton1", 170, 170, 15, 19},  {"lblOK", 60, 210, 101, 29},
 };
 
-// Captions, each drawn in white one pixel right of and below its black copy: a shadow.
+// Captions, each drawn in white one pixel right of and below its black copy: a shadow. Marked
+// for translation in the window's context. A caption's room (SetTextRoom, given to the black
+// copy) reaches up to the panel's inner edge at x 207 less 2 pixels, or up to the density's
+// panel less the shadow's pixel.
 struct Caption {
     const char* Text;
     int X, Y; // of the black copy
+    int Room;
 };
 constexpr Caption kCaptions[] = {
-    {"Daily Phases", 48, 68},
-    {"Major Phases", 48, 88},
-    {"Moon's Rise/Transit Set Times", 48, 108},
-    {"Sun's Rise/Transit/Set Times", 48, 128},
-    {"Daily Phase Density:", 34, 173},
+    {QT_TRANSLATE_NOOP("selvane::TPrintOptions", "Daily Phases"), 48, 68, 157},
+    {QT_TRANSLATE_NOOP("selvane::TPrintOptions", "Major Phases"), 48, 88, 157},
+    {QT_TRANSLATE_NOOP("selvane::TPrintOptions", "Moon's Rise/Transit Set Times"), 48, 108, 157},
+    {QT_TRANSLATE_NOOP("selvane::TPrintOptions", "Sun's Rise/Transit/Set Times"), 48, 128, 157},
+    {QT_TRANSLATE_NOOP("selvane::TPrintOptions", "Daily Phase Density:"), 34, 173, 101},
 };
 
 // What the printout shows of the phases, from the two phase boxes and back.
@@ -80,7 +84,9 @@ void TPrintOptions::FormCreate() {
 
     for (const Caption& c : kCaptions) {
         for (const auto& [dx, colour] : {std::pair{1, Qt::white}, std::pair{0, Qt::black}}) {
-            auto* label = new QLabel(QString::fromLatin1(c.Text), this);
+            auto* label = new QLabel(tr(c.Text), this);
+            if (dx == 0)
+                SetTextRoom(label, c.Room);
             SetTextColour(label, colour);
             label->adjustSize();
             label->move(c.X + dx, c.Y + dx);
@@ -162,8 +168,8 @@ void TPrintOptions::lblOKClick() {
     m_record.PrintSunTimes = chkSolarTimes->isChecked();
     m_record.PhaseDensity = static_cast<std::uint8_t>(density());
 
-    const QString message = SaveMessage(SavePrintOptions(m_store, m_record), m_store,
-                                        QStringLiteral("Error reading registry"));
+    const QString message =
+        SaveMessage(SavePrintOptions(m_store, m_record), m_store, tr("Error reading registry"));
     if (!message.isEmpty())
         showMessage(message);
     accept();

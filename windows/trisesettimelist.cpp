@@ -4,6 +4,7 @@
 #include "windows/trisesettimelist.h"
 
 #include "core/greateventtexts.h"
+#include "core/moontexts.h"
 #include "core/utf8text.h"
 #include "core/vectorstate.h"
 #include "widgets/accessibility.h"
@@ -62,23 +63,37 @@ constexpr Placement kHotSpots[] = {
 };
 
 // Column titles on the header: group titles bold 12 px at y 42, column titles 11 px at y 58,
-// each column's title in the colour of its rows.
+// each column's title in the colour of its rows, marked for translation in the window's
+// context. A translated title stands centred where its English title is; its room
+// (SetTextRoom) is the width of its group's rule on the header (x 108..246, 269..367, 392..490,
+// 513..611), or of its column less 2 pixels.
 struct ColumnTitle {
     const char* Text;
     int X;
     bool Group;
     const QColor* Colour;
+    int Room;
 };
 constexpr ColumnTitle kColumnTitles[] = {
-    {"Moon", 159, true, &kHeadingText},   {"Twilight Start", 281, true, &kHeadingText},
-    {"Sun", 429, true, &kHeadingText},    {"Twilight End", 527, true, &kHeadingText},
-    {"Date", 29, false, &kHeadingText},   {"Rise", 109, false, &kAqua},
-    {"Transit", 142, false, &kAqua},      {"Set", 187, false, &kAqua},
-    {"Illum.", 219, false, &kAqua},       {"Ast.", 270, false, &kLightYellow},
-    {"Naut.", 306, false, &kLightYellow}, {"Civil", 346, false, &kLightYellow},
-    {"Rise", 392, false, &kYellow},       {"Transit", 425, false, &kYellow},
-    {"Set", 470, false, &kYellow},        {"Civil", 514, false, &kLightYellow},
-    {"Naut.", 550, false, &kLightYellow}, {"Ast.", 590, false, &kLightYellow},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Moon"), 159, true, &kHeadingText, 139},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Twilight Start"), 281, true, &kHeadingText,
+     99},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Sun"), 429, true, &kHeadingText, 99},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Twilight End"), 527, true, &kHeadingText, 99},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Date"), 29, false, &kHeadingText, 74},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Rise"), 109, false, &kAqua, 36},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Transit"), 142, false, &kAqua, 36},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Set"), 187, false, &kAqua, 36},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Illum."), 219, false, &kAqua, 36},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Ast."), 270, false, &kLightYellow, 36},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Naut."), 306, false, &kLightYellow, 36},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Civil"), 346, false, &kLightYellow, 36},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Rise"), 392, false, &kYellow, 36},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Transit"), 425, false, &kYellow, 36},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Set"), 470, false, &kYellow, 36},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Civil"), 514, false, &kLightYellow, 36},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Naut."), 550, false, &kLightYellow, 36},
+    {QT_TRANSLATE_NOOP("selvane::TRiseSetTimeList", "Ast."), 590, false, &kLightYellow, 36},
 };
 constexpr int kGroupTitleY = 42;
 constexpr int kGroupTitlePixels = 12;
@@ -208,11 +223,16 @@ void TRiseSetTimeList::FormCreate() {
         image->adjustSize();
     }
     for (const ColumnTitle& t : kColumnTitles) {
-        auto* title = new QLabel(QString::fromLatin1(t.Text), this);
+        const QString english = QString::fromLatin1(t.Text);
+        auto* title = new QLabel(tr(t.Text), this);
         title->setFont(ArialPixels(t.Group ? kGroupTitlePixels : kColumnTitlePixels, t.Group));
         SetTextColour(title, *t.Colour);
+        SetTextRoom(title, t.Room);
         title->adjustSize();
-        title->move(t.X, t.Group ? kGroupTitleY : kColumnTitleY);
+        const QFontMetrics metrics(title->font());
+        const int shift =
+            (metrics.horizontalAdvance(english) - metrics.horizontalAdvance(title->text())) / 2;
+        title->move(t.X + shift, t.Group ? kGroupTitleY : kColumnTitleY);
         m_titles.push_back(title);
     }
 
@@ -306,7 +326,8 @@ void TRiseSetTimeList::DisplayTimeList(bool computeOnly, MonthTimeTable& table) 
         p.drawText(kIlluminationX, baseline, texts[kIlluminationColumn]);
         const auto cells = TimeCells(row);
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            texts[static_cast<std::size_t>(TimeColumn(i))] = FromUtf8(TableText(cells[i].Time));
+            texts[static_cast<std::size_t>(TimeColumn(i))] =
+                EventTimeText(cells[i].Time, kTableTextLength);
             p.setPen(cells[i].Colour);
             p.drawText(cells[i].X, baseline, texts[static_cast<std::size_t>(TimeColumn(i))]);
         }

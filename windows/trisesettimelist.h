@@ -27,6 +27,10 @@ class QTimer;
 
 namespace selvane {
 
+// The room of a time's text in the list: its columns stand 38 pixels apart, and a time, or
+// "None" in the user's language, takes at most 36 of them.
+inline constexpr int kTimeTextRoom = 36;
+
 // What the main window tells the list, asked at each computation.
 struct TimeListMonth {
     int Year = 2000;

@@ -105,8 +105,8 @@ public:
         for (int month = 1; month <= 12; ++month) {
             PaintedItem::Parts parts;
             parts.Role = QAccessible::Button;
-            parts.Name = [month] {
-                return TMonthSelect::monthName(month);
+            parts.Name = [picker, month] {
+                return picker->monthName(month);
             };
             parts.Place = [picker, month] {
                 return QRect(picker->imgMonths->x(),

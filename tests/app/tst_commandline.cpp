@@ -15,10 +15,12 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -90,11 +92,19 @@ private slots:
     void helpAndVersion();
     void aPageWithoutRuntimeFolderLeavesNothing();
     void anUnreadableSettingsFileIsNamedAndTheDefaultsUsed();
+    void theLanguageTellsTheMessagesAndEventsNotTheCsv_data();
+    void theLanguageTellsTheMessagesAndEventsNotTheCsv();
 
 private:
     // The program with these arguments, in the output folder, without a display or a
-    // platform named, its settings under the config folder, month names in English.
-    Outcome run(const QStringList& arguments) const { return run(arguments, environment()); }
+    // platform named, its settings under the config folder, month names in English; in the
+    // language LANGUAGE names when one is given.
+    Outcome run(const QStringList& arguments, const QString& language = {}) const {
+        QProcessEnvironment env = environment();
+        if (!language.isEmpty())
+            env.insert("LANGUAGE", language);
+        return run(arguments, env);
+    }
     Outcome run(const QStringList& arguments, const QProcessEnvironment& env) const;
     QProcessEnvironment environment() const;
     void writeSettings(const QByteArray& text) const;
@@ -472,6 +482,71 @@ void TestCommandLine::anUnreadableSettingsFileIsNamedAndTheDefaultsUsed() {
     QVERIFY2(unreadable.Err.endsWith("); started with the defaults and will not write over it\n"),
              unreadable.Err.constData());
     QCOMPARE(QFileInfo(settingsPath()).symLinkTarget(), QString("/proc/self/mem"));
+}
+
+void TestCommandLine::theLanguageTellsTheMessagesAndEventsNotTheCsv_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("message"); // of --csv 2024-13
+    QTest::addColumn<QString>("fullMoon");
+    QTest::addColumn<QString>("perigee"); // before its distance
+    QTest::addColumn<QString>("calendar");
+    const auto row = [](const char* language, const char* message, const char* fullMoon,
+                        const char* perigee, const char* calendar) {
+        QTest::newRow(language) << QString::fromLatin1(language) << QString::fromUtf8(message)
+                                << QString::fromUtf8(fullMoon) << QString::fromUtf8(perigee)
+                                << QString::fromUtf8(calendar);
+    };
+    row("en", "month 13 is outside 1 to 12 (--csv 2024-13)", "Full Moon", "Perigee",
+        "Selvane Moon 2025-03");
+    row("C", "month 13 is outside 1 to 12 (--csv 2024-13)", "Full Moon", "Perigee",
+        "Selvane Moon 2025-03");
+    row("de", "Monat 13 liegt nicht zwischen 1 und 12 (--csv 2024-13)", "Vollmond", "Perig\u00e4um",
+        "Selvane Mond 2025-03");
+    row("fr", "le mois 13 n\u2019est pas compris entre 1 et 12 (--csv 2024-13)", "Pleine lune",
+        "P\u00e9rig\u00e9e", "Selvane Lune 2025-03");
+    row("pl", "miesi\u0105c 13 nie mie\u015bci si\u0119 w zakresie od 1 do 12 (--csv 2024-13)",
+        "Pe\u0142nia", "Perygeum", "Selvane Ksi\u0119\u017cyc 2025-03");
+}
+
+void TestCommandLine::theLanguageTellsTheMessagesAndEventsNotTheCsv() {
+    QFETCH(QString, language);
+    QFETCH(QString, message);
+    QFETCH(QString, fullMoon);
+    QFETCH(QString, perigee);
+    QFETCH(QString, calendar);
+    writeSettings(kGreenwichSettings);
+    const Outcome bad = run({"--csv", "2024-13"}, language);
+    QCOMPARE(bad.Status, 2);
+    QCOMPARE(QString::fromUtf8(bad.Err), QStringLiteral("selvane: ") + message + u'\n');
+
+    // The events are named in the language and keep their ids and instants.
+    QCOMPARE(run({"--ics", "2025-03", "-o", "english.ics"}).Status, 0);
+    QCOMPARE(run({"--ics", "2025-03", "-o", "shown.ics"}, language).Status, 0);
+    const QByteArray shownFile = ReadFile(output("shown.ics"));
+    const auto english = Events(ReadFile(output("english.ics")));
+    const auto shown = Events(shownFile);
+    QCOMPARE(shown.size(), english.size());
+    QStringList summaries;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        QCOMPARE(shown[i].at("UID"), english[i].at("UID"));
+        QCOMPARE(shown[i].at("DTSTART"), english[i].at("DTSTART"));
+        summaries << QString::fromUtf8(shown[i].at("SUMMARY"));
+    }
+    QVERIFY2(summaries.contains(fullMoon), qPrintable(summaries.join(u',')));
+    static const QRegularExpression distance(QStringLiteral("^ [0-9]{3} [0-9]{3} km$"));
+    QVERIFY2(std::any_of(summaries.cbegin(), summaries.cend(),
+                         [&](const QString& s) {
+                             return s.startsWith(perigee) &&
+                                    distance.match(s.mid(perigee.size())).hasMatch();
+                         }),
+             qPrintable(summaries.join(u',')));
+    QVERIFY(shownFile.contains("X-WR-CALNAME:" + calendar.toUtf8() + "\r\n"));
+
+    // The table scripts read stays as it is.
+    const Outcome csv = run({"--csv", "2024-03"}, language);
+    QCOMPARE(csv.Status, 0);
+    QCOMPARE(csv.Out, run({"--csv", "2024-03"}).Out);
+    QVERIFY(csv.Out.startsWith("date,moonrise,moon_transit,moonset,illumination,"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

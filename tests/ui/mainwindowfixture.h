@@ -31,11 +31,13 @@ inline LocaleTexts English() {
     return LocaleTexts::from(QLocale(QLocale::English, QLocale::UnitedKingdom));
 }
 
-// Greenwich (51 28 38 N, 0 0 5 W) unless the arguments say otherwise.
+// Greenwich (51 28 38 N, 0 0 5 W) unless the arguments say otherwise; the locale's names of
+// British English unless `texts` says otherwise.
 struct Fixture {
     explicit Fixture(ClockTime time, const QString& latDir = QStringLiteral("North"),
                      const QString& timezone = QStringLiteral("12"),
-                     const QList<std::pair<QString, QString>>& more = {})
+                     const QList<std::pair<QString, QString>>& more = {},
+                     const LocaleTexts& texts = English())
         : clock(time) {
         store = std::make_unique<IniSettingsStore>(dir.filePath(QStringLiteral("Selvane.ini")));
         LoadSettings(*store);
@@ -48,7 +50,7 @@ struct Fixture {
         for (const auto& [name, value] : more)
             store->write(name, value);
         store->commit();
-        window = std::make_unique<TSelvane>(*store, clock, English());
+        window = std::make_unique<TSelvane>(*store, clock, texts);
         window->Timer1->stop();
         window->services.showMessage = [this](const QString& text) {
             messages << text;

@@ -10,6 +10,7 @@
 
 #include "../core/recordingstore.h"
 #include "../widgets/accessibilityprobe.h"
+#include "core/localetexts.h"
 #include "core/settings.h"
 #include "widgets/spinbutton.h"
 #include "widgets/widgetstyle.h"
@@ -336,7 +337,7 @@ void TestWindowAccessibility::linksAndMonthsArePressedAsClicked() {
     QCOMPARE(opened, QStringList{"https://science.nasa.gov/mission/clementine/"});
     QVERIFY(!links.isVisible());
 
-    TMonthSelect picker(&main);
+    TMonthSelect picker(&main, LocaleTexts::from(QLocale(QLocale::English)).MonthHeadings);
     QSignalSpy picked(&picker, &TMonthSelect::monthPicked);
     QTimer::singleShot(0, &picker, [&picker] {
         QAccessibleInterface* months = Accessible(&picker);
