@@ -2,6 +2,149 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>GreatEventTexts</name>
+    <message>
+        <source>Penumbral lunar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial lunar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total lunar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial solar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annular solar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total solar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hybrid solar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supermoon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial here, magnitude %1, %2 % of the Sun covered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annular here, magnitude %1, %2 % of the Sun covered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total here, magnitude %1, %2 % of the Sun covered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penumbral magnitude %1, visible here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penumbral magnitude %1, not visible here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umbral magnitude %1, visible here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umbral magnitude %1, not visible here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance %1 km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The second Full Moon of the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not visible here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, Full Moon at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, greatest here at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, greatest at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>an event in the calendar file: its title and what is seen</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greatest eclipse here %1 UT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greatest eclipse %1 UT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2, %3: %4. %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>selvane</name>
+    <message>
+        <source>Print Options</source>
+        <translation type="unfinished">Impression</translation>
+    </message>
+    <message>
+        <source>Daily Phases</source>
+        <translation type="unfinished">Phases quotidiennes</translation>
+    </message>
+    <message>
+        <source>Major Phases</source>
+        <translation type="unfinished">Phases principales</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s Rise/Transit/Set Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun&apos;s Rise/Transit/Set Times</source>
+        <translation type="unfinished">Soleil&#xa0;: lever, passage, coucher</translation>
+    </message>
+    <message>
+        <source>Daily Phase Density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stores the choices and prints the calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>selvane::AtomicFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
@@ -11,10 +154,6 @@
 </context>
 <context>
     <name>selvane::CommandLine</name>
-    <message>
-        <source>Write the New Moons, quarters, Full Moons, perigees and apogees of a year (2025) or a month (2025-03) as an iCalendar file.</source>
-        <translation>Écrit les nouvelles lunes, quartiers, pleines lunes, périgées et apogées d’une année (2025) ou d’un mois (2025-03) dans un fichier iCalendar.</translation>
-    </message>
     <message>
         <source>With --ics: add each day&apos;s moonrise and moonset at the place.</source>
         <translation>Avec --ics&#xa0;: ajoute le lever et le coucher de la Lune de chaque jour au lieu.</translation>
@@ -50,37 +189,6 @@
     <message>
         <source>Show the version and exit.</source>
         <translation>Affiche la version et quitte.</translation>
-    </message>
-    <message>
-        <source>Selvane, a Moon calendar. Without options it opens its window. With --ics,
---pdf or --csv it writes the file and exits, without a window or a display.
-The place and the time zone come from the settings file (only read, never
-written) unless --lat, --lon and --zone say otherwise.
-
-Examples:
-  selvane --ics 2025 --output moon-2025.ics
-  selvane --ics 2025-03 --with-rise-set --output march.ics
-  selvane --pdf calendar 2024-03 --output march.pdf
-  selvane --pdf table 2024-03 --output march-table.pdf
-  selvane --csv 2024-03 --lat 51.4772 --lon -0.0014 --zone Europe/London
-
-Exit status: 0 when done; 2 when an argument is wrong or the output cannot be
-written, with one line on standard error, and then nothing is written.</source>
-        <translation>Selvane, un calendrier lunaire. Sans option, il ouvre sa fenêtre. Avec --ics,
---pdf ou --csv, il écrit le fichier et se termine, sans fenêtre ni affichage.
-Le lieu et le fuseau horaire viennent du fichier de réglages (seulement lu,
-jamais écrit), sauf si --lat, --lon et --zone disent autre chose.
-
-Exemples&#xa0;:
-  selvane --ics 2025 --output lune-2025.ics
-  selvane --ics 2025-03 --with-rise-set --output mars.ics
-  selvane --pdf calendar 2024-03 --output mars.pdf
-  selvane --pdf table 2024-03 --output mars-tableau.pdf
-  selvane --csv 2024-03 --lat 48.8566 --lon 2.3522 --zone Europe/Paris
-
-Code de sortie&#xa0;: 0 si tout va bien&#xa0;; 2 si un argument est faux ou si la sortie
-ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’est alors
-écrit.</translation>
     </message>
     <message>
         <source>%1 takes a year or a month (2025 or 2025-03), not &quot;%2&quot;</source>
@@ -123,14 +231,6 @@ ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’e
         <translation>--%1 est donné plus d’une fois</translation>
     </message>
     <message>
-        <source>nothing to do: give --ics, --pdf or --csv (selvane --help tells more)</source>
-        <translation>rien à faire&#xa0;: donnez --ics, --pdf ou --csv (selvane --help en dit plus)</translation>
-    </message>
-    <message>
-        <source>one job at a time: give only one of --ics, --pdf and --csv</source>
-        <translation>une tâche à la fois&#xa0;: donnez un seul de --ics, --pdf et --csv</translation>
-    </message>
-    <message>
         <source>--with-rise-set goes with --ics</source>
         <translation>--with-rise-set va avec --ics</translation>
     </message>
@@ -149,6 +249,243 @@ ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’e
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
         <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Write the New Moons, quarters, Full Moons, perigees, apogees, eclipses, supermoons and blue moons of a year (2025) or a month (2025-03) as an iCalendar file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the eclipses, supermoons and blue moons of a year (2026) or a month (2026-08) at the place as comma-separated values: the header line kind,local_date,local_time,ut,magnitude,visible, then one line per event.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selvane, a Moon calendar. Without options it opens its window. With --ics,
+--pdf, --csv or --events it writes the file and exits, without a window or a
+display.
+The place and the time zone come from the settings file (only read, never
+written) unless --lat, --lon and --zone say otherwise.
+
+Examples:
+  selvane --ics 2025 --output moon-2025.ics
+  selvane --ics 2025-03 --with-rise-set --output march.ics
+  selvane --pdf calendar 2024-03 --output march.pdf
+  selvane --pdf table 2024-03 --output march-table.pdf
+  selvane --csv 2024-03 --lat 51.4772 --lon -0.0014 --zone Europe/London
+  selvane --events 2026 --lat 40.4168 --lon -3.7038 --zone Europe/Madrid
+
+Exit status: 0 when done; 2 when an argument is wrong or the output cannot be
+written, with one line on standard error, and then nothing is written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes decimal degrees with a decimal point, not a comma: write &quot;%2&quot;, not &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing to do: give --ics, --pdf, --csv or --events (selvane --help tells more)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one job at a time: give only one of --ics, --pdf, --csv and --events</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>selvane::ExportMoonCalendar</name>
+    <message>
+        <source>Saved the calendar file as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>selvane::HotSpotLabel</name>
+    <message>
+        <source>Drag it to move the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>selvane::MainAccessibility</name>
+    <message>
+        <source>Right ascension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Declination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parallax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun azimuth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun altitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon azimuth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon altitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apogee</source>
+        <translation type="unfinished">Apogée</translation>
+    </message>
+    <message>
+        <source>Apogee distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Perigee</source>
+        <translation type="unfinished">Périgée</translation>
+    </message>
+    <message>
+        <source>Perigee distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun transit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Civil twilight start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Civil twilight end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nautical twilight start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nautical twilight end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astronomical twilight start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astronomical twilight end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation type="unfinished">Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation type="unfinished">Premier quartier</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation type="unfinished">Pleine lune</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation type="unfinished">Dernier quartier</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation type="unfinished">Lever de la Lune</translation>
+    </message>
+    <message>
+        <source>Moon transit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation type="unfinished">Coucher de la Lune</translation>
+    </message>
+    <message>
+        <source>Calendar, %1 %2</source>
+        <comment>the month&apos;s name and year</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4</source>
+        <comment>weekday, day, month and year: Friday 15 March 2024</comment>
+        <translation type="unfinished">%1 %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a day&apos;s date and its phase</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a day&apos;s name and one line of its events</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished">Heure</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Date</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local sidereal time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished">Lune</translation>
+    </message>
+    <message>
+        <source>Moon, %1, %2 % lit</source>
+        <comment>the phase&apos;s name and the lit percent</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase angle</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -306,10 +643,6 @@ ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’e
         <translation>Levers et couchers</translation>
     </message>
     <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-    <message>
         <source>A Moon calendar for Linux</source>
         <translation>Un calendrier lunaire pour Linux</translation>
     </message>
@@ -328,6 +661,13 @@ ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’e
     <message>
         <source>Missions</source>
         <translation>Missions</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::PlacePopup</name>
+    <message>
+        <source>No place found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -474,6 +814,10 @@ ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’e
         <extracomment>The time table&apos;s document and file name: the program&apos;s name, then the month and year.</extracomment>
         <translation>%1 Tableau des heures %2</translation>
     </message>
+    <message>
+        <source>Saved the page as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>selvane::Settings</name>
@@ -510,6 +854,75 @@ ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’e
     <message>
         <source>The settings file %1 could not be written, so this change will not survive a restart.</source>
         <translation>Le fichier de réglages %1 n’a pas pu être écrit&#xa0;: ce changement sera perdu au prochain démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::TAbout</name>
+    <message>
+        <source>About Selvane</source>
+        <translation type="unfinished">À propos de Selvane</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished">%1 %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished">Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::TLunarSites</name>
+    <message>
+        <source>Lunar Resources</source>
+        <translation type="unfinished">Ressources lunaires</translation>
+    </message>
+    <message>
+        <source>NSSDC: The Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inconstant Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Lure of Lunar Domes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunar Eclipse Observer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missions</source>
+        <translation type="unfinished">Missions</translation>
+    </message>
+    <message>
+        <source>Apollo Landing Sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunar Prospector Mission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clementine Mission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>selvane::TMonthSelect</name>
+    <message>
+        <source>Months</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -588,6 +1001,43 @@ ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’e
     <message>
         <source>Civil</source>
         <translation>Civ.</translation>
+    </message>
+    <message>
+        <source>Times of the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the time table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a column&apos;s group and title: Moon Rise, Twilight Start Ast.</comment>
+        <translation type="unfinished">%1 %2</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -729,6 +1179,34 @@ ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’e
         <source>Cannot find Help File</source>
         <translation>Fichier d’aide introuvable</translation>
     </message>
+    <message>
+        <source>Selvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links to pages about the Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns the Moon picture for the other hemisphere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose another month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type another year</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>selvane::TfConfig</name>
@@ -820,6 +1298,101 @@ ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’e
     <message>
         <source>Error reading Registry</source>
         <translation>Erreur de lecture des réglages</translation>
+    </message>
+    <message>
+        <source>Choose a place from the list to set its position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation type="unfinished">Configuration</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day Order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up or Down switches between North and South</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up or Down switches between East and West</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type two or more letters of a place&apos;s name to choose it from a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A named zone leaves Time Zone and daylight saving to the zone&apos;s own rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>selvane::YearEntry</name>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four digits; Enter takes the year, Escape keeps the one shown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,149 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>GreatEventTexts</name>
+    <message>
+        <source>Penumbral lunar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial lunar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total lunar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial solar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annular solar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total solar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hybrid solar eclipse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supermoon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial here, magnitude %1, %2 % of the Sun covered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annular here, magnitude %1, %2 % of the Sun covered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total here, magnitude %1, %2 % of the Sun covered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penumbral magnitude %1, visible here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penumbral magnitude %1, not visible here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umbral magnitude %1, visible here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umbral magnitude %1, not visible here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance %1 km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The second Full Moon of the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not visible here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, Full Moon at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, greatest here at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, greatest at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <comment>an event in the calendar file: its title and what is seen</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greatest eclipse here %1 UT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greatest eclipse %1 UT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2, %3: %4. %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>selvane</name>
+    <message>
+        <source>Print Options</source>
+        <translation type="unfinished">Opcje wydruku</translation>
+    </message>
+    <message>
+        <source>Daily Phases</source>
+        <translation type="unfinished">Fazy dzienne</translation>
+    </message>
+    <message>
+        <source>Major Phases</source>
+        <translation type="unfinished">Fazy główne</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s Rise/Transit/Set Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun&apos;s Rise/Transit/Set Times</source>
+        <translation type="unfinished">Słońce: wschód, gór., zachód</translation>
+    </message>
+    <message>
+        <source>Daily Phase Density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stores the choices and prints the calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>selvane::AtomicFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
@@ -11,10 +154,6 @@
 </context>
 <context>
     <name>selvane::CommandLine</name>
-    <message>
-        <source>Write the New Moons, quarters, Full Moons, perigees and apogees of a year (2025) or a month (2025-03) as an iCalendar file.</source>
-        <translation>Zapisuje nowie, kwadry, pełnie, perygea i apogea roku (2025) lub miesiąca (2025-03) w pliku iCalendar.</translation>
-    </message>
     <message>
         <source>With --ics: add each day&apos;s moonrise and moonset at the place.</source>
         <translation>Z --ics: dodaje wschód i zachód Księżyca każdego dnia w danym miejscu.</translation>
@@ -50,37 +189,6 @@
     <message>
         <source>Show the version and exit.</source>
         <translation>Pokazuje wersję i kończy działanie.</translation>
-    </message>
-    <message>
-        <source>Selvane, a Moon calendar. Without options it opens its window. With --ics,
---pdf or --csv it writes the file and exits, without a window or a display.
-The place and the time zone come from the settings file (only read, never
-written) unless --lat, --lon and --zone say otherwise.
-
-Examples:
-  selvane --ics 2025 --output moon-2025.ics
-  selvane --ics 2025-03 --with-rise-set --output march.ics
-  selvane --pdf calendar 2024-03 --output march.pdf
-  selvane --pdf table 2024-03 --output march-table.pdf
-  selvane --csv 2024-03 --lat 51.4772 --lon -0.0014 --zone Europe/London
-
-Exit status: 0 when done; 2 when an argument is wrong or the output cannot be
-written, with one line on standard error, and then nothing is written.</source>
-        <translation>Selvane, kalendarz księżycowy. Bez opcji otwiera swoje okno. Z --ics, --pdf lub
---csv zapisuje plik i kończy działanie, bez okna i bez ekranu. Miejsce i strefa
-czasowa pochodzą z pliku ustawień (tylko odczytywanego, nigdy zapisywanego),
-chyba że --lat, --lon i --zone mówią inaczej.
-
-Przykłady:
-  selvane --ics 2025 --output ksiezyc-2025.ics
-  selvane --ics 2025-03 --with-rise-set --output marzec.ics
-  selvane --pdf calendar 2024-03 --output marzec.pdf
-  selvane --pdf table 2024-03 --output marzec-tabela.pdf
-  selvane --csv 2024-03 --lat 52.2297 --lon 21.0122 --zone Europe/Warsaw
-
-Kod wyjścia: 0 po wykonaniu; 2, gdy argument jest błędny lub wyniku nie da się
-zapisać, z jednym wierszem na standardowym wyjściu błędów; nic nie jest wtedy
-zapisywane.</translation>
     </message>
     <message>
         <source>%1 takes a year or a month (2025 or 2025-03), not &quot;%2&quot;</source>
@@ -123,14 +231,6 @@ zapisywane.</translation>
         <translation>--%1 podano więcej niż raz</translation>
     </message>
     <message>
-        <source>nothing to do: give --ics, --pdf or --csv (selvane --help tells more)</source>
-        <translation>nic do zrobienia: podaj --ics, --pdf lub --csv (więcej mówi selvane --help)</translation>
-    </message>
-    <message>
-        <source>one job at a time: give only one of --ics, --pdf and --csv</source>
-        <translation>jedno zadanie naraz: podaj tylko jedno z --ics, --pdf i --csv</translation>
-    </message>
-    <message>
         <source>--with-rise-set goes with --ics</source>
         <translation>--with-rise-set działa tylko z --ics</translation>
     </message>
@@ -149,6 +249,243 @@ zapisywane.</translation>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
         <translation>nieoczekiwany argument „%1”</translation>
+    </message>
+    <message>
+        <source>Write the New Moons, quarters, Full Moons, perigees, apogees, eclipses, supermoons and blue moons of a year (2025) or a month (2025-03) as an iCalendar file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the eclipses, supermoons and blue moons of a year (2026) or a month (2026-08) at the place as comma-separated values: the header line kind,local_date,local_time,ut,magnitude,visible, then one line per event.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selvane, a Moon calendar. Without options it opens its window. With --ics,
+--pdf, --csv or --events it writes the file and exits, without a window or a
+display.
+The place and the time zone come from the settings file (only read, never
+written) unless --lat, --lon and --zone say otherwise.
+
+Examples:
+  selvane --ics 2025 --output moon-2025.ics
+  selvane --ics 2025-03 --with-rise-set --output march.ics
+  selvane --pdf calendar 2024-03 --output march.pdf
+  selvane --pdf table 2024-03 --output march-table.pdf
+  selvane --csv 2024-03 --lat 51.4772 --lon -0.0014 --zone Europe/London
+  selvane --events 2026 --lat 40.4168 --lon -3.7038 --zone Europe/Madrid
+
+Exit status: 0 when done; 2 when an argument is wrong or the output cannot be
+written, with one line on standard error, and then nothing is written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes decimal degrees with a decimal point, not a comma: write &quot;%2&quot;, not &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (see --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing to do: give --ics, --pdf, --csv or --events (selvane --help tells more)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one job at a time: give only one of --ics, --pdf, --csv and --events</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>selvane::ExportMoonCalendar</name>
+    <message>
+        <source>Saved the calendar file as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>selvane::HotSpotLabel</name>
+    <message>
+        <source>Drag it to move the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>selvane::MainAccessibility</name>
+    <message>
+        <source>Right ascension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Declination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parallax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun azimuth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun altitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon azimuth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon altitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apogee</source>
+        <translation type="unfinished">Apogeum</translation>
+    </message>
+    <message>
+        <source>Apogee distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Perigee</source>
+        <translation type="unfinished">Perygeum</translation>
+    </message>
+    <message>
+        <source>Perigee distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun transit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Civil twilight start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Civil twilight end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nautical twilight start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nautical twilight end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astronomical twilight start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Astronomical twilight end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Moon</source>
+        <translation type="unfinished">Nów</translation>
+    </message>
+    <message>
+        <source>First Quarter</source>
+        <translation type="unfinished">Pierwsza kwadra</translation>
+    </message>
+    <message>
+        <source>Full Moon</source>
+        <translation type="unfinished">Pełnia</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation type="unfinished">Ostatnia kwadra</translation>
+    </message>
+    <message>
+        <source>Moonrise</source>
+        <translation type="unfinished">Wschód Księżyca</translation>
+    </message>
+    <message>
+        <source>Moon transit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moonset</source>
+        <translation type="unfinished">Zachód Księżyca</translation>
+    </message>
+    <message>
+        <source>Calendar, %1 %2</source>
+        <comment>the month&apos;s name and year</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4</source>
+        <comment>weekday, day, month and year: Friday 15 March 2024</comment>
+        <translation type="unfinished">%1 %2 %3 %4</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a day&apos;s date and its phase</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>a day&apos;s name and one line of its events</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished">Czas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Data</translation>
+    </message>
+    <message>
+        <source>Phase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local sidereal time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished">Księżyc</translation>
+    </message>
+    <message>
+        <source>Moon, %1, %2 % lit</source>
+        <comment>the phase&apos;s name and the lit percent</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phase angle</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -306,10 +643,6 @@ zapisywane.</translation>
         <translation>Wschody i zachody</translation>
     </message>
     <message>
-        <source>Version %1</source>
-        <translation>Wersja %1</translation>
-    </message>
-    <message>
         <source>A Moon calendar for Linux</source>
         <translation>Kalendarz księżycowy dla Linuksa</translation>
     </message>
@@ -328,6 +661,13 @@ zapisywane.</translation>
     <message>
         <source>Missions</source>
         <translation>Misje</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::PlacePopup</name>
+    <message>
+        <source>No place found</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -474,6 +814,10 @@ zapisywane.</translation>
         <extracomment>The time table&apos;s document and file name: the program&apos;s name, then the month and year.</extracomment>
         <translation>%1 Tabela czasów %2</translation>
     </message>
+    <message>
+        <source>Saved the page as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>selvane::Settings</name>
@@ -510,6 +854,75 @@ zapisywane.</translation>
     <message>
         <source>The settings file %1 could not be written, so this change will not survive a restart.</source>
         <translation>Nie udało się zapisać pliku ustawień %1, więc ta zmiana przepadnie po ponownym uruchomieniu.</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::TAbout</name>
+    <message>
+        <source>About Selvane</source>
+        <translation type="unfinished">O programie Selvane</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished">%1 %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished">Wersja %1</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::TLunarSites</name>
+    <message>
+        <source>Lunar Resources</source>
+        <translation type="unfinished">Księżyc w sieci</translation>
+    </message>
+    <message>
+        <source>NSSDC: The Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inconstant Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Lure of Lunar Domes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunar Eclipse Observer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missions</source>
+        <translation type="unfinished">Misje</translation>
+    </message>
+    <message>
+        <source>Apollo Landing Sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lunar Prospector Mission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clementine Mission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>selvane::TMonthSelect</name>
+    <message>
+        <source>Months</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -588,6 +1001,43 @@ zapisywane.</translation>
     <message>
         <source>Civil</source>
         <translation>Cyw.</translation>
+    </message>
+    <message>
+        <source>Times of the month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the time table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a column&apos;s group and title: Moon Rise, Twilight Start Ast.</comment>
+        <translation type="unfinished">%1 %2</translation>
+    </message>
+    <message>
+        <source>Days of the month</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -729,6 +1179,34 @@ zapisywane.</translation>
         <source>Cannot find Help File</source>
         <translation>Nie znaleziono pliku pomocy</translation>
     </message>
+    <message>
+        <source>Selvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links to pages about the Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns the Moon picture for the other hemisphere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose another month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type another year</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>selvane::TfConfig</name>
@@ -820,6 +1298,101 @@ zapisywane.</translation>
     <message>
         <source>Error reading Registry</source>
         <translation>Błąd odczytu ustawień</translation>
+    </message>
+    <message>
+        <source>Choose a place from the list to set its position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation type="unfinished">Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude degrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude direction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day Order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daylight saving time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up or Down switches between North and South</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up or Down switches between East and West</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type two or more letters of a place&apos;s name to choose it from a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A named zone leaves Time Zone and daylight saving to the zone&apos;s own rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>selvane::YearEntry</name>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Four digits; Enter takes the year, Escape keeps the one shown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
