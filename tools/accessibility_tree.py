@@ -13,8 +13,8 @@ It needs an AT-SPI bus and Qt's bridge switched on. Debian's at-spi2-core, pytho
 and dbus give the bus; on a machine without a desktop session, inside a virtual display:
 
     xvfb-run -a dbus-run-session -- \\
-        tools/accessibility_tree.py --start build/selvane --press "Display data for the month" \\
-            --rows 15 --quit
+        tools/accessibility_tree.py --press "Display data for the month" --rows 15 --quit \\
+            --start build/selvane
 
 --start runs the program with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 (Qt's bridge is otherwise
 switched on only when a screen reader runs). Attaching to a program already running needs it
