@@ -110,41 +110,6 @@
     </message>
 </context>
 <context>
-    <name>selvane</name>
-    <message>
-        <source>Print Options</source>
-        <translation type="unfinished">Impresión</translation>
-    </message>
-    <message>
-        <source>Daily Phases</source>
-        <translation type="unfinished">Fases diarias</translation>
-    </message>
-    <message>
-        <source>Major Phases</source>
-        <translation type="unfinished">Fases principales</translation>
-    </message>
-    <message>
-        <source>Moon&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished">Sol: salida, tránsito, puesta</translation>
-    </message>
-    <message>
-        <source>Daily Phase Density</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stores the choices and prints the calendar</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>selvane::AtomicFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
@@ -950,6 +915,26 @@ written, with one line on standard error, and then nothing is written.</source>
     <message>
         <source>Error reading registry</source>
         <translation>Error al leer la configuración</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation type="unfinished">Impresión</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s Rise/Transit/Set Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily Phase Density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stores the choices and prints the calendar</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -110,41 +110,6 @@
     </message>
 </context>
 <context>
-    <name>selvane</name>
-    <message>
-        <source>Print Options</source>
-        <translation type="unfinished">Impression</translation>
-    </message>
-    <message>
-        <source>Daily Phases</source>
-        <translation type="unfinished">Phases quotidiennes</translation>
-    </message>
-    <message>
-        <source>Major Phases</source>
-        <translation type="unfinished">Phases principales</translation>
-    </message>
-    <message>
-        <source>Moon&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished">Soleil&#xa0;: lever, passage, coucher</translation>
-    </message>
-    <message>
-        <source>Daily Phase Density</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stores the choices and prints the calendar</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>selvane::AtomicFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
@@ -950,6 +915,26 @@ written, with one line on standard error, and then nothing is written.</source>
     <message>
         <source>Error reading registry</source>
         <translation>Erreur de lecture des réglages</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation type="unfinished">Impression</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s Rise/Transit/Set Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily Phase Density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stores the choices and prints the calendar</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

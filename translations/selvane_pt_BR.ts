@@ -110,41 +110,6 @@
     </message>
 </context>
 <context>
-    <name>selvane</name>
-    <message>
-        <source>Print Options</source>
-        <translation type="unfinished">Impressão</translation>
-    </message>
-    <message>
-        <source>Daily Phases</source>
-        <translation type="unfinished">Fases diárias</translation>
-    </message>
-    <message>
-        <source>Major Phases</source>
-        <translation type="unfinished">Fases principais</translation>
-    </message>
-    <message>
-        <source>Moon&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished">Sol: nascer, trânsito, ocaso</translation>
-    </message>
-    <message>
-        <source>Daily Phase Density</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stores the choices and prints the calendar</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>selvane::AtomicFile</name>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
@@ -950,6 +915,26 @@ written, with one line on standard error, and then nothing is written.</source>
     <message>
         <source>Error reading registry</source>
         <translation>Erro ao ler as configurações</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation type="unfinished">Impressão</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s Rise/Transit/Set Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily Phase Density</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stores the choices and prints the calendar</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
