@@ -27,6 +27,7 @@
 
 #include <QAbstractItemView>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QFile>
@@ -37,6 +38,7 @@
 #include <QStyleOptionComboBox>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <vector>
@@ -159,6 +161,7 @@ private slots:
     void everyTextIsTranslatedWithItsPlaceholders();
     void englishTextsAreAsWritten();
     void translatedTextsAreTheAlmanacs();
+    void greatEventsAndWindowNamesAreInTheLanguage();
     void configurationShowsTheWordsAndStoresTheEnglish();
     void textsFitTheirPlaces_data();
     void textsFitTheirPlaces();
@@ -297,6 +300,77 @@ void TestTranslations::translatedTextsAreTheAlmanacs() {
         // The engine's titles are all in the table: none comes through in English.
         for (const MoonRiseSetEntry& e : CalcLunarRiseSet(kNoon15March, {51.5, 0.0, 0}).Entries)
             QVERIFY2(MoonEventTitle(e.Title) != QString::fromStdString(e.Title), e.Title.c_str());
+    }
+}
+
+void TestTranslations::greatEventsAndWindowNamesAreInTheLanguage() {
+    // The eclipses and the blue moon as the language's almanacs name them, a printed event line
+    // (a total lunar eclipse seen on 28 January at 23:59, umbral magnitude 1.178), and the
+    // names a screen reader gives the print options window and one of its boxes.
+    struct Row {
+        const char* Language; // empty: no catalogue
+        const char* TotalLunar;
+        const char* AnnularSolar;
+        const char* BlueMoon;
+        const char* Line;
+        const char* PrintOptions;
+        const char* MoonTimes;
+    };
+    const Row rows[] = {
+        {"", "Total lunar eclipse", "Annular solar eclipse", "Blue moon",
+         "28 January, 23:59: Total lunar eclipse. Umbral magnitude 1.178, visible here",
+         "Print Options", "Moon's Rise/Transit/Set Times"},
+        {"de", "Totale Mondfinsternis", "Ringf\u00f6rmige Sonnenfinsternis", "Blauer Mond",
+         "28. Januar, 23:59: Totale Mondfinsternis. Kernschatten-Gr\u00f6\u00dfe 1.178, hier "
+         "sichtbar",
+         "Druckoptionen", "Mond: Aufg., Kulm., Unterg."},
+        {"fr", "\u00c9clipse totale de Lune", "\u00c9clipse annulaire de Soleil", "Lune bleue",
+         "28 janvier, 23:59\u00a0: \u00c9clipse totale de Lune. Grandeur ombrale 1.178, visible "
+         "ici",
+         "Options d\u2019impression", "Lune\u00a0: lever, passage, coucher"},
+        {"es", "Eclipse total de Luna", "Eclipse anular de Sol", "Luna azul",
+         "28 de enero, 23:59: Eclipse total de Luna. Magnitud umbral 1.178, visible aqu\u00ed",
+         "Opciones de impresi\u00f3n", "Luna: salida, tr\u00e1nsito, puesta"},
+        {"it", "Eclissi totale di Luna", "Eclissi anulare di Sole", "Luna blu",
+         "28 gennaio, 23:59: Eclissi totale di Luna. Magnitudine umbrale 1.178, visibile qui",
+         "Opzioni di stampa", "Luna: sorge, transito, tramonto"},
+        {"pt_BR", "Eclipse lunar total", "Eclipse solar anular", "Lua azul",
+         "28 de janeiro, 23:59: Eclipse lunar total. Magnitude umbral 1.178, vis\u00edvel aqui",
+         "Op\u00e7\u00f5es de impress\u00e3o", "Lua: nascer, tr\u00e2nsito, ocaso"},
+        {"pl", "Ca\u0142kowite za\u0107mienie Ksi\u0119\u017cyca",
+         "Obr\u0105czkowe za\u0107mienie S\u0142o\u0144ca", "Niebieski ksi\u0119\u017cyc",
+         "28 stycznia, 23:59: Ca\u0142kowite za\u0107mienie Ksi\u0119\u017cyca. Faza w cieniu "
+         "1.178, widoczne tutaj",
+         "Opcje wydruku", "Ksi\u0119\u017cyc: wsch\u00f3d, g\u00f3r., zach\u00f3d"},
+    };
+    const std::vector<GreatEvent> events = EveryGreatEvent();
+    const auto title = [&events](EventSymbol symbol) {
+        return GreatEventTexts::Title(
+            *std::find_if(events.begin(), events.end(),
+                          [symbol](const GreatEvent& e) { return SymbolOf(e) == symbol; }));
+    };
+    for (const Row& r : rows) {
+        const QString language = QString::fromLatin1(r.Language);
+        std::optional<Translation> translation;
+        QLocale names(QLocale::English, QLocale::UnitedKingdom);
+        if (!language.isEmpty()) {
+            translation.emplace(QStringList{language});
+            QCOMPARE(translation->language(), language);
+            translation->install();
+            names = translation->namesLocale(QLocale::c());
+        }
+        QCOMPARE(title(EventSymbol::TotalLunar), QString::fromUtf8(r.TotalLunar));
+        QCOMPARE(title(EventSymbol::AnnularSolar), QString::fromUtf8(r.AnnularSolar));
+        QCOMPARE(title(EventSymbol::BlueMoon), QString::fromUtf8(r.BlueMoon));
+        const GreatEvent& totalSeen = events[4]; // total lunar eclipse, seen
+        QCOMPARE(SymbolOf(totalSeen), EventSymbol::TotalLunar);
+        QVERIFY(totalSeen.Visible);
+        QCOMPARE(GreatEventTexts::Line(totalSeen, LocaleTexts::from(names).month(1)),
+                 QString::fromUtf8(r.Line));
+        Fixture f(kNoon15March);
+        const TPrintOptions& options = f.window->printOptions();
+        QCOMPARE(options.accessibleName(), QString::fromUtf8(r.PrintOptions));
+        QCOMPARE(options.chkLunarTimes->accessibleName(), QString::fromUtf8(r.MoonTimes));
     }
 }
 
