@@ -5,143 +5,108 @@
     <name>GreatEventTexts</name>
     <message>
         <source>Penumbral lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbschattenfinsternis</translation>
     </message>
     <message>
         <source>Partial lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Partielle Mondfinsternis</translation>
     </message>
     <message>
         <source>Total lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale Mondfinsternis</translation>
     </message>
     <message>
         <source>Partial solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Partielle Sonnenfinsternis</translation>
     </message>
     <message>
         <source>Annular solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ringförmige Sonnenfinsternis</translation>
     </message>
     <message>
         <source>Total solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale Sonnenfinsternis</translation>
     </message>
     <message>
         <source>Hybrid solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Hybride Sonnenfinsternis</translation>
     </message>
     <message>
         <source>Supermoon</source>
-        <translation type="unfinished"></translation>
+        <translation>Supermond</translation>
     </message>
     <message>
         <source>Blue moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauer Mond</translation>
     </message>
     <message>
         <source>Partial here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier partiell, Größe %1, %2 % der Sonne bedeckt</translation>
     </message>
     <message>
         <source>Annular here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier ringförmig, Größe %1, %2 % der Sonne bedeckt</translation>
     </message>
     <message>
         <source>Total here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier total, Größe %1, %2 % der Sonne bedeckt</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1, visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbschatten-Größe %1, hier sichtbar</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1, not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbschatten-Größe %1, hier nicht sichtbar</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernschatten-Größe %1, hier sichtbar</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Kernschatten-Größe %1, hier nicht sichtbar</translation>
     </message>
     <message>
         <source>Distance %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand %1 km</translation>
     </message>
     <message>
         <source>The second Full Moon of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Der zweite Vollmond des Monats</translation>
     </message>
     <message>
         <source>Not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier nicht sichtbar</translation>
     </message>
     <message>
         <source>%1, Full Moon at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Vollmond um %2</translation>
     </message>
     <message>
         <source>%1, greatest here at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, hier größte Verfinsterung um %2</translation>
     </message>
     <message>
         <source>%1, greatest at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, größte Verfinsterung um %2</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <comment>an event in the calendar file: its title and what is seen</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>Greatest eclipse here %1 UT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Größte Verfinsterung hier %1 UT.</translation>
     </message>
     <message>
         <source>Greatest eclipse %1 UT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Größte Verfinsterung %1 UT.</translation>
     </message>
     <message>
         <source>%1 %2, %3: %4. %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>selvane</name>
-    <message>
-        <source>Print Options</source>
-        <translation type="unfinished">Druckoptionen</translation>
-    </message>
-    <message>
-        <source>Daily Phases</source>
-        <translation type="unfinished">Tägliche Phasen</translation>
-    </message>
-    <message>
-        <source>Major Phases</source>
-        <translation type="unfinished">Hauptphasen</translation>
-    </message>
-    <message>
-        <source>Moon&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished">Sonne: Aufg., Kulm., Unterg.</translation>
-    </message>
-    <message>
-        <source>Daily Phase Density</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stores the choices and prints the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2, %3: %4. %5</translation>
     </message>
 </context>
 <context>
@@ -252,11 +217,11 @@
     </message>
     <message>
         <source>Write the New Moons, quarters, Full Moons, perigees, apogees, eclipses, supermoons and blue moons of a year (2025) or a month (2025-03) as an iCalendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die Neumonde, Viertel, Vollmonde, Perigäen, Apogäen, Finsternisse, Supermonde und Blauen Monde eines Jahres (2025) oder eines Monats (2025-03) als iCalendar-Datei.</translation>
     </message>
     <message>
         <source>Write the eclipses, supermoons and blue moons of a year (2026) or a month (2026-08) at the place as comma-separated values: the header line kind,local_date,local_time,ut,magnitude,visible, then one line per event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die Finsternisse, Supermonde und Blauen Monde eines Jahres (2026) oder eines Monats (2026-08) am Ort als kommagetrennte Werte: die Kopfzeile kind,local_date,local_time,ut,magnitude,visible, dann eine Zeile je Ereignis.</translation>
     </message>
     <message>
         <source>Selvane, a Moon calendar. Without options it opens its window. With --ics,
@@ -275,217 +240,233 @@ Examples:
 
 Exit status: 0 when done; 2 when an argument is wrong or the output cannot be
 written, with one line on standard error, and then nothing is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane, ein Mondkalender. Ohne Optionen öffnet es sein Fenster. Mit --ics,
+--pdf, --csv oder --events schreibt es die Datei und endet, ohne Fenster und
+ohne Display.
+Ort und Zeitzone kommen aus der Einstellungsdatei (die nur gelesen, nie
+geschrieben wird), sofern --lat, --lon und --zone nichts anderes sagen.
+
+Beispiele:
+  selvane --ics 2025 --output mond-2025.ics
+  selvane --ics 2025-03 --with-rise-set --output maerz.ics
+  selvane --pdf calendar 2024-03 --output maerz.pdf
+  selvane --pdf table 2024-03 --output maerz-tabelle.pdf
+  selvane --csv 2024-03 --lat 52.5200 --lon 13.4050 --zone Europe/Berlin
+  selvane --events 2026 --lat 40.4168 --lon -3.7038 --zone Europe/Madrid
+
+Rückgabewert: 0, wenn erledigt; 2, wenn ein Argument falsch ist oder die
+Ausgabe nicht geschrieben werden kann, mit einer Zeile auf der
+Standardfehlerausgabe; dann wird nichts geschrieben.</translation>
     </message>
     <message>
         <source>%1 takes decimal degrees with a decimal point, not a comma: write &quot;%2&quot;, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet Dezimalgrad mit Dezimalpunkt, nicht mit Komma: „%2“ schreiben, nicht „%3“</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option „%1“ (siehe --help)</translation>
     </message>
     <message>
         <source>nothing to do: give --ics, --pdf, --csv or --events (selvane --help tells more)</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts zu tun: --ics, --pdf, --csv oder --events angeben (selvane --help sagt mehr)</translation>
     </message>
     <message>
         <source>one job at a time: give only one of --ics, --pdf, --csv and --events</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Aufgabe auf einmal: nur eines von --ics, --pdf, --csv und --events angeben</translation>
     </message>
 </context>
 <context>
     <name>selvane::ExportMoonCalendar</name>
     <message>
         <source>Saved the calendar file as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalenderdatei wurde als %1 gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>selvane::HotSpotLabel</name>
     <message>
         <source>Drag it to move the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen, um das Fenster zu verschieben</translation>
     </message>
 </context>
 <context>
     <name>selvane::MainAccessibility</name>
     <message>
         <source>Right ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Rektaszension</translation>
     </message>
     <message>
         <source>Declination</source>
-        <translation type="unfinished"></translation>
+        <translation>Deklination</translation>
     </message>
     <message>
         <source>Parallax</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallaxe</translation>
     </message>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchmesser</translation>
     </message>
     <message>
         <source>Sun azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut der Sonne</translation>
     </message>
     <message>
         <source>Sun altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe der Sonne</translation>
     </message>
     <message>
         <source>Moon azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut des Mondes</translation>
     </message>
     <message>
         <source>Moon altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe des Mondes</translation>
     </message>
     <message>
         <source>Position angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Positionswinkel</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichtbar</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand</translation>
     </message>
     <message>
         <source>Apogee</source>
-        <translation type="unfinished">Apogäum</translation>
+        <translation>Apogäum</translation>
     </message>
     <message>
         <source>Apogee distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand im Apogäum</translation>
     </message>
     <message>
         <source>Perigee</source>
-        <translation type="unfinished">Perigäum</translation>
+        <translation>Perigäum</translation>
     </message>
     <message>
         <source>Perigee distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand im Perigäum</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenaufgang</translation>
     </message>
     <message>
         <source>Sun transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulmination der Sonne</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenuntergang</translation>
     </message>
     <message>
         <source>Civil twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn der bürgerlichen Dämmerung</translation>
     </message>
     <message>
         <source>Civil twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende der bürgerlichen Dämmerung</translation>
     </message>
     <message>
         <source>Nautical twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn der nautischen Dämmerung</translation>
     </message>
     <message>
         <source>Nautical twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende der nautischen Dämmerung</translation>
     </message>
     <message>
         <source>Astronomical twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn der astronomischen Dämmerung</translation>
     </message>
     <message>
         <source>Astronomical twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende der astronomischen Dämmerung</translation>
     </message>
     <message>
         <source>New Moon</source>
-        <translation type="unfinished">Neumond</translation>
+        <translation>Neumond</translation>
     </message>
     <message>
         <source>First Quarter</source>
-        <translation type="unfinished">Erstes Viertel</translation>
+        <translation>Erstes Viertel</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished">Vollmond</translation>
+        <translation>Vollmond</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished">Letztes Viertel</translation>
+        <translation>Letztes Viertel</translation>
     </message>
     <message>
         <source>Moonrise</source>
-        <translation type="unfinished">Mondaufgang</translation>
+        <translation>Mondaufgang</translation>
     </message>
     <message>
         <source>Moon transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulmination des Mondes</translation>
     </message>
     <message>
         <source>Moonset</source>
-        <translation type="unfinished">Monduntergang</translation>
+        <translation>Monduntergang</translation>
     </message>
     <message>
         <source>Calendar, %1 %2</source>
         <comment>the month&apos;s name and year</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kalender, %1 %2</translation>
     </message>
     <message>
         <source>%1 %2 %3 %4</source>
         <comment>weekday, day, month and year: Friday 15 March 2024</comment>
-        <translation type="unfinished">%1. %2 %3 {1 %2 %3 %4?}</translation>
+        <translation>%1, %2. %3 %4</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day&apos;s date and its phase</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day&apos;s name and one line of its events</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Zeit</translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Local sidereal time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternzeit</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished">Mond</translation>
+        <translation>Mond</translation>
     </message>
     <message>
         <source>Moon, %1, %2 % lit</source>
         <comment>the phase&apos;s name and the lit percent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mond, %1, %2 % beleuchtet</translation>
     </message>
     <message>
         <source>Phase angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Phasenwinkel</translation>
     </message>
 </context>
 <context>
@@ -667,7 +648,7 @@ written, with one line on standard error, and then nothing is written.</source>
     <name>selvane::PlacePopup</name>
     <message>
         <source>No place found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ort gefunden</translation>
     </message>
 </context>
 <context>
@@ -816,7 +797,7 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Saved the page as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite wurde als %1 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -860,69 +841,69 @@ written, with one line on standard error, and then nothing is written.</source>
     <name>selvane::TAbout</name>
     <message>
         <source>About Selvane</source>
-        <translation type="unfinished">Über Selvane</translation>
+        <translation>Über Selvane</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1. %2 %3 {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished">Version %1</translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>selvane::TLunarSites</name>
     <message>
         <source>Lunar Resources</source>
-        <translation type="unfinished">Mond im Netz</translation>
+        <translation>Mond im Netz</translation>
     </message>
     <message>
         <source>NSSDC: The Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>NSSDC: The Moon</translation>
     </message>
     <message>
         <source>Inconstant Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconstant Moon</translation>
     </message>
     <message>
         <source>The Lure of Lunar Domes</source>
-        <translation type="unfinished"></translation>
+        <translation>The Lure of Lunar Domes</translation>
     </message>
     <message>
         <source>Lunar Eclipse Observer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar Eclipse Observer</translation>
     </message>
     <message>
         <source>Missions</source>
-        <translation type="unfinished">Missionen</translation>
+        <translation>Missionen</translation>
     </message>
     <message>
         <source>Apollo Landing Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Apollo Landing Sites</translation>
     </message>
     <message>
         <source>Lunar Prospector Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar Prospector Mission</translation>
     </message>
     <message>
         <source>Clementine Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Clementine Mission</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
 </context>
 <context>
     <name>selvane::TMonthSelect</name>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
 </context>
 <context>
@@ -950,6 +931,26 @@ written, with one line on standard error, and then nothing is written.</source>
     <message>
         <source>Error reading registry</source>
         <translation>Fehler beim Lesen der Einstellungen</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Druckoptionen</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s Rise/Transit/Set Times</source>
+        <translation>Mond: Aufg., Kulm., Unterg.</translation>
+    </message>
+    <message>
+        <source>Daily Phase Density</source>
+        <translation>Schattendichte</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stores the choices and prints the calendar</source>
+        <translation>Speichert die Auswahl und druckt den Kalender</translation>
     </message>
 </context>
 <context>
@@ -1004,40 +1005,40 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Times of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten des Monats</translation>
     </message>
     <message>
         <source>Print the time table</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeittabelle drucken</translation>
     </message>
     <message>
         <source>Scroll up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben blättern</translation>
     </message>
     <message>
         <source>Scroll down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten blättern</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a column&apos;s group and title: Moon Rise, Twilight Start Ast.</comment>
-        <translation type="unfinished">%1. %2 %3 {1 %2?}</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Days of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage des Monats</translation>
     </message>
 </context>
 <context>
@@ -1181,31 +1182,31 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Selvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Links to pages about the Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Links zu Seiten über den Mond</translation>
     </message>
     <message>
         <source>Turns the Moon picture for the other hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreht das Mondbild für die andere Halbkugel</translation>
     </message>
     <message>
         <source>Choose another month</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen anderen Monat wählen</translation>
     </message>
     <message>
         <source>Type another year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Jahr eingeben</translation>
     </message>
 </context>
 <context>
@@ -1301,98 +1302,98 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Choose a place from the list to set its position</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Position einen Ort aus der Liste wählen</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite, Grad</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite, Minuten</translation>
     </message>
     <message>
         <source>Latitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite, Sekunden</translation>
     </message>
     <message>
         <source>Latitude direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite, Richtung</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge, Grad</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge, Minuten</translation>
     </message>
     <message>
         <source>Longitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge, Sekunden</translation>
     </message>
     <message>
         <source>Longitude direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge, Richtung</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Day Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochenbeginn</translation>
     </message>
     <message>
         <source>Date Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat</translation>
     </message>
     <message>
         <source>Zone Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Versatz</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit</translation>
     </message>
     <message>
         <source>Up or Down switches between North and South</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltaste hoch oder runter wechselt zwischen Nord und Süd</translation>
     </message>
     <message>
         <source>Up or Down switches between East and West</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltaste hoch oder runter wechselt zwischen Ost und West</translation>
     </message>
     <message>
         <source>Type two or more letters of a place&apos;s name to choose it from a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei oder mehr Buchstaben eines Ortsnamens eingeben, um ihn aus einer Liste zu wählen</translation>
     </message>
     <message>
         <source>A named zone leaves Time Zone and daylight saving to the zone&apos;s own rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine benannte Zeitzone überlässt Versatz und Sommerzeit ihren eigenen Regeln</translation>
     </message>
 </context>
 <context>
     <name>selvane::YearEntry</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Four digits; Enter takes the year, Escape keeps the one shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier Ziffern; die Eingabetaste übernimmt das Jahr, Esc behält das angezeigte</translation>
     </message>
 </context>
 </TS>

@@ -5,143 +5,108 @@
     <name>GreatEventTexts</name>
     <message>
         <source>Penumbral lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse penumbral de Luna</translation>
     </message>
     <message>
         <source>Partial lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse parcial de Luna</translation>
     </message>
     <message>
         <source>Total lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse total de Luna</translation>
     </message>
     <message>
         <source>Partial solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse parcial de Sol</translation>
     </message>
     <message>
         <source>Annular solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse anular de Sol</translation>
     </message>
     <message>
         <source>Total solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse total de Sol</translation>
     </message>
     <message>
         <source>Hybrid solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclipse híbrido de Sol</translation>
     </message>
     <message>
         <source>Supermoon</source>
-        <translation type="unfinished"></translation>
+        <translation>Superluna</translation>
     </message>
     <message>
         <source>Blue moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna azul</translation>
     </message>
     <message>
         <source>Partial here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcial aquí, magnitud %1, %2 % del Sol cubierto</translation>
     </message>
     <message>
         <source>Annular here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Anular aquí, magnitud %1, %2 % del Sol cubierto</translation>
     </message>
     <message>
         <source>Total here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Total aquí, magnitud %1, %2 % del Sol cubierto</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1, visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud penumbral %1, visible aquí</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1, not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud penumbral %1, no visible aquí</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud umbral %1, visible aquí</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitud umbral %1, no visible aquí</translation>
     </message>
     <message>
         <source>Distance %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia %1 km</translation>
     </message>
     <message>
         <source>The second Full Moon of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>La segunda luna llena del mes</translation>
     </message>
     <message>
         <source>Not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>No visible aquí</translation>
     </message>
     <message>
         <source>%1, Full Moon at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, luna llena a las %2</translation>
     </message>
     <message>
         <source>%1, greatest here at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, máximo aquí a las %2</translation>
     </message>
     <message>
         <source>%1, greatest at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, máximo a las %2</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <comment>an event in the calendar file: its title and what is seen</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2.</translation>
     </message>
     <message>
         <source>Greatest eclipse here %1 UT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo del eclipse aquí: %1 TU.</translation>
     </message>
     <message>
         <source>Greatest eclipse %1 UT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo del eclipse: %1 TU.</translation>
     </message>
     <message>
         <source>%1 %2, %3: %4. %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>selvane</name>
-    <message>
-        <source>Print Options</source>
-        <translation type="unfinished">Impresión</translation>
-    </message>
-    <message>
-        <source>Daily Phases</source>
-        <translation type="unfinished">Fases diarias</translation>
-    </message>
-    <message>
-        <source>Major Phases</source>
-        <translation type="unfinished">Fases principales</translation>
-    </message>
-    <message>
-        <source>Moon&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished">Sol: salida, tránsito, puesta</translation>
-    </message>
-    <message>
-        <source>Daily Phase Density</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stores the choices and prints the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2, %3: %4. %5</translation>
     </message>
 </context>
 <context>
@@ -252,11 +217,11 @@
     </message>
     <message>
         <source>Write the New Moons, quarters, Full Moons, perigees, apogees, eclipses, supermoons and blue moons of a year (2025) or a month (2025-03) as an iCalendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe las lunas nuevas, cuartos, lunas llenas, perigeos, apogeos, eclipses, superlunas y lunas azules de un año (2025) o de un mes (2025-03) en un archivo iCalendar.</translation>
     </message>
     <message>
         <source>Write the eclipses, supermoons and blue moons of a year (2026) or a month (2026-08) at the place as comma-separated values: the header line kind,local_date,local_time,ut,magnitude,visible, then one line per event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe los eclipses, superlunas y lunas azules de un año (2026) o de un mes (2026-08) en el lugar como valores separados por comas: la línea de encabezado kind,local_date,local_time,ut,magnitude,visible y luego una línea por evento.</translation>
     </message>
     <message>
         <source>Selvane, a Moon calendar. Without options it opens its window. With --ics,
@@ -275,217 +240,232 @@ Examples:
 
 Exit status: 0 when done; 2 when an argument is wrong or the output cannot be
 written, with one line on standard error, and then nothing is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane, un calendario lunar. Sin opciones abre su ventana. Con --ics, --pdf,
+--csv o --events escribe el archivo y termina, sin ventana ni pantalla. El
+lugar y la zona horaria vienen del archivo de configuración (que solo se lee,
+nunca se escribe), salvo que --lat, --lon y --zone digan otra cosa.
+
+Ejemplos:
+  selvane --ics 2025 --output luna-2025.ics
+  selvane --ics 2025-03 --with-rise-set --output marzo.ics
+  selvane --pdf calendar 2024-03 --output marzo.pdf
+  selvane --pdf table 2024-03 --output marzo-tabla.pdf
+  selvane --csv 2024-03 --lat 40.4168 --lon -3.7038 --zone Europe/Madrid
+  selvane --events 2026 --lat 40.4168 --lon -3.7038 --zone Europe/Madrid
+
+Estado de salida: 0 si todo fue bien; 2 si un argumento es erróneo o la salida
+no se puede escribir, con una línea en la salida de errores, y entonces no se
+escribe nada.</translation>
     </message>
     <message>
         <source>%1 takes decimal degrees with a decimal point, not a comma: write &quot;%2&quot;, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 espera grados decimales con punto decimal, no con coma: escriba «%2», no «%3»</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida «%1» (véase --help)</translation>
     </message>
     <message>
         <source>nothing to do: give --ics, --pdf, --csv or --events (selvane --help tells more)</source>
-        <translation type="unfinished"></translation>
+        <translation>nada que hacer: indique --ics, --pdf, --csv o --events (selvane --help da más detalles)</translation>
     </message>
     <message>
         <source>one job at a time: give only one of --ics, --pdf, --csv and --events</source>
-        <translation type="unfinished"></translation>
+        <translation>una tarea cada vez: indique solo una de --ics, --pdf, --csv y --events</translation>
     </message>
 </context>
 <context>
     <name>selvane::ExportMoonCalendar</name>
     <message>
         <source>Saved the calendar file as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de calendario guardado como %1.</translation>
     </message>
 </context>
 <context>
     <name>selvane::HotSpotLabel</name>
     <message>
         <source>Drag it to move the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrástrelo para mover la ventana</translation>
     </message>
 </context>
 <context>
     <name>selvane::MainAccessibility</name>
     <message>
         <source>Right ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascensión recta</translation>
     </message>
     <message>
         <source>Declination</source>
-        <translation type="unfinished"></translation>
+        <translation>Declinación</translation>
     </message>
     <message>
         <source>Parallax</source>
-        <translation type="unfinished"></translation>
+        <translation>Paralaje</translation>
     </message>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro</translation>
     </message>
     <message>
         <source>Sun azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut del Sol</translation>
     </message>
     <message>
         <source>Sun altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura del Sol</translation>
     </message>
     <message>
         <source>Moon azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut de la Luna</translation>
     </message>
     <message>
         <source>Moon altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura de la Luna</translation>
     </message>
     <message>
         <source>Position angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de posición</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Visible</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <source>Apogee</source>
-        <translation type="unfinished">Apogeo</translation>
+        <translation>Apogeo</translation>
     </message>
     <message>
         <source>Apogee distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia en el apogeo</translation>
     </message>
     <message>
         <source>Perigee</source>
-        <translation type="unfinished">Perigeo</translation>
+        <translation>Perigeo</translation>
     </message>
     <message>
         <source>Perigee distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia en el perigeo</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida del Sol</translation>
     </message>
     <message>
         <source>Sun transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tránsito del Sol</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesta del Sol</translation>
     </message>
     <message>
         <source>Civil twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio del crepúsculo civil</translation>
     </message>
     <message>
         <source>Civil twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del crepúsculo civil</translation>
     </message>
     <message>
         <source>Nautical twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio del crepúsculo náutico</translation>
     </message>
     <message>
         <source>Nautical twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del crepúsculo náutico</translation>
     </message>
     <message>
         <source>Astronomical twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio del crepúsculo astronómico</translation>
     </message>
     <message>
         <source>Astronomical twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del crepúsculo astronómico</translation>
     </message>
     <message>
         <source>New Moon</source>
-        <translation type="unfinished">Luna nueva</translation>
+        <translation>Luna nueva</translation>
     </message>
     <message>
         <source>First Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarto creciente</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished">Luna llena</translation>
+        <translation>Luna llena</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarto menguante</translation>
     </message>
     <message>
         <source>Moonrise</source>
-        <translation type="unfinished">Salida de la Luna</translation>
+        <translation>Salida de la Luna</translation>
     </message>
     <message>
         <source>Moon transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tránsito de la Luna</translation>
     </message>
     <message>
         <source>Moonset</source>
-        <translation type="unfinished">Puesta de la Luna</translation>
+        <translation>Puesta de la Luna</translation>
     </message>
     <message>
         <source>Calendar, %1 %2</source>
         <comment>the month&apos;s name and year</comment>
-        <translation type="unfinished"></translation>
+        <translation>Calendario, %1 %2</translation>
     </message>
     <message>
         <source>%1 %2 %3 %4</source>
         <comment>weekday, day, month and year: Friday 15 March 2024</comment>
-        <translation type="unfinished">%1 %2 %3 %4</translation>
+        <translation>%1, %2 de %3 de %4</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day&apos;s date and its phase</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day&apos;s name and one line of its events</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Hora</translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>Local sidereal time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo sidéreo local</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished">Luna</translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Moon, %1, %2 % lit</source>
         <comment>the phase&apos;s name and the lit percent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Luna, %1, iluminada al %2 %</translation>
     </message>
     <message>
         <source>Phase angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de fase</translation>
     </message>
 </context>
 <context>
@@ -667,7 +647,7 @@ written, with one line on standard error, and then nothing is written.</source>
     <name>selvane::PlacePopup</name>
     <message>
         <source>No place found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún lugar</translation>
     </message>
 </context>
 <context>
@@ -816,7 +796,7 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Saved the page as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Página guardada como %1.</translation>
     </message>
 </context>
 <context>
@@ -860,69 +840,69 @@ written, with one line on standard error, and then nothing is written.</source>
     <name>selvane::TAbout</name>
     <message>
         <source>About Selvane</source>
-        <translation type="unfinished">Acerca de Selvane</translation>
+        <translation>Acerca de Selvane</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished">Versión %1</translation>
+        <translation>Versión %1</translation>
     </message>
 </context>
 <context>
     <name>selvane::TLunarSites</name>
     <message>
         <source>Lunar Resources</source>
-        <translation type="unfinished">Recursos lunares</translation>
+        <translation>Recursos lunares</translation>
     </message>
     <message>
         <source>NSSDC: The Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>NSSDC: The Moon</translation>
     </message>
     <message>
         <source>Inconstant Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconstant Moon</translation>
     </message>
     <message>
         <source>The Lure of Lunar Domes</source>
-        <translation type="unfinished"></translation>
+        <translation>The Lure of Lunar Domes</translation>
     </message>
     <message>
         <source>Lunar Eclipse Observer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar Eclipse Observer</translation>
     </message>
     <message>
         <source>Missions</source>
-        <translation type="unfinished">Misiones</translation>
+        <translation>Misiones</translation>
     </message>
     <message>
         <source>Apollo Landing Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Apollo Landing Sites</translation>
     </message>
     <message>
         <source>Lunar Prospector Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar Prospector Mission</translation>
     </message>
     <message>
         <source>Clementine Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Clementine Mission</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces</translation>
     </message>
 </context>
 <context>
     <name>selvane::TMonthSelect</name>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Meses</translation>
     </message>
 </context>
 <context>
@@ -950,6 +930,26 @@ written, with one line on standard error, and then nothing is written.</source>
     <message>
         <source>Error reading registry</source>
         <translation>Error al leer la configuración</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Opciones de impresión</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s Rise/Transit/Set Times</source>
+        <translation>Luna: salida, tránsito, puesta</translation>
+    </message>
+    <message>
+        <source>Daily Phase Density</source>
+        <translation>Densidad de sombra</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stores the choices and prints the calendar</source>
+        <translation>Guarda las opciones e imprime el calendario</translation>
     </message>
 </context>
 <context>
@@ -1004,40 +1004,40 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Times of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas del mes</translation>
     </message>
     <message>
         <source>Print the time table</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la tabla de horas</translation>
     </message>
     <message>
         <source>Scroll up</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar hacia arriba</translation>
     </message>
     <message>
         <source>Scroll down</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar hacia abajo</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a column&apos;s group and title: Moon Rise, Twilight Start Ast.</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Days of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Días del mes</translation>
     </message>
 </context>
 <context>
@@ -1181,31 +1181,31 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Selvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Links to pages about the Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces a páginas sobre la Luna</translation>
     </message>
     <message>
         <source>Turns the Moon picture for the other hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira la imagen de la Luna para el otro hemisferio</translation>
     </message>
     <message>
         <source>Choose another month</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir otro mes</translation>
     </message>
     <message>
         <source>Type another year</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir otro año</translation>
     </message>
 </context>
 <context>
@@ -1301,98 +1301,98 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Choose a place from the list to set its position</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un lugar de la lista para fijar su posición</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud, grados</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud, minutos</translation>
     </message>
     <message>
         <source>Latitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud, segundos</translation>
     </message>
     <message>
         <source>Latitude direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud, dirección</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud, grados</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud, minutos</translation>
     </message>
     <message>
         <source>Longitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud, segundos</translation>
     </message>
     <message>
         <source>Longitude direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud, dirección</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar</translation>
     </message>
     <message>
         <source>Day Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de semana</translation>
     </message>
     <message>
         <source>Date Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha</translation>
     </message>
     <message>
         <source>Zone Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase horario</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano</translation>
     </message>
     <message>
         <source>Up or Down switches between North and South</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas arriba y abajo cambian entre norte y sur</translation>
     </message>
     <message>
         <source>Up or Down switches between East and West</source>
-        <translation type="unfinished"></translation>
+        <translation>Las flechas arriba y abajo cambian entre este y oeste</translation>
     </message>
     <message>
         <source>Type two or more letters of a place&apos;s name to choose it from a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba dos o más letras del nombre de un lugar para elegirlo de una lista</translation>
     </message>
     <message>
         <source>A named zone leaves Time Zone and daylight saving to the zone&apos;s own rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Una zona con nombre deja el desfase y el horario de verano a las reglas de la zona</translation>
     </message>
 </context>
 <context>
     <name>selvane::YearEntry</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>Four digits; Enter takes the year, Escape keeps the one shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro cifras; Intro acepta el año, Esc conserva el mostrado</translation>
     </message>
 </context>
 </TS>

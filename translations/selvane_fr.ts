@@ -5,143 +5,108 @@
     <name>GreatEventTexts</name>
     <message>
         <source>Penumbral lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse de Lune par la pénombre</translation>
     </message>
     <message>
         <source>Partial lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse partielle de Lune</translation>
     </message>
     <message>
         <source>Total lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse totale de Lune</translation>
     </message>
     <message>
         <source>Partial solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse partielle de Soleil</translation>
     </message>
     <message>
         <source>Annular solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse annulaire de Soleil</translation>
     </message>
     <message>
         <source>Total solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse totale de Soleil</translation>
     </message>
     <message>
         <source>Hybrid solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclipse hybride de Soleil</translation>
     </message>
     <message>
         <source>Supermoon</source>
-        <translation type="unfinished"></translation>
+        <translation>Super lune</translation>
     </message>
     <message>
         <source>Blue moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune bleue</translation>
     </message>
     <message>
         <source>Partial here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Partielle ici, grandeur %1, Soleil occulté à %2&#xa0;%</translation>
     </message>
     <message>
         <source>Annular here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulaire ici, grandeur %1, Soleil occulté à %2&#xa0;%</translation>
     </message>
     <message>
         <source>Total here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale ici, grandeur %1, Soleil occulté à %2&#xa0;%</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1, visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Grandeur pénombrale %1, visible ici</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1, not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Grandeur pénombrale %1, invisible ici</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Grandeur ombrale %1, visible ici</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Grandeur ombrale %1, invisible ici</translation>
     </message>
     <message>
         <source>Distance %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance %1&#xa0;km</translation>
     </message>
     <message>
         <source>The second Full Moon of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>La deuxième pleine lune du mois</translation>
     </message>
     <message>
         <source>Not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Invisible ici</translation>
     </message>
     <message>
         <source>%1, Full Moon at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pleine lune à %2</translation>
     </message>
     <message>
         <source>%1, greatest here at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, maximum ici à %2</translation>
     </message>
     <message>
         <source>%1, greatest at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, maximum à %2</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <comment>an event in the calendar file: its title and what is seen</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2.</translation>
     </message>
     <message>
         <source>Greatest eclipse here %1 UT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum de l’éclipse ici&#xa0;: %1 TU.</translation>
     </message>
     <message>
         <source>Greatest eclipse %1 UT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum de l’éclipse&#xa0;: %1 TU.</translation>
     </message>
     <message>
         <source>%1 %2, %3: %4. %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>selvane</name>
-    <message>
-        <source>Print Options</source>
-        <translation type="unfinished">Impression</translation>
-    </message>
-    <message>
-        <source>Daily Phases</source>
-        <translation type="unfinished">Phases quotidiennes</translation>
-    </message>
-    <message>
-        <source>Major Phases</source>
-        <translation type="unfinished">Phases principales</translation>
-    </message>
-    <message>
-        <source>Moon&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished">Soleil&#xa0;: lever, passage, coucher</translation>
-    </message>
-    <message>
-        <source>Daily Phase Density</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stores the choices and prints the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3&#xa0;: %4. %5</translation>
     </message>
 </context>
 <context>
@@ -252,11 +217,11 @@
     </message>
     <message>
         <source>Write the New Moons, quarters, Full Moons, perigees, apogees, eclipses, supermoons and blue moons of a year (2025) or a month (2025-03) as an iCalendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les nouvelles lunes, quartiers, pleines lunes, périgées, apogées, éclipses, super lunes et lunes bleues d’une année (2025) ou d’un mois (2025-03) dans un fichier iCalendar.</translation>
     </message>
     <message>
         <source>Write the eclipses, supermoons and blue moons of a year (2026) or a month (2026-08) at the place as comma-separated values: the header line kind,local_date,local_time,ut,magnitude,visible, then one line per event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les éclipses, super lunes et lunes bleues d’une année (2026) ou d’un mois (2026-08) au lieu donné, en valeurs séparées par des virgules&#xa0;: la ligne d’en-tête kind,local_date,local_time,ut,magnitude,visible, puis une ligne par événement.</translation>
     </message>
     <message>
         <source>Selvane, a Moon calendar. Without options it opens its window. With --ics,
@@ -275,217 +240,233 @@ Examples:
 
 Exit status: 0 when done; 2 when an argument is wrong or the output cannot be
 written, with one line on standard error, and then nothing is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane, un calendrier lunaire. Sans option, il ouvre sa fenêtre. Avec --ics,
+--pdf, --csv ou --events, il écrit le fichier et se termine, sans fenêtre ni
+affichage.
+Le lieu et le fuseau horaire viennent du fichier de réglages (seulement lu,
+jamais écrit), sauf si --lat, --lon et --zone disent autre chose.
+
+Exemples&#xa0;:
+  selvane --ics 2025 --output lune-2025.ics
+  selvane --ics 2025-03 --with-rise-set --output mars.ics
+  selvane --pdf calendar 2024-03 --output mars.pdf
+  selvane --pdf table 2024-03 --output mars-tableau.pdf
+  selvane --csv 2024-03 --lat 48.8566 --lon 2.3522 --zone Europe/Paris
+  selvane --events 2026 --lat 40.4168 --lon -3.7038 --zone Europe/Madrid
+
+Code de sortie&#xa0;: 0 si tout va bien&#xa0;; 2 si un argument est faux ou si la sortie
+ne peut être écrite, avec une ligne sur la sortie d’erreur&#xa0;; rien n’est alors
+écrit.</translation>
     </message>
     <message>
         <source>%1 takes decimal degrees with a decimal point, not a comma: write &quot;%2&quot;, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend des degrés décimaux avec un point décimal, pas une virgule&#xa0;: écrivez «&#xa0;%2&#xa0;», pas «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;» (voir --help)</translation>
     </message>
     <message>
         <source>nothing to do: give --ics, --pdf, --csv or --events (selvane --help tells more)</source>
-        <translation type="unfinished"></translation>
+        <translation>rien à faire&#xa0;: donnez --ics, --pdf, --csv ou --events (selvane --help en dit plus)</translation>
     </message>
     <message>
         <source>one job at a time: give only one of --ics, --pdf, --csv and --events</source>
-        <translation type="unfinished"></translation>
+        <translation>une tâche à la fois&#xa0;: donnez un seul de --ics, --pdf, --csv et --events</translation>
     </message>
 </context>
 <context>
     <name>selvane::ExportMoonCalendar</name>
     <message>
         <source>Saved the calendar file as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’agenda a été enregistré sous %1.</translation>
     </message>
 </context>
 <context>
     <name>selvane::HotSpotLabel</name>
     <message>
         <source>Drag it to move the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire glisser pour déplacer la fenêtre</translation>
     </message>
 </context>
 <context>
     <name>selvane::MainAccessibility</name>
     <message>
         <source>Right ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascension droite</translation>
     </message>
     <message>
         <source>Declination</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclinaison</translation>
     </message>
     <message>
         <source>Parallax</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallaxe</translation>
     </message>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamètre</translation>
     </message>
     <message>
         <source>Sun azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut du Soleil</translation>
     </message>
     <message>
         <source>Sun altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du Soleil</translation>
     </message>
     <message>
         <source>Moon azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut de la Lune</translation>
     </message>
     <message>
         <source>Moon altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur de la Lune</translation>
     </message>
     <message>
         <source>Position angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de position</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Visible</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Apogee</source>
-        <translation type="unfinished">Apogée</translation>
+        <translation>Apogée</translation>
     </message>
     <message>
         <source>Apogee distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance à l’apogée</translation>
     </message>
     <message>
         <source>Perigee</source>
-        <translation type="unfinished">Périgée</translation>
+        <translation>Périgée</translation>
     </message>
     <message>
         <source>Perigee distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance au périgée</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Lever du Soleil</translation>
     </message>
     <message>
         <source>Sun transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage du Soleil au méridien</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Coucher du Soleil</translation>
     </message>
     <message>
         <source>Civil twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de l’aube civile</translation>
     </message>
     <message>
         <source>Civil twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin du crépuscule civil</translation>
     </message>
     <message>
         <source>Nautical twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de l’aube nautique</translation>
     </message>
     <message>
         <source>Nautical twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin du crépuscule nautique</translation>
     </message>
     <message>
         <source>Astronomical twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de l’aube astronomique</translation>
     </message>
     <message>
         <source>Astronomical twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin du crépuscule astronomique</translation>
     </message>
     <message>
         <source>New Moon</source>
-        <translation type="unfinished">Nouvelle lune</translation>
+        <translation>Nouvelle lune</translation>
     </message>
     <message>
         <source>First Quarter</source>
-        <translation type="unfinished">Premier quartier</translation>
+        <translation>Premier quartier</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished">Pleine lune</translation>
+        <translation>Pleine lune</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished">Dernier quartier</translation>
+        <translation>Dernier quartier</translation>
     </message>
     <message>
         <source>Moonrise</source>
-        <translation type="unfinished">Lever de la Lune</translation>
+        <translation>Lever de la Lune</translation>
     </message>
     <message>
         <source>Moon transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Passage de la Lune au méridien</translation>
     </message>
     <message>
         <source>Moonset</source>
-        <translation type="unfinished">Coucher de la Lune</translation>
+        <translation>Coucher de la Lune</translation>
     </message>
     <message>
         <source>Calendar, %1 %2</source>
         <comment>the month&apos;s name and year</comment>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier, %1 %2</translation>
     </message>
     <message>
         <source>%1 %2 %3 %4</source>
         <comment>weekday, day, month and year: Friday 15 March 2024</comment>
-        <translation type="unfinished">%1 %2 %3 %4</translation>
+        <translation>%1 %2 %3 %4</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day&apos;s date and its phase</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day&apos;s name and one line of its events</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Heure</translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Local sidereal time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps sidéral local</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished">Lune</translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Moon, %1, %2 % lit</source>
         <comment>the phase&apos;s name and the lit percent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lune, %1, éclairée à %2&#xa0;%</translation>
     </message>
     <message>
         <source>Phase angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle de phase</translation>
     </message>
 </context>
 <context>
@@ -667,7 +648,7 @@ written, with one line on standard error, and then nothing is written.</source>
     <name>selvane::PlacePopup</name>
     <message>
         <source>No place found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun lieu trouvé</translation>
     </message>
 </context>
 <context>
@@ -816,7 +797,7 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Saved the page as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page a été enregistrée sous %1.</translation>
     </message>
 </context>
 <context>
@@ -860,69 +841,69 @@ written, with one line on standard error, and then nothing is written.</source>
     <name>selvane::TAbout</name>
     <message>
         <source>About Selvane</source>
-        <translation type="unfinished">À propos de Selvane</translation>
+        <translation>À propos de Selvane</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished">Version %1</translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>selvane::TLunarSites</name>
     <message>
         <source>Lunar Resources</source>
-        <translation type="unfinished">Ressources lunaires</translation>
+        <translation>Ressources lunaires</translation>
     </message>
     <message>
         <source>NSSDC: The Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>NSSDC: The Moon</translation>
     </message>
     <message>
         <source>Inconstant Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconstant Moon</translation>
     </message>
     <message>
         <source>The Lure of Lunar Domes</source>
-        <translation type="unfinished"></translation>
+        <translation>The Lure of Lunar Domes</translation>
     </message>
     <message>
         <source>Lunar Eclipse Observer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar Eclipse Observer</translation>
     </message>
     <message>
         <source>Missions</source>
-        <translation type="unfinished">Missions</translation>
+        <translation>Missions</translation>
     </message>
     <message>
         <source>Apollo Landing Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Apollo Landing Sites</translation>
     </message>
     <message>
         <source>Lunar Prospector Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar Prospector Mission</translation>
     </message>
     <message>
         <source>Clementine Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Clementine Mission</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens</translation>
     </message>
 </context>
 <context>
     <name>selvane::TMonthSelect</name>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
 </context>
 <context>
@@ -950,6 +931,26 @@ written, with one line on standard error, and then nothing is written.</source>
     <message>
         <source>Error reading registry</source>
         <translation>Erreur de lecture des réglages</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Options d’impression</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s Rise/Transit/Set Times</source>
+        <translation>Lune&#xa0;: lever, passage, coucher</translation>
+    </message>
+    <message>
+        <source>Daily Phase Density</source>
+        <translation>Densité de l’ombre</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stores the choices and prints the calendar</source>
+        <translation>Enregistre les choix et imprime le calendrier</translation>
     </message>
 </context>
 <context>
@@ -1004,40 +1005,40 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Times of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures du mois</translation>
     </message>
     <message>
         <source>Print the time table</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le tableau des heures</translation>
     </message>
     <message>
         <source>Scroll up</source>
-        <translation type="unfinished"></translation>
+        <translation>Défiler vers le haut</translation>
     </message>
     <message>
         <source>Scroll down</source>
-        <translation type="unfinished"></translation>
+        <translation>Défiler vers le bas</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a column&apos;s group and title: Moon Rise, Twilight Start Ast.</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Days of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours du mois</translation>
     </message>
 </context>
 <context>
@@ -1181,31 +1182,31 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Selvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Links to pages about the Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens vers des pages sur la Lune</translation>
     </message>
     <message>
         <source>Turns the Moon picture for the other hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourne l’image de la Lune pour l’autre hémisphère</translation>
     </message>
     <message>
         <source>Choose another month</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un autre mois</translation>
     </message>
     <message>
         <source>Type another year</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir une autre année</translation>
     </message>
 </context>
 <context>
@@ -1301,98 +1302,98 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Choose a place from the list to set its position</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un lieu de la liste pour régler sa position</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished">Configuration</translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude, degrés</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude, minutes</translation>
     </message>
     <message>
         <source>Latitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude, secondes</translation>
     </message>
     <message>
         <source>Latitude direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude, direction</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude, degrés</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude, minutes</translation>
     </message>
     <message>
         <source>Longitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude, secondes</translation>
     </message>
     <message>
         <source>Longitude direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude, direction</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu</translation>
     </message>
     <message>
         <source>Day Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de semaine</translation>
     </message>
     <message>
         <source>Date Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de date</translation>
     </message>
     <message>
         <source>Zone Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage horaire</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d’été</translation>
     </message>
     <message>
         <source>Up or Down switches between North and South</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches haut et bas basculent entre nord et sud</translation>
     </message>
     <message>
         <source>Up or Down switches between East and West</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches haut et bas basculent entre est et ouest</translation>
     </message>
     <message>
         <source>Type two or more letters of a place&apos;s name to choose it from a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez au moins deux lettres du nom d’un lieu pour le choisir dans une liste</translation>
     </message>
     <message>
         <source>A named zone leaves Time Zone and daylight saving to the zone&apos;s own rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fuseau nommé laisse le décalage et l’heure d’été à ses propres règles</translation>
     </message>
 </context>
 <context>
     <name>selvane::YearEntry</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Four digits; Enter takes the year, Escape keeps the one shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre chiffres&#xa0;; Entrée valide l’année, Échap garde celle affichée</translation>
     </message>
 </context>
 </TS>

@@ -5,143 +5,108 @@
     <name>GreatEventTexts</name>
     <message>
         <source>Penumbral lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclissi penombrale di Luna</translation>
     </message>
     <message>
         <source>Partial lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclissi parziale di Luna</translation>
     </message>
     <message>
         <source>Total lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclissi totale di Luna</translation>
     </message>
     <message>
         <source>Partial solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclissi parziale di Sole</translation>
     </message>
     <message>
         <source>Annular solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclissi anulare di Sole</translation>
     </message>
     <message>
         <source>Total solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclissi totale di Sole</translation>
     </message>
     <message>
         <source>Hybrid solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Eclissi ibrida di Sole</translation>
     </message>
     <message>
         <source>Supermoon</source>
-        <translation type="unfinished"></translation>
+        <translation>Superluna</translation>
     </message>
     <message>
         <source>Blue moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Luna blu</translation>
     </message>
     <message>
         <source>Partial here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Parziale qui, magnitudine %1, %2 % del Sole coperto</translation>
     </message>
     <message>
         <source>Annular here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Anulare qui, magnitudine %1, %2 % del Sole coperto</translation>
     </message>
     <message>
         <source>Total here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale qui, magnitudine %1, %2 % del Sole coperto</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1, visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitudine penombrale %1, visibile qui</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1, not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitudine penombrale %1, non visibile qui</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitudine umbrale %1, visibile qui</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnitudine umbrale %1, non visibile qui</translation>
     </message>
     <message>
         <source>Distance %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza %1 km</translation>
     </message>
     <message>
         <source>The second Full Moon of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>La seconda luna piena del mese</translation>
     </message>
     <message>
         <source>Not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Non visibile qui</translation>
     </message>
     <message>
         <source>%1, Full Moon at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, luna piena alle %2</translation>
     </message>
     <message>
         <source>%1, greatest here at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, massimo qui alle %2</translation>
     </message>
     <message>
         <source>%1, greatest at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, massimo alle %2</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <comment>an event in the calendar file: its title and what is seen</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2.</translation>
     </message>
     <message>
         <source>Greatest eclipse here %1 UT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Massimo dell’eclissi qui: %1 TU.</translation>
     </message>
     <message>
         <source>Greatest eclipse %1 UT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Massimo dell’eclissi: %1 TU.</translation>
     </message>
     <message>
         <source>%1 %2, %3: %4. %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>selvane</name>
-    <message>
-        <source>Print Options</source>
-        <translation type="unfinished">Stampa</translation>
-    </message>
-    <message>
-        <source>Daily Phases</source>
-        <translation type="unfinished">Fasi giornaliere</translation>
-    </message>
-    <message>
-        <source>Major Phases</source>
-        <translation type="unfinished">Fasi principali</translation>
-    </message>
-    <message>
-        <source>Moon&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished">Sole: sorge, transito, tramonto</translation>
-    </message>
-    <message>
-        <source>Daily Phase Density</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stores the choices and prints the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3: %4. %5</translation>
     </message>
 </context>
 <context>
@@ -252,11 +217,11 @@
     </message>
     <message>
         <source>Write the New Moons, quarters, Full Moons, perigees, apogees, eclipses, supermoons and blue moons of a year (2025) or a month (2025-03) as an iCalendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive i noviluni, i quarti, i pleniluni, i perigei, gli apogei, le eclissi, le superlune e le lune blu di un anno (2025) o di un mese (2025-03) in un file iCalendar.</translation>
     </message>
     <message>
         <source>Write the eclipses, supermoons and blue moons of a year (2026) or a month (2026-08) at the place as comma-separated values: the header line kind,local_date,local_time,ut,magnitude,visible, then one line per event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive le eclissi, le superlune e le lune blu di un anno (2026) o di un mese (2026-08) nel luogo come valori separati da virgole: la riga di intestazione kind,local_date,local_time,ut,magnitude,visible, poi una riga per evento.</translation>
     </message>
     <message>
         <source>Selvane, a Moon calendar. Without options it opens its window. With --ics,
@@ -275,217 +240,232 @@ Examples:
 
 Exit status: 0 when done; 2 when an argument is wrong or the output cannot be
 written, with one line on standard error, and then nothing is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane, un calendario lunare. Senza opzioni apre la sua finestra. Con --ics,
+--pdf, --csv o --events scrive il file ed esce, senza finestra e senza display.
+Il luogo e il fuso orario vengono dal file delle impostazioni (solo letto, mai
+scritto), a meno che --lat, --lon e --zone non dicano altro.
+
+Esempi:
+  selvane --ics 2025 --output luna-2025.ics
+  selvane --ics 2025-03 --with-rise-set --output marzo.ics
+  selvane --pdf calendar 2024-03 --output marzo.pdf
+  selvane --pdf table 2024-03 --output marzo-tabella.pdf
+  selvane --csv 2024-03 --lat 41.9028 --lon 12.4964 --zone Europe/Rome
+  selvane --events 2026 --lat 40.4168 --lon -3.7038 --zone Europe/Madrid
+
+Stato di uscita: 0 se tutto è andato bene; 2 se un argomento è errato o l’output
+non può essere scritto, con una riga sullo standard error, e allora non viene
+scritto nulla.</translation>
     </message>
     <message>
         <source>%1 takes decimal degrees with a decimal point, not a comma: write &quot;%2&quot;, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vuole gradi decimali con il punto decimale, non la virgola: scrivere «%2», non «%3»</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta «%1» (vedere --help)</translation>
     </message>
     <message>
         <source>nothing to do: give --ics, --pdf, --csv or --events (selvane --help tells more)</source>
-        <translation type="unfinished"></translation>
+        <translation>niente da fare: indicare --ics, --pdf, --csv o --events (selvane --help dice di più)</translation>
     </message>
     <message>
         <source>one job at a time: give only one of --ics, --pdf, --csv and --events</source>
-        <translation type="unfinished"></translation>
+        <translation>un lavoro alla volta: indicare solo uno tra --ics, --pdf, --csv e --events</translation>
     </message>
 </context>
 <context>
     <name>selvane::ExportMoonCalendar</name>
     <message>
         <source>Saved the calendar file as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>File di calendario salvato come %1.</translation>
     </message>
 </context>
 <context>
     <name>selvane::HotSpotLabel</name>
     <message>
         <source>Drag it to move the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Trascinare per spostare la finestra</translation>
     </message>
 </context>
 <context>
     <name>selvane::MainAccessibility</name>
     <message>
         <source>Right ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascensione retta</translation>
     </message>
     <message>
         <source>Declination</source>
-        <translation type="unfinished"></translation>
+        <translation>Declinazione</translation>
     </message>
     <message>
         <source>Parallax</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallasse</translation>
     </message>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Diametro</translation>
     </message>
     <message>
         <source>Sun azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut del Sole</translation>
     </message>
     <message>
         <source>Sun altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza del Sole</translation>
     </message>
     <message>
         <source>Moon azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut della Luna</translation>
     </message>
     <message>
         <source>Moon altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza della Luna</translation>
     </message>
     <message>
         <source>Position angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo di posizione</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Visibile</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Età</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza</translation>
     </message>
     <message>
         <source>Apogee</source>
-        <translation type="unfinished">Apogeo</translation>
+        <translation>Apogeo</translation>
     </message>
     <message>
         <source>Apogee distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza all’apogeo</translation>
     </message>
     <message>
         <source>Perigee</source>
-        <translation type="unfinished">Perigeo</translation>
+        <translation>Perigeo</translation>
     </message>
     <message>
         <source>Perigee distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza al perigeo</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgere del Sole</translation>
     </message>
     <message>
         <source>Sun transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transito del Sole</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tramonto del Sole</translation>
     </message>
     <message>
         <source>Civil twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio del crepuscolo civile</translation>
     </message>
     <message>
         <source>Civil twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine del crepuscolo civile</translation>
     </message>
     <message>
         <source>Nautical twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio del crepuscolo nautico</translation>
     </message>
     <message>
         <source>Nautical twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine del crepuscolo nautico</translation>
     </message>
     <message>
         <source>Astronomical twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio del crepuscolo astronomico</translation>
     </message>
     <message>
         <source>Astronomical twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine del crepuscolo astronomico</translation>
     </message>
     <message>
         <source>New Moon</source>
-        <translation type="unfinished">Luna nuova</translation>
+        <translation>Luna nuova</translation>
     </message>
     <message>
         <source>First Quarter</source>
-        <translation type="unfinished">Primo quarto</translation>
+        <translation>Primo quarto</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished">Luna piena</translation>
+        <translation>Luna piena</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished">Ultimo quarto</translation>
+        <translation>Ultimo quarto</translation>
     </message>
     <message>
         <source>Moonrise</source>
-        <translation type="unfinished">Sorgere della Luna</translation>
+        <translation>Sorgere della Luna</translation>
     </message>
     <message>
         <source>Moon transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transito della Luna</translation>
     </message>
     <message>
         <source>Moonset</source>
-        <translation type="unfinished">Tramonto della Luna</translation>
+        <translation>Tramonto della Luna</translation>
     </message>
     <message>
         <source>Calendar, %1 %2</source>
         <comment>the month&apos;s name and year</comment>
-        <translation type="unfinished"></translation>
+        <translation>Calendario, %1 %2</translation>
     </message>
     <message>
         <source>%1 %2 %3 %4</source>
         <comment>weekday, day, month and year: Friday 15 March 2024</comment>
-        <translation type="unfinished">%1 %2 %3 %4</translation>
+        <translation>%1 %2 %3 %4</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day&apos;s date and its phase</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day&apos;s name and one line of its events</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Ora</translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Data</translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>Local sidereal time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo siderale locale</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished">Luna</translation>
+        <translation>Luna</translation>
     </message>
     <message>
         <source>Moon, %1, %2 % lit</source>
         <comment>the phase&apos;s name and the lit percent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Luna, %1, illuminata al %2 %</translation>
     </message>
     <message>
         <source>Phase angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo di fase</translation>
     </message>
 </context>
 <context>
@@ -667,7 +647,7 @@ written, with one line on standard error, and then nothing is written.</source>
     <name>selvane::PlacePopup</name>
     <message>
         <source>No place found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun luogo trovato</translation>
     </message>
 </context>
 <context>
@@ -816,7 +796,7 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Saved the page as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina salvata come %1.</translation>
     </message>
 </context>
 <context>
@@ -860,69 +840,69 @@ written, with one line on standard error, and then nothing is written.</source>
     <name>selvane::TAbout</name>
     <message>
         <source>About Selvane</source>
-        <translation type="unfinished">Informazioni su Selvane</translation>
+        <translation>Informazioni su Selvane</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished">Versione %1</translation>
+        <translation>Versione %1</translation>
     </message>
 </context>
 <context>
     <name>selvane::TLunarSites</name>
     <message>
         <source>Lunar Resources</source>
-        <translation type="unfinished">Risorse lunari</translation>
+        <translation>Risorse lunari</translation>
     </message>
     <message>
         <source>NSSDC: The Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>NSSDC: The Moon</translation>
     </message>
     <message>
         <source>Inconstant Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconstant Moon</translation>
     </message>
     <message>
         <source>The Lure of Lunar Domes</source>
-        <translation type="unfinished"></translation>
+        <translation>The Lure of Lunar Domes</translation>
     </message>
     <message>
         <source>Lunar Eclipse Observer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar Eclipse Observer</translation>
     </message>
     <message>
         <source>Missions</source>
-        <translation type="unfinished">Missioni</translation>
+        <translation>Missioni</translation>
     </message>
     <message>
         <source>Apollo Landing Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Apollo Landing Sites</translation>
     </message>
     <message>
         <source>Lunar Prospector Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar Prospector Mission</translation>
     </message>
     <message>
         <source>Clementine Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Clementine Mission</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamenti</translation>
     </message>
 </context>
 <context>
     <name>selvane::TMonthSelect</name>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesi</translation>
     </message>
 </context>
 <context>
@@ -950,6 +930,26 @@ written, with one line on standard error, and then nothing is written.</source>
     <message>
         <source>Error reading registry</source>
         <translation>Errore nella lettura delle impostazioni</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Opzioni di stampa</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s Rise/Transit/Set Times</source>
+        <translation>Luna: sorge, transito, tramonto</translation>
+    </message>
+    <message>
+        <source>Daily Phase Density</source>
+        <translation>Densità dell’ombra</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stores the choices and prints the calendar</source>
+        <translation>Salva le scelte e stampa il calendario</translation>
     </message>
 </context>
 <context>
@@ -1004,40 +1004,40 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Times of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Orari del mese</translation>
     </message>
     <message>
         <source>Print the time table</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa la tabella degli orari</translation>
     </message>
     <message>
         <source>Scroll up</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorri in su</translation>
     </message>
     <message>
         <source>Scroll down</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorri in giù</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci a icona</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso orario</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a column&apos;s group and title: Moon Rise, Twilight Start Ast.</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Days of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni del mese</translation>
     </message>
 </context>
 <context>
@@ -1181,31 +1181,31 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Selvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Riduci a icona</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Links to pages about the Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamenti a pagine sulla Luna</translation>
     </message>
     <message>
         <source>Turns the Moon picture for the other hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira l’immagine della Luna per l’altro emisfero</translation>
     </message>
     <message>
         <source>Choose another month</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un altro mese</translation>
     </message>
     <message>
         <source>Type another year</source>
-        <translation type="unfinished"></translation>
+        <translation>Digita un altro anno</translation>
     </message>
 </context>
 <context>
@@ -1301,98 +1301,98 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Choose a place from the list to set its position</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un luogo dall’elenco per impostarne la posizione</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine, gradi</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine, minuti</translation>
     </message>
     <message>
         <source>Latitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine, secondi</translation>
     </message>
     <message>
         <source>Latitude direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine, direzione</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine, gradi</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine, minuti</translation>
     </message>
     <message>
         <source>Longitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine, secondi</translation>
     </message>
     <message>
         <source>Longitude direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine, direzione</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Località</translation>
     </message>
     <message>
         <source>Day Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio settimana</translation>
     </message>
     <message>
         <source>Date Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato data</translation>
     </message>
     <message>
         <source>Zone Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso orario</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Scarto orario</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora legale</translation>
     </message>
     <message>
         <source>Up or Down switches between North and South</source>
-        <translation type="unfinished"></translation>
+        <translation>Le frecce su e giù passano tra nord e sud</translation>
     </message>
     <message>
         <source>Up or Down switches between East and West</source>
-        <translation type="unfinished"></translation>
+        <translation>Le frecce su e giù passano tra est e ovest</translation>
     </message>
     <message>
         <source>Type two or more letters of a place&apos;s name to choose it from a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Digita due o più lettere del nome di un luogo per sceglierlo da un elenco</translation>
     </message>
     <message>
         <source>A named zone leaves Time Zone and daylight saving to the zone&apos;s own rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fuso con nome lascia lo scarto e l’ora legale alle regole del fuso</translation>
     </message>
 </context>
 <context>
     <name>selvane::YearEntry</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno</translation>
     </message>
     <message>
         <source>Four digits; Enter takes the year, Escape keeps the one shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Quattro cifre; Invio accetta l’anno, Esc mantiene quello mostrato</translation>
     </message>
 </context>
 </TS>

@@ -5,143 +5,108 @@
     <name>GreatEventTexts</name>
     <message>
         <source>Penumbral lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Półcieniowe zaćmienie Księżyca</translation>
     </message>
     <message>
         <source>Partial lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Częściowe zaćmienie Księżyca</translation>
     </message>
     <message>
         <source>Total lunar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Całkowite zaćmienie Księżyca</translation>
     </message>
     <message>
         <source>Partial solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Częściowe zaćmienie Słońca</translation>
     </message>
     <message>
         <source>Annular solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrączkowe zaćmienie Słońca</translation>
     </message>
     <message>
         <source>Total solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Całkowite zaćmienie Słońca</translation>
     </message>
     <message>
         <source>Hybrid solar eclipse</source>
-        <translation type="unfinished"></translation>
+        <translation>Hybrydowe zaćmienie Słońca</translation>
     </message>
     <message>
         <source>Supermoon</source>
-        <translation type="unfinished"></translation>
+        <translation>Superksiężyc</translation>
     </message>
     <message>
         <source>Blue moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Niebieski księżyc</translation>
     </message>
     <message>
         <source>Partial here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutaj częściowe, faza %1, zakryte %2 % tarczy Słońca</translation>
     </message>
     <message>
         <source>Annular here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutaj obrączkowe, faza %1, zakryte %2 % tarczy Słońca</translation>
     </message>
     <message>
         <source>Total here, magnitude %1, %2 % of the Sun covered</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutaj całkowite, faza %1, zakryte %2 % tarczy Słońca</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1, visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Faza w półcieniu %1, widoczne tutaj</translation>
     </message>
     <message>
         <source>Penumbral magnitude %1, not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Faza w półcieniu %1, niewidoczne tutaj</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Faza w cieniu %1, widoczne tutaj</translation>
     </message>
     <message>
         <source>Umbral magnitude %1, not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Faza w cieniu %1, niewidoczne tutaj</translation>
     </message>
     <message>
         <source>Distance %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Odległość %1 km</translation>
     </message>
     <message>
         <source>The second Full Moon of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Druga pełnia w miesiącu</translation>
     </message>
     <message>
         <source>Not visible here</source>
-        <translation type="unfinished"></translation>
+        <translation>Niewidoczne tutaj</translation>
     </message>
     <message>
         <source>%1, Full Moon at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pełnia o %2</translation>
     </message>
     <message>
         <source>%1, greatest here at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, maksimum tutaj o %2</translation>
     </message>
     <message>
         <source>%1, greatest at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, maksimum o %2</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <comment>an event in the calendar file: its title and what is seen</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2.</translation>
     </message>
     <message>
         <source>Greatest eclipse here %1 UT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maksimum zaćmienia tutaj: %1 UT.</translation>
     </message>
     <message>
         <source>Greatest eclipse %1 UT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maksimum zaćmienia: %1 UT.</translation>
     </message>
     <message>
         <source>%1 %2, %3: %4. %5</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>selvane</name>
-    <message>
-        <source>Print Options</source>
-        <translation type="unfinished">Opcje wydruku</translation>
-    </message>
-    <message>
-        <source>Daily Phases</source>
-        <translation type="unfinished">Fazy dzienne</translation>
-    </message>
-    <message>
-        <source>Major Phases</source>
-        <translation type="unfinished">Fazy główne</translation>
-    </message>
-    <message>
-        <source>Moon&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sun&apos;s Rise/Transit/Set Times</source>
-        <translation type="unfinished">Słońce: wschód, gór., zachód</translation>
-    </message>
-    <message>
-        <source>Daily Phase Density</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Stores the choices and prints the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, %3: %4. %5</translation>
     </message>
 </context>
 <context>
@@ -252,11 +217,11 @@
     </message>
     <message>
         <source>Write the New Moons, quarters, Full Moons, perigees, apogees, eclipses, supermoons and blue moons of a year (2025) or a month (2025-03) as an iCalendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje nowie, kwadry, pełnie, perygea, apogea, zaćmienia, superksiężyce i niebieskie księżyce roku (2025) lub miesiąca (2025-03) w pliku iCalendar.</translation>
     </message>
     <message>
         <source>Write the eclipses, supermoons and blue moons of a year (2026) or a month (2026-08) at the place as comma-separated values: the header line kind,local_date,local_time,ut,magnitude,visible, then one line per event.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuje zaćmienia, superksiężyce i niebieskie księżyce roku (2026) lub miesiąca (2026-08) w danym miejscu jako wartości rozdzielone przecinkami: wiersz nagłówka kind,local_date,local_time,ut,magnitude,visible, potem jeden wiersz na zdarzenie.</translation>
     </message>
     <message>
         <source>Selvane, a Moon calendar. Without options it opens its window. With --ics,
@@ -275,217 +240,232 @@ Examples:
 
 Exit status: 0 when done; 2 when an argument is wrong or the output cannot be
 written, with one line on standard error, and then nothing is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane, kalendarz księżycowy. Bez opcji otwiera swoje okno. Z --ics, --pdf,
+--csv lub --events zapisuje plik i kończy działanie, bez okna i bez ekranu.
+Miejsce i strefa czasowa pochodzą z pliku ustawień (tylko odczytywanego,
+nigdy zapisywanego), chyba że --lat, --lon i --zone mówią inaczej.
+
+Przykłady:
+  selvane --ics 2025 --output ksiezyc-2025.ics
+  selvane --ics 2025-03 --with-rise-set --output marzec.ics
+  selvane --pdf calendar 2024-03 --output marzec.pdf
+  selvane --pdf table 2024-03 --output marzec-tabela.pdf
+  selvane --csv 2024-03 --lat 52.2297 --lon 21.0122 --zone Europe/Warsaw
+  selvane --events 2026 --lat 40.4168 --lon -3.7038 --zone Europe/Madrid
+
+Kod wyjścia: 0 po wykonaniu; 2, gdy argument jest błędny lub wyniku nie da się
+zapisać, z jednym wierszem na standardowym wyjściu błędów; nic nie jest wtedy
+zapisywane.</translation>
     </message>
     <message>
         <source>%1 takes decimal degrees with a decimal point, not a comma: write &quot;%2&quot;, not &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 przyjmuje stopnie dziesiętne z kropką dziesiętną, nie z przecinkiem: pisz „%2”, nie „%3”</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznana opcja „%1” (zob. --help)</translation>
     </message>
     <message>
         <source>nothing to do: give --ics, --pdf, --csv or --events (selvane --help tells more)</source>
-        <translation type="unfinished"></translation>
+        <translation>nic do zrobienia: podaj --ics, --pdf, --csv lub --events (więcej mówi selvane --help)</translation>
     </message>
     <message>
         <source>one job at a time: give only one of --ics, --pdf, --csv and --events</source>
-        <translation type="unfinished"></translation>
+        <translation>jedno zadanie naraz: podaj tylko jedno z --ics, --pdf, --csv i --events</translation>
     </message>
 </context>
 <context>
     <name>selvane::ExportMoonCalendar</name>
     <message>
         <source>Saved the calendar file as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano plik kalendarza jako %1.</translation>
     </message>
 </context>
 <context>
     <name>selvane::HotSpotLabel</name>
     <message>
         <source>Drag it to move the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeciągnij, aby przesunąć okno</translation>
     </message>
 </context>
 <context>
     <name>selvane::MainAccessibility</name>
     <message>
         <source>Right ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Rektascensja</translation>
     </message>
     <message>
         <source>Declination</source>
-        <translation type="unfinished"></translation>
+        <translation>Deklinacja</translation>
     </message>
     <message>
         <source>Parallax</source>
-        <translation type="unfinished"></translation>
+        <translation>Paralaksa</translation>
     </message>
     <message>
         <source>Diameter</source>
-        <translation type="unfinished"></translation>
+        <translation>Średnica</translation>
     </message>
     <message>
         <source>Sun azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azymut Słońca</translation>
     </message>
     <message>
         <source>Sun altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokość Słońca</translation>
     </message>
     <message>
         <source>Moon azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azymut Księżyca</translation>
     </message>
     <message>
         <source>Moon altitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokość Księżyca</translation>
     </message>
     <message>
         <source>Position angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt pozycyjny</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>Oświetlenie</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiek</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Odległość</translation>
     </message>
     <message>
         <source>Apogee</source>
-        <translation type="unfinished">Apogeum</translation>
+        <translation>Apogeum</translation>
     </message>
     <message>
         <source>Apogee distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Odległość w apogeum</translation>
     </message>
     <message>
         <source>Perigee</source>
-        <translation type="unfinished">Perygeum</translation>
+        <translation>Perygeum</translation>
     </message>
     <message>
         <source>Perigee distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Odległość w perygeum</translation>
     </message>
     <message>
         <source>Sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>Wschód Słońca</translation>
     </message>
     <message>
         <source>Sun transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Górowanie Słońca</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachód Słońca</translation>
     </message>
     <message>
         <source>Civil twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek świtu cywilnego</translation>
     </message>
     <message>
         <source>Civil twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec zmierzchu cywilnego</translation>
     </message>
     <message>
         <source>Nautical twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek świtu żeglarskiego</translation>
     </message>
     <message>
         <source>Nautical twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec zmierzchu żeglarskiego</translation>
     </message>
     <message>
         <source>Astronomical twilight start</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek świtu astronomicznego</translation>
     </message>
     <message>
         <source>Astronomical twilight end</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec zmierzchu astronomicznego</translation>
     </message>
     <message>
         <source>New Moon</source>
-        <translation type="unfinished">Nów</translation>
+        <translation>Nów</translation>
     </message>
     <message>
         <source>First Quarter</source>
-        <translation type="unfinished">Pierwsza kwadra</translation>
+        <translation>Pierwsza kwadra</translation>
     </message>
     <message>
         <source>Full Moon</source>
-        <translation type="unfinished">Pełnia</translation>
+        <translation>Pełnia</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished">Ostatnia kwadra</translation>
+        <translation>Ostatnia kwadra</translation>
     </message>
     <message>
         <source>Moonrise</source>
-        <translation type="unfinished">Wschód Księżyca</translation>
+        <translation>Wschód Księżyca</translation>
     </message>
     <message>
         <source>Moon transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Górowanie Księżyca</translation>
     </message>
     <message>
         <source>Moonset</source>
-        <translation type="unfinished">Zachód Księżyca</translation>
+        <translation>Zachód Księżyca</translation>
     </message>
     <message>
         <source>Calendar, %1 %2</source>
         <comment>the month&apos;s name and year</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kalendarz, %1 %2</translation>
     </message>
     <message>
         <source>%1 %2 %3 %4</source>
         <comment>weekday, day, month and year: Friday 15 March 2024</comment>
-        <translation type="unfinished">%1 %2 %3 %4</translation>
+        <translation>%1, %2 %3 %4</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day&apos;s date and its phase</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>a day&apos;s name and one line of its events</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Czas</translation>
+        <translation>Godzina</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Data</translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Faza</translation>
     </message>
     <message>
         <source>Local sidereal time</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejscowy czas gwiazdowy</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished">Księżyc</translation>
+        <translation>Księżyc</translation>
     </message>
     <message>
         <source>Moon, %1, %2 % lit</source>
         <comment>the phase&apos;s name and the lit percent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Księżyc, %1, oświetlenie %2 %</translation>
     </message>
     <message>
         <source>Phase angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt fazowy</translation>
     </message>
 </context>
 <context>
@@ -667,7 +647,7 @@ written, with one line on standard error, and then nothing is written.</source>
     <name>selvane::PlacePopup</name>
     <message>
         <source>No place found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono miejsca</translation>
     </message>
 </context>
 <context>
@@ -816,7 +796,7 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Saved the page as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano stronę jako %1.</translation>
     </message>
 </context>
 <context>
@@ -860,69 +840,69 @@ written, with one line on standard error, and then nothing is written.</source>
     <name>selvane::TAbout</name>
     <message>
         <source>About Selvane</source>
-        <translation type="unfinished">O programie Selvane</translation>
+        <translation>O programie Selvane</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished">Wersja %1</translation>
+        <translation>Wersja %1</translation>
     </message>
 </context>
 <context>
     <name>selvane::TLunarSites</name>
     <message>
         <source>Lunar Resources</source>
-        <translation type="unfinished">Księżyc w sieci</translation>
+        <translation>Księżyc w sieci</translation>
     </message>
     <message>
         <source>NSSDC: The Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>NSSDC: The Moon</translation>
     </message>
     <message>
         <source>Inconstant Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconstant Moon</translation>
     </message>
     <message>
         <source>The Lure of Lunar Domes</source>
-        <translation type="unfinished"></translation>
+        <translation>The Lure of Lunar Domes</translation>
     </message>
     <message>
         <source>Lunar Eclipse Observer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar Eclipse Observer</translation>
     </message>
     <message>
         <source>Missions</source>
-        <translation type="unfinished">Misje</translation>
+        <translation>Misje</translation>
     </message>
     <message>
         <source>Apollo Landing Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Apollo Landing Sites</translation>
     </message>
     <message>
         <source>Lunar Prospector Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunar Prospector Mission</translation>
     </message>
     <message>
         <source>Clementine Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Clementine Mission</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Odnośniki</translation>
     </message>
 </context>
 <context>
     <name>selvane::TMonthSelect</name>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Miesiące</translation>
     </message>
 </context>
 <context>
@@ -950,6 +930,26 @@ written, with one line on standard error, and then nothing is written.</source>
     <message>
         <source>Error reading registry</source>
         <translation>Błąd odczytu ustawień</translation>
+    </message>
+    <message>
+        <source>Print Options</source>
+        <translation>Opcje wydruku</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s Rise/Transit/Set Times</source>
+        <translation>Księżyc: wschód, gór., zachód</translation>
+    </message>
+    <message>
+        <source>Daily Phase Density</source>
+        <translation>Gęstość cienia</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stores the choices and prints the calendar</source>
+        <translation>Zapisuje wybór i drukuje kalendarz</translation>
     </message>
 </context>
 <context>
@@ -1004,40 +1004,40 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Times of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Czasy zjawisk w miesiącu</translation>
     </message>
     <message>
         <source>Print the time table</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj tabelę czasów</translation>
     </message>
     <message>
         <source>Scroll up</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewiń w górę</translation>
     </message>
     <message>
         <source>Scroll down</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewiń w dół</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalizuj</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a column&apos;s group and title: Moon Rise, Twilight Start Ast.</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Days of the month</source>
-        <translation type="unfinished"></translation>
+        <translation>Dni miesiąca</translation>
     </message>
 </context>
 <context>
@@ -1181,31 +1181,31 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Selvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Selvane</translation>
     </message>
     <message>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimalizuj</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Links to pages about the Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Odnośniki do stron o Księżycu</translation>
     </message>
     <message>
         <source>Turns the Moon picture for the other hemisphere</source>
-        <translation type="unfinished"></translation>
+        <translation>Odwraca obraz Księżyca dla drugiej półkuli</translation>
     </message>
     <message>
         <source>Choose another month</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz inny miesiąc</translation>
     </message>
     <message>
         <source>Type another year</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz inny rok</translation>
     </message>
 </context>
 <context>
@@ -1301,98 +1301,98 @@ written, with one line on standard error, and then nothing is written.</source>
     </message>
     <message>
         <source>Choose a place from the list to set its position</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz miejsce z listy, aby ustawić jego położenie</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished">Konfiguracja</translation>
+        <translation>Konfiguracja</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Latitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość, stopnie</translation>
     </message>
     <message>
         <source>Latitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość, minuty</translation>
     </message>
     <message>
         <source>Latitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość, sekundy</translation>
     </message>
     <message>
         <source>Latitude direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość, kierunek</translation>
     </message>
     <message>
         <source>Longitude degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość, stopnie</translation>
     </message>
     <message>
         <source>Longitude minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość, minuty</translation>
     </message>
     <message>
         <source>Longitude seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość, sekundy</translation>
     </message>
     <message>
         <source>Longitude direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość, kierunek</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce</translation>
     </message>
     <message>
         <source>Day Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek tygodnia</translation>
     </message>
     <message>
         <source>Date Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format daty</translation>
     </message>
     <message>
         <source>Zone Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesunięcie czasu</translation>
     </message>
     <message>
         <source>Daylight saving time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas letni</translation>
     </message>
     <message>
         <source>Up or Down switches between North and South</source>
-        <translation type="unfinished"></translation>
+        <translation>Strzałki w górę i w dół przełączają między północą a południem</translation>
     </message>
     <message>
         <source>Up or Down switches between East and West</source>
-        <translation type="unfinished"></translation>
+        <translation>Strzałki w górę i w dół przełączają między wschodem a zachodem</translation>
     </message>
     <message>
         <source>Type two or more letters of a place&apos;s name to choose it from a list</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz co najmniej dwie litery nazwy miejsca, aby wybrać je z listy</translation>
     </message>
     <message>
         <source>A named zone leaves Time Zone and daylight saving to the zone&apos;s own rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa z nazwą zostawia przesunięcie i czas letni regułom samej strefy</translation>
     </message>
 </context>
 <context>
     <name>selvane::YearEntry</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Rok</translation>
     </message>
     <message>
         <source>Four digits; Enter takes the year, Escape keeps the one shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Cztery cyfry; Enter przyjmuje rok, Esc zostawia wyświetlany</translation>
     </message>
 </context>
 </TS>

@@ -49,8 +49,13 @@ constexpr Caption kCaptions[] = {
     {QT_TRANSLATE_NOOP("selvane::TPrintOptions", "Daily Phase Density:"), 34, 173, 101},
 };
 
-// What the printout shows of the phases, from the two phase boxes and back.
-enum PhasePrintout : std::uint8_t { kDailyOnly = 0, kMajorOnly = 1, kNeither = 2, kBoth = 3 };
+// What the printout shows of the phases, from the two phase boxes and back. Constants rather
+// than an enum with a base type, which Qt's lupdate misreads: it would file the texts of the
+// functions below under the context "selvane", where tr() never looks.
+constexpr std::uint8_t kDailyOnly = 0;
+constexpr std::uint8_t kMajorOnly = 1;
+constexpr std::uint8_t kNeither = 2;
+constexpr std::uint8_t kBoth = 3;
 
 } // namespace
 

@@ -8,7 +8,9 @@
 
 #include "mainwindowfixture.h"
 
+#include "core/greateventtexts.h"
 #include "core/moontexts.h"
+#include "core/product.h"
 #include "core/translation.h"
 #include "engine/riseset.h"
 #include "engine/risesettext.h"
@@ -23,17 +25,23 @@
 #include "windows/tprintoptions.h"
 #include "windows/trisesettimelist.h"
 
+#include <QAbstractItemView>
 #include <QBuffer>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QStyleOptionComboBox>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <optional>
 #include <set>
+#include <vector>
 
 using namespace selvane;
 
@@ -88,6 +96,50 @@ struct Misfits {
     }
 };
 
+// Every kind of great event, each way its texts read, on the 28th at 23:59: a lunar eclipse
+// seen and not seen, a solar eclipse of each kind seen partial, annular or total at the place
+// and not seen there, a supermoon and a blue moon.
+std::vector<GreatEvent> EveryGreatEvent() {
+    std::vector<GreatEvent> events;
+    GreatEvent event;
+    event.Local = {2026, 1, 28, 23, 59};
+    event.Kind = GreatEventKind::LunarEclipse;
+    for (const LunarEclipseKind kind :
+         {LunarEclipseKind::Penumbral, LunarEclipseKind::Partial, LunarEclipseKind::Total})
+        for (const bool visible : {true, false}) {
+            event.Visible = visible;
+            event.Lunar = LunarEclipse{};
+            event.Lunar->Kind = kind;
+            event.Lunar->PenumbralMagnitude = 2.178;
+            event.Lunar->UmbralMagnitude = 1.178;
+            events.push_back(event);
+        }
+    event.Lunar.reset();
+    event.Kind = GreatEventKind::SolarEclipse;
+    for (const SolarEclipseKind kind : {SolarEclipseKind::Partial, SolarEclipseKind::Annular,
+                                        SolarEclipseKind::Total, SolarEclipseKind::Hybrid})
+        for (const std::optional<SolarEclipseKind> here :
+             {std::optional(SolarEclipseKind::Partial), std::optional(SolarEclipseKind::Annular),
+              std::optional(SolarEclipseKind::Total), std::optional<SolarEclipseKind>()}) {
+            event.Visible = here.has_value();
+            event.Solar = SolarEclipse{};
+            event.Solar->Kind = kind;
+            event.Solar->Local.Eclipsed = event.Solar->Local.Seen = here.has_value();
+            event.Solar->Local.Kind = here.value_or(SolarEclipseKind::Partial);
+            event.Solar->Local.Magnitude = 0.998;
+            event.Solar->Local.Obscuration = 0.9988;
+            events.push_back(event);
+        }
+    event.Solar.reset();
+    event.Visible = true;
+    event.Distance = 356740;
+    for (const GreatEventKind kind : {GreatEventKind::Supermoon, GreatEventKind::BlueMoon}) {
+        event.Kind = kind;
+        events.push_back(event);
+    }
+    return events;
+}
+
 // The placeholders (%1 .. %9) of a text, each as often as it occurs.
 std::multiset<QString> Placeholders(const QString& text) {
     std::multiset<QString> found;
@@ -109,6 +161,7 @@ private slots:
     void everyTextIsTranslatedWithItsPlaceholders();
     void englishTextsAreAsWritten();
     void translatedTextsAreTheAlmanacs();
+    void greatEventsAndWindowNamesAreInTheLanguage();
     void configurationShowsTheWordsAndStoresTheEnglish();
     void textsFitTheirPlaces_data();
     void textsFitTheirPlaces();
@@ -250,6 +303,77 @@ void TestTranslations::translatedTextsAreTheAlmanacs() {
     }
 }
 
+void TestTranslations::greatEventsAndWindowNamesAreInTheLanguage() {
+    // The eclipses and the blue moon as the language's almanacs name them, a printed event line
+    // (a total lunar eclipse seen on 28 January at 23:59, umbral magnitude 1.178), and the
+    // names a screen reader gives the print options window and one of its boxes.
+    struct Row {
+        const char* Language; // empty: no catalogue
+        const char* TotalLunar;
+        const char* AnnularSolar;
+        const char* BlueMoon;
+        const char* Line;
+        const char* PrintOptions;
+        const char* MoonTimes;
+    };
+    const Row rows[] = {
+        {"", "Total lunar eclipse", "Annular solar eclipse", "Blue moon",
+         "28 January, 23:59: Total lunar eclipse. Umbral magnitude 1.178, visible here",
+         "Print Options", "Moon's Rise/Transit/Set Times"},
+        {"de", "Totale Mondfinsternis", "Ringf\u00f6rmige Sonnenfinsternis", "Blauer Mond",
+         "28. Januar, 23:59: Totale Mondfinsternis. Kernschatten-Gr\u00f6\u00dfe 1.178, hier "
+         "sichtbar",
+         "Druckoptionen", "Mond: Aufg., Kulm., Unterg."},
+        {"fr", "\u00c9clipse totale de Lune", "\u00c9clipse annulaire de Soleil", "Lune bleue",
+         "28 janvier, 23:59\u00a0: \u00c9clipse totale de Lune. Grandeur ombrale 1.178, visible "
+         "ici",
+         "Options d\u2019impression", "Lune\u00a0: lever, passage, coucher"},
+        {"es", "Eclipse total de Luna", "Eclipse anular de Sol", "Luna azul",
+         "28 de enero, 23:59: Eclipse total de Luna. Magnitud umbral 1.178, visible aqu\u00ed",
+         "Opciones de impresi\u00f3n", "Luna: salida, tr\u00e1nsito, puesta"},
+        {"it", "Eclissi totale di Luna", "Eclissi anulare di Sole", "Luna blu",
+         "28 gennaio, 23:59: Eclissi totale di Luna. Magnitudine umbrale 1.178, visibile qui",
+         "Opzioni di stampa", "Luna: sorge, transito, tramonto"},
+        {"pt_BR", "Eclipse lunar total", "Eclipse solar anular", "Lua azul",
+         "28 de janeiro, 23:59: Eclipse lunar total. Magnitude umbral 1.178, vis\u00edvel aqui",
+         "Op\u00e7\u00f5es de impress\u00e3o", "Lua: nascer, tr\u00e2nsito, ocaso"},
+        {"pl", "Ca\u0142kowite za\u0107mienie Ksi\u0119\u017cyca",
+         "Obr\u0105czkowe za\u0107mienie S\u0142o\u0144ca", "Niebieski ksi\u0119\u017cyc",
+         "28 stycznia, 23:59: Ca\u0142kowite za\u0107mienie Ksi\u0119\u017cyca. Faza w cieniu "
+         "1.178, widoczne tutaj",
+         "Opcje wydruku", "Ksi\u0119\u017cyc: wsch\u00f3d, g\u00f3r., zach\u00f3d"},
+    };
+    const std::vector<GreatEvent> events = EveryGreatEvent();
+    const auto title = [&events](EventSymbol symbol) {
+        return GreatEventTexts::Title(
+            *std::find_if(events.begin(), events.end(),
+                          [symbol](const GreatEvent& e) { return SymbolOf(e) == symbol; }));
+    };
+    for (const Row& r : rows) {
+        const QString language = QString::fromLatin1(r.Language);
+        std::optional<Translation> translation;
+        QLocale names(QLocale::English, QLocale::UnitedKingdom);
+        if (!language.isEmpty()) {
+            translation.emplace(QStringList{language});
+            QCOMPARE(translation->language(), language);
+            translation->install();
+            names = translation->namesLocale(QLocale::c());
+        }
+        QCOMPARE(title(EventSymbol::TotalLunar), QString::fromUtf8(r.TotalLunar));
+        QCOMPARE(title(EventSymbol::AnnularSolar), QString::fromUtf8(r.AnnularSolar));
+        QCOMPARE(title(EventSymbol::BlueMoon), QString::fromUtf8(r.BlueMoon));
+        const GreatEvent& totalSeen = events[4]; // total lunar eclipse, seen
+        QCOMPARE(SymbolOf(totalSeen), EventSymbol::TotalLunar);
+        QVERIFY(totalSeen.Visible);
+        QCOMPARE(GreatEventTexts::Line(totalSeen, LocaleTexts::from(names).month(1)),
+                 QString::fromUtf8(r.Line));
+        Fixture f(kNoon15March);
+        const TPrintOptions& options = f.window->printOptions();
+        QCOMPARE(options.accessibleName(), QString::fromUtf8(r.PrintOptions));
+        QCOMPARE(options.chkLunarTimes->accessibleName(), QString::fromUtf8(r.MoonTimes));
+    }
+}
+
 void TestTranslations::configurationShowsTheWordsAndStoresTheEnglish() {
     const Translation german({QStringLiteral("de")});
     german.install();
@@ -310,6 +434,20 @@ void TestTranslations::textsFitTheirPlaces() {
                   config.cmbDateFormat->count());
     misfits.items(config.cmbTimeZone, QStringLiteral("time zone"), config.cmbTimeZone->count());
     misfits.items(config.cmbZone, QStringLiteral("zone name"), 1); // the fixed offset's item
+    // The note under the place's field, in the font it was made small enough in (at least 8
+    // pixels), on its one line less the margin kept.
+    const auto* note = config.findChild<QLabel*>(QStringLiteral("placeNote"));
+    QVERIFY(note);
+    misfits.check(QStringLiteral("configuration"), note->text(), Width(note->font(), note->text()),
+                  note->width() - 2);
+    // The place list's one greyed row when a search finds nothing, within a list as wide as the
+    // field: the list's frame and its items' text margins.
+    const QAbstractItemView* places =
+        config.findChild<QCompleter*>(QStringLiteral("placeList"))->popup();
+    const QString noPlace = QCoreApplication::translate("selvane::PlacePopup", "No place found");
+    const int itemMargin = places->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    misfits.check(QStringLiteral("place list"), noPlace, Width(places->font(), noPlace),
+                  config.txtLocation->width() - 2 * places->frameWidth() - 2 * itemMargin);
 
     // The status strip: every phase with the month of the widest name, on a two-digit day.
     const QFont status = f.label("lblTextPhase")->font();
@@ -335,6 +473,12 @@ void TestTranslations::textsFitTheirPlaces() {
         misfits.check(QStringLiteral("phases"), date, Width(values, date),
                       TextRoom(f.label("lblPh1Time")));
     }
+    // The about window's version line, centred at x 122 between the Moon picture (up to x 64)
+    // and the window's edge, 4 pixels clear of the picture.
+    const QString version =
+        QCoreApplication::translate("selvane::TAbout", "Version %1").arg(QLatin1String(kVersion));
+    misfits.check(QStringLiteral("about window"), version, Width(ArialPixels(11), version),
+                  2 * (122 - 64 - 4));
     const QString none = EventTimeText(kNoneEvent, kEventTextLength);
     misfits.check(QStringLiteral("main window"), none, Width(values, none),
                   TextRoom(f.label("lblRSValue1")));
@@ -389,6 +533,27 @@ void TestTranslations::textsFitTheirPlaces() {
         misfits.check(QStringLiteral("legend"), PageText(name), page(7, false, PageText(name)),
                       kLegendNameRoom);
     const int cell = writer.width() / 7;
+    // The great events: in a day's cell the time 8 units right of the 44-unit symbol, from 12
+    // units into the cell up to the daily picture (180 units, centred); the calendar's legend
+    // of the kinds, each name 42 units right of its symbol in the last row's first empty cell
+    // (the third at most) and on across the empty cells, 8 units clear of the page's edge; the
+    // time table's lines in the 9-point font, a line's height right of the date column (1500
+    // units left of the centre) up to the end of the grey bands, 100 units from the edge.
+    const std::vector<GreatEvent> events = EveryGreatEvent();
+    const QString latest = QStringLiteral("23:59");
+    misfits.check(QStringLiteral("calendar page"), latest, page(7, false, latest),
+                  (cell - 180) / 2 - 12 - 44 - 8);
+    const int lineHeight = QFontMetrics(PageFont(9, false), &writer).height();
+    for (const GreatEvent& e : events) {
+        const QString title = GreatEventTexts::Title(e);
+        misfits.check(QStringLiteral("event legend"), title, page(7, false, title),
+                      writer.width() - 2 * cell - 12 - 42 - 8);
+        for (int month = 1; month <= 12; ++month) {
+            const QString line = GreatEventTexts::Line(e, texts.month(month));
+            misfits.check(QStringLiteral("table page"), line, page(9, false, line),
+                          writer.width() - 100 - (writer.width() / 2 - 1500 + lineHeight));
+        }
+    }
     for (const QString& day : texts.LongDays)
         misfits.check(QStringLiteral("weekdays"), day, page(12, true, day), cell - 24);
     PageHeaderData header;
