@@ -56,14 +56,24 @@ int Rank(GreatEventKind kind) {
     return 4;
 }
 
+// A number written with a decimal point ("1.178"), with the language's decimal sign instead.
+QString WithDecimalSign(const QString& number) {
+    const qsizetype point = number.indexOf(u'.');
+    if (point < 0)
+        return number;
+    return GreatEventTexts::tr("%1.%2", "a decimal number: its whole part, the decimal sign, "
+                                        "its decimals")
+        .arg(number.left(point), number.mid(point + 1));
+}
+
 QString Magnitude(double value) {
-    return FromUtf8(FixedDecimals(value, kMagnitudeDecimals));
+    return WithDecimalSign(FromUtf8(FixedDecimals(value, kMagnitudeDecimals)));
 }
 
 // 0.99974 -> "99.9": tenths of a percent, cut, so a partial eclipse never reads 100 %.
 QString PercentCut(double fraction) {
     const auto tenths = Trunc(fraction * kPerMille);
-    return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
+    return WithDecimalSign(QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10));
 }
 
 QString LocalTime(const GreatEvent& event) {

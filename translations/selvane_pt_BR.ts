@@ -108,6 +108,11 @@
         <source>%1 %2, %3: %4. %5</source>
         <translation>%1 de %2, %3: %4. %5</translation>
     </message>
+    <message>
+        <source>%1.%2</source>
+        <comment>a decimal number: its whole part, the decimal sign, its decimals</comment>
+        <translation>%1,%2</translation>
+    </message>
 </context>
 <context>
     <name>selvane::AtomicFile</name>

@@ -305,8 +305,9 @@ void TestTranslations::translatedTextsAreTheAlmanacs() {
 
 void TestTranslations::greatEventsAndWindowNamesAreInTheLanguage() {
     // The eclipses and the blue moon as the language's almanacs name them, a printed event line
-    // (a total lunar eclipse seen on 28 January at 23:59, umbral magnitude 1.178), and the
-    // names a screen reader gives the print options window and one of its boxes.
+    // (a total lunar eclipse seen on 28 January at 23:59, umbral magnitude 1.178, written with
+    // the language's decimal sign), and the names a screen reader gives the print options
+    // window and one of its boxes.
     struct Row {
         const char* Language; // empty: no catalogue
         const char* TotalLunar;
@@ -321,26 +322,26 @@ void TestTranslations::greatEventsAndWindowNamesAreInTheLanguage() {
          "28 January, 23:59: Total lunar eclipse. Umbral magnitude 1.178, visible here",
          "Print Options", "Moon's Rise/Transit/Set Times"},
         {"de", "Totale Mondfinsternis", "Ringf\u00f6rmige Sonnenfinsternis", "Blauer Mond",
-         "28. Januar, 23:59: Totale Mondfinsternis. Kernschatten-Gr\u00f6\u00dfe 1.178, hier "
+         "28. Januar, 23:59: Totale Mondfinsternis. Kernschatten-Gr\u00f6\u00dfe 1,178, hier "
          "sichtbar",
          "Druckoptionen", "Mond: Aufg., Kulm., Unterg."},
         {"fr", "\u00c9clipse totale de Lune", "\u00c9clipse annulaire de Soleil", "Lune bleue",
-         "28 janvier, 23:59\u00a0: \u00c9clipse totale de Lune. Grandeur ombrale 1.178, visible "
+         "28 janvier, 23:59\u00a0: \u00c9clipse totale de Lune. Grandeur ombrale 1,178, visible "
          "ici",
          "Options d\u2019impression", "Lune\u00a0: lever, passage, coucher"},
         {"es", "Eclipse total de Luna", "Eclipse anular de Sol", "Luna azul",
-         "28 de enero, 23:59: Eclipse total de Luna. Magnitud umbral 1.178, visible aqu\u00ed",
+         "28 de enero, 23:59: Eclipse total de Luna. Magnitud umbral 1,178, visible aqu\u00ed",
          "Opciones de impresi\u00f3n", "Luna: salida, tr\u00e1nsito, puesta"},
         {"it", "Eclissi totale di Luna", "Eclissi anulare di Sole", "Luna blu",
-         "28 gennaio, 23:59: Eclissi totale di Luna. Magnitudine umbrale 1.178, visibile qui",
+         "28 gennaio, 23:59: Eclissi totale di Luna. Magnitudine umbrale 1,178, visibile qui",
          "Opzioni di stampa", "Luna: sorge, transito, tramonto"},
         {"pt_BR", "Eclipse lunar total", "Eclipse solar anular", "Lua azul",
-         "28 de janeiro, 23:59: Eclipse lunar total. Magnitude umbral 1.178, vis\u00edvel aqui",
+         "28 de janeiro, 23:59: Eclipse lunar total. Magnitude umbral 1,178, vis\u00edvel aqui",
          "Op\u00e7\u00f5es de impress\u00e3o", "Lua: nascer, tr\u00e2nsito, ocaso"},
         {"pl", "Ca\u0142kowite za\u0107mienie Ksi\u0119\u017cyca",
          "Obr\u0105czkowe za\u0107mienie S\u0142o\u0144ca", "Niebieski ksi\u0119\u017cyc",
          "28 stycznia, 23:59: Ca\u0142kowite za\u0107mienie Ksi\u0119\u017cyca. Faza w cieniu "
-         "1.178, widoczne tutaj",
+         "1,178, widoczne tutaj",
          "Opcje wydruku", "Ksi\u0119\u017cyc: wsch\u00f3d, g\u00f3r., zach\u00f3d"},
     };
     const std::vector<GreatEvent> events = EveryGreatEvent();
