@@ -24,8 +24,6 @@ constexpr double kSunSemidiameterAt1Au = 959.63 / kArcsecPerDeg; // degrees
 // traditional rule of Chauvenet (1891) instead enlarges both radii by 1/50.
 constexpr double kDanjonEnlargement = 1.01;
 constexpr double kMoonRadiusInEarthRadii = 0.272488;
-// Chapter 54: no eclipse, even penumbral, when |sin F| at the Full Moon exceeds this.
-constexpr double kNoEclipseSinF = 0.36;
 // The Moon's path through the shadows lies within 3.5 hours of the Full Moon.
 constexpr double kHalfSpanDays = 5.0 / kHoursPerDay;
 constexpr double kToleranceDays = 0.1 / kSecondsPerDay;
@@ -96,12 +94,8 @@ bool IsUp(const MoonAltitude& a) {
 } // namespace
 
 std::optional<LunarEclipse> LunarEclipseAt(double k, const Observer& observer) noexcept {
-    // The Moon's argument of latitude at the mean Full Moon, (49.6) p. 350: far from a node the
-    // Moon passes well clear of the penumbra. Chapter 54, p. 380.
-    const double T = k / 1236.85;
-    const double F = ReducedRadians(160.7108 + 390.67050274 * k - 0.0016341 * T * T -
-                                    0.00000227 * T * T * T + 0.000000011 * T * T * T * T);
-    if (std::fabs(std::sin(F)) > kNoEclipseSinF)
+    // Far from a node the Moon passes well clear of the shadow. Chapter 54, p. 380.
+    if (!NearANode(k))
         return std::nullopt;
 
     // getMoonJD evaluates the phase series published for dynamical time: its value is a JDE.

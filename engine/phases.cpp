@@ -17,6 +17,15 @@ double EPowerFactor(int power, double E) {
     return power == 0 ? 1.0 : (power == 1 ? E : E * E);
 }
 
+// The Moon's argument of latitude at the mean phase, (49.6) p. 350, first edition constants.
+double ArgumentOfLatitude(double k, double T) noexcept {
+    const double T2 = T * T;
+    const double T3 = T2 * T;
+    const double T4 = T3 * T;
+    return ReducedRadians(160.7108 + 390.67050274 * k - 0.0016341 * T2 - 0.00000227 * T3 +
+                          0.000000011 * T4);
+}
+
 } // namespace
 
 double PhaseOf(double k) noexcept {
@@ -35,8 +44,7 @@ double calculateMajorPhase(double k, double phase, double T) noexcept {
     const double M = ReducedRadians(2.5534 + 29.10535669 * k - 0.0000218 * T2 - 0.00000011 * T3);
     const double Mp = ReducedRadians(201.5643 + 385.81693528 * k + 0.0107438 * T2 +
                                      0.00001239 * T3 - 0.000000058 * T4);
-    const double F = ReducedRadians(160.7108 + 390.67050274 * k - 0.0016341 * T2 - 0.00000227 * T3 +
-                                    0.000000011 * T4);
+    const double F = ArgumentOfLatitude(k, T);
     const double Om = ReducedRadians(124.7746 - 1.5637558 * k + 0.0020691 * T2 + 0.00000215 * T3);
 
     double correction = 0.0;
@@ -72,6 +80,10 @@ JulianDay getMoonJD(double k, double phase) noexcept {
     const double mean = kMeanNewMoonEpochJDE + kSynodicMonthDays * k + 0.0001337 * T2 -
                         0.000000150 * T2 * T + 0.00000000073 * T2 * T2;
     return mean + calculateMajorPhase(k, phase, T);
+}
+
+bool NearANode(double k) noexcept {
+    return std::fabs(std::sin(ArgumentOfLatitude(k, k / kLunationsPerCentury))) <= kEclipseMaxSinF;
 }
 
 MonthPhases FindMonthPhases(int year, int month, const Observer& observer,

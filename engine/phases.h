@@ -26,6 +26,14 @@ double PhaseOf(double k) noexcept;
 // The correction in days from the mean to the true phase, T = k / 1236.85. Chapter 49.
 double calculateMajorPhase(double k, double phase, double T) noexcept;
 
+// Chapter 54: at a Full or New Moon whose |sin F| exceeds this, F the Moon's argument of
+// latitude (49.6), the Moon passes too far from its node for any eclipse, even penumbral.
+inline constexpr double kEclipseMaxSinF = 0.36;
+
+// Whether the phase of lunation index k lies near enough to a node of the Moon's orbit for an
+// eclipse to be possible (|sin F| at most kEclipseMaxSinF).
+bool NearANode(double k) noexcept;
+
 struct MajorPhaseEntry {
     double PhaseJD = 0.0;        // universal time
     std::int32_t PhaseIndex = 0; // 0..3

@@ -27,8 +27,6 @@ constexpr double kMoonUmbralRadius = 0.272281; // k2: the mean radius below the 
 constexpr double kEarthFlattening = 1.0 / 298.257;
 constexpr double kEarthEccentricity2 = kEarthFlattening * (2.0 - kEarthFlattening);
 constexpr double kObserverHeightM = 0.0; // sea level, as the canons' local circumstances
-// Chapter 54: no eclipse when |sin F| at the New Moon exceeds this.
-constexpr double kNoEclipseSinF = 0.36;
 // The penumbra crosses the Earth within 3.5 hours of the New Moon.
 constexpr double kHalfSpanDays = 5.0 / kHoursPerDay;
 constexpr double kToleranceDays = 0.1 / kSecondsPerDay;
@@ -238,11 +236,8 @@ LocalSolarEclipse LocalCircumstances(const SunMoonTrack& track, JulianDay first,
 } // namespace
 
 std::optional<SolarEclipse> SolarEclipseAt(double k, const Observer& observer) noexcept {
-    // The Moon's argument of latitude at the mean New Moon, (49.6) p. 350; chapter 54, p. 380.
-    const double T = k / 1236.85;
-    const double F = ReducedRadians(160.7108 + 390.67050274 * k - 0.0016341 * T * T -
-                                    0.00000227 * T * T * T + 0.000000011 * T * T * T * T);
-    if (std::fabs(std::sin(F)) > kNoEclipseSinF)
+    // Far from a node the Moon passes well clear of the shadow. Chapter 54, p. 380.
+    if (!NearANode(k))
         return std::nullopt;
 
     // getMoonJD evaluates the phase series published for dynamical time: its value is a JDE.
